@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QDialog>
+
+// The About window, created at start and shown modally from the main window's toolbar.
+class TForm4 : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TForm4(QWidget* parent = nullptr);
+};

@@ -1,0 +1,25 @@
+#include "app/about_window.h"
+#include "app/main_window.h"
+#include "app/report_grid_window.h"
+#include "photos/images_folder_dialog.h"
+#include "platform/base_folder.h"
+#include "platform/fonts.h"
+
+#include <QApplication>
+#include <QScreen>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    platform::BaseFolder::captureWorkingFolder();
+    platform::registerInterfaceFonts();
+
+    // Created in this order; the first is the main window, whose closing ends the run.
+    TForm1 form1;
+    TForm4 form4;
+    TForm2 form2;
+    TForm3 form3;
+
+    form1.move(form1.screen()->availableGeometry().center() - form1.rect().center());
+    form1.show();
+    return app.exec();
+}

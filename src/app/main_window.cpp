@@ -1,0 +1,222 @@
+#include "app/main_window.h"
+
+#include "app/base_size_text.h"
+#include "photos/jpeg_loader.h"
+#include "photos/photo_view.h"
+#include "platform/base_folder.h"
+#include "platform/fonts.h"
+#include "platform/hint_pause.h"
+#include "platform/keyboard_layout.h"
+#include "platform/message_boxes.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <filesystem>
+
+namespace {
+
+const QString kDataFileName = QStringLiteral("Baza.dat");
+const QString kSizeCopyName = QStringLiteral("Baza1.dat");
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent) : QWidget(parent) {
+    setObjectName("Form1");
+    setWindowTitle(QStringLiteral("Записная книжка v 2.1b"));
+    setMinimumWidth(150);
+    resize(kWidth, kHeight);
+    QFont font(platform::interfaceFontFamily());
+    font.setPixelSize(11);
+    setFont(font);
+
+    suiForm1 = new QWidget(this);
+    suiForm1->setObjectName("suiForm1");
+    suiForm1->setGeometry(3, 0, 480, 396);
+    buildMenu();
+    buildToolBars();
+    buildDataGroup();
+    buildNavigationGroup();
+    buildBaseGroup();
+    buildPhotoGroup();
+    buildStatusBar();
+
+    // Start states: only what is usable before a record is on show.
+    for (QWidget* off : std::initializer_list<QWidget*>{
+             save, delete_, search, suiComboBox1, ToolButton1, suiButton2, previous, next, first,
+             last, suiButton5, suiButton3, suiButton4})
+        off->setEnabled(false);
+
+    for (QLineEdit* edit : {fio, adres, tel, rabota, email})
+        edit->installEventFilter(this);
+
+    guarded([this] { FormCreate(); });
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::FormCreate() {
+    platform::setHintPause(1);
+    OpenDataFile();
+}
+
+void TForm1::guarded(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        platform::showError(QString::fromUtf8(error.what()));
+    }
+    // Whatever the handler wrote reaches the disk before control returns to the user.
+    try {
+        m_state.file.sync();
+    } catch (const std::exception& error) {
+        platform::showError(QString::fromUtf8(error.what()));
+    }
+}
+
+void TForm1::OpenDataFile() {
+    DataFile& file = m_state.file;
+    file.bind(platform::BaseFolder::filePath(kDataFileName));
+    if (QFile::exists(file.path())) {
+        file.openExisting();
+        m_state.index = 0;
+        if (file.count() >= 1) {
+            file.read(m_state.buffer);
+            m_state.index = file.position() - 1;
+            ShowRecord();
+            delete_->setEnabled(true);
+            if (file.count() >= 2) {
+                search->setEnabled(true);
+                last->setEnabled(true);
+                next->setEnabled(true);
+            }
+        }
+    } else {
+        file.create();
+        m_state.index = 0;
+    }
+    SetRussianKeyboard();
+    m_state.index = 0;
+    setRecordCountLabel(file.count());
+    setRecordNumberLabel(file.count() == 0 ? 0 : m_state.index + 1);
+}
+
+void TForm1::setRecordNumberLabel(int number) {
+    Label6->setText(QStringLiteral("Запись № ") + QString::number(number));
+    Label6->adjustSize();
+}
+
+void TForm1::setRecordCountLabel(int count) {
+    Label7->setText(QStringLiteral("Всего записей: ") + QString::number(count));
+    Label7->adjustSize();
+}
+
+void TForm1::ShowRecord() {
+    const ContactRecord& record = m_state.buffer;
+    fio->setText(record.field(ContactField::FullName));
+    adres->setText(record.field(ContactField::Address));
+    tel->setText(record.field(ContactField::Telephone));
+    rabota->setText(record.field(ContactField::Workplace));
+    email->setText(record.field(ContactField::Email));
+
+    const QString photo = record.field(ContactField::PhotoPath);
+    if (photo.isEmpty()) {
+        Image1->setPixmap(QPixmap());
+    } else if (QFile::exists(photo)) {
+        setPhotoPanelText(photo);
+        showPhoto(photo);
+    }
+
+    setRecordNumberLabel(m_state.index + 1);
+    updateBaseSize();
+
+    const int32_t i = m_state.index;
+    if (i == 0) {
+        first->setEnabled(false);
+        previous->setEnabled(false);
+        last->setEnabled(true);
+        next->setEnabled(true);
+    }
+    if (i == m_state.file.count() - 1) {
+        last->setEnabled(false);
+        next->setEnabled(false);
+        first->setEnabled(true);
+        previous->setEnabled(true);
+    }
+    if (i != 0 && i != m_state.file.count() - 1) {
+        for (QPushButton* b : {first, previous, next, last})
+            b->setEnabled(true);
+    }
+    if (m_state.file.count() >= 1) {
+        suiButton3->setEnabled(true);
+        suiButton4->setEnabled(true);
+    }
+}
+
+void TForm1::showPhoto(const QString& path) {
+    const QImage picture = jpeg::loadFile(path, Image1->size());
+    Image1->setPixmap(QPixmap::fromImage(fitPhoto(picture, Image1->size())));
+}
+
+void TForm1::updateBaseSize() {
+    // The size is measured on a fresh copy of the data file; a failed copy is ignored
+    // and then measures whatever copy is there, or -1 bytes.
+    const QString copy = platform::BaseFolder::filePath(kSizeCopyName);
+    std::error_code ignored;
+    std::filesystem::copy_file(platform::BaseFolder::filePath(kDataFileName).toStdString(),
+                               copy.toStdString(),
+                               std::filesystem::copy_options::overwrite_existing, ignored);
+    Label10->setText(baseSizeText(GetFileSizeBytes(copy)));
+    Label10->adjustSize();
+}
+
+void TForm1::ClearRecordView() {
+    for (QLineEdit* edit : {fio, adres, tel, rabota, email})
+        edit->clear();
+    Image1->setEnabled(true);
+    Image1->setPixmap(QPixmap());
+    suiButton3->setEnabled(false);
+    suiButton4->setEnabled(false);
+    suiButton5->setEnabled(true);
+}
+
+void TForm1::SetRussianKeyboard() { platform::activateRussianKeyboard(); }
+
+QString TForm1::photoPanelText() const { return m_photoPanel->text(); }
+
+void TForm1::setPhotoPanelText(const QString& text) { m_photoPanel->setText(text); }
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        editKeyDown();
+        if (watched == fio) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Escape)
+                fioKeyPress(QChar(27));
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::editKeyDown() { suiButton2->setEnabled(true); }
+
+void TForm1::fioKeyPress(QChar key) {
+    if (key != QChar(27))
+        return;
+    guarded([this] {
+        m_state.index = 0;
+        m_state.file.seek(0);
+        m_state.file.read(m_state.buffer);
+        ShowRecord();
+        next->setEnabled(true);
+        last->setEnabled(true);
+        save->setEnabled(false);
+        new_->setEnabled(true);
+    });
+}

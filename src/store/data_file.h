@@ -1,0 +1,55 @@
+#pragma once
+
+#include "store/contact_record.h"
+
+#include <QString>
+
+#include <cstdint>
+
+// The data file: a headerless sequence of 511-byte contact records, held open for
+// reading and writing. Positions and counts are zero-based record numbers. Every
+// operation throws DataFileError with the runtime's text when it fails.
+class DataFile {
+public:
+    DataFile() = default;
+    ~DataFile();
+    DataFile(const DataFile&) = delete;
+    DataFile& operator=(const DataFile&) = delete;
+
+    // Binds the closed file object to a path; opening and creating use it.
+    void bind(const QString& path);
+    const QString& path() const { return m_path; }
+
+    void openExisting();
+    void create(); // cuts an existing file to zero length
+    void close();
+    bool isOpen() const { return m_fd >= 0; }
+
+    // Whole records only: a trailing piece shorter than a record is not counted.
+    int32_t count() const;
+    bool atEnd() const;
+    int32_t position() const;
+    void seek(int32_t record); // record == count() places the position at the end
+
+    // Reads the record at the position and advances; at the end it throws
+    // "Read beyond end of file" and leaves the record untouched.
+    void read(ContactRecord& record);
+    // Writes at the position (overwriting or appending) and advances.
+    void write(const ContactRecord& record);
+    // Removes every record from the position on.
+    void cut();
+
+    // Pushes the writes made since the last sync to the disk (fsync).
+    void sync();
+    // Grows by one with every write or cut; lets callers notice that the file changed.
+    uint64_t modificationCount() const { return m_modifications; }
+
+private:
+    void requireOpen() const;
+
+    QString m_path;
+    int m_fd = -1;
+    int32_t m_position = 0;
+    uint64_t m_modifications = 0;
+    bool m_unsynced = false;
+};
