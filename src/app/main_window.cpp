@@ -160,7 +160,7 @@ void TForm1::ShowRecord() {
 }
 
 void TForm1::showPhoto(const QString& path) {
-    const QImage picture = jpeg::loadFile(path, Image1->size());
+    const jpeg::Picture picture = jpeg::loadFile(path, Image1->size());
     Image1->setPixmap(QPixmap::fromImage(fitPhoto(picture, Image1->size())));
 }
 
@@ -186,11 +186,17 @@ void TForm1::ClearRecordView() {
     suiButton5->setEnabled(true);
 }
 
-void TForm1::SetRussianKeyboard() { platform::activateRussianKeyboard(); }
+void TForm1::SetRussianKeyboard() {
+    platform::activateRussianKeyboard();
+}
 
-QString TForm1::photoPanelText() const { return m_photoPanel->text(); }
+QString TForm1::photoPanelText() const {
+    return m_photoPanel->text();
+}
 
-void TForm1::setPhotoPanelText(const QString& text) { m_photoPanel->setText(text); }
+void TForm1::setPhotoPanelText(const QString& text) {
+    m_photoPanel->setText(text);
+}
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
@@ -204,7 +210,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void TForm1::editKeyDown() { suiButton2->setEnabled(true); }
+void TForm1::editKeyDown() {
+    suiButton2->setEnabled(true);
+}
 
 void TForm1::fioKeyPress(QChar key) {
     if (key != QChar(27))

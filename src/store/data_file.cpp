@@ -72,7 +72,9 @@ int32_t DataFile::count() const {
     return static_cast<int32_t>(info.st_size / kRecordSize);
 }
 
-bool DataFile::atEnd() const { return position() >= count(); }
+bool DataFile::atEnd() const {
+    return position() >= count();
+}
 
 int32_t DataFile::position() const {
     requireOpen();
