@@ -95,4 +95,7 @@ private:
 
     RecordState m_state;
     QLabel* m_photoPanel = nullptr;
+    // The data file's modification count when Baza1.dat was last copied from it.
+    static constexpr uint64_t kNoCopy = ~uint64_t(0);
+    uint64_t m_copiedModification = kNoCopy;
 };

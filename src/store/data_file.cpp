@@ -35,6 +35,7 @@ void DataFile::openExisting() {
         throw DataFileError::fromErrno(errno);
     m_fd = fd;
     m_position = 0;
+    ++m_modifications; // possibly another file than before
 }
 
 void DataFile::create() {

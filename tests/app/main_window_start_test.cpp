@@ -253,3 +253,22 @@ TEST(MainWindowLayout, TheFileMenuListsItsItemsInOrder) {
                                      "Изменить путь", "Очистить базу", "-", "Выход"}));
     EXPECT_EQ(form.N1->text(), "Файл");
 }
+
+TEST_F(MainWindowStart, TheSizeCopyFollowsEveryChangeOfTheBase) {
+    folder.writeRecords("Baza.dat", {makeRecord("A")});
+    TForm1& form = start();
+    EXPECT_EQ(form.Label10->text(), "0,49 Kb");
+
+    RecordState& records = form.state();
+    records.file.seek(records.file.count());
+    records.file.write(makeRecord("B"));
+    form.ShowRecord();
+    EXPECT_EQ(form.Label10->text(), "0,99 Kb");
+    EXPECT_EQ(folder.readBytes("Baza1.dat"), folder.readBytes("Baza.dat"));
+
+    // A copy removed behind the program's back is made again.
+    QFile::remove(folder.filePath("Baza1.dat"));
+    form.ShowRecord();
+    EXPECT_EQ(folder.readBytes("Baza1.dat"), folder.readBytes("Baza.dat"));
+    EXPECT_EQ(form.Label10->text(), "0,99 Kb");
+}
