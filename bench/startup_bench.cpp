@@ -2,6 +2,7 @@
 // and measures the base size on a fresh copy of the file.
 #include "app/main_window.h"
 #include "platform/base_folder.h"
+#include "support/peak_memory.h"
 
 #include <QLabel>
 #include <QTemporaryDir>
@@ -33,6 +34,7 @@ void BM_StartUp(benchmark::State& state) {
         benchmark::DoNotOptimize(form.Label10->text());
     }
     state.counters["records"] = double(state.range(0));
+    reportPeakMemory(state);
 }
 BENCHMARK(BM_StartUp)->Arg(1000)->Arg(65000)->Unit(benchmark::kMillisecond);
 
@@ -51,6 +53,7 @@ void BM_ShowRecord(benchmark::State& state) {
         form.ShowRecord();
     }
     state.counters["records"] = double(state.range(0));
+    reportPeakMemory(state);
 }
 BENCHMARK(BM_ShowRecord)->Arg(1000)->Arg(65000)->Unit(benchmark::kMillisecond);
 
