@@ -55,6 +55,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 
     for (QLineEdit* edit : {fio, adres, tel, rabota, email})
         edit->installEventFilter(this);
+    connectReportHandlers();
+    connectAboutHandlers();
 
     guarded([this] { FormCreate(); });
 }
@@ -186,11 +188,17 @@ void TForm1::ClearRecordView() {
     suiButton5->setEnabled(true);
 }
 
-void TForm1::SetRussianKeyboard() { platform::activateRussianKeyboard(); }
+void TForm1::SetRussianKeyboard() {
+    platform::activateRussianKeyboard();
+}
 
-QString TForm1::photoPanelText() const { return m_photoPanel->text(); }
+QString TForm1::photoPanelText() const {
+    return m_photoPanel->text();
+}
 
-void TForm1::setPhotoPanelText(const QString& text) { m_photoPanel->setText(text); }
+void TForm1::setPhotoPanelText(const QString& text) {
+    m_photoPanel->setText(text);
+}
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
@@ -204,7 +212,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void TForm1::editKeyDown() { suiButton2->setEnabled(true); }
+void TForm1::editKeyDown() {
+    suiButton2->setEnabled(true);
+}
 
 void TForm1::fioKeyPress(QChar key) {
     if (key != QChar(27))

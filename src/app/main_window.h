@@ -60,8 +60,7 @@ public:
     QComboBox* suiComboBox1 = nullptr;
     QGroupBox *data = nullptr, *suiGroupBox2 = nullptr, *suiGroupBox4 = nullptr,
               *suiGroupBox1 = nullptr;
-    QLineEdit *fio = nullptr, *adres = nullptr, *tel = nullptr, *rabota = nullptr,
-              *email = nullptr;
+    QLineEdit *fio = nullptr, *adres = nullptr, *tel = nullptr, *rabota = nullptr, *email = nullptr;
     QPushButton *suiButton1 = nullptr, *suiButton2 = nullptr;
     QPushButton *previous = nullptr, *next = nullptr, *first = nullptr, *last = nullptr;
     QLabel *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr, *Label10 = nullptr;
@@ -96,4 +95,24 @@ private:
 
     RecordState m_state;
     QLabel* m_photoPanel = nullptr;
+
+    // Report, About window and e-mail (main_window_report.cpp, main_window_about.cpp).
+public:
+    // The windows created after this one at start-up; without them, their handlers make
+    // their own.
+    void setReportGridWindow(class TForm2* form) { m_form2 = form; }
+    void setAboutWindow(class TForm4* form) { m_form4 = form; }
+    void printClick();
+    void ToolButton5Click();
+    void suiButton1Click();
+
+private:
+    void connectReportHandlers();
+    void connectAboutHandlers();
+    TForm2* reportGridWindow();
+    TForm4* aboutWindow();
+    void fillReportGrid();
+    void showFirstRecord();
+    TForm2* m_form2 = nullptr;
+    TForm4* m_form4 = nullptr;
 };
