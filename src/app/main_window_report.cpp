@@ -41,8 +41,14 @@ public:
     explicit PendingReport(const QString& reportPath) {
         QTemporaryFile file(reportPath.chopped(4) + QStringLiteral("-XXXXXX.xls"));
         file.setAutoRemove(false);
-        if (file.open())
-            m_path = file.fileName();
+        if (!file.open())
+            return;
+        m_path = file.fileName();
+        // The workbook takes over the permissions of this file: those of the report it
+        // replaces, or the usual ones of a new document rather than a private temporary.
+        file.setPermissions(QFile::exists(reportPath) ? QFile::permissions(reportPath)
+                                                      : QFile::ReadOwner | QFile::WriteOwner |
+                                                            QFile::ReadGroup | QFile::ReadOther);
     }
     ~PendingReport() {
         if (!m_path.isEmpty())

@@ -42,10 +42,10 @@ void saveWorkbookContainer(const QString& path, const QByteArray& workbookStream
         gsf_output_write(stream.get(), workbookStream.size(),
                          reinterpret_cast<const guint8*>(workbookStream.constData())) &&
         gsf_output_close(stream.get());
+    // Closing the container closes the file, which renames its temporary copy over the
+    // target only when every write went well.
     const bool closed = gsf_output_close(GSF_OUTPUT(container.get()));
-    // Closing the file renames its temporary copy over the target only when all went well.
-    const bool saved = written && closed && gsf_output_close(file.get());
-    if (!saved) {
+    if (!written || !closed) {
         const GError* failure = gsf_output_error(file.get());
         throw saveFailed(path, failure ? g_error_copy(failure) : nullptr);
     }
