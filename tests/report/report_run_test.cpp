@@ -261,3 +261,37 @@ TEST(ReportRun, AFailedSaveAsksNothingAndKeepsThePreviousReport) {
 }
 
 } // namespace
+
+namespace {
+
+// One sheet holds 65,536 rows: title, headings and 65,534 records. One record more is an
+// automation error, and the previous report stays as it was.
+TEST(ReportRun, RecordsBeyondOneSheetAreRefusedWhole) {
+    ReportFixture f(numberedRecords(65535));
+    {
+        QFile previous(f.reportPath());
+        ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
+        previous.write("previous report");
+    }
+    clickReport(f);
+    const QStringList errors = f.boxes.texts(ShownBox::Error);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains("E65537")) << errors[0].toStdString();
+    EXPECT_EQ(f.boxes.texts(ShownBox::Information), QStringList());
+    QFile previous(f.reportPath());
+    ASSERT_TRUE(previous.open(QIODevice::ReadOnly));
+    EXPECT_EQ(previous.readAll(), "previous report");
+    EXPECT_EQ(f.form1->fio->text(), "Name 1");
+
+    // Without the last record the sheet is full to its last row.
+    f.form1->state().file.seek(65534);
+    f.form1->state().file.cut();
+    f.boxes.boxes.clear();
+    clickReport(f);
+    EXPECT_EQ(f.boxes.texts(), QStringList{"Отчет создан, хотите просмотреть?"});
+    const Sheet sheet = openWorkbook(f.reportPath()).sheets.at(0);
+    EXPECT_EQ(sheet.rowExtent(), 65536);
+    EXPECT_EQ(text(sheet, 65535, 4), "mail65534@example.org");
+}
+
+} // namespace

@@ -36,8 +36,12 @@ void ByteWriter::characters(const QString& text, bool oneByte) {
         bytes.append(text.toLatin1());
         return;
     }
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+    bytes.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+#else
     for (QChar c : text)
         u16(c.unicode());
+#endif
 }
 
 void ByteWriter::shortString(const QString& text) {

@@ -6,6 +6,7 @@
 #include "report/spreadsheet/xf_fields.h"
 
 #include <QHash>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
@@ -242,18 +243,20 @@ void writeCells(QByteArray& stream, const Sheet& sheet, FormatTable& formats,
                 if (!cells[c])
                     continue;
                 const uint16_t xf = formats.xfIndex(cells[c]->format);
-                if (cells[c]->text.isEmpty() && xf == kDefaultCellXf)
+                const bool blank = cells[c]->text.isEmpty();
+                if (blank && xf == kDefaultCellXf)
                     continue;
-                ByteWriter body;
-                body.u16(static_cast<uint16_t>(r));
-                body.u16(static_cast<uint16_t>(c));
-                body.u16(xf);
-                if (cells[c]->text.isEmpty()) {
-                    putRecord(stream, kBlank, body.bytes);
-                } else {
-                    body.u32(strings.index(cells[c]->text.left(kMaxStringLength)));
-                    putRecord(stream, kLabelSst, body.bytes);
-                }
+                // The most frequent records by far: written in place, without a body buffer.
+                char record[14];
+                qToLittleEndian<quint16>(blank ? kBlank : kLabelSst, record);
+                qToLittleEndian<quint16>(blank ? 6 : 10, record + 2);
+                qToLittleEndian<quint16>(static_cast<uint16_t>(r), record + 4);
+                qToLittleEndian<quint16>(static_cast<uint16_t>(c), record + 6);
+                qToLittleEndian<quint16>(xf, record + 8);
+                if (!blank)
+                    qToLittleEndian<quint32>(
+                        strings.index(cells[c]->text.left(kMaxStringLength)), record + 10);
+                stream.append(record, blank ? 10 : 14);
             }
         }
     }
