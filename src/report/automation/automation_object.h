@@ -18,11 +18,12 @@ class AutomationObject : public std::enable_shared_from_this<AutomationObject> {
 public:
     virtual ~AutomationObject() = default;
 
-    Variant get(const QString& name, const Arguments& arguments = {});
+    // Virtual so that an object may stand in front of another and pass calls on.
+    virtual Variant get(const QString& name, const Arguments& arguments = {});
     Variant call(const QString& name, const Arguments& arguments = {}) {
         return get(name, arguments);
     }
-    void put(const QString& name, const Variant& value);
+    virtual void put(const QString& name, const Variant& value);
     // A member that yields an object, as in A.Workbooks(1); "Object required." otherwise.
     std::shared_ptr<AutomationObject> object(const QString& name, const Arguments& arguments = {}) {
         return get(name, arguments).toObject();
