@@ -1,7 +1,9 @@
 // Feeds arbitrary bytes to the workbook reader, as Open would read them from a file: once
 // as a whole file (compound file and workbook stream) and once as a bare workbook stream,
 // so the record parser is reached without a valid container. Refusing is fine; crashing,
-// reading out of bounds or leaking is not.
+// reading out of bounds or leaking is not. Seeds (a report and a bare stream) are in
+// fuzz/corpus/workbook_reader_fuzz; copy them to a scratch folder the fuzzer may fill:
+//   build-fuzz/fuzz/workbook_reader_fuzz -runs=1000000 -max_len=8192 <scratch folder>
 #include "report/spreadsheet/biff_bytes.h"
 #include "report/spreadsheet/biff_reader.h"
 #include "report/spreadsheet/workbook_file.h"
