@@ -23,7 +23,7 @@ void ByteWriter::f64(double value) {
     u32(static_cast<uint32_t>(bits >> 32));
 }
 
-bool ByteWriter::fitsOneByte(const QString& text) {
+bool ByteWriter::fitsOneByte(QStringView text) {
     for (QChar c : text) {
         if (c.unicode() > 0xFF)
             return false;
@@ -31,7 +31,7 @@ bool ByteWriter::fitsOneByte(const QString& text) {
     return true;
 }
 
-void ByteWriter::characters(const QString& text, bool oneByte) {
+void ByteWriter::characters(QStringView text, bool oneByte) {
     if (oneByte) {
         bytes.append(text.toLatin1());
         return;

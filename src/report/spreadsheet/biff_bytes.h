@@ -25,8 +25,8 @@ public:
     void f64(double value);
     // Characters as one byte each when all fit in Latin-1, else as UTF-16LE; the flag
     // byte that precedes them in the format is written by the caller.
-    static bool fitsOneByte(const QString& text);
-    void characters(const QString& text, bool oneByte);
+    static bool fitsOneByte(QStringView text);
+    void characters(QStringView text, bool oneByte);
     // Short string: character count (one byte), flag byte, characters (up to 255).
     void shortString(const QString& text);
 };

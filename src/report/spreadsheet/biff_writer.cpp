@@ -114,17 +114,34 @@ QByteArray xfRecord(uint16_t font, const CellFormat& format, bool style, bool ow
 
 // Shared strings: one record of up to 8,224 bytes, then CONTINUE records. A string's
 // characters may go on in the next record, which then begins with the flag byte again.
+// Every text cell looks its string up here, so the table is a flat open-addressing one:
+// each slot holds the string's hash (high half) and its number + 1 (low half, 0 = free).
 class SharedStrings {
 public:
+    explicit SharedStrings(qsizetype expected) {
+        std::size_t capacity = 64;
+        while (capacity < static_cast<std::size_t>(expected) * 2)
+            capacity *= 2;
+        m_slots.assign(capacity, 0);
+    }
+
     uint32_t index(const QString& text) {
         ++m_total;
-        const auto found = m_indices.constFind(text);
-        if (found != m_indices.constEnd())
-            return *found;
-        const uint32_t i = static_cast<uint32_t>(m_strings.size());
-        m_indices.insert(text, i);
-        m_strings.push_back(text);
-        return i;
+        if ((m_strings.size() + 1) * 2 > m_slots.size())
+            grow();
+        const uint32_t hash = static_cast<uint32_t>(qHash(text));
+        const std::size_t mask = m_slots.size() - 1;
+        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+            const uint64_t slot = m_slots[i];
+            if (slot == 0) {
+                m_strings.push_back(text);
+                m_slots[i] = uint64_t(hash) << 32 | m_strings.size();
+                return static_cast<uint32_t>(m_strings.size() - 1);
+            }
+            const uint32_t number = static_cast<uint32_t>(slot) - 1;
+            if ((slot >> 32) == hash && m_strings[number] == text)
+                return number;
+        }
     }
 
     void write(QByteArray& stream) const {
@@ -153,7 +170,7 @@ public:
                     continue;
                 }
                 const qsizetype n = std::min(room, text.size() - done);
-                record.characters(text.mid(done, n), oneByte);
+                record.characters(QStringView(text).mid(done, n), oneByte);
                 done += n;
             }
         }
@@ -161,7 +178,21 @@ public:
     }
 
 private:
-    QHash<QString, uint32_t> m_indices;
+    void grow() {
+        std::vector<uint64_t> old(m_slots.size() * 2, 0);
+        old.swap(m_slots);
+        const std::size_t mask = m_slots.size() - 1;
+        for (uint64_t slot : old) {
+            if (slot == 0)
+                continue;
+            std::size_t i = (slot >> 32) & mask;
+            while (m_slots[i] != 0)
+                i = (i + 1) & mask;
+            m_slots[i] = slot;
+        }
+    }
+
+    std::vector<uint64_t> m_slots;
     std::vector<QString> m_strings;
     uint32_t m_total = 0;
 };
@@ -254,8 +285,8 @@ void writeCells(QByteArray& stream, const Sheet& sheet, FormatTable& formats,
                 qToLittleEndian<quint16>(static_cast<uint16_t>(c), record + 6);
                 qToLittleEndian<quint16>(xf, record + 8);
                 if (!blank)
-                    qToLittleEndian<quint32>(
-                        strings.index(cells[c]->text.left(kMaxStringLength)), record + 10);
+                    qToLittleEndian<quint32>(strings.index(cells[c]->text.left(kMaxStringLength)),
+                                             record + 10);
                 stream.append(record, blank ? 10 : 14);
             }
         }
@@ -363,7 +394,12 @@ QByteArray globalsHead(const FormatTable& formats) {
 
 QByteArray writeWorkbookStream(const Workbook& workbook) {
     FormatTable formats(workbook);
-    SharedStrings strings;
+    qsizetype cells = 0;
+    for (const Sheet& sheet : workbook.sheets) {
+        for (int r = 0; r < sheet.rowExtent(); ++r)
+            cells += static_cast<qsizetype>(sheet.row(r).size());
+    }
+    SharedStrings strings(cells);
     std::vector<QByteArray> sheets;
     for (std::size_t i = 0; i < workbook.sheets.size(); ++i)
         sheets.push_back(sheetSubstream(workbook.sheets[i], i == 0, formats, strings));
