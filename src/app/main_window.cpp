@@ -188,17 +188,11 @@ void TForm1::ClearRecordView() {
     suiButton5->setEnabled(true);
 }
 
-void TForm1::SetRussianKeyboard() {
-    platform::activateRussianKeyboard();
-}
+void TForm1::SetRussianKeyboard() { platform::activateRussianKeyboard(); }
 
-QString TForm1::photoPanelText() const {
-    return m_photoPanel->text();
-}
+QString TForm1::photoPanelText() const { return m_photoPanel->text(); }
 
-void TForm1::setPhotoPanelText(const QString& text) {
-    m_photoPanel->setText(text);
-}
+void TForm1::setPhotoPanelText(const QString& text) { m_photoPanel->setText(text); }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
@@ -212,9 +206,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void TForm1::editKeyDown() {
-    suiButton2->setEnabled(true);
-}
+void TForm1::editKeyDown() { suiButton2->setEnabled(true); }
 
 void TForm1::fioKeyPress(QChar key) {
     if (key != QChar(27))

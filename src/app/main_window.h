@@ -60,7 +60,8 @@ public:
     QComboBox* suiComboBox1 = nullptr;
     QGroupBox *data = nullptr, *suiGroupBox2 = nullptr, *suiGroupBox4 = nullptr,
               *suiGroupBox1 = nullptr;
-    QLineEdit *fio = nullptr, *adres = nullptr, *tel = nullptr, *rabota = nullptr, *email = nullptr;
+    QLineEdit *fio = nullptr, *adres = nullptr, *tel = nullptr, *rabota = nullptr,
+              *email = nullptr;
     QPushButton *suiButton1 = nullptr, *suiButton2 = nullptr;
     QPushButton *previous = nullptr, *next = nullptr, *first = nullptr, *last = nullptr;
     QLabel *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr, *Label10 = nullptr;

@@ -13,6 +13,8 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent) {
     StringGrid1->setObjectName("StringGrid1");
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();
+    // The style's minimum row height would otherwise win over the grid's own.
+    StringGrid1->verticalHeader()->setMinimumSectionSize(kRowHeight);
     StringGrid1->verticalHeader()->setDefaultSectionSize(kRowHeight);
     StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 

@@ -8,6 +8,7 @@
 #include "support/report_fixture.h"
 
 #include <QFile>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -121,7 +122,18 @@ TEST(ReportRun, ThreeRecordsGiveAFormattedWorkbook) {
     // The first record is on show afterwards; the grid holds n + 2 rows.
     EXPECT_EQ(f.form1->fio->text(), "Иванов Иван");
     EXPECT_EQ(f.form1->state().index, 0);
-    EXPECT_EQ(f.form2->StringGrid1->rowCount(), 5);
+    // The grid as it was handed over: five columns, rows 15 pixels high, no headers.
+    const QTableWidget& grid = *f.form2->StringGrid1;
+    EXPECT_EQ(grid.rowCount(), 5);
+    EXPECT_EQ(grid.columnCount(), 5);
+    EXPECT_EQ(grid.rowHeight(4), 15);
+    EXPECT_TRUE(grid.horizontalHeader()->isHidden());
+    EXPECT_TRUE(grid.verticalHeader()->isHidden());
+    EXPECT_EQ(grid.item(0, 0)->text(), title);
+    EXPECT_EQ(grid.item(1, 3)->text(), "Место работы");
+    EXPECT_EQ(grid.item(3, 3)->text(), "01.02.2003");
+    for (int c = 1; c < 5; ++c)
+        EXPECT_TRUE(!grid.item(0, c) || grid.item(0, c)->text().isEmpty()) << c;
 }
 
 TEST(ReportRun, CancelKeepsTheWorkbookAndOpensNothing) {
