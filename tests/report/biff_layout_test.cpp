@@ -172,6 +172,22 @@ TEST(BiffLayout, SharedStringsContinueAcrossRecords) {
     EXPECT_EQ(u32(sst[0].data, 0), 603u); // references
     EXPECT_EQ(u32(sst[0].data, 4), 602u); // distinct strings
 
+    // The string index: 128 buckets at most, each pointing at its first string's length.
+    const auto index = withId(all, 0x00FF);
+    ASSERT_EQ(index.size(), 1u);
+    const int perBucket = u16(index[0].data, 0);
+    EXPECT_EQ(perBucket, 8); // 602 strings: 76 buckets of 8
+    ASSERT_EQ(index[0].data.size(), 2 + 8 * 76);
+    for (int b = 0; b < 76; ++b) {
+        const uint32_t at = u32(index[0].data, 2 + 8 * b);
+        const uint16_t inRecord = u16(index[0].data, 6 + 8 * b);
+        // The string's record starts inRecord bytes before it and is SST or CONTINUE.
+        const uint16_t recordId = u16(stream, at - inRecord);
+        EXPECT_TRUE(recordId == 0x00FC || recordId == 0x003C) << b;
+        // Strings are numbered by first use: the long ones are 1 and 2, in no bucket's lead.
+        EXPECT_EQ(u16(stream, at), 30) << b;
+    }
+
     const Workbook back = parseWorkbookStream(stream);
     ASSERT_EQ(back.sheets.size(), 1u);
     for (int r = 0; r < 600; ++r)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 // Record identifiers and fixed values of the Excel 97-2003 (BIFF8) workbook stream that
@@ -22,6 +23,7 @@ enum Record : uint16_t {
     kMergedCells = 0x00E5,
     kSst = 0x00FC,
     kLabelSst = 0x00FD,
+    kExtSst = 0x00FF,
     kDimensions = 0x0200,
     kBlank = 0x0201,
     kLabel = 0x0204,
@@ -54,6 +56,9 @@ constexpr uint16_t kSetupPortraitFlag = 0x0002;
 constexpr uint16_t kSetupNoPrinterDataFlag = 0x0004;
 constexpr uint8_t kSolidFill = 1;
 constexpr int kMaxMergesPerRecord = 1026;
+// The index of the shared strings has at most 128 buckets of at least 8 strings.
+constexpr std::size_t kMaxBuckets = 128;
+constexpr std::size_t kMinStringsPerBucket = 8;
 constexpr int kMaxStringLength = 32767;
 
 } // namespace spreadsheet::biff

@@ -144,7 +144,14 @@ public:
         }
     }
 
-    void write(QByteArray& stream) const {
+    // Writes SST and its CONTINUE records, then EXTSST: for every bucket of strings, where
+    // its first string starts, in the stream (`streamOffset` is where `stream` begins) and
+    // within its record.
+    void write(QByteArray& stream, qsizetype streamOffset) const {
+        const std::size_t bucket = std::max<std::size_t>(
+            kMinStringsPerBucket, (m_strings.size() + kMaxBuckets - 1) / kMaxBuckets);
+        ByteWriter buckets;
+        buckets.u16(static_cast<uint16_t>(bucket));
         ByteWriter record;
         uint16_t id = kSst;
         auto flush = [&] {
@@ -154,11 +161,18 @@ public:
         };
         record.u32(m_total);
         record.u32(static_cast<uint32_t>(m_strings.size()));
-        for (const QString& text : m_strings) {
+        for (std::size_t i = 0; i < m_strings.size(); ++i) {
+            const QString& text = m_strings[i];
             const bool oneByte = ByteWriter::fitsOneByte(text);
             const int charSize = oneByte ? 1 : 2;
             if (record.bytes.size() + 3 + (text.isEmpty() ? 0 : charSize) > kMaxRecordData)
                 flush();
+            if (i % bucket == 0) {
+                const qsizetype inRecord = 4 + record.bytes.size();
+                buckets.u32(static_cast<uint32_t>(streamOffset + stream.size() + inRecord));
+                buckets.u16(static_cast<uint16_t>(inRecord));
+                buckets.u16(0);
+            }
             record.u16(static_cast<uint16_t>(text.size()));
             record.u8(oneByte ? 0 : 1);
             qsizetype done = 0;
@@ -175,6 +189,7 @@ public:
             }
         }
         flush();
+        putRecord(stream, kExtSst, buckets.bytes);
     }
 
 private:
@@ -413,7 +428,7 @@ QByteArray writeWorkbookStream(const Workbook& workbook) {
         sheetListSize += 4 + 6 + name.bytes.size();
     }
     QByteArray tail;
-    strings.write(tail);
+    strings.write(tail, head.size() + sheetListSize);
     putRecord(tail, kEof, {});
 
     qsizetype offset = head.size() + sheetListSize + tail.size();
