@@ -57,6 +57,9 @@ QUrl projectMailUrl() {
 TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     setObjectName("Form4");
     setWindowTitle(QStringLiteral("О программе"));
+    // A title and a close button, nothing else.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
     setMinimumWidth(150);
     resize(kWidth, kHeight);
     QFont font(platform::interfaceFontFamily());
