@@ -245,3 +245,39 @@ TEST(BiffLayout, DamagedInputIsRefused) {
 }
 
 } // namespace
+
+namespace {
+
+// Many sheet entries pointing at one small sheet that reaches the last row would make a
+// tiny file take gigabytes; the reader refuses past 64 full sheets.
+TEST(BiffLayout, ManySheetsReachingTheLastRowAreRefused) {
+    Workbook book;
+    Sheet& sheet = book.sheets.emplace_back();
+    sheet.name = "S";
+    sheet.cellAt(65535, 0).text = "last";
+    const QByteArray one = writeWorkbookStream(book);
+    const auto all = records(one);
+    const Record entry = withId(all, 0x0085).at(0);
+
+    // The same sheet list entry 65 times, each pointing at the one substream.
+    const qsizetype entryEnd = entry.offset + 4 + entry.data.size();
+    const qsizetype extra = 64 * (4 + entry.data.size());
+    const uint32_t substream = u32(entry.data, 0) + extra;
+    QByteArray patched = one.mid(entry.offset, 4 + entry.data.size());
+    qToLittleEndian<quint32>(substream, patched.data() + 4);
+    QByteArray many = one.left(entry.offset);
+    for (int i = 0; i < 65; ++i)
+        many += patched;
+    many += one.mid(entryEnd);
+    EXPECT_THROW(parseWorkbookStream(many), WorkbookFormatError);
+
+    // 64 of them still open.
+    QByteArray fewer = one.left(entry.offset);
+    qToLittleEndian<quint32>(substream - (4 + entry.data.size()), patched.data() + 4);
+    for (int i = 0; i < 64; ++i)
+        fewer += patched;
+    fewer += one.mid(entryEnd);
+    EXPECT_EQ(parseWorkbookStream(fewer).sheets.size(), 64u);
+}
+
+} // namespace

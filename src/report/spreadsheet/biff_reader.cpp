@@ -328,10 +328,18 @@ Sheet readSheet(const QByteArray& stream, const Globals& globals, const SheetEnt
 } // namespace
 
 Workbook parseWorkbookStream(const QByteArray& stream) {
+    // Rows cost memory even when empty: a few bytes of sheet list can point at many sheets
+    // that each reach the last row. Up to 64 full sheets open.
+    constexpr qsizetype kRowBudget = 64 * qsizetype(kMaxRows);
     const Globals globals = readGlobals(stream);
     Workbook workbook;
-    for (const SheetEntry& entry : globals.sheets)
+    qsizetype rows = 0;
+    for (const SheetEntry& entry : globals.sheets) {
         workbook.sheets.push_back(readSheet(stream, globals, entry));
+        rows += workbook.sheets.back().rowExtent();
+        if (rows > kRowBudget)
+            throw WorkbookFormatError("too many rows to open");
+    }
     return workbook;
 }
 
