@@ -4,7 +4,6 @@
 
 #include <QTableWidget>
 
-using automation::Arguments;
 using automation::ObjectPtr;
 using automation::Variant;
 using automation::VariantArray;
