@@ -3,7 +3,11 @@
 // so the record parser is reached without a valid container. Refusing is fine; crashing,
 // reading out of bounds or leaking is not. Seeds (a report and a bare stream) are in
 // fuzz/corpus/workbook_reader_fuzz; copy them to a scratch folder the fuzzer may fill:
+//   ASAN_OPTIONS=fast_unwind_on_malloc=0 \
+//   LSAN_OPTIONS=suppressions=fuzz/workbook_reader_fuzz.lsan.supp \
 //   build-fuzz/fuzz/workbook_reader_fuzz -runs=1000000 -max_len=8192 <scratch folder>
+// The suppressions cover a leak inside libgsf itself on some damaged files; the full
+// unwinding lets them see the library's frames.
 #include "report/spreadsheet/biff_bytes.h"
 #include "report/spreadsheet/biff_reader.h"
 #include "report/spreadsheet/workbook_file.h"
