@@ -107,11 +107,11 @@ void TForm1::printClick() {
         // Whatever failed, the window is left consistent: no busy text, and the record
         // on show is the one the current index points at.
         setPhotoPanelText(QString());
-        if (m_state.file.count() > 0) {
-            try {
+        try {
+            if (m_state.file.count() > 0)
                 showFirstRecord();
-            } catch (const std::exception&) {
-            }
+        } catch (const std::exception&) {
+            // The first error is the one to report.
         }
         throw;
     }
