@@ -6,6 +6,7 @@
 #include "report/spreadsheet/workbook_file.h"
 #include "support/report_fixture.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -201,6 +202,16 @@ TEST(BiffLayout, FileRoundTripKeepsEverything) {
     QTemporaryDir dir;
     const Workbook book = reportLikeWorkbook();
     saveWorkbook(book, dir.filePath("a.xls"));
+    // The small stream is padded to the container's big blocks, past its last record.
+    QFile file(dir.filePath("a.xls"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray stored = workbookStreamOf(file.readAll());
+    const QByteArray written = writeWorkbookStream(book);
+    ASSERT_LT(written.size(), 4096);
+    EXPECT_EQ(stored.size(), 4096);
+    EXPECT_EQ(stored.left(written.size()), written);
+    EXPECT_EQ(stored.mid(written.size()), QByteArray(4096 - written.size(), '\0'));
+
     const Workbook back = openWorkbook(dir.filePath("a.xls"));
     ASSERT_EQ(back.sheets.size(), 1u);
     const Sheet& a = book.sheets[0];

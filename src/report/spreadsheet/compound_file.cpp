@@ -31,17 +31,22 @@ AutomationError saveFailed(const QString& path, GError* error) {
 } // namespace
 
 void saveWorkbookContainer(const QString& path, const QByteArray& workbookStream) {
+    // A stream under 4,096 bytes would be kept in the container's mini stream, where some
+    // readers of workbooks do not look for it; zeros after the last record are ignored.
+    constexpr qsizetype kMinimumStream = 4096;
+    QByteArray padded = workbookStream;
+    if (padded.size() < kMinimumStream)
+        padded.append(kMinimumStream - padded.size(), '\0');
     GError* error = nullptr;
     GsfPtr<GsfOutput> file(gsf_output_stdio_new(path.toLocal8Bit().constData(), &error));
     if (!file)
         throw saveFailed(path, error);
     GsfPtr<GsfOutfile> container(gsf_outfile_msole_new(file.get()));
     GsfPtr<GsfOutput> stream(gsf_outfile_new_child(container.get(), "Workbook", FALSE));
-    const bool written =
-        stream &&
-        gsf_output_write(stream.get(), workbookStream.size(),
-                         reinterpret_cast<const guint8*>(workbookStream.constData())) &&
-        gsf_output_close(stream.get());
+    const bool written = stream &&
+                         gsf_output_write(stream.get(), padded.size(),
+                                          reinterpret_cast<const guint8*>(padded.constData())) &&
+                         gsf_output_close(stream.get());
     // Closing the container closes the file, which renames its temporary copy over the
     // target only when every write went well.
     const bool closed = gsf_output_close(GSF_OUTPUT(container.get()));
