@@ -18,6 +18,8 @@ int main(int argc, char** argv) {
     TForm4 form4;
     TForm2 form2;
     TForm3 form3;
+    form1.setAboutWindow(&form4);
+    form1.setReportGridWindow(&form2);
 
     form1.move(form1.screen()->availableGeometry().center() - form1.rect().center());
     form1.show();

@@ -61,6 +61,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 
     for (QLineEdit* edit : {fio, adres, tel, rabota, email})
         edit->installEventFilter(this);
+    connectReportHandlers();
+    connectAboutHandlers();
 
     guarded([this] { FormCreate(); });
 }

@@ -98,4 +98,24 @@ private:
     // The data file's modification count when Baza1.dat was last copied from it.
     static constexpr uint64_t kNoCopy = ~uint64_t(0);
     uint64_t m_copiedModification = kNoCopy;
+
+    // Report, About window and e-mail (main_window_report.cpp, main_window_about.cpp).
+public:
+    // The windows created after this one at start-up; without them, their handlers make
+    // their own.
+    void setReportGridWindow(class TForm2* form) { m_form2 = form; }
+    void setAboutWindow(class TForm4* form) { m_form4 = form; }
+    void printClick();
+    void ToolButton5Click();
+    void suiButton1Click();
+
+private:
+    void connectReportHandlers();
+    void connectAboutHandlers();
+    TForm2* reportGridWindow();
+    TForm4* aboutWindow();
+    void fillReportGrid();
+    void showFirstRecord();
+    TForm2* m_form2 = nullptr;
+    TForm4* m_form4 = nullptr;
 };
