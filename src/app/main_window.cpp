@@ -55,6 +55,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 
     for (QLineEdit* edit : {fio, adres, tel, rabota, email})
         edit->installEventFilter(this);
+    connectRecordHandlers();
 
     guarded([this] { FormCreate(); });
 }
@@ -193,6 +194,9 @@ QString TForm1::photoPanelText() const { return m_photoPanel->text(); }
 void TForm1::setPhotoPanelText(const QString& text) { m_photoPanel->setText(text); }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        (watched == suiComboBox1 || watched == suiComboBox1->lineEdit()))
+        return suiComboBox1KeyDown(static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::KeyPress) {
         editKeyDown();
         if (watched == fio) {
@@ -210,10 +214,8 @@ void TForm1::fioKeyPress(QChar key) {
     if (key != QChar(27))
         return;
     guarded([this] {
-        m_state.index = 0;
-        m_state.file.seek(0);
-        m_state.file.read(m_state.buffer);
-        ShowRecord();
+        showRecordAt(0);
+        m_state.enteringNew = false;
         next->setEnabled(true);
         last->setEnabled(true);
         save->setEnabled(false);

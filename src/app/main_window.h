@@ -5,9 +5,12 @@
 #include <QWidget>
 
 #include <functional>
+#include <system_error>
 
 class QAction;
+class QKeyEvent;
 class QComboBox;
+class QFileDialog;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -44,6 +47,33 @@ public:
     QString photoPanelText() const;
     void setPhotoPanelText(const QString& text);
 
+    // The folder the record photos are kept in; empty while none is set.
+    QString imagesFolder() const;
+
+    // Record editing and navigation.
+    void newClick();
+    void saveClick();
+    void suiButton2Click();
+    void deleteClick();
+    void firstClick();
+    void previousClick();
+    void nextClick();
+    void lastClick();
+
+    // Search by full name.
+    void searchClick();
+    void ToolButton1Click();
+    // The character a key typed into the search box stands for: upper-cased on code-page
+    // bytes (а to я and a to z; ё and everything else unchanged).
+    static QChar suiComboBox1KeyPress(QChar typed);
+
+    // The "Файл" menu: backup, restore, clearing, exit.
+    void N4Click();
+    void N3Click();
+    void OpenDialog1CanClose(const QString& located);
+    void N5Click();
+    void N6Click();
+
     // Runs one event handler: a failure is shown in the error box and ends the handler at
     // the failing step; writes the handler made are pushed to the disk afterwards.
     void guarded(const std::function<void()>& handler);
@@ -60,8 +90,7 @@ public:
     QComboBox* suiComboBox1 = nullptr;
     QGroupBox *data = nullptr, *suiGroupBox2 = nullptr, *suiGroupBox4 = nullptr,
               *suiGroupBox1 = nullptr;
-    QLineEdit *fio = nullptr, *adres = nullptr, *tel = nullptr, *rabota = nullptr,
-              *email = nullptr;
+    QLineEdit *fio = nullptr, *adres = nullptr, *tel = nullptr, *rabota = nullptr, *email = nullptr;
     QPushButton *suiButton1 = nullptr, *suiButton2 = nullptr;
     QPushButton *previous = nullptr, *next = nullptr, *first = nullptr, *last = nullptr;
     QLabel *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr, *Label10 = nullptr;
@@ -70,6 +99,8 @@ public:
     QLabel* Label9 = nullptr;
     QPushButton *suiButton5 = nullptr, *suiButton3 = nullptr, *suiButton4 = nullptr;
     QWidget* suiStatusBar1 = nullptr;
+    // The file dialog of the restore, made when first needed.
+    QFileDialog* OpenDialog1 = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -94,6 +125,22 @@ private:
     // Escape in fio cancels the entry of a new record and shows record 1.
     void fioKeyPress(QChar key);
 
+    // Wires every record operation to its control; called once by the constructor.
+    void connectRecordHandlers();
+    // Reads record k and puts it on show; on a failed read the record on show stays.
+    void showRecordAt(int32_t k);
+    // The window's five texts and the given photo path as a record of the data file.
+    ContactRecord recordFromWindow(const QString& photoPath) const;
+    // True while a stored record is on show (not while a new one is entered).
+    bool hasRecordOnShow();
+    // The search box's keys: Enter finds, typed characters are upper-cased and completed.
+    bool suiComboBox1KeyDown(QKeyEvent* event);
+    void completeSearchText();
+    // Reopens the data file after a restore and tells how the restore went.
+    void reopenAfterRestore(const std::error_code& copyError);
+    QFileDialog* openDialog1();
+
     RecordState m_state;
     QLabel* m_photoPanel = nullptr;
+    bool m_retypingSearchKey = false;
 };

@@ -1,0 +1,249 @@
+// New, save, change and delete on the main window: the file's bytes, the record on show
+// and the buttons after each operation.
+#include "support/record_fixture.h"
+
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace record_fixture;
+using platform::ShownBox;
+
+namespace {
+
+class RecordEditingTest : public ::testing::Test {
+protected:
+    TForm1& open(std::initializer_list<ContactRecord> records) {
+        base.writeDataFile(records);
+        return base.openWindow();
+    }
+    TForm1& w() { return base.window(); }
+    QStringList enabled() { return enabledOf(w(), kRecordButtons); }
+    void type(QLineEdit* edit, const QString& text) {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete); // a key down enables "Изменить"
+        edit->setText(text);
+    }
+
+    BaseFolderFixture base;
+};
+
+TEST_F(RecordEditingTest, NewLeavesOnlySaveAndPlusAmongTheRecordButtons) {
+    open({record("A"), record("B")});
+    w().new_->click();
+    EXPECT_EQ(enabled(), QStringList({"save"}));
+    EXPECT_TRUE(w().suiButton5->isEnabled());
+    EXPECT_FALSE(w().suiButton3->isEnabled());
+    EXPECT_TRUE(w().fio->text().isEmpty());
+    EXPECT_TRUE(w().Label9->text().isEmpty());
+    EXPECT_EQ(w().Label6->text(), "Запись № 1"); // labels stay as they were
+    EXPECT_EQ(w().Label7->text(), "Всего записей: 2");
+}
+
+TEST_F(RecordEditingTest, SaveIntoAnEmptyFileStoresAnEmptyRecordAndShowsIt) {
+    base.openWindow();
+    w().new_->click();
+    w().save->click();
+    EXPECT_EQ(base.dataBytes(), fileBytes({record("")}));
+    EXPECT_EQ(w().Label6->text(), "Запись № 1");
+    EXPECT_EQ(w().Label7->text(), "Всего записей: 1");
+    // One record: no navigation, no search.
+    EXPECT_EQ(enabled(), QStringList({"delete", "new"}));
+    EXPECT_FALSE(w().Image1->isEnabled());
+    EXPECT_TRUE(w().suiButton3->isEnabled());
+    EXPECT_TRUE(w().suiButton4->isEnabled());
+    EXPECT_FALSE(w().suiButton5->isEnabled());
+    EXPECT_TRUE(base.boxes().boxes.isEmpty());
+}
+
+TEST_F(RecordEditingTest, SaveAppendsTheTextsCutToTheFieldsAndThePendingPhoto) {
+    open({record("A", "адрес A")});
+    w().new_->click();
+    const QString longName(60, QChar(u'Ж'));
+    w().fio->setText(longName);
+    w().adres->setText("Москва");
+    w().tel->setText("123-45-67");
+    w().rabota->setText("Завод");
+    w().email->setText("b@example.org");
+    w().Label9->setText("/фото/b.jpg");
+    w().save->click();
+
+    ContactRecord stored = record(longName.left(50), "Москва", "/фото/b.jpg");
+    stored.store(ContactField::Telephone, "123-45-67");
+    stored.store(ContactField::Workplace, "Завод");
+    stored.store(ContactField::Email, "b@example.org");
+    EXPECT_EQ(base.dataBytes(), fileBytes({record("A", "адрес A"), stored}));
+    // The first record is on show, with the way forward open.
+    EXPECT_EQ(w().fio->text(), "A");
+    EXPECT_EQ(w().Label7->text(), "Всего записей: 2");
+    EXPECT_EQ(enabled(), QStringList({"delete", "last", "new", "next", "search"}));
+}
+
+TEST_F(RecordEditingTest, EscapeCancelsTheEntryAndShowsRecordOne) {
+    open({record("A"), record("B")});
+    w().nextClick();
+    w().new_->click();
+    QTest::keyClick(w().fio, Qt::Key_Escape);
+    EXPECT_EQ(w().fio->text(), "A");
+    EXPECT_EQ(w().Label6->text(), "Запись № 1");
+    // "Удалить" and "Поиск" stay off until an operation turns them on; the key enabled
+    // "Изменить", which now acts on record 1.
+    EXPECT_EQ(enabled(), QStringList({"last", "new", "next", "suiButton2"}));
+    w().fio->setText("A2");
+    w().suiButton2->click();
+    EXPECT_EQ(base.names(), QStringList({"B", "A2"}));
+}
+
+TEST_F(RecordEditingTest, ChangeMovesTheRecordToTheEndKeepingItsPhoto) {
+    open({record("A"), record("B", "", "/photos/b.jpg"), record("C")});
+    w().next->click();
+    type(w().fio, "B2");
+    w().adres->setText("новый");
+    EXPECT_TRUE(w().suiButton2->isEnabled());
+    w().suiButton2->click();
+    EXPECT_EQ(base.dataBytes(),
+              fileBytes({record("A"), record("C"), record("B2", "новый", "/photos/b.jpg")}));
+    EXPECT_EQ(w().fio->text(), "A");
+    EXPECT_EQ(w().Label6->text(), "Запись № 1");
+    EXPECT_EQ(w().Label7->text(), "Всего записей: 3");
+    EXPECT_EQ(enabled(), QStringList({"delete", "last", "new", "next", "search"}));
+}
+
+TEST_F(RecordEditingTest, ChangeOfTheOnlyRecord) {
+    open({record("A")});
+    type(w().fio, "A2");
+    w().suiButton2->click();
+    EXPECT_EQ(base.dataBytes(), fileBytes({record("A2")}));
+    EXPECT_EQ(w().fio->text(), "A2");
+    EXPECT_EQ(enabled(), QStringList({"delete", "first", "new", "previous"}));
+}
+
+TEST_F(RecordEditingTest, ChangeWithTwoRecordsTurnsSearchOff) {
+    open({record("A"), record("B")});
+    ASSERT_TRUE(w().search->isEnabled());
+    type(w().fio, "A2");
+    w().suiButton2->click();
+    EXPECT_EQ(base.names(), QStringList({"B", "A2"}));
+    EXPECT_EQ(enabled(), QStringList({"delete", "last", "new", "next"}));
+}
+
+TEST_F(RecordEditingTest, ChangeDuringAnEntryStoresTheNewRecordAsSaveWould) {
+    open({record("A"), record("B")});
+    w().new_->click();
+    type(w().fio, "Новый");
+    w().Label9->setText("/p/n.jpg");
+    ASSERT_TRUE(w().suiButton2->isEnabled());
+    w().suiButton2->click();
+    EXPECT_EQ(base.dataBytes(),
+              fileBytes({record("A"), record("B"), record("Новый", "", "/p/n.jpg")}));
+    EXPECT_EQ(enabled(), QStringList({"delete", "last", "new", "next", "search"}));
+    // The entry is over: a second press changes record 1, it adds nothing.
+    type(w().fio, "A2");
+    w().suiButton2->click();
+    EXPECT_EQ(base.names(), QStringList({"B", "Новый", "A2"}));
+}
+
+TEST_F(RecordEditingTest, ChangeWithNothingOnShowWritesNothing) {
+    base.openWindow(); // empty file
+    type(w().fio, "Никто");
+    w().suiButton2->click();
+    EXPECT_EQ(base.dataBytes().size(), 0);
+    EXPECT_FALSE(w().suiButton2->isEnabled());
+}
+
+TEST_F(RecordEditingTest, DeleteAfterOkRemovesTheRecordOnShowAndShowsRecordOne) {
+    open({record("A"), record("B"), record("C")});
+    w().next->click();
+    w().delete_->click();
+    EXPECT_EQ(base.boxes().texts(ShownBox::Confirmation), QStringList({"Удалить запись?"}));
+    EXPECT_EQ(base.boxes().boxes.first().caption, "Confirm");
+    EXPECT_EQ(base.dataBytes(), fileBytes({record("A"), record("C")}));
+    EXPECT_EQ(w().fio->text(), "A");
+    EXPECT_EQ(w().Label6->text(), "Запись № 1");
+    EXPECT_EQ(w().Label7->text(), "Всего записей: 2");
+    EXPECT_EQ(enabled(), QStringList({"delete", "last", "new", "next", "search"}));
+}
+
+TEST_F(RecordEditingTest, DeleteOfTheLastRecordInTheFile) {
+    open({record("A"), record("B"), record("C")});
+    w().last->click();
+    w().delete_->click();
+    EXPECT_EQ(base.names(), QStringList({"A", "B"}));
+    EXPECT_EQ(w().fio->text(), "A");
+    EXPECT_EQ(w().Label7->text(), "Всего записей: 2");
+}
+
+TEST_F(RecordEditingTest, DeleteCancelledRemovesNothingAndShowsRecordOne) {
+    open({record("A"), record("B")});
+    w().next->click();
+    base.boxes().answer = [](const ShownBox&) {
+        return false;
+    };
+    w().delete_->click();
+    EXPECT_EQ(base.names(), QStringList({"A", "B"}));
+    EXPECT_EQ(w().fio->text(), "A");
+    EXPECT_EQ(enabled(), QStringList({"delete", "last", "new", "next", "search"}));
+
+    // Cancel with one record turns navigation and search off.
+    open({record("A")});
+    w().delete_->click();
+    EXPECT_EQ(base.names(), QStringList({"A"}));
+    EXPECT_EQ(enabled(), QStringList({"delete", "new"}));
+}
+
+TEST_F(RecordEditingTest, DeleteOfTheOnlyRecordEmptiesTheWindow) {
+    open({record("A", "адрес")});
+    // One record: "Первая запись" and "Предыдущая запись" are on and stay so.
+    ASSERT_TRUE(w().first->isEnabled());
+    w().delete_->click();
+    EXPECT_EQ(base.dataBytes().size(), 0);
+    EXPECT_EQ(base.boxes().texts(ShownBox::Message), QStringList({"Вы удалили последнюю запись."}));
+    EXPECT_TRUE(w().fio->text().isEmpty());
+    EXPECT_TRUE(w().adres->text().isEmpty());
+    EXPECT_EQ(w().Label6->text(), "Запись № 0");
+    EXPECT_EQ(w().Label7->text(), "Всего записей: 0");
+    EXPECT_EQ(enabled(), QStringList({"first", "new", "previous"}));
+    // Nothing is on show, so nothing more can be removed or changed.
+    w().deleteClick();
+    type(w().fio, "X");
+    w().suiButton2->click();
+    EXPECT_EQ(base.dataBytes().size(), 0);
+}
+
+TEST_F(RecordEditingTest, DeleteKeepsPhotoFilesOutsideTheImagesFolder) {
+    // No images folder is set: no photo file counts as the program's own.
+    const QString photo = base.path("a.jpg");
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(photo, "JPG"));
+    open({record("A", "", photo), record("B")});
+    w().delete_->click();
+    EXPECT_EQ(base.names(), QStringList({"B"}));
+    EXPECT_TRUE(QFile::exists(photo));
+}
+
+TEST_F(RecordEditingTest, DeleteIsIgnoredWhileANewRecordIsEntered) {
+    open({record("A"), record("B")});
+    w().new_->click();
+    w().deleteClick();
+    EXPECT_TRUE(base.boxes().boxes.isEmpty());
+    EXPECT_EQ(base.names(), QStringList({"A", "B"}));
+}
+
+TEST_F(RecordEditingTest, NewClosesAnOpenSearch) {
+    open({record("A"), record("B")});
+    w().search->click();
+    ASSERT_TRUE(w().ToolButton1->isEnabled());
+    w().new_->click();
+    EXPECT_FALSE(w().ToolButton1->isEnabled());
+    EXPECT_FALSE(w().suiComboBox1->isEnabled());
+}
+
+} // namespace
