@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/record_state.h"
+#include "app/size_copy.h"
 
 #include <QWidget>
 
@@ -143,4 +144,5 @@ private:
     RecordState m_state;
     QLabel* m_photoPanel = nullptr;
     bool m_retypingSearchKey = false;
+    SizeCopy m_sizeCopy;
 };

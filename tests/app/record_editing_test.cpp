@@ -1,5 +1,6 @@
 // New, save, change and delete on the main window: the file's bytes, the record on show
 // and the buttons after each operation.
+#include "app/base_size_text.h"
 #include "support/record_fixture.h"
 
 #include <QComboBox>
@@ -244,6 +245,29 @@ TEST_F(RecordEditingTest, NewClosesAnOpenSearch) {
     w().new_->click();
     EXPECT_FALSE(w().ToolButton1->isEnabled());
     EXPECT_FALSE(w().suiComboBox1->isEnabled());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(RecordEditingTest, TheSizeCopyFollowsEveryChangeOfTheDataFile) {
+    open({record("A"), record("B"), record("C")});
+    const QString copy = base.path("Baza1.dat");
+    EXPECT_EQ(readFile(copy), base.dataBytes());
+    type(w().fio, "A2");
+    w().suiButton2->click();
+    EXPECT_EQ(readFile(copy), base.dataBytes());
+    w().delete_->click();
+    EXPECT_EQ(readFile(copy), base.dataBytes());
+    EXPECT_EQ(w().Label10->text(), baseSizeText(2 * 511));
+    // A copy removed or altered behind the program's back is made again.
+    QFile::remove(copy);
+    w().next->click();
+    EXPECT_EQ(readFile(copy), base.dataBytes());
+    writeFile(copy, "x");
+    w().previous->click();
+    EXPECT_EQ(readFile(copy), base.dataBytes());
 }
 
 } // namespace
