@@ -26,6 +26,8 @@ void TForm1::searchClick() {
     suiComboBox1->setFocus();
     suiComboBox1->setCurrentIndex(0);
     suiComboBox1->setEditText(suiComboBox1->itemText(0));
+    // As when a box is entered: the text is selected, so typing replaces it.
+    suiComboBox1->lineEdit()->selectAll();
 }
 
 void TForm1::ToolButton1Click() {

@@ -1,6 +1,7 @@
 // New, save, change and delete on the main window: the file's bytes, the record on show
 // and the buttons after each operation.
 #include "app/base_size_text.h"
+#include "store/write_fault.h"
 #include "support/record_fixture.h"
 
 #include <QComboBox>
@@ -12,6 +13,8 @@
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 using namespace record_fixture;
 using platform::ShownBox;
@@ -157,6 +160,22 @@ TEST_F(RecordEditingTest, ChangeWithNothingOnShowWritesNothing) {
     w().suiButton2->click();
     EXPECT_EQ(base.dataBytes().size(), 0);
     EXPECT_FALSE(w().suiButton2->isEnabled());
+}
+
+TEST_F(RecordEditingTest, AChangeCutShortByAFullDiskKeepsTheContact) {
+    open({record("A"), record("B"), record("C")});
+    w().next->click();
+    type(w().fio, "B2");
+    write_fault::failNthWrite(2, ENOSPC); // the append goes through, the move does not
+    w().suiButton2->click();
+    write_fault::failNthWrite(0, 0);
+    EXPECT_EQ(base.boxes().texts(ShownBox::Error), QStringList({"Disk full"}));
+    EXPECT_EQ(base.names(), QStringList({"A", "B", "C", "B2"}));
+    EXPECT_EQ(w().state().index, 1); // still the record on show
+
+    // Once the disk has room, deleting the record on show removes the old version.
+    w().delete_->click();
+    EXPECT_EQ(base.names(), QStringList({"A", "C", "B2"}));
 }
 
 TEST_F(RecordEditingTest, DeleteAfterOkRemovesTheRecordOnShowAndShowsRecordOne) {
