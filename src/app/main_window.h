@@ -134,6 +134,9 @@ private:
     ContactRecord recordFromWindow(const QString& photoPath) const;
     // True while a stored record is on show (not while a new one is entered).
     bool hasRecordOnShow();
+    // After a removal cut short, the record at the old index may be another one: the
+    // index stays only while the record there is still the one on show.
+    void keepIndexIfStillOnShow(int32_t index);
     // The search box's keys: Enter finds, typed characters are upper-cased and completed.
     bool suiComboBox1KeyDown(QKeyEvent* event);
     void completeSearchText();

@@ -4,6 +4,7 @@
 #include "app/control_enabling.h"
 #include "photos/photo_files.h"
 #include "platform/message_boxes.h"
+#include "store/data_file_error.h"
 #include "store/record_order.h"
 
 #include <QComboBox>
@@ -32,6 +33,25 @@ void TForm1::showRecordAt(int32_t k) {
     m_state.buffer = record;
     m_state.index = k;
     ShowRecord();
+}
+
+namespace {
+
+// The index while the record last read is gone from the file.
+constexpr int32_t kNothingOnShow = -1;
+
+} // namespace
+
+void TForm1::keepIndexIfStillOnShow(int32_t index) {
+    ContactRecord there;
+    bool read = false;
+    try {
+        m_state.file.seek(index);
+        m_state.file.read(there);
+        read = true;
+    } catch (const DataFileError&) {
+    }
+    m_state.index = read && there.bytes() == m_state.buffer.bytes() ? index : kNothingOnShow;
 }
 
 bool TForm1::hasRecordOnShow() {
@@ -81,8 +101,16 @@ void TForm1::suiButton2Click() {
         return;
     }
     const int32_t count = m_state.file.count();
-    MoveChangedRecordToEnd(m_state.file, m_state.index,
-                           recordFromWindow(m_state.buffer.field(ContactField::PhotoPath)));
+    const int32_t i = m_state.index;
+    try {
+        MoveChangedRecordToEnd(m_state.file, i,
+                               recordFromWindow(m_state.buffer.field(ContactField::PhotoPath)));
+    } catch (const DataFileError&) {
+        keepIndexIfStillOnShow(i);
+        throw;
+    }
+    // The old index now names another record: none counts as on show until one is read.
+    m_state.index = kNothingOnShow;
     // With two records the change has always passed through a file of one record, which
     // turns "Поиск" off; the other buttons are set again by the display of record 1.
     if (count == 2)
@@ -102,10 +130,17 @@ void TForm1::deleteClick() {
 
         const int32_t count = m_state.file.count();
         int32_t i = m_state.index;
-        RemoveRecordAt(m_state.file, i);
+        try {
+            RemoveRecordAt(m_state.file, i);
+        } catch (const DataFileError&) {
+            keepIndexIfStillOnShow(i);
+            throw;
+        }
+        m_state.index = kNothingOnShow;
         if (i == count - 1) {
             setControlsEnabled({next, last}, false);
             if (i == 0) {
+                m_state.index = 0;
                 setControlsEnabled({save, search, delete_}, false);
                 setRecordNumberLabel(0);
                 setRecordCountLabel(0);

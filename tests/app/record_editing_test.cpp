@@ -178,6 +178,35 @@ TEST_F(RecordEditingTest, AChangeCutShortByAFullDiskKeepsTheContact) {
     EXPECT_EQ(base.names(), QStringList({"A", "C", "B2"}));
 }
 
+TEST_F(RecordEditingTest, AfterAMoveCutShortNothingElseIsTakenForTheRecordOnShow) {
+    // 5,000 records: the tail moves in three blocks; the second one fails, so position 1
+    // already holds the record that followed the one on show.
+    QList<ContactRecord> records;
+    for (int k = 0; k < 5000; ++k)
+        records << record(QString("Запись %1").arg(k));
+    writeFile(base.dataFile(), fileBytes(records));
+    base.openWindow();
+    w().next->click();
+    type(w().fio, "Изменённая");
+    write_fault::failNthWrite(3, ENOSPC);
+    w().suiButton2->click();
+    write_fault::failNthWrite(0, 0);
+    ASSERT_EQ(base.boxes().texts(ShownBox::Error), QStringList({"Disk full"}));
+    const QStringList afterFailure = base.names();
+    ASSERT_EQ(afterFailure.at(1), "Запись 2");
+    EXPECT_EQ(afterFailure.last(), "Изменённая");
+
+    // Neither change nor delete touches "Запись 2" for the record on show.
+    w().delete_->click();
+    w().suiButton2->click();
+    EXPECT_EQ(base.names(), afterFailure);
+    // Shown again, records can be changed as usual.
+    w().first->click();
+    type(w().fio, "Первая");
+    w().suiButton2->click();
+    EXPECT_EQ(base.names().last(), "Первая");
+}
+
 TEST_F(RecordEditingTest, DeleteAfterOkRemovesTheRecordOnShowAndShowsRecordOne) {
     open({record("A"), record("B"), record("C")});
     w().next->click();

@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QSettings>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 void PrintTo(const QString& text, std::ostream* out) {
