@@ -9,11 +9,11 @@
 #include <system_error>
 
 class QAction;
-class QKeyEvent;
 class QComboBox;
 class QFileDialog;
 class QFrame;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -91,7 +91,8 @@ public:
     QComboBox* suiComboBox1 = nullptr;
     QGroupBox *data = nullptr, *suiGroupBox2 = nullptr, *suiGroupBox4 = nullptr,
               *suiGroupBox1 = nullptr;
-    QLineEdit *fio = nullptr, *adres = nullptr, *tel = nullptr, *rabota = nullptr, *email = nullptr;
+    QLineEdit *fio = nullptr, *adres = nullptr, *tel = nullptr, *rabota = nullptr,
+              *email = nullptr;
     QPushButton *suiButton1 = nullptr, *suiButton2 = nullptr;
     QPushButton *previous = nullptr, *next = nullptr, *first = nullptr, *last = nullptr;
     QLabel *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr, *Label10 = nullptr;
