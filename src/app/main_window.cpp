@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <filesystem>
 
 namespace {
 
@@ -168,8 +169,10 @@ void TForm1::updateBaseSize() {
     // The size is measured on a fresh copy of the data file; a failed copy is ignored
     // and then measures whatever copy is there, or -1 bytes.
     const QString copy = platform::BaseFolder::filePath(kSizeCopyName);
-    m_sizeCopy.refresh(platform::BaseFolder::filePath(kDataFileName), copy,
-                       m_state.file.modificationCount());
+    std::error_code ignored;
+    std::filesystem::copy_file(platform::BaseFolder::filePath(kDataFileName).toStdString(),
+                               copy.toStdString(),
+                               std::filesystem::copy_options::overwrite_existing, ignored);
     Label10->setText(baseSizeText(GetFileSizeBytes(copy)));
     Label10->adjustSize();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/record_state.h"
-#include "app/size_copy.h"
 
 #include <QWidget>
 
@@ -145,8 +144,8 @@ private:
     void reopenAfterRestore(const std::error_code& copyError);
     QFileDialog* openDialog1();
 
+    // Set while the search box receives the upper-cased form of a typed key.
+    bool m_retypingSearchKey = false;
     RecordState m_state;
     QLabel* m_photoPanel = nullptr;
-    bool m_retypingSearchKey = false;
-    SizeCopy m_sizeCopy;
 };
