@@ -30,15 +30,16 @@ class BackupRestoreTest : public ::testing::Test {
 protected:
     void TearDown() override { write_fault::failNthWrite(0, 0); }
 
-    TForm1& open(std::initializer_list<ContactRecord> records) {
+    TForm1& open(const QList<ContactRecord>& records) {
         base.writeDataFile(records);
         return base.openWindow();
     }
     TForm1& w() { return base.window(); }
-    QString backup() const { return base.path("Копия/Baza.dat"); }
-    void writeBackup(std::initializer_list<ContactRecord> records) {
-        QDir(base.path()).mkpath("Копия");
-        writeFile(backup(), fileBytes(records));
+    QString backup() const { return base.folder.filePath("Копия/Baza.dat"); }
+    QByteArray backupBytes() const { return base.folder.readBytes("Копия/Baza.dat"); }
+    void writeBackup(const QList<ContactRecord>& records) {
+        QDir(base.folder.path()).mkpath("Копия");
+        base.folder.writeRecords("Копия/Baza.dat", records);
     }
     // Answers the file dialog the restore opens: `file` is chosen, or it is cancelled.
     void answerFileDialog(const QString& file) {
@@ -55,77 +56,77 @@ protected:
         });
     }
 
-    BaseFolderFixture base;
+    WindowFixture base;
     QStringList dialogFilters;
 };
 
 TEST_F(BackupRestoreTest, BackupCreatesTheFolderAndThenReplacesTheCopy) {
-    open({record("A"), record("B")});
+    open({makeRecord("A"), makeRecord("B")});
     w().N4->trigger();
-    EXPECT_EQ(readFile(backup()), base.dataBytes());
-    EXPECT_EQ(base.boxes().texts(), QStringList({kCreated}));
-    EXPECT_EQ(base.boxes().boxes.first().kind, ShownBox::Message);
+    EXPECT_EQ(backupBytes(), base.dataBytes());
+    EXPECT_EQ(base.boxes.texts(), QStringList({kCreated}));
+    EXPECT_EQ(base.boxes.boxes.first().kind, ShownBox::Message);
 
     w().new_->click();
     w().fio->setText("C");
     w().save->click();
     w().N4->trigger();
-    EXPECT_EQ(readFile(backup()), fileBytes({record("A"), record("B"), record("C")}));
-    EXPECT_EQ(base.boxes().texts(), QStringList({kCreated, kCreated}));
+    EXPECT_EQ(backupBytes(), fileBytes({makeRecord("A"), makeRecord("B"), makeRecord("C")}));
+    EXPECT_EQ(base.boxes.texts(), QStringList({kCreated, kCreated}));
 }
 
 TEST_F(BackupRestoreTest, BackupIntoAnExistingEmptyFolderIsMade) {
-    open({record("A")});
-    QDir(base.path()).mkpath("Копия");
+    open({makeRecord("A")});
+    QDir(base.folder.path()).mkpath("Копия");
     w().N4->trigger();
-    EXPECT_EQ(readFile(backup()), fileBytes({record("A")}));
-    EXPECT_EQ(base.boxes().texts(), QStringList({kCreated}));
+    EXPECT_EQ(backupBytes(), fileBytes({makeRecord("A")}));
+    EXPECT_EQ(base.boxes.texts(), QStringList({kCreated}));
 }
 
 TEST_F(BackupRestoreTest, AFailedBackupSaysSoAndKeepsTheEarlierCopy) {
-    open({record("A")});
-    writeBackup({record("old")});
+    open({makeRecord("A")});
+    writeBackup({makeRecord("old")});
     write_fault::failNthWrite(1, ENOSPC);
     w().N4->trigger();
-    EXPECT_EQ(base.boxes().texts(), QStringList({"Резервная копия базы несоздана!"}));
-    EXPECT_EQ(readFile(backup()), fileBytes({record("old")}));
-    EXPECT_EQ(QDir(base.path("Копия")).entryList(QDir::Files | QDir::Hidden),
+    EXPECT_EQ(base.boxes.texts(), QStringList({"Резервная копия базы несоздана!"}));
+    EXPECT_EQ(backupBytes(), fileBytes({makeRecord("old")}));
+    EXPECT_EQ(QDir(base.folder.filePath("Копия")).entryList(QDir::Files | QDir::Hidden),
               QStringList({"Baza.dat"})); // no temporary copy left behind
 }
 
 TEST_F(BackupRestoreTest, AFailedFirstBackupSaysSo) {
-    open({record("A")});
+    open({makeRecord("A")});
     write_fault::failNthWrite(1, ENOSPC);
     w().N4->trigger();
-    EXPECT_EQ(base.boxes().texts(), QStringList({"Резервная копия базы не создана!"}));
+    EXPECT_EQ(base.boxes.texts(), QStringList({"Резервная копия базы не создана!"}));
     EXPECT_FALSE(QFile::exists(backup()));
 }
 
 TEST_F(BackupRestoreTest, ABackupFolderThatCannotBeMadeIsAnError) {
-    open({record("A")});
-    writeFile(base.path("Копия"), "a file where the folder belongs");
+    open({makeRecord("A")});
+    base.folder.writeBytes("Копия", "a file where the folder belongs");
     w().N4->trigger();
-    EXPECT_EQ(base.boxes().texts(ShownBox::Error), QStringList({"I/O error 17"}));
-    EXPECT_TRUE(base.boxes().texts(ShownBox::Message).isEmpty());
+    EXPECT_EQ(base.boxes.texts(ShownBox::Error), QStringList({"I/O error 17"}));
+    EXPECT_TRUE(base.boxes.texts(ShownBox::Message).isEmpty());
 }
 
 TEST_F(BackupRestoreTest, RestoreReplacesTheDataFileAndShowsItsFirstRecord) {
-    open({record("A"), record("B"), record("C")});
+    open({makeRecord("A"), makeRecord("B"), makeRecord("C")});
     w().last->click();
-    writeBackup({record("X"), record("Y")});
+    writeBackup({makeRecord("X"), makeRecord("Y")});
     w().N3->trigger();
-    EXPECT_EQ(base.dataBytes(), fileBytes({record("X"), record("Y")}));
+    EXPECT_EQ(base.dataBytes(), fileBytes({makeRecord("X"), makeRecord("Y")}));
     EXPECT_EQ(w().fio->text(), "X");
     EXPECT_EQ(w().Label6->text(), "Запись № 1");
     EXPECT_EQ(w().Label7->text(), "Всего записей: 2");
-    EXPECT_EQ(base.boxes().texts(), QStringList({kRestored}));
+    EXPECT_EQ(base.boxes.texts(), QStringList({kRestored}));
     // The reopened file is the one the window works on.
     w().next->click();
     EXPECT_EQ(w().fio->text(), "Y");
 }
 
 TEST_F(BackupRestoreTest, RestoreOfAnEmptyBackupEmptiesTheWindow) {
-    open({record("A"), record("B")});
+    open({makeRecord("A"), makeRecord("B")});
     writeBackup({});
     w().N3->trigger();
     EXPECT_EQ(base.dataBytes().size(), 0);
@@ -133,12 +134,12 @@ TEST_F(BackupRestoreTest, RestoreOfAnEmptyBackupEmptiesTheWindow) {
     EXPECT_EQ(w().Label7->text(), "Всего записей: 0");
     EXPECT_TRUE(w().fio->text().isEmpty());
     EXPECT_EQ(enabledOf(w(), kRecordButtons), QStringList({"new"}));
-    EXPECT_EQ(base.boxes().texts(), QStringList({kRestored}));
+    EXPECT_EQ(base.boxes.texts(), QStringList({kRestored}));
 }
 
 TEST_F(BackupRestoreTest, RestoreEndsAnEntryUnderWay) {
-    open({record("A")});
-    writeBackup({record("X")});
+    open({makeRecord("A")});
+    writeBackup({makeRecord("X")});
     w().new_->click();
     w().N3->trigger();
     EXPECT_EQ(w().fio->text(), "X");
@@ -149,66 +150,67 @@ TEST_F(BackupRestoreTest, RestoreEndsAnEntryUnderWay) {
 }
 
 TEST_F(BackupRestoreTest, AFailedRestoreIsReportedAndTheWindowShowsTheFileThere) {
-    open({record("A"), record("B")});
+    open({makeRecord("A"), makeRecord("B")});
     w().next->click();
-    QDir(base.path()).mkpath("Копия/Baza.dat"); // a folder in place of the backup
+    QDir(base.folder.path()).mkpath("Копия/Baza.dat"); // a folder in place of the backup
     w().N3->trigger();
-    EXPECT_EQ(base.boxes().texts(ShownBox::Error), QStringList({"Is a directory"}));
-    EXPECT_FALSE(base.boxes().texts().contains(kRestored));
-    EXPECT_EQ(base.dataBytes(), fileBytes({record("A"), record("B")}));
+    EXPECT_EQ(base.boxes.texts(ShownBox::Error), QStringList({"Is a directory"}));
+    EXPECT_FALSE(base.boxes.texts().contains(kRestored));
+    EXPECT_EQ(base.dataBytes(), fileBytes({makeRecord("A"), makeRecord("B")}));
     EXPECT_EQ(w().fio->text(), "A");
     EXPECT_EQ(w().Label6->text(), "Запись № 1");
 }
 
 TEST_F(BackupRestoreTest, ARestoreCutShortLeavesTheDataFileWhole) {
-    open({record("A"), record("B")});
-    writeBackup({record("X")});
+    open({makeRecord("A"), makeRecord("B")});
+    writeBackup({makeRecord("X")});
     write_fault::failNthWrite(1, ENOSPC);
     w().N3->trigger();
-    EXPECT_EQ(base.boxes().texts(ShownBox::Error), QStringList({"No space left on device"}));
-    EXPECT_EQ(base.dataBytes(), fileBytes({record("A"), record("B")}));
+    EXPECT_EQ(base.boxes.texts(ShownBox::Error), QStringList({"No space left on device"}));
+    EXPECT_EQ(base.dataBytes(), fileBytes({makeRecord("A"), makeRecord("B")}));
     EXPECT_EQ(w().Label7->text(), "Всего записей: 2");
 }
 
 TEST_F(BackupRestoreTest, RestoreWithoutBackupAsksForTheFileAndMakesItTheBackup) {
-    open({record("A")});
-    QTemporaryDir elsewhere;
-    const QString located = elsewhere.filePath("Baza.dat");
-    writeFile(located, fileBytes({record("X"), record("Y"), record("Z")}));
+    open({makeRecord("A")});
+    QDir(base.folder.path()).mkpath("elsewhere");
+    const QString located = base.folder.filePath("elsewhere/Baza.dat");
+    base.folder.writeRecords("elsewhere/Baza.dat",
+                             {makeRecord("X"), makeRecord("Y"), makeRecord("Z")});
     answerFileDialog(located);
     w().N3->trigger();
     EXPECT_EQ(dialogFilters, QStringList({"Файл базы (Baza.dat)"}));
-    EXPECT_EQ(base.boxes().texts(), QStringList({kLocate, kRestored}));
-    EXPECT_EQ(base.dataBytes(), readFile(located));
-    EXPECT_EQ(readFile(backup()), readFile(located));
+    EXPECT_EQ(base.boxes.texts(), QStringList({kLocate, kRestored}));
+    EXPECT_EQ(base.dataBytes(), base.folder.readBytes("elsewhere/Baza.dat"));
+    EXPECT_EQ(backupBytes(), base.folder.readBytes("elsewhere/Baza.dat"));
     EXPECT_EQ(w().fio->text(), "X");
     EXPECT_EQ(w().Label7->text(), "Всего записей: 3");
 }
 
 TEST_F(BackupRestoreTest, RestoreWithoutBackupCancelledChangesNothing) {
-    open({record("A")});
+    open({makeRecord("A")});
     answerFileDialog(QString());
     w().N3->trigger();
-    EXPECT_EQ(base.boxes().texts(), QStringList({kLocate}));
-    EXPECT_EQ(base.dataBytes(), fileBytes({record("A")}));
-    EXPECT_FALSE(QDir(base.path("Копия")).exists());
+    EXPECT_EQ(base.boxes.texts(), QStringList({kLocate}));
+    EXPECT_EQ(base.dataBytes(), fileBytes({makeRecord("A")}));
+    EXPECT_FALSE(QDir(base.folder.filePath("Копия")).exists());
     w().new_->click(); // the data file is still open
     w().save->click();
     EXPECT_EQ(base.names(), QStringList({"A", ""}));
 }
 
 TEST_F(BackupRestoreTest, ClearingEmptiesTheFileAndLeavesOnlyNew) {
-    open({record("A"), record("B")});
-    writeBackup({record("A")});
-    ASSERT_TRUE(QFile::exists(base.path("Baza1.dat")));
+    open({makeRecord("A"), makeRecord("B")});
+    writeBackup({makeRecord("A")});
+    ASSERT_TRUE(QFile::exists(base.folder.filePath("Baza1.dat")));
     w().N5->trigger();
-    EXPECT_EQ(base.boxes().texts(ShownBox::Confirmation),
+    EXPECT_EQ(base.boxes.texts(ShownBox::Confirmation),
               QStringList({"Вы действительно хотите очистить базу? Восстановить данные будет "
                            "невозможно."}));
-    EXPECT_EQ(base.boxes().texts(ShownBox::Message),
+    EXPECT_EQ(base.boxes.texts(ShownBox::Message),
               QStringList({"Все записи были успешно удалены"}));
     EXPECT_EQ(QFileInfo(base.dataFile()).size(), 0);
-    EXPECT_FALSE(QFile::exists(base.path("Baza1.dat")));
+    EXPECT_FALSE(QFile::exists(base.folder.filePath("Baza1.dat")));
     EXPECT_TRUE(QFile::exists(backup()));
     EXPECT_EQ(w().Label10->text(), "0 Kb");
     EXPECT_EQ(w().Label6->text(), "Запись № 0");
@@ -219,30 +221,30 @@ TEST_F(BackupRestoreTest, ClearingEmptiesTheFileAndLeavesOnlyNew) {
     w().new_->click();
     w().fio->setText("C");
     w().save->click();
-    EXPECT_EQ(base.dataBytes(), fileBytes({record("C")}));
+    EXPECT_EQ(base.dataBytes(), fileBytes({makeRecord("C")}));
 }
 
 TEST_F(BackupRestoreTest, ClearingCancelledChangesNothing) {
-    open({record("A"), record("B")});
-    base.boxes().answer = [](const ShownBox&) {
+    open({makeRecord("A"), makeRecord("B")});
+    base.boxes.answer = [](const ShownBox&) {
         return false;
     };
     w().N5->trigger();
     EXPECT_EQ(base.names(), QStringList({"A", "B"}));
     EXPECT_EQ(w().Label7->text(), "Всего записей: 2");
     EXPECT_EQ(w().fio->text(), "A");
-    EXPECT_EQ(base.boxes().texts(ShownBox::Message), QStringList());
+    EXPECT_EQ(base.boxes.texts(ShownBox::Message), QStringList());
 }
 
 TEST_F(BackupRestoreTest, ClearingDuringAnEntryLeavesNewUsable) {
-    open({record("A")});
+    open({makeRecord("A")});
     w().new_->click();
     w().N5->trigger();
     EXPECT_EQ(enabledOf(w(), kRecordButtons), QStringList({"new"}));
 }
 
 TEST_F(BackupRestoreTest, ExitClosesTheFileAndTheRecordsAreThereNextTime) {
-    open({record("A"), record("B")});
+    open({makeRecord("A"), makeRecord("B")});
     w().show();
     w().N6->trigger();
     EXPECT_FALSE(w().state().file.isOpen());

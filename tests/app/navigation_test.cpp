@@ -17,18 +17,18 @@ namespace {
 
 class NavigationTest : public ::testing::Test {
 protected:
-    TForm1& open(std::initializer_list<ContactRecord> records) {
+    TForm1& open(const QList<ContactRecord>& records) {
         base.writeDataFile(records);
         return base.openWindow();
     }
     TForm1& w() { return base.window(); }
     QStringList navigation() { return enabledOf(w(), {"first", "previous", "next", "last"}); }
 
-    BaseFolderFixture base;
+    WindowFixture base;
 };
 
 TEST_F(NavigationTest, WalksThroughThreeRecords) {
-    open({record("A"), record("B"), record("C")});
+    open({makeRecord("A"), makeRecord("B"), makeRecord("C")});
     EXPECT_EQ(navigation(), QStringList({"last", "next"}));
 
     w().next->click();
@@ -59,11 +59,11 @@ TEST_F(NavigationTest, WalksThroughThreeRecords) {
     w().previous->click();
     EXPECT_EQ(w().fio->text(), "A");
     EXPECT_EQ(navigation(), QStringList({"last", "next"}));
-    EXPECT_TRUE(base.boxes().boxes.isEmpty());
+    EXPECT_TRUE(base.boxes.boxes.isEmpty());
 }
 
 TEST_F(NavigationTest, PreviousOnRecordOneReadsItAgain) {
-    open({record("A"), record("B")});
+    open({makeRecord("A"), makeRecord("B")});
     w().fio->setText("edited, not stored");
     w().previousClick();
     EXPECT_EQ(w().fio->text(), "A");
@@ -72,18 +72,18 @@ TEST_F(NavigationTest, PreviousOnRecordOneReadsItAgain) {
 }
 
 TEST_F(NavigationTest, NextPastTheOnlyRecordFailsAndKeepsRecordOneOnShow) {
-    open({record("A")});
+    open({makeRecord("A")});
     QTest::keyClick(w().fio, Qt::Key_Escape); // turns "next" and "last" on
     ASSERT_TRUE(w().next->isEnabled());
     w().next->click();
-    EXPECT_EQ(base.boxes().texts(ShownBox::Error), QStringList({"Read beyond end of file"}));
+    EXPECT_EQ(base.boxes.texts(ShownBox::Error), QStringList({"Read beyond end of file"}));
     EXPECT_EQ(w().Label6->text(), "Запись № 1");
     EXPECT_EQ(w().state().index, 0);
 
     // "Изменить" and "Удалить" still act on record 1 and on nothing else.
     w().fio->setText("A2");
     w().suiButton2->click();
-    EXPECT_EQ(base.dataBytes(), fileBytes({record("A2")}));
+    EXPECT_EQ(base.dataBytes(), fileBytes({makeRecord("A2")}));
     w().delete_->click();
     EXPECT_EQ(base.dataBytes().size(), 0);
 }

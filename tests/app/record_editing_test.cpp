@@ -23,7 +23,7 @@ namespace {
 
 class RecordEditingTest : public ::testing::Test {
 protected:
-    TForm1& open(std::initializer_list<ContactRecord> records) {
+    TForm1& open(const QList<ContactRecord>& records) {
         base.writeDataFile(records);
         return base.openWindow();
     }
@@ -36,11 +36,11 @@ protected:
         edit->setText(text);
     }
 
-    BaseFolderFixture base;
+    WindowFixture base;
 };
 
 TEST_F(RecordEditingTest, NewLeavesOnlySaveAndPlusAmongTheRecordButtons) {
-    open({record("A"), record("B")});
+    open({makeRecord("A"), makeRecord("B")});
     w().new_->click();
     EXPECT_EQ(enabled(), QStringList({"save"}));
     EXPECT_TRUE(w().suiButton5->isEnabled());
@@ -55,7 +55,7 @@ TEST_F(RecordEditingTest, SaveIntoAnEmptyFileStoresAnEmptyRecordAndShowsIt) {
     base.openWindow();
     w().new_->click();
     w().save->click();
-    EXPECT_EQ(base.dataBytes(), fileBytes({record("")}));
+    EXPECT_EQ(base.dataBytes(), fileBytes({makeRecord("")}));
     EXPECT_EQ(w().Label6->text(), "Запись № 1");
     EXPECT_EQ(w().Label7->text(), "Всего записей: 1");
     // One record: no navigation, no search.
@@ -64,11 +64,11 @@ TEST_F(RecordEditingTest, SaveIntoAnEmptyFileStoresAnEmptyRecordAndShowsIt) {
     EXPECT_TRUE(w().suiButton3->isEnabled());
     EXPECT_TRUE(w().suiButton4->isEnabled());
     EXPECT_FALSE(w().suiButton5->isEnabled());
-    EXPECT_TRUE(base.boxes().boxes.isEmpty());
+    EXPECT_TRUE(base.boxes.boxes.isEmpty());
 }
 
 TEST_F(RecordEditingTest, SaveAppendsTheTextsCutToTheFieldsAndThePendingPhoto) {
-    open({record("A", "адрес A")});
+    open({makeRecord("A", "адрес A")});
     w().new_->click();
     const QString longName(60, QChar(u'Ж'));
     w().fio->setText(longName);
@@ -79,11 +79,9 @@ TEST_F(RecordEditingTest, SaveAppendsTheTextsCutToTheFieldsAndThePendingPhoto) {
     w().Label9->setText("/фото/b.jpg");
     w().save->click();
 
-    ContactRecord stored = record(longName.left(50), "Москва", "/фото/b.jpg");
-    stored.store(ContactField::Telephone, "123-45-67");
-    stored.store(ContactField::Workplace, "Завод");
-    stored.store(ContactField::Email, "b@example.org");
-    EXPECT_EQ(base.dataBytes(), fileBytes({record("A", "адрес A"), stored}));
+    const ContactRecord stored = makeRecord(longName.left(50), "Москва", "123-45-67", "Завод",
+                                            "b@example.org", "/фото/b.jpg");
+    EXPECT_EQ(base.dataBytes(), fileBytes({makeRecord("A", "адрес A"), stored}));
     // The first record is on show, with the way forward open.
     EXPECT_EQ(w().fio->text(), "A");
     EXPECT_EQ(w().Label7->text(), "Всего записей: 2");
@@ -91,7 +89,7 @@ TEST_F(RecordEditingTest, SaveAppendsTheTextsCutToTheFieldsAndThePendingPhoto) {
 }
 
 TEST_F(RecordEditingTest, EscapeCancelsTheEntryAndShowsRecordOne) {
-    open({record("A"), record("B")});
+    open({makeRecord("A"), makeRecord("B")});
     w().nextClick();
     w().new_->click();
     QTest::keyClick(w().fio, Qt::Key_Escape);
@@ -106,14 +104,15 @@ TEST_F(RecordEditingTest, EscapeCancelsTheEntryAndShowsRecordOne) {
 }
 
 TEST_F(RecordEditingTest, ChangeMovesTheRecordToTheEndKeepingItsPhoto) {
-    open({record("A"), record("B", "", "/photos/b.jpg"), record("C")});
+    open({makeRecord("A"), makeRecord("B", "", "", "", "", "/photos/b.jpg"), makeRecord("C")});
     w().next->click();
     type(w().fio, "B2");
     w().adres->setText("новый");
     EXPECT_TRUE(w().suiButton2->isEnabled());
     w().suiButton2->click();
     EXPECT_EQ(base.dataBytes(),
-              fileBytes({record("A"), record("C"), record("B2", "новый", "/photos/b.jpg")}));
+              fileBytes({makeRecord("A"), makeRecord("C"),
+                         makeRecord("B2", "новый", "", "", "", "/photos/b.jpg")}));
     EXPECT_EQ(w().fio->text(), "A");
     EXPECT_EQ(w().Label6->text(), "Запись № 1");
     EXPECT_EQ(w().Label7->text(), "Всего записей: 3");
@@ -121,16 +120,16 @@ TEST_F(RecordEditingTest, ChangeMovesTheRecordToTheEndKeepingItsPhoto) {
 }
 
 TEST_F(RecordEditingTest, ChangeOfTheOnlyRecord) {
-    open({record("A")});
+    open({makeRecord("A")});
     type(w().fio, "A2");
     w().suiButton2->click();
-    EXPECT_EQ(base.dataBytes(), fileBytes({record("A2")}));
+    EXPECT_EQ(base.dataBytes(), fileBytes({makeRecord("A2")}));
     EXPECT_EQ(w().fio->text(), "A2");
     EXPECT_EQ(enabled(), QStringList({"delete", "first", "new", "previous"}));
 }
 
 TEST_F(RecordEditingTest, ChangeWithTwoRecordsTurnsSearchOff) {
-    open({record("A"), record("B")});
+    open({makeRecord("A"), makeRecord("B")});
     ASSERT_TRUE(w().search->isEnabled());
     type(w().fio, "A2");
     w().suiButton2->click();
@@ -139,14 +138,14 @@ TEST_F(RecordEditingTest, ChangeWithTwoRecordsTurnsSearchOff) {
 }
 
 TEST_F(RecordEditingTest, ChangeDuringAnEntryStoresTheNewRecordAsSaveWould) {
-    open({record("A"), record("B")});
+    open({makeRecord("A"), makeRecord("B")});
     w().new_->click();
     type(w().fio, "Новый");
     w().Label9->setText("/p/n.jpg");
     ASSERT_TRUE(w().suiButton2->isEnabled());
     w().suiButton2->click();
-    EXPECT_EQ(base.dataBytes(),
-              fileBytes({record("A"), record("B"), record("Новый", "", "/p/n.jpg")}));
+    EXPECT_EQ(base.dataBytes(), fileBytes({makeRecord("A"), makeRecord("B"),
+                                           makeRecord("Новый", "", "", "", "", "/p/n.jpg")}));
     EXPECT_EQ(enabled(), QStringList({"delete", "last", "new", "next", "search"}));
     // The entry is over: a second press changes record 1, it adds nothing.
     type(w().fio, "A2");
@@ -163,13 +162,13 @@ TEST_F(RecordEditingTest, ChangeWithNothingOnShowWritesNothing) {
 }
 
 TEST_F(RecordEditingTest, AChangeCutShortByAFullDiskKeepsTheContact) {
-    open({record("A"), record("B"), record("C")});
+    open({makeRecord("A"), makeRecord("B"), makeRecord("C")});
     w().next->click();
     type(w().fio, "B2");
     write_fault::failNthWrite(2, ENOSPC); // the append goes through, the move does not
     w().suiButton2->click();
     write_fault::failNthWrite(0, 0);
-    EXPECT_EQ(base.boxes().texts(ShownBox::Error), QStringList({"Disk full"}));
+    EXPECT_EQ(base.boxes.texts(ShownBox::Error), QStringList({"Disk full"}));
     EXPECT_EQ(base.names(), QStringList({"A", "B", "C", "B2"}));
     EXPECT_EQ(w().state().index, 1); // still the record on show
 
@@ -183,15 +182,15 @@ TEST_F(RecordEditingTest, AfterAMoveCutShortNothingElseIsTakenForTheRecordOnShow
     // already holds the record that followed the one on show.
     QList<ContactRecord> records;
     for (int k = 0; k < 5000; ++k)
-        records << record(QString("Запись %1").arg(k));
-    writeFile(base.dataFile(), fileBytes(records));
+        records << makeRecord(QString("Запись %1").arg(k));
+    base.writeDataFile(records);
     base.openWindow();
     w().next->click();
     type(w().fio, "Изменённая");
     write_fault::failNthWrite(3, ENOSPC);
     w().suiButton2->click();
     write_fault::failNthWrite(0, 0);
-    ASSERT_EQ(base.boxes().texts(ShownBox::Error), QStringList({"Disk full"}));
+    ASSERT_EQ(base.boxes.texts(ShownBox::Error), QStringList({"Disk full"}));
     const QStringList afterFailure = base.names();
     ASSERT_EQ(afterFailure.at(1), "Запись 2");
     EXPECT_EQ(afterFailure.last(), "Изменённая");
@@ -208,12 +207,12 @@ TEST_F(RecordEditingTest, AfterAMoveCutShortNothingElseIsTakenForTheRecordOnShow
 }
 
 TEST_F(RecordEditingTest, DeleteAfterOkRemovesTheRecordOnShowAndShowsRecordOne) {
-    open({record("A"), record("B"), record("C")});
+    open({makeRecord("A"), makeRecord("B"), makeRecord("C")});
     w().next->click();
     w().delete_->click();
-    EXPECT_EQ(base.boxes().texts(ShownBox::Confirmation), QStringList({"Удалить запись?"}));
-    EXPECT_EQ(base.boxes().boxes.first().caption, "Confirm");
-    EXPECT_EQ(base.dataBytes(), fileBytes({record("A"), record("C")}));
+    EXPECT_EQ(base.boxes.texts(ShownBox::Confirmation), QStringList({"Удалить запись?"}));
+    EXPECT_EQ(base.boxes.boxes.first().caption, "Confirm");
+    EXPECT_EQ(base.dataBytes(), fileBytes({makeRecord("A"), makeRecord("C")}));
     EXPECT_EQ(w().fio->text(), "A");
     EXPECT_EQ(w().Label6->text(), "Запись № 1");
     EXPECT_EQ(w().Label7->text(), "Всего записей: 2");
@@ -221,7 +220,7 @@ TEST_F(RecordEditingTest, DeleteAfterOkRemovesTheRecordOnShowAndShowsRecordOne) 
 }
 
 TEST_F(RecordEditingTest, DeleteOfTheLastRecordInTheFile) {
-    open({record("A"), record("B"), record("C")});
+    open({makeRecord("A"), makeRecord("B"), makeRecord("C")});
     w().last->click();
     w().delete_->click();
     EXPECT_EQ(base.names(), QStringList({"A", "B"}));
@@ -230,9 +229,9 @@ TEST_F(RecordEditingTest, DeleteOfTheLastRecordInTheFile) {
 }
 
 TEST_F(RecordEditingTest, DeleteCancelledRemovesNothingAndShowsRecordOne) {
-    open({record("A"), record("B")});
+    open({makeRecord("A"), makeRecord("B")});
     w().next->click();
-    base.boxes().answer = [](const ShownBox&) {
+    base.boxes.answer = [](const ShownBox&) {
         return false;
     };
     w().delete_->click();
@@ -241,19 +240,19 @@ TEST_F(RecordEditingTest, DeleteCancelledRemovesNothingAndShowsRecordOne) {
     EXPECT_EQ(enabled(), QStringList({"delete", "last", "new", "next", "search"}));
 
     // Cancel with one record turns navigation and search off.
-    open({record("A")});
+    open({makeRecord("A")});
     w().delete_->click();
     EXPECT_EQ(base.names(), QStringList({"A"}));
     EXPECT_EQ(enabled(), QStringList({"delete", "new"}));
 }
 
 TEST_F(RecordEditingTest, DeleteOfTheOnlyRecordEmptiesTheWindow) {
-    open({record("A", "адрес")});
+    open({makeRecord("A", "адрес")});
     // One record: "Первая запись" and "Предыдущая запись" are on and stay so.
     ASSERT_TRUE(w().first->isEnabled());
     w().delete_->click();
     EXPECT_EQ(base.dataBytes().size(), 0);
-    EXPECT_EQ(base.boxes().texts(ShownBox::Message), QStringList({"Вы удалили последнюю запись."}));
+    EXPECT_EQ(base.boxes.texts(ShownBox::Message), QStringList({"Вы удалили последнюю запись."}));
     EXPECT_TRUE(w().fio->text().isEmpty());
     EXPECT_TRUE(w().adres->text().isEmpty());
     EXPECT_EQ(w().Label6->text(), "Запись № 0");
@@ -268,26 +267,26 @@ TEST_F(RecordEditingTest, DeleteOfTheOnlyRecordEmptiesTheWindow) {
 
 TEST_F(RecordEditingTest, DeleteKeepsPhotoFilesOutsideTheImagesFolder) {
     // No images folder is set: no photo file counts as the program's own.
-    const QString photo = base.path("a.jpg");
+    const QString photo = base.folder.filePath("a.jpg");
     QImage picture(8, 8, QImage::Format_RGB32);
     picture.fill(Qt::red);
     ASSERT_TRUE(picture.save(photo, "JPG"));
-    open({record("A", "", photo), record("B")});
+    open({makeRecord("A", "", "", "", "", photo), makeRecord("B")});
     w().delete_->click();
     EXPECT_EQ(base.names(), QStringList({"B"}));
     EXPECT_TRUE(QFile::exists(photo));
 }
 
 TEST_F(RecordEditingTest, DeleteIsIgnoredWhileANewRecordIsEntered) {
-    open({record("A"), record("B")});
+    open({makeRecord("A"), makeRecord("B")});
     w().new_->click();
     w().deleteClick();
-    EXPECT_TRUE(base.boxes().boxes.isEmpty());
+    EXPECT_TRUE(base.boxes.boxes.isEmpty());
     EXPECT_EQ(base.names(), QStringList({"A", "B"}));
 }
 
 TEST_F(RecordEditingTest, NewClosesAnOpenSearch) {
-    open({record("A"), record("B")});
+    open({makeRecord("A"), makeRecord("B")});
     w().search->click();
     ASSERT_TRUE(w().ToolButton1->isEnabled());
     w().new_->click();
@@ -300,22 +299,24 @@ TEST_F(RecordEditingTest, NewClosesAnOpenSearch) {
 namespace {
 
 TEST_F(RecordEditingTest, TheSizeCopyFollowsEveryChangeOfTheDataFile) {
-    open({record("A"), record("B"), record("C")});
-    const QString copy = base.path("Baza1.dat");
-    EXPECT_EQ(readFile(copy), base.dataBytes());
+    open({makeRecord("A"), makeRecord("B"), makeRecord("C")});
+    auto copy = [this] {
+        return base.folder.readBytes("Baza1.dat");
+    };
+    EXPECT_EQ(copy(), base.dataBytes());
     type(w().fio, "A2");
     w().suiButton2->click();
-    EXPECT_EQ(readFile(copy), base.dataBytes());
+    EXPECT_EQ(copy(), base.dataBytes());
     w().delete_->click();
-    EXPECT_EQ(readFile(copy), base.dataBytes());
+    EXPECT_EQ(copy(), base.dataBytes());
     EXPECT_EQ(w().Label10->text(), baseSizeText(2 * 511));
     // A copy removed or altered behind the program's back is made again.
-    QFile::remove(copy);
+    QFile::remove(base.folder.filePath("Baza1.dat"));
     w().next->click();
-    EXPECT_EQ(readFile(copy), base.dataBytes());
-    writeFile(copy, "x");
+    EXPECT_EQ(copy(), base.dataBytes());
+    base.folder.writeBytes("Baza1.dat", "x");
     w().previous->click();
-    EXPECT_EQ(readFile(copy), base.dataBytes());
+    EXPECT_EQ(copy(), base.dataBytes());
 }
 
 } // namespace

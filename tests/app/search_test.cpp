@@ -20,7 +20,7 @@ namespace {
 
 class SearchTest : public ::testing::Test {
 protected:
-    TForm1& open(std::initializer_list<ContactRecord> records) {
+    TForm1& open(const QList<ContactRecord>& records) {
         base.writeDataFile(records);
         return base.openWindow();
     }
@@ -43,11 +43,12 @@ protected:
     void clearBox() { w().suiComboBox1->lineEdit()->clear(); }
     void pressEnter() { QTest::keyClick(w().suiComboBox1, Qt::Key_Return); }
 
-    BaseFolderFixture base;
+    WindowFixture base;
 };
 
 TEST_F(SearchTest, SearchListsEveryNameSortedAndLeavesTheWindowAlone) {
-    open({record("Петров"), record("Андреев"), record("Сидоров"), record("андреев")});
+    open({makeRecord("Петров"), makeRecord("Андреев"), makeRecord("Сидоров"),
+          makeRecord("андреев")});
     w().next->click(); // Андреев is on show
     EXPECT_FALSE(w().suiComboBox1->isEnabled());
     w().search->click();
@@ -62,7 +63,7 @@ TEST_F(SearchTest, SearchListsEveryNameSortedAndLeavesTheWindowAlone) {
 }
 
 TEST_F(SearchTest, FindShowsTheChosenRecordAndClosesTheSearch) {
-    open({record("Петров"), record("Андреев"), record("Сидоров")});
+    open({makeRecord("Петров"), makeRecord("Андреев"), makeRecord("Сидоров")});
     w().search->click();
     w().suiComboBox1->setCurrentIndex(2);
     ASSERT_EQ(w().suiComboBox1->currentText(), "Сидоров");
@@ -78,7 +79,7 @@ TEST_F(SearchTest, FindShowsTheChosenRecordAndClosesTheSearch) {
 }
 
 TEST_F(SearchTest, TheFirstOfEqualNamesInFileOrderWins) {
-    open({record("Сидоров"), record("Петров", "первый"), record("Петров", "второй")});
+    open({makeRecord("Сидоров"), makeRecord("Петров", "первый"), makeRecord("Петров", "второй")});
     w().search->click();
     clearBox();
     typeInBox("П");
@@ -88,7 +89,7 @@ TEST_F(SearchTest, TheFirstOfEqualNamesInFileOrderWins) {
 }
 
 TEST_F(SearchTest, TypedLetterIsUpperCasedAndCompletedThenEnterFinds) {
-    open({record("Петров"), record("Андреев"), record("Сидоров")});
+    open({makeRecord("Петров"), makeRecord("Андреев"), makeRecord("Сидоров")});
     w().search->click();
     EXPECT_EQ(w().suiComboBox1->lineEdit()->selectedText(), "Андреев");
     typeInBox("с"); // replaces the selected text
@@ -100,18 +101,18 @@ TEST_F(SearchTest, TypedLetterIsUpperCasedAndCompletedThenEnterFinds) {
     EXPECT_EQ(w().fio->text(), "Сидоров");
     EXPECT_EQ(w().Label6->text(), "Запись № 3");
     EXPECT_FALSE(w().suiComboBox1->isEnabled());
-    EXPECT_TRUE(base.boxes().boxes.isEmpty());
+    EXPECT_TRUE(base.boxes.boxes.isEmpty());
 }
 
 TEST_F(SearchTest, AMissReportsReadBeyondEndAndKeepsTheRecordOnShow) {
-    open({record("Петров"), record("Андреев"), record("Сидоров")});
+    open({makeRecord("Петров"), makeRecord("Андреев"), makeRecord("Сидоров")});
     w().next->click();
     w().search->click();
     clearBox();
     typeInBox("сид");
     EXPECT_EQ(w().suiComboBox1->currentText(), "СИДоров");
     pressEnter();
-    EXPECT_EQ(base.boxes().texts(ShownBox::Error), QStringList({"Read beyond end of file"}));
+    EXPECT_EQ(base.boxes.texts(ShownBox::Error), QStringList({"Read beyond end of file"}));
     EXPECT_EQ(w().fio->text(), "Андреев");
     EXPECT_EQ(w().Label6->text(), "Запись № 2");
     EXPECT_TRUE(w().suiComboBox1->isEnabled());
@@ -130,14 +131,14 @@ TEST_F(SearchTest, AMissReportsReadBeyondEndAndKeepsTheRecordOnShow) {
 }
 
 TEST_F(SearchTest, TheCorrectedTextIsFoundOnTheNextTry) {
-    open({record("Петров"), record("Сидоров")});
+    open({makeRecord("Петров"), makeRecord("Сидоров")});
     w().search->click();
     clearBox();
     typeInBox("сидоровв");
     // Every typed letter is upper-cased: only the completed part keeps the stored case.
     EXPECT_EQ(w().suiComboBox1->currentText(), "СИДОРОВВ");
     w().ToolButton1->click();
-    ASSERT_EQ(base.boxes().texts(ShownBox::Error).size(), 1);
+    ASSERT_EQ(base.boxes.texts(ShownBox::Error).size(), 1);
     w().suiComboBox1->lineEdit()->selectAll();
     typeInBox("с");
     w().ToolButton1->click();
@@ -155,7 +156,7 @@ TEST_F(SearchTest, KeyPressUpperCasesOnlyLowerCaseLetters) {
 }
 
 TEST_F(SearchTest, TypingYoLeavesItAsTyped) {
-    open({record("Петров"), record("Ёлкин")});
+    open({makeRecord("Петров"), makeRecord("Ёлкин")});
     w().search->click();
     clearBox();
     typeInBox("ёл");
@@ -164,7 +165,7 @@ TEST_F(SearchTest, TypingYoLeavesItAsTyped) {
 }
 
 TEST_F(SearchTest, KeysSentToTheBoxEditAreHandledAlike) {
-    open({record("Петров"), record("Zorin")});
+    open({makeRecord("Петров"), makeRecord("Zorin")});
     w().search->click();
     clearBox();
     QTest::keyClicks(w().suiComboBox1->lineEdit(), "zo");
@@ -177,7 +178,7 @@ TEST_F(SearchTest, KeysSentToTheBoxEditAreHandledAlike) {
 }
 
 TEST_F(SearchTest, EmptyTextFindsTheFirstRecordWithAnEmptyName) {
-    open({record("Петров"), record("", "без имени"), record("")});
+    open({makeRecord("Петров"), makeRecord("", "без имени"), makeRecord("")});
     w().search->click();
     clearBox();
     pressEnter();

@@ -1,24 +1,21 @@
 #include "photos/photo_files.h"
-#include "support/record_fixture.h"
+#include "support/test_folder.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-using record_fixture::writeFile;
 
 namespace {
 
 TEST(PhotoFilesTest, OnlyJpgFilesInsideTheImagesFolderAreOwn) {
-    QTemporaryDir dir;
+    TestFolder dir;
     QDir(dir.path()).mkpath("images/sub");
     QDir(dir.path()).mkpath("imagesX");
     const QString images = dir.filePath("images");
     for (const char* name : {"images/a.jpg", "images/sub/b.jpg", "images/c.png", "images/d.JPG",
                              "imagesX/e.jpg", "f.jpg"})
-        writeFile(dir.filePath(name), "x");
+        dir.writeBytes(name, "x");
 
     EXPECT_TRUE(isOwnPhotoFile(dir.filePath("images/a.jpg"), images));
     EXPECT_TRUE(isOwnPhotoFile(dir.filePath("images/sub/b.jpg"), images));
@@ -36,9 +33,9 @@ TEST(PhotoFilesTest, OnlyJpgFilesInsideTheImagesFolderAreOwn) {
 }
 
 TEST(PhotoFilesTest, ALinkInsideTheFolderToAFileOutsideIsNotOwn) {
-    QTemporaryDir dir;
+    TestFolder dir;
     QDir(dir.path()).mkpath("images");
-    writeFile(dir.filePath("outside.jpg"), "x");
+    dir.writeBytes("outside.jpg", "x");
     ASSERT_TRUE(QFile::link(dir.filePath("outside.jpg"), dir.filePath("images/link.jpg")));
     EXPECT_FALSE(isOwnPhotoFile(dir.filePath("images/link.jpg"), dir.filePath("images")));
 }

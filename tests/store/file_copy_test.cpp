@@ -1,17 +1,13 @@
 #include "store/file_copy.h"
 #include "store/write_fault.h"
-#include "support/record_fixture.h"
+#include "support/test_folder.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
-
-using record_fixture::readFile;
-using record_fixture::writeFile;
 
 namespace {
 
@@ -19,10 +15,10 @@ class FileCopyTest : public ::testing::Test {
 protected:
     void TearDown() override { write_fault::failNthWrite(0, 0); }
     QStringList filesInDir() const {
-        return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
     }
 
-    QTemporaryDir dir;
+    TestFolder folder;
 };
 
 TEST_F(FileCopyTest, ReplacesTheTargetWithAnExactCopy) {
@@ -30,35 +26,35 @@ TEST_F(FileCopyTest, ReplacesTheTargetWithAnExactCopy) {
     QByteArray bytes;
     for (int k = 0; k < (3 << 20) + 5; ++k)
         bytes.append(char(k * 31));
-    writeFile(dir.filePath("from"), bytes);
-    writeFile(dir.filePath("to"), "old and longer than nothing");
-    EXPECT_FALSE(ReplaceWithCopy(dir.filePath("from"), dir.filePath("to")));
-    EXPECT_EQ(readFile(dir.filePath("to")), bytes);
+    folder.writeBytes("from", bytes);
+    folder.writeBytes("to", "old and longer than nothing");
+    EXPECT_FALSE(ReplaceWithCopy(folder.filePath("from"), folder.filePath("to")));
+    EXPECT_EQ(folder.readBytes("to"), bytes);
     EXPECT_EQ(filesInDir(), QStringList({"from", "to"}));
 }
 
 TEST_F(FileCopyTest, AFailedCopyLeavesTheTargetAsItWas) {
-    writeFile(dir.filePath("from"), "new");
-    writeFile(dir.filePath("to"), "old");
+    folder.writeBytes("from", "new");
+    folder.writeBytes("to", "old");
     write_fault::failNthWrite(1, ENOSPC);
-    EXPECT_EQ(ReplaceWithCopy(dir.filePath("from"), dir.filePath("to")),
+    EXPECT_EQ(ReplaceWithCopy(folder.filePath("from"), folder.filePath("to")),
               std::error_code(ENOSPC, std::generic_category()));
-    EXPECT_EQ(readFile(dir.filePath("to")), "old");
+    EXPECT_EQ(folder.readBytes("to"), "old");
     EXPECT_EQ(filesInDir(), QStringList({"from", "to"}));
 }
 
 TEST_F(FileCopyTest, MissingOrFolderSourceIsAnErrorAndTouchesNothing) {
-    writeFile(dir.filePath("to"), "old");
-    EXPECT_EQ(ReplaceWithCopy(dir.filePath("missing"), dir.filePath("to")).value(), ENOENT);
-    QDir(dir.path()).mkdir("folder");
-    EXPECT_EQ(ReplaceWithCopy(dir.filePath("folder"), dir.filePath("to")).value(), EISDIR);
-    EXPECT_EQ(readFile(dir.filePath("to")), "old");
+    folder.writeBytes("to", "old");
+    EXPECT_EQ(ReplaceWithCopy(folder.filePath("missing"), folder.filePath("to")).value(), ENOENT);
+    QDir(folder.path()).mkdir("folder");
+    EXPECT_EQ(ReplaceWithCopy(folder.filePath("folder"), folder.filePath("to")).value(), EISDIR);
+    EXPECT_EQ(folder.readBytes("to"), "old");
 }
 
 TEST_F(FileCopyTest, CopyOntoItselfKeepsTheFile) {
-    writeFile(dir.filePath("same"), "content");
-    EXPECT_FALSE(ReplaceWithCopy(dir.filePath("same"), dir.filePath("same")));
-    EXPECT_EQ(readFile(dir.filePath("same")), "content");
+    folder.writeBytes("same", "content");
+    EXPECT_FALSE(ReplaceWithCopy(folder.filePath("same"), folder.filePath("same")));
+    EXPECT_EQ(folder.readBytes("same"), "content");
 }
 
 } // namespace

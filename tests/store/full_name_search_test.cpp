@@ -2,8 +2,6 @@
 #include "store/full_name_search.h"
 #include "support/record_fixture.h"
 
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 using namespace record_fixture;
@@ -13,26 +11,26 @@ namespace {
 class FullNameSearchTest : public ::testing::Test {
 protected:
     void open(const QList<ContactRecord>& records) {
-        path = dir.filePath("Baza.dat");
-        writeFile(path, fileBytes(records));
+        path = folder.filePath("Baza.dat");
+        folder.writeBytes("Baza.dat", fileBytes(records));
         file.bind(path);
         file.openExisting();
     }
 
-    QTemporaryDir dir;
+    TestFolder folder;
     QString path;
     DataFile file;
 };
 
 TEST_F(FullNameSearchTest, NamesComeInFileOrderOnePerRecord) {
-    open({record("Петров"), record("Андреев"), record("Петров"), record("")});
+    open({makeRecord("Петров"), makeRecord("Андреев"), makeRecord("Петров"), makeRecord("")});
     EXPECT_EQ(ReadFullNames(file), QStringList({"Петров", "Андреев", "Петров", ""}));
 }
 
 TEST_F(FullNameSearchTest, NamesOfALargeFileSpanSeveralBlocks) {
     QList<ContactRecord> records;
     for (int k = 0; k < 4500; ++k)
-        records << record(QString("Имя %1").arg(k));
+        records << makeRecord(QString("Имя %1").arg(k));
     open(records);
     const QStringList names = ReadFullNames(file);
     ASSERT_EQ(names.size(), 4500);
@@ -42,8 +40,8 @@ TEST_F(FullNameSearchTest, NamesOfALargeFileSpanSeveralBlocks) {
 }
 
 TEST_F(FullNameSearchTest, FindsTheFirstExactMatchInFileOrder) {
-    open({record("Сидоров", "1"), record("Петров", "2"), record("Петров", "3"),
-          record("ПЕТРОВ", "4"), record("")});
+    open({makeRecord("Сидоров", "1"), makeRecord("Петров", "2"), makeRecord("Петров", "3"),
+          makeRecord("ПЕТРОВ", "4"), makeRecord("")});
     EXPECT_EQ(FindFullName(file, "Петров"), 1);
     EXPECT_EQ(FindFullName(file, "ПЕТРОВ"), 3);
     EXPECT_EQ(FindFullName(file, ""), 4);
@@ -56,7 +54,7 @@ TEST_F(FullNameSearchTest, FindsTheFirstExactMatchInFileOrder) {
 
 TEST_F(FullNameSearchTest, TextOutsideTheCodePageMatchesNothing) {
     // The codec stores such characters as '?'; a typed one must not find that record.
-    open({record("Ли?")});
+    open({makeRecord("Ли?")});
     EXPECT_EQ(FindFullName(file, "Ли?"), 0);
     EXPECT_EQ(FindFullName(file, QString::fromUtf8("Ли\u4e2d")), std::nullopt);
 }

@@ -4,8 +4,6 @@
 #include "store/write_fault.h"
 #include "support/record_fixture.h"
 
-#include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -16,14 +14,14 @@ namespace {
 
 class RecordOrderTest : public ::testing::Test {
 protected:
-    void SetUp() override { path = dir.filePath("Baza.dat"); }
+    void SetUp() override { path = folder.filePath("Baza.dat"); }
     void TearDown() override { write_fault::failNthWrite(0, 0); }
 
     // Writes the records and opens the file on them.
     void open(const QList<ContactRecord>& records) {
         if (file.isOpen())
             file.close();
-        writeFile(path, fileBytes(records));
+        folder.writeBytes("Baza.dat", fileBytes(records));
         file.bind(path);
         file.openExisting();
     }
@@ -31,39 +29,44 @@ protected:
     static QList<ContactRecord> numbered(int count) {
         QList<ContactRecord> records;
         for (int k = 0; k < count; ++k)
-            records << record(QString("Запись %1").arg(k), QString("адрес %1").arg(k * 7));
+            records << makeRecord(QString("Запись %1").arg(k), QString("адрес %1").arg(k * 7));
         return records;
     }
 
-    QTemporaryDir dir;
+    // Interrupts the change at every write step in turn: whatever step fails, the changed
+    // contact is in the file in its old or its new version, and no other contact is lost.
+    void expectNoStepLosesARecord(const QList<ContactRecord>& records, int index);
+
+    TestFolder folder;
     QString path;
     DataFile file;
 };
 
 TEST_F(RecordOrderTest, AppendAddsTheRecordAtTheEndWhereverThePositionWas) {
-    open({record("А"), record("Б")});
+    open({makeRecord("А"), makeRecord("Б")});
     file.seek(0);
-    AppendRecord(file, record("В"));
-    EXPECT_EQ(readFile(path), fileBytes({record("А"), record("Б"), record("В")}));
+    AppendRecord(file, makeRecord("В"));
+    EXPECT_EQ(folder.readBytes("Baza.dat"),
+              fileBytes({makeRecord("А"), makeRecord("Б"), makeRecord("В")}));
 }
 
 TEST_F(RecordOrderTest, RemoveMovesLaterRecordsUpAndShortensTheFile) {
-    open({record("A"), record("B"), record("C")});
+    open({makeRecord("A"), makeRecord("B"), makeRecord("C")});
     RemoveRecordAt(file, 1);
-    EXPECT_EQ(readFile(path), fileBytes({record("A"), record("C")}));
+    EXPECT_EQ(folder.readBytes("Baza.dat"), fileBytes({makeRecord("A"), makeRecord("C")}));
     EXPECT_EQ(file.position(), 2);
 
     RemoveRecordAt(file, 1); // the last record
-    EXPECT_EQ(readFile(path), fileBytes({record("A")}));
+    EXPECT_EQ(folder.readBytes("Baza.dat"), fileBytes({makeRecord("A")}));
     RemoveRecordAt(file, 0); // the only record
-    EXPECT_EQ(readFile(path).size(), 0);
+    EXPECT_EQ(folder.readBytes("Baza.dat").size(), 0);
 }
 
 TEST_F(RecordOrderTest, RemoveOutsideTheFileChangesNothing) {
-    open({record("A")});
+    open({makeRecord("A")});
     EXPECT_THROW(RemoveRecordAt(file, 1), DataFileError);
     EXPECT_THROW(RemoveRecordAt(file, -1), DataFileError);
-    EXPECT_EQ(readFile(path), fileBytes({record("A")}));
+    EXPECT_EQ(folder.readBytes("Baza.dat"), fileBytes({makeRecord("A")}));
 }
 
 TEST_F(RecordOrderTest, RemoveAcrossSeveralBlocksGivesTheSameBytesAsOneRecordAtATime) {
@@ -72,34 +75,32 @@ TEST_F(RecordOrderTest, RemoveAcrossSeveralBlocksGivesTheSameBytesAsOneRecordAtA
     open(records);
     RemoveRecordAt(file, 3);
     records.removeAt(3);
-    EXPECT_EQ(readFile(path), fileBytes(records));
+    EXPECT_EQ(folder.readBytes("Baza.dat"), fileBytes(records));
 }
 
 TEST_F(RecordOrderTest, RemoveKeepsATrailingPieceOutOfTheMove) {
     // A piece shorter than a record is not a record: it is cut away with the last one.
-    writeFile(path, fileBytes({record("A"), record("B")}) + QByteArray(78, 'x'));
+    folder.writeBytes("Baza.dat",
+                      fileBytes({makeRecord("A"), makeRecord("B")}) + QByteArray(78, 'x'));
     file.bind(path);
     file.openExisting();
     RemoveRecordAt(file, 0);
-    EXPECT_EQ(readFile(path), fileBytes({record("B")}));
+    EXPECT_EQ(folder.readBytes("Baza.dat"), fileBytes({makeRecord("B")}));
 }
 
 TEST_F(RecordOrderTest, ChangedRecordMovesToTheEnd) {
-    open({record("A"), record("B"), record("C")});
-    MoveChangedRecordToEnd(file, 1, record("B2", "новый адрес"));
-    EXPECT_EQ(readFile(path), fileBytes({record("A"), record("C"), record("B2", "новый адрес")}));
+    open({makeRecord("A"), makeRecord("B"), makeRecord("C")});
+    MoveChangedRecordToEnd(file, 1, makeRecord("B2", "новый адрес"));
+    EXPECT_EQ(folder.readBytes("Baza.dat"),
+              fileBytes({makeRecord("A"), makeRecord("C"), makeRecord("B2", "новый адрес")}));
 
-    open({record("A")});
-    MoveChangedRecordToEnd(file, 0, record("A2"));
-    EXPECT_EQ(readFile(path), fileBytes({record("A2")}));
+    open({makeRecord("A")});
+    MoveChangedRecordToEnd(file, 0, makeRecord("A2"));
+    EXPECT_EQ(folder.readBytes("Baza.dat"), fileBytes({makeRecord("A2")}));
 }
 
-// Interrupts the change at every write step in turn: whatever step fails, the changed
-// contact is in the file in its old or its new version, and no other contact is lost.
-void expectNoStepLosesARecord(DataFile& file, const QString& path,
-                              const QList<ContactRecord>& records, int index,
-                              const std::function<void(const QList<ContactRecord>&)>& open) {
-    const ContactRecord changed = record("Изменённая", "новый адрес");
+void RecordOrderTest::expectNoStepLosesARecord(const QList<ContactRecord>& records, int index) {
+    const ContactRecord changed = makeRecord("Изменённая", "новый адрес");
     int failures = 0;
     for (int step = 1;; ++step) {
         open(records);
@@ -109,7 +110,7 @@ void expectNoStepLosesARecord(DataFile& file, const QString& path,
         } catch (const DataFileError& error) {
             EXPECT_EQ(error.text(), "Disk full");
             ++failures;
-            const QByteArray bytes = readFile(path);
+            const QByteArray bytes = folder.readBytes("Baza.dat");
             auto holds = [&bytes](const ContactRecord& r) {
                 for (qsizetype at = 0; at + 511 <= bytes.size(); at += 511) {
                     if (std::equal(r.bytes().begin(), r.bytes().end(), bytes.constData() + at,
@@ -131,26 +132,23 @@ void expectNoStepLosesARecord(DataFile& file, const QString& path,
         QList<ContactRecord> expected = records;
         expected.removeAt(index);
         expected << changed;
-        EXPECT_EQ(readFile(path), fileBytes(expected));
+        EXPECT_EQ(folder.readBytes("Baza.dat"), fileBytes(expected));
         break;
     }
     EXPECT_GE(failures, 3); // append, at least one block move, cut
 }
 
 TEST_F(RecordOrderTest, ChangeInterruptedAtAnyStepKeepsEveryContact) {
-    auto reopen = [this](const QList<ContactRecord>& records) {
-        open(records);
-    };
-    expectNoStepLosesARecord(file, path, {record("A"), record("B"), record("C")}, 1, reopen);
+    expectNoStepLosesARecord({makeRecord("A"), makeRecord("B"), makeRecord("C")}, 1);
     // A tail of three blocks: five write steps.
-    expectNoStepLosesARecord(file, path, numbered(5000), 0, reopen);
+    expectNoStepLosesARecord(numbered(5000), 0);
 }
 
 TEST_F(RecordOrderTest, ChangeFailingOnTheAppendLeavesTheFileAsItWas) {
-    open({record("A"), record("B")});
+    open({makeRecord("A"), makeRecord("B")});
     write_fault::failNthWrite(1, ENOSPC);
-    EXPECT_THROW(MoveChangedRecordToEnd(file, 0, record("A2")), DataFileError);
-    EXPECT_EQ(readFile(path), fileBytes({record("A"), record("B")}));
+    EXPECT_THROW(MoveChangedRecordToEnd(file, 0, makeRecord("A2")), DataFileError);
+    EXPECT_EQ(folder.readBytes("Baza.dat"), fileBytes({makeRecord("A"), makeRecord("B")}));
 }
 
 } // namespace
