@@ -52,6 +52,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     buildBaseGroup();
     buildPhotoGroup();
     buildStatusBar();
+    connectRecordHandlers();
 
     // Start states: only what is usable before a record is on show.
     for (QWidget* off : std::initializer_list<QWidget*>{
@@ -61,7 +62,6 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 
     for (QLineEdit* edit : {fio, adres, tel, rabota, email})
         edit->installEventFilter(this);
-    connectRecordHandlers();
 
     guarded([this] { FormCreate(); });
 }

@@ -50,6 +50,10 @@ public:
     // The folder the record photos are kept in; empty while none is set.
     QString imagesFolder() const;
 
+    // Runs one event handler: a failure is shown in the error box and ends the handler at
+    // the failing step; writes the handler made are pushed to the disk afterwards.
+    void guarded(const std::function<void()>& handler);
+
     // Record editing and navigation.
     void newClick();
     void saveClick();
@@ -73,10 +77,6 @@ public:
     void OpenDialog1CanClose(const QString& located);
     void N5Click();
     void N6Click();
-
-    // Runs one event handler: a failure is shown in the error box and ends the handler at
-    // the failing step; writes the handler made are pushed to the disk afterwards.
-    void guarded(const std::function<void()>& handler);
 
     // The controls, by their names.
     QWidget* suiForm1 = nullptr;

@@ -8,7 +8,6 @@
 #include "store/record_order.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -124,9 +123,8 @@ void TForm1::deleteClick() {
     if (!hasRecordOnShow())
         return;
     if (platform::confirm(QStringLiteral("Удалить запись?"))) {
-        const QString photo = m_state.buffer.field(ContactField::PhotoPath);
-        if (isOwnPhotoFile(photo, imagesFolder()))
-            QFile::remove(photo);
+        photo_files::deleteOwnPhotoFile(m_state.buffer.field(ContactField::PhotoPath),
+                                        imagesFolder());
 
         const int32_t count = m_state.file.count();
         int32_t i = m_state.index;

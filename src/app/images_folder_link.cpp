@@ -1,7 +1,0 @@
-// Where the main window learns the images folder. No folder is set up yet, so no photo
-// file counts as one of the program's own.
-#include "app/main_window.h"
-
-QString TForm1::imagesFolder() const {
-    return QString();
-}
