@@ -5,11 +5,14 @@
 #include <QWidget>
 
 #include <functional>
+#include <system_error>
 
 class QAction;
 class QComboBox;
+class QFileDialog;
 class QFrame;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -44,9 +47,36 @@ public:
     QString photoPanelText() const;
     void setPhotoPanelText(const QString& text);
 
+    // The folder the record photos are kept in; empty while none is set.
+    QString imagesFolder() const;
+
     // Runs one event handler: a failure is shown in the error box and ends the handler at
     // the failing step; writes the handler made are pushed to the disk afterwards.
     void guarded(const std::function<void()>& handler);
+
+    // Record editing and navigation.
+    void newClick();
+    void saveClick();
+    void suiButton2Click();
+    void deleteClick();
+    void firstClick();
+    void previousClick();
+    void nextClick();
+    void lastClick();
+
+    // Search by full name.
+    void searchClick();
+    void ToolButton1Click();
+    // The character a key typed into the search box stands for: upper-cased on code-page
+    // bytes (а to я and a to z; ё and everything else unchanged).
+    static QChar suiComboBox1KeyPress(QChar typed);
+
+    // The "Файл" menu: backup, restore, clearing, exit.
+    void N4Click();
+    void N3Click();
+    void OpenDialog1CanClose(const QString& located);
+    void N5Click();
+    void N6Click();
 
     // The controls, by their names.
     QWidget* suiForm1 = nullptr;
@@ -69,6 +99,8 @@ public:
     QLabel* Label9 = nullptr;
     QPushButton *suiButton5 = nullptr, *suiButton3 = nullptr, *suiButton4 = nullptr;
     QWidget* suiStatusBar1 = nullptr;
+    // The file dialog of the restore, made when first needed.
+    QFileDialog* OpenDialog1 = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -93,6 +125,26 @@ private:
     // Escape in fio cancels the entry of a new record and shows record 1.
     void fioKeyPress(QChar key);
 
+    // Wires every record operation to its control; called once by the constructor.
+    void connectRecordHandlers();
+    // Reads record k and puts it on show; on a failed read the record on show stays.
+    void showRecordAt(int32_t k);
+    // The window's five texts and the given photo path as a record of the data file.
+    ContactRecord recordFromWindow(const QString& photoPath) const;
+    // True while a stored record is on show (not while a new one is entered).
+    bool hasRecordOnShow();
+    // After a removal cut short, the record at the old index may be another one: the
+    // index stays only while the record there is still the one on show.
+    void keepIndexIfStillOnShow(int32_t index);
+    // The search box's keys: Enter finds, typed characters are upper-cased and completed.
+    bool suiComboBox1KeyDown(QKeyEvent* event);
+    void completeSearchText();
+    // Reopens the data file after a restore and tells how the restore went.
+    void reopenAfterRestore(const std::error_code& copyError);
+    QFileDialog* openDialog1();
+
+    // Set while the search box receives the upper-cased form of a typed key.
+    bool m_retypingSearchKey = false;
     RecordState m_state;
     QLabel* m_photoPanel = nullptr;
     // The data file's modification count when Baza1.dat was last copied from it.
