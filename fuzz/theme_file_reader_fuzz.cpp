@@ -12,14 +12,17 @@
 
 namespace {
 
-QString scratchPath() {
-    return QStringLiteral("/tmp/kalmo-theme-fuzz-%1.theme").arg(::getpid());
-}
+// The file each input is written to, removed again when the run ends.
+struct ScratchFile {
+    const QString path = QStringLiteral("/tmp/kalmo-theme-fuzz-%1.theme").arg(::getpid());
+    ~ScratchFile() { QFile::remove(path); }
+};
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const QString path = scratchPath();
+    static const ScratchFile scratch;
+    const QString& path = scratch.path;
     {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
