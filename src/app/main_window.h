@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/record_state.h"
+#include "skin/controls/menu_main.h"
+#include "skin/frame/sui_form.h"
 
 #include <QWidget>
 
@@ -13,7 +15,6 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QMenuBar;
 class QPushButton;
 class QToolButton;
 
@@ -49,8 +50,8 @@ public:
     void guarded(const std::function<void()>& handler);
 
     // The controls, by their names.
-    QWidget* suiForm1 = nullptr;
-    QMenuBar* suiMainMenu1 = nullptr;
+    TsuiForm* suiForm1 = nullptr;
+    TsuiMainMenu* suiMainMenu1 = nullptr;
     QAction *N1 = nullptr, *N3 = nullptr, *N4 = nullptr, *N15 = nullptr, *N5 = nullptr,
             *N6 = nullptr;
     QWidget* suiToolBar1 = nullptr;
