@@ -6,6 +6,7 @@
 #include "skin/themes/skin_resources.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QMenu>
 #include <QPainter>
@@ -33,6 +34,12 @@ QSize MenuBarButton::sizeHint() const {
     const QFontMetrics metrics(m_bar->Look().font);
     const int textWidth = metrics.boundingRect(QRect(), kTextFlags, text()).width();
     return QSize(textWidth + frame_metrics::kMenuBarButtonPadding, m_bar->BarHeight());
+}
+
+bool MenuBarButton::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip)
+        return true;
+    return QToolButton::event(event);
 }
 
 QMenu* MenuBarButton::DropDown() const {

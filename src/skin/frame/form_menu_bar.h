@@ -34,6 +34,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // A menu bar shows no hints for its items.
+    bool event(QEvent* event) override;
 
 private:
     FormMenuBar* m_bar;

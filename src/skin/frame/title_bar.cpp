@@ -20,6 +20,8 @@
 #include <QPainter>
 #include <QRegion>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kButtonFrames = 18;
@@ -364,7 +366,9 @@ int TsuiTitleBar::buttonAt(const QPoint& point) const {
 
 void TsuiTitleBar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Window));
+    // Section pictures leave their key-coloured corners out: the window outline cuts the
+    // corners round, and what stays inside it takes the border colour.
+    painter.fillRect(rect(), m_outlineColor.toQColor());
 
     QList<SectionSlot> items;
     for (const TsuiTitleBarSection& s : m_sections) {
@@ -381,10 +385,12 @@ void TsuiTitleBar::paintEvent(QPaintEvent*) {
         const QRect& r = sectionRects[i];
         if (s.Picture.isNull() || r.isEmpty())
             continue;
-        if (s.Stretch)
-            StretchBlit(painter, r, s.Picture, s.Picture.rect(), false);
-        else
-            painter.drawImage(r.topLeft(), s.Picture, QRect(0, 0, s.Width, s.Picture.height()));
+        if (s.Stretch) {
+            StretchBlit(painter, r, s.Picture, s.Picture.rect(), true);
+        } else {
+            const QRect source(0, 0, std::min(s.Width, s.Picture.width()), s.Picture.height());
+            StretchBlit(painter, QRect(r.topLeft(), source.size()), s.Picture, source, true);
+        }
     }
 
     const ButtonLayout layout = Layout();
