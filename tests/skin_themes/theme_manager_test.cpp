@@ -75,6 +75,9 @@ TEST_F(ThemeManagerTest, StartsInDeepBlueWithNothingListed) {
     EXPECT_EQ(manager.FileTheme(), nullptr);
     EXPECT_TRUE(manager.CompList().isEmpty());
     EXPECT_EQ(manager.property("UIStyle").value<S>(), S::DeepBlue);
+    // Stored descriptions name the style; the property takes the name.
+    EXPECT_TRUE(manager.setProperty("UIStyle", QStringLiteral("WinXP")));
+    EXPECT_EQ(manager.UIStyle(), S::WinXP);
 }
 
 TEST_F(ThemeManagerTest, PushesStyleThenFileThemeToListedComponents) {
