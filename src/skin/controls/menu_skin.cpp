@@ -55,11 +55,10 @@ QImage LoadMenuCheckMark() {
 
 TsuiMenu::TsuiMenu(QWidget* owner) : QMenu(owner) {
     const QPalette palette = QApplication::palette();
-    m_barColor = TColor::fromQColor(palette.color(QPalette::Button));
+    m_barColor = TColorOf(palette.color(QPalette::Button));
     m_color = TColor::fromHex(0xFFFFFF);
     m_separatorColor = TColor::fromHex(0x808080);
-    m_selectedBorderColor = m_selectedColor =
-        TColor::fromQColor(palette.color(QPalette::Highlight));
+    m_selectedBorderColor = m_selectedColor = TColorOf(palette.color(QPalette::Highlight));
     m_selectedFontColor = m_fontColor = TColor::fromHex(0xFFFFFF);
     setStyle(MenuItemStyle::instance());
     setUIStyle(OwnerFormStyle(owner));

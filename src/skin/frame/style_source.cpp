@@ -4,6 +4,12 @@
 #include "skin/themes/style_resolution.h"
 #include "skin/themes/style_tables.h"
 
+#include <QColor>
+
+TColor TColorOf(const QColor& color) {
+    return TColor::fromRgb(color.red(), color.green(), color.blue());
+}
+
 StyleSource::StyleSource(const TsuiFileTheme* fileTheme, TsuiUIStyle style)
     : m_theme(fileTheme), m_style(style) {
     m_fromFile = ResolveStyle(fileTheme, style, m_style);

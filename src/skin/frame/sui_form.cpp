@@ -409,7 +409,7 @@ void TsuiForm::applyMenuBarLook() {
     } else {
         QColor color;
         GetMenuSystemFont(look.font, color);
-        look.fontColor = TColor::fromQColor(color);
+        look.fontColor = TColorOf(color);
     }
     m_menuBar->setLook(look);
 }
