@@ -1,5 +1,6 @@
 #include "platform/message_box_recorder.h"
 #include "skin/controls/menu_main.h"
+#include "skin/controls/menu_popup.h"
 #include "skin/frame/form_menu_bar.h"
 #include "skin/frame/skin_error.h"
 #include "skin/frame/sui_form.h"
@@ -338,4 +339,57 @@ TEST(TitleBar, CaptionTurnsGreyWhenTheWindowIsInactive) {
     EXPECT_GT(whitePixels(), 20);
     w.bar()->setFormActive(false);
     EXPECT_EQ(whitePixels(), 0);
+}
+
+TEST(TitleBar, WinXPBar480WideOnARealWindow) {
+    SkinnedWindow w; // 486 wide: the panel and its bar are 480
+    ASSERT_EQ(w.bar()->width(), 480);
+    const ButtonLayout layout = w.bar()->Layout();
+    EXPECT_EQ(layout.rects[0], QRect(457, 5, 21, 21));
+    EXPECT_EQ(layout.rects[1], QRect(435, 5, 21, 21));
+    EXPECT_EQ(layout.captionLeft, 2);
+    EXPECT_EQ(layout.captionRight - layout.captionLeft, 433);
+    EXPECT_EQ(w.bar()->ShownCaption(), "Записная книжка v 2.1b");
+}
+
+TEST(SkinnedForm, StylePassesToChildrenOnlyWhenAsked) {
+    SkinnedWindow w;
+    auto* child = new TsuiPopupMenu(w.form);
+    child->setUIStyle(TsuiUIStyle::WinXP);
+    w.form->setUIStyle(TsuiUIStyle::MacOS);
+    EXPECT_EQ(child->UIStyle(), TsuiUIStyle::WinXP);
+    EXPECT_EQ(w.bar()->UIStyle(), TsuiUIStyle::MacOS);
+    w.form->setUIStyleAutoUpdateSub(true);
+    w.form->setUIStyle(TsuiUIStyle::Protein);
+    EXPECT_EQ(child->UIStyle(), TsuiUIStyle::Protein);
+}
+
+TEST(SkinnedForm, ARemovedFileThemeFallsBackToDeepBlue) {
+    SkinnedWindow w;
+    auto* menu = new TsuiMainMenu(&w.window);
+    auto* theme = new TsuiFileTheme(&w.window);
+    w.form->setFileTheme(theme);
+    EXPECT_EQ(w.form->FileTheme(), theme);
+    EXPECT_EQ(menu->FileTheme(), theme);
+    delete theme;
+    EXPECT_EQ(w.form->FileTheme(), nullptr);
+    EXPECT_EQ(w.form->UIStyle(), TsuiUIStyle::DeepBlue);
+    EXPECT_EQ(w.bar()->UIStyle(), TsuiUIStyle::DeepBlue);
+    EXPECT_EQ(menu->UIStyle(), TsuiUIStyle::DeepBlue);
+    EXPECT_EQ(w.form->BorderColor(),
+              GetStyleColor(TsuiUIStyle::DeepBlue, ThemeElement::FormBorderColor));
+}
+
+TEST(SkinnedForm, MenuBarFollowsTheMenusFont) {
+    SkinnedWindow w;
+    auto* menu = new TsuiMainMenu(&w.window);
+    menu->addMenu("Файл");
+    menu->Loaded();
+    menu->setFontName("Tahoma");
+    menu->setFontSize(12);
+    menu->setUseSystemFont(false);
+    EXPECT_EQ(w.form->MenuBar()->Look().font.pixelSize(), 16);
+    EXPECT_EQ(w.form->MenuBar()->Look().font.family(), "Tahoma");
+    menu->setUseSystemFont(true);
+    EXPECT_EQ(w.form->MenuBar()->Look().font, QApplication::font("QMenu"));
 }
