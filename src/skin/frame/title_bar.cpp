@@ -6,7 +6,6 @@
 #include "skin/frame/sui_form.h"
 #include "skin/frame/title_bar_popup_menu.h"
 #include "skin/frame/window_drag.h"
-#include "skin/themes/form_state.h"
 #include "skin/themes/geometry.h"
 #include "skin/themes/keyed_blit.h"
 #include "skin/themes/skin_resources.h"
