@@ -4,6 +4,8 @@
 #include "app/link_label.h"
 #include "photos/photo_view.h"
 #include "platform/fonts.h"
+#include "skin/frame/sui_form.h"
+#include "skin/frame/window_skin.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -57,21 +59,13 @@ QUrl projectMailUrl() {
 TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     setObjectName("Form4");
     setWindowTitle(QStringLiteral("О программе"));
-    // A title and a close button, nothing else.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint);
     setMinimumWidth(150);
     resize(kWidth, kHeight);
     QFont font(platform::interfaceFontFamily());
     font.setPixelSize(11);
     setFont(font);
 
-    suiForm1 = place(new QWidget(this), "suiForm1", 3, 0, 199, 253);
-    QPalette palette = suiForm1->palette();
-    palette.setColor(QPalette::Window, QColor::fromRgb(kFormColor));
-    palette.setColor(QPalette::WindowText, Qt::black);
-    suiForm1->setPalette(palette);
-    suiForm1->setAutoFillBackground(true);
+    suiForm1 = SkinWindow(this, {TsuiTitleBarBtnType::suiClose});
 
     Label1 = label(suiForm1, "Label1", QStringLiteral("Записная книжка v 2.1b"), 24, 40, 146);
     QFont bold = Label1->font();

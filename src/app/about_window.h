@@ -5,6 +5,7 @@
 class QFrame;
 class QLabel;
 class LinkLabel;
+class TsuiForm;
 
 // The About window, created at start and shown modally from the main window's toolbar.
 // It has no handlers of its own; its two links open their addresses through the desktop.
@@ -14,12 +15,11 @@ class TForm4 : public QDialog {
 public:
     static constexpr int kWidth = 213;
     static constexpr int kHeight = 286;
-    static constexpr QRgb kFormColor = 0xEFEBDE;
 
     explicit TForm4(QWidget* parent = nullptr);
 
     // The controls, by their names.
-    QWidget* suiForm1 = nullptr;
+    TsuiForm* suiForm1 = nullptr;
     QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr,
            *Label5 = nullptr;
     QFrame *Bevel1 = nullptr, *Bevel2 = nullptr, *Bevel3 = nullptr, *Bevel4 = nullptr;

@@ -4,6 +4,7 @@
 #include "photos/images_folder_dialog.h"
 #include "platform/base_folder.h"
 #include "platform/fonts.h"
+#include "skin/themes/form_state.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
 
     // Created in this order; the first is the main window, whose closing ends the run.
     TForm1 form1;
+    SetMainForm(&form1);
     TForm4 form4;
     TForm2 form2;
     TForm3 form3;

@@ -8,6 +8,7 @@
 #include "platform/hint_pause.h"
 #include "platform/keyboard_layout.h"
 #include "platform/message_boxes.h"
+#include "skin/frame/window_skin.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -42,9 +43,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     font.setPixelSize(11);
     setFont(font);
 
-    suiForm1 = new QWidget(this);
-    suiForm1->setObjectName("suiForm1");
-    suiForm1->setGeometry(3, 0, 480, 396);
+    suiForm1 = SkinWindow(this, {TsuiTitleBarBtnType::suiClose, TsuiTitleBarBtnType::suiMin});
     buildMenu();
     buildToolBars();
     buildDataGroup();

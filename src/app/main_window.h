@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/record_state.h"
+#include "skin/controls/menu_main.h"
+#include "skin/frame/sui_form.h"
 
 #include <QWidget>
 
@@ -16,7 +18,6 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QMenuBar;
 class QPushButton;
 class QToolButton;
 
@@ -79,8 +80,8 @@ public:
     void N6Click();
 
     // The controls, by their names.
-    QWidget* suiForm1 = nullptr;
-    QMenuBar* suiMainMenu1 = nullptr;
+    TsuiForm* suiForm1 = nullptr;
+    TsuiMainMenu* suiMainMenu1 = nullptr;
     QAction *N1 = nullptr, *N3 = nullptr, *N4 = nullptr, *N15 = nullptr, *N5 = nullptr,
             *N6 = nullptr;
     QWidget* suiToolBar1 = nullptr;

@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 
 #include "app/artwork.h"
+#include "skin/controls/menu_main.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -9,15 +10,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
 #include <QToolButton>
 
 namespace {
 
-constexpr int kTitleBarHeight = 29;
-constexpr int kMenuBarHeight = 22;
 constexpr int kToolButtonWidth = 25;
 constexpr int kToolSeparatorWidth = 8;
 
@@ -77,14 +75,9 @@ private:
 } // namespace
 
 void TForm1::buildMenu() {
-    // The skinned frame draws the caption above the menu bar; until then this strip
-    // keeps every control at its place below both.
-    auto* caption =
-        place(new QLabel(windowTitle(), suiForm1), "titleStrip", 0, 0, 480, kTitleBarHeight);
-    caption->setIndent(6);
-
-    suiMainMenu1 =
-        place(new QMenuBar(suiForm1), "suiMainMenu1", 0, kTitleBarHeight, 480, kMenuBarHeight);
+    // The skinned form shows the menu in its menu bar under the title bar.
+    suiMainMenu1 = new TsuiMainMenu(this);
+    suiMainMenu1->setObjectName("suiMainMenu1");
     QMenu* file = suiMainMenu1->addMenu(QStringLiteral("Файл"));
     N1 = file->menuAction();
     N1->setObjectName("N1");
@@ -100,6 +93,7 @@ void TForm1::buildMenu() {
     N5 = item("N5", artwork::ClearBase, QStringLiteral("Очистить базу"));
     file->addSeparator()->setObjectName("N8");
     N6 = item("N6", artwork::Exit, QStringLiteral("Выход"));
+    suiMainMenu1->Loaded();
 }
 
 void TForm1::buildToolBars() {

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "skin/controls/menu_skin.h"
+
+class QKeyEvent;
+class TsuiForm;
+
+// A window's skinned main menu. It is never shown as a native menu bar: the top-level
+// items (the actions of this menu, each with its drop-down list) are shown by the
+// skinned form it is attached to, which draws the menu bar and opens the lists.
+class TsuiMainMenu : public TsuiMenu {
+    Q_OBJECT
+
+public:
+    // With a window as owner, the first skinned form on it takes this menu.
+    explicit TsuiMainMenu(QWidget* owner);
+    ~TsuiMainMenu() override;
+
+    // Hooks every item and lets the attached form build its menu bar; called once the
+    // items are in place.
+    void Loaded();
+
+    void setUseSystemFont(bool use) override;
+
+    // The skinned form this menu is attached to (set by the form).
+    TsuiForm* SkinnedForm() const;
+    void setSkinnedForm(TsuiForm* form);
+
+    // Runs the enabled item whose shortcut is key; false when no item has it.
+    bool IsShortCut(const QKeyEvent* key);
+
+protected:
+    QImage CheckMark() const override { return m_checkMark; }
+
+private:
+    QImage m_checkMark;
+    QPointer<TsuiForm> m_form;
+};

@@ -1,0 +1,259 @@
+#include "skin/controls/menu_skin.h"
+
+#include "skin/controls/menu_item_style.h"
+#include "skin/frame/style_source.h"
+#include "skin/themes/menu_drawing.h"
+#include "skin/themes/menu_handlers.h"
+#include "skin/themes/skin_resources.h"
+#include "skin/themes/style_resolution.h"
+#include "skin/themes/theme_elements.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFontMetrics>
+#include <QIcon>
+#include <QPainter>
+#include <QPalette>
+#include <QPixmap>
+
+namespace {
+
+constexpr int kMacItemHeight = 20;
+constexpr int kMacSeparatorHeight = 12;
+constexpr int kItemHeight = 21;
+constexpr int kSeparatorHeight = 5;
+constexpr int kBarWidth = 26;
+constexpr int kMeasurePadding = 40;
+constexpr int kTextIndent = 4;
+constexpr int kTextTop = 4;
+constexpr int kShortcutRightGap = 16;
+constexpr QPoint kImageOffset(4, 3);
+const TColor kDisabledText = TColor::fromHex(0x808080);
+
+QString shortcutText(const QAction* item) {
+    return item->shortcut().toString(QKeySequence::NativeText);
+}
+
+// The picture drawn greyed for a disabled item.
+QPixmap itemPixmap(const QIcon& icon, const QSize& size, bool enabled) {
+    return icon.pixmap(size, enabled ? QIcon::Normal : QIcon::Disabled);
+}
+
+} // namespace
+
+QImage LoadMenuCheckMark() {
+    QImage mark = LoadSkinResource("MENU_CHECKED").convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < mark.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(mark.scanLine(y));
+        for (int x = 0; x < mark.width(); ++x) {
+            if ((line[x] & 0xFFFFFF) == 0xFFFFFF)
+                line[x] = 0;
+        }
+    }
+    return mark;
+}
+
+TsuiMenu::TsuiMenu(QWidget* owner) : QMenu(owner) {
+    const QPalette palette = QApplication::palette();
+    m_barColor = TColorOf(palette.color(QPalette::Button));
+    m_color = TColor::fromHex(0xFFFFFF);
+    m_separatorColor = TColor::fromHex(0x808080);
+    m_selectedBorderColor = m_selectedColor = TColorOf(palette.color(QPalette::Highlight));
+    m_selectedFontColor = m_fontColor = TColor::fromHex(0xFFFFFF);
+    setStyle(MenuItemStyle::instance());
+    setUIStyle(OwnerFormStyle(owner));
+}
+
+TsuiMenu::~TsuiMenu() = default;
+
+void TsuiMenu::setFileTheme(TsuiFileTheme* theme) {
+    if (m_fileTheme)
+        disconnect(m_fileTheme, &QObject::destroyed, this, nullptr);
+    m_fileTheme = theme;
+    // A removed file theme leaves the menu in DeepBlue.
+    if (theme)
+        connect(theme, &QObject::destroyed, this, [this] {
+            m_fileTheme = nullptr;
+            setUIStyle(TsuiUIStyle::DeepBlue);
+        });
+    setUIStyle(m_style);
+}
+
+void TsuiMenu::setUIStyle(TsuiUIStyle style) {
+    m_style = style;
+    m_barWidth = kBarWidth;
+    if (style == TsuiUIStyle::MacOS) {
+        m_itemHeight = kMacItemHeight;
+        m_separatorHeight = kMacSeparatorHeight;
+        m_separatorColor = TColor(0);
+    } else {
+        m_itemHeight = kItemHeight;
+        m_separatorHeight = kSeparatorHeight;
+        m_separatorColor = TColor::fromHex(0x848284);
+    }
+    const StyleSource source(m_fileTheme, style);
+    m_barColor = source.color(ThemeElement::MenuBarColor);
+    m_color = source.color(ThemeElement::MenuBackgroundColor);
+    m_fontColor = source.color(ThemeElement::MenuFontColor);
+    m_selectedBorderColor = source.color(ThemeElement::MenuSelectedBorderColor);
+    m_selectedColor = source.color(ThemeElement::MenuSelectedBackgroundColor);
+    m_selectedFontColor = source.color(ThemeElement::MenuSelectedFontColor);
+}
+
+void TsuiMenu::setMenuItemHeight(int height) {
+    if (m_style != TsuiUIStyle::MacOS)
+        m_itemHeight = height;
+}
+
+void TsuiMenu::setSeparatorHeight(int height) {
+    if (m_style != TsuiUIStyle::MacOS)
+        m_separatorHeight = height;
+}
+
+QFont TsuiMenu::ItemFont() const {
+    if (m_useSystemFont) {
+        QFont font;
+        QColor color;
+        GetMenuSystemFont(font, color);
+        return font;
+    }
+    QFont font(m_fontName);
+    font.setPixelSize(qRound(m_fontSize * 96 / 72.0));
+    return font;
+}
+
+QColor TsuiMenu::ItemFontColor() const {
+    return m_fontColor.toQColor();
+}
+
+void TsuiMenu::HookItems() {
+    const auto measure = [this](QAction* item, QSize& size) {
+        MeasureItem(item, size);
+    };
+    const auto draw = [this](QAction* item, QPainter& painter, const QRect& rect, bool selected) {
+        DrawItem(item, painter, rect, selected);
+    };
+    for (QAction* item : actions()) {
+        SetMenuDrawHandlers(item, measure, draw);
+        // Every drop-down list below this menu is drawn item by item.
+        QList<QAction*> pending{item};
+        while (!pending.isEmpty()) {
+            QAction* next = pending.takeFirst();
+            if (QMenu* sub = next->menu()) {
+                sub->setStyle(MenuItemStyle::instance());
+                pending += sub->actions();
+            }
+        }
+    }
+}
+
+bool TsuiMenu::IsSeparator(const QAction* item) {
+    return item->isSeparator() || item->text() == QLatin1String("-");
+}
+
+void TsuiMenu::MeasureItem(QAction* item, QSize& size) const {
+    const QFontMetrics metrics(ItemFont());
+    const QString caption = item->isSeparator() ? QStringLiteral("-") : item->text();
+    size.setHeight(IsSeparator(item) ? m_separatorHeight : m_itemHeight);
+    size.setWidth(metrics.horizontalAdvance(caption) +
+                  metrics.horizontalAdvance(shortcutText(item)) + m_barWidth + kMeasurePadding);
+}
+
+void TsuiMenu::DrawItem(QAction* item, QPainter& painter, const QRect& r, bool selected) const {
+    const bool mac = m_style == TsuiUIStyle::MacOS;
+    const auto fillBarAndBackground = [&] {
+        if (m_barWidth > 0)
+            FillRectColor(painter, QRect(r.x(), r.y(), m_barWidth, r.height()), m_barColor);
+        FillRectColor(painter, QRect(r.x() + m_barWidth, r.y(), r.width() - m_barWidth, r.height()),
+                      m_color);
+    };
+    if (IsSeparator(item)) {
+        if (mac) {
+            DrawMacMenuBarShort(painter, r);
+        } else {
+            fillBarAndBackground();
+            DrawMenuSeparator(painter, r, m_separatorColor, m_barWidth);
+        }
+        return;
+    }
+
+    const bool enabled = item->isEnabled();
+    if (selected && enabled) {
+        if (mac) {
+            DrawMacMenuSelection(painter, r);
+        } else {
+            FillRectColor(painter, r, m_selectedColor);
+            FrameRectColor(painter, r, m_selectedBorderColor);
+        }
+    } else if (mac) {
+        DrawMacMenuBarTall(painter, r);
+    } else {
+        fillBarAndBackground();
+    }
+
+    QFont font = ItemFont();
+    const QMenu* owner = qobject_cast<QMenu*>(item->parent());
+    if (owner && owner->defaultAction() == item)
+        font.setBold(true);
+    painter.setFont(font);
+    painter.setBrush(Qt::NoBrush);
+    QColor text = m_fontColor.toQColor();
+    if (!enabled)
+        text = kDisabledText.toQColor();
+    else if (selected)
+        text = m_selectedFontColor.toQColor();
+    painter.setPen(text);
+
+    const QRect captionRect(QPoint(r.x() + m_barWidth + kTextIndent, r.y() + kTextTop),
+                            QPoint(r.right(), r.bottom()));
+    painter.drawText(captionRect,
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic,
+                     item->text());
+    const QString shortcut = shortcutText(item);
+    if (!shortcut.isEmpty()) {
+        const QFontMetrics metrics(font);
+        const int x = r.x() + r.width() - metrics.horizontalAdvance(shortcut) - kShortcutRightGap;
+        painter.drawText(QPoint(x, r.y() + kTextTop + metrics.ascent()), shortcut);
+    }
+
+    const QPoint imageAt = r.topLeft() + kImageOffset;
+    const bool hasImage = !item->icon().isNull();
+    if (item->isChecked()) {
+        if (hasImage) {
+            FrameRectColor(painter, QRect(r.x() + 2, r.y() + 1, 19, 19), TColor(0));
+            FillRectColor(painter, QRect(r.x() + 3, r.y() + 2, 17, 17), m_selectedColor);
+        } else {
+            const QImage mark = CheckMark();
+            painter.drawPixmap(imageAt,
+                               itemPixmap(QIcon(QPixmap::fromImage(mark)), mark.size(), enabled));
+        }
+    }
+    if (hasImage) {
+        const QSize size = item->icon().actualSize(QSize(16, 16));
+        painter.drawPixmap(imageAt, itemPixmap(item->icon(), size, enabled));
+    }
+}
+
+void TsuiMenu::DrawFrame(QPainter& painter, const QRect& window) const {
+    if (m_flatMenu) {
+        DrawPopupMenuFrame(
+            painter, window, TColor(0),
+            StyleSource(m_fileTheme, m_style).color(ThemeElement::FormBackgroundColor));
+        return;
+    }
+    // The raised edge a drop-down list has by default.
+    const QRect outer = window.adjusted(0, 0, -1, -1);
+    painter.setPen(QColor(0xD4, 0xD0, 0xC8));
+    painter.drawLine(outer.topLeft(), outer.topRight());
+    painter.drawLine(outer.topLeft(), outer.bottomLeft());
+    painter.setPen(QColor(0x40, 0x40, 0x40));
+    painter.drawLine(outer.bottomLeft(), outer.bottomRight());
+    painter.drawLine(outer.topRight(), outer.bottomRight());
+    const QRect inner = outer.adjusted(1, 1, -1, -1);
+    painter.setPen(Qt::white);
+    painter.drawLine(inner.topLeft(), inner.topRight());
+    painter.drawLine(inner.topLeft(), inner.bottomLeft());
+    painter.setPen(QColor(0x80, 0x80, 0x80));
+    painter.drawLine(inner.bottomLeft(), inner.bottomRight());
+    painter.drawLine(inner.topRight(), inner.bottomRight());
+}

@@ -1,0 +1,135 @@
+#include "skin/frame/form_menu_bar.h"
+
+#include "skin/frame/frame_metrics.h"
+#include "skin/themes/keyed_blit.h"
+#include "skin/themes/menu_drawing.h"
+#include "skin/themes/skin_resources.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QMenu>
+#include <QPainter>
+
+namespace {
+
+constexpr int kPressedRightCut = 2;
+constexpr int kPressedLeftCut = 2;
+constexpr int kTopCut = 2;
+constexpr int kMacTextDrop = 2;
+constexpr int kTextFlags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
+
+} // namespace
+
+MenuBarButton::MenuBarButton(QAction* item, FormMenuBar* bar) : QToolButton(bar), m_bar(bar) {
+    setObjectName(item->objectName());
+    setDefaultAction(item);
+    setPopupMode(QToolButton::InstantPopup);
+    setToolButtonStyle(Qt::ToolButtonTextOnly);
+    setAutoRaise(true);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+QSize MenuBarButton::sizeHint() const {
+    const QFontMetrics metrics(m_bar->Look().font);
+    const int textWidth = metrics.boundingRect(QRect(), kTextFlags, text()).width();
+    return QSize(textWidth + frame_metrics::kMenuBarButtonPadding, m_bar->BarHeight());
+}
+
+bool MenuBarButton::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip)
+        return true;
+    return QToolButton::event(event);
+}
+
+QMenu* MenuBarButton::DropDown() const {
+    return defaultAction() ? defaultAction()->menu() : nullptr;
+}
+
+void MenuBarButton::paintEvent(QPaintEvent*) {
+    const MenuBarLook& look = m_bar->Look();
+    QPainter painter(this);
+    painter.setFont(look.font);
+    const bool pressed = isDown() || (DropDown() && DropDown()->isVisible());
+    const bool hot = underMouse() && isEnabled();
+    QRect r = rect();
+    if (!pressed && !hot) {
+        painter.setPen(isEnabled() ? look.fontColor.toQColor() : QColor(0x80, 0x80, 0x80));
+        painter.drawText(r, kTextFlags, text());
+        return;
+    }
+    if (look.style == TsuiUIStyle::MacOS) {
+        const QImage select = LoadSkinResource("MACOS_MENU_SELECT");
+        StretchBlit(painter, r, select, select.rect(), false);
+        painter.setPen(look.selectedFont.toQColor());
+        painter.drawText(r.adjusted(0, 0, 0, kMacTextDrop), kTextFlags, text());
+        return;
+    }
+    if (pressed)
+        r.adjust(0, 0, -kPressedRightCut, 0);
+    FillRectColor(painter, r, look.selectedBackground);
+    FrameRectColor(painter, r, look.selectedBorder);
+    if (pressed)
+        r.adjust(kPressedLeftCut, 0, 0, 0);
+    r.adjust(0, kTopCut, 0, 0);
+    painter.setPen(look.selectedFont.toQColor());
+    painter.drawText(r, kTextFlags, text());
+}
+
+FormMenuBar::FormMenuBar(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("MenuBar"));
+}
+
+void FormMenuBar::setLook(const MenuBarLook& look) {
+    m_look = look;
+    arrange();
+    update();
+    for (MenuBarButton* b : m_buttons)
+        b->update();
+}
+
+void FormMenuBar::setBarHeight(int height) {
+    m_height = height;
+    arrange();
+}
+
+void FormMenuBar::Rebuild(const QList<QAction*>& items) {
+    qDeleteAll(m_buttons);
+    m_buttons.clear();
+    for (QAction* item : items) {
+        auto* button = new MenuBarButton(item, this);
+        connect(item, &QAction::changed, this, &FormMenuBar::UpdateCaptions);
+        button->show();
+        m_buttons.append(button);
+    }
+    arrange();
+}
+
+void FormMenuBar::UpdateCaptions() {
+    for (MenuBarButton* b : m_buttons) {
+        if (QAction* item = b->defaultAction()) {
+            b->setText(item->text());
+            b->setEnabled(item->isEnabled());
+        }
+    }
+    arrange();
+}
+
+void FormMenuBar::arrange() {
+    int x = 0;
+    for (MenuBarButton* b : m_buttons) {
+        const QSize size = b->sizeHint();
+        b->setGeometry(x, 0, size.width(), m_height);
+        x += size.width();
+    }
+}
+
+void FormMenuBar::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (m_look.style == TsuiUIStyle::MacOS) {
+        const QImage bar = LoadSkinResource("MACOS_MENU_BAR");
+        StretchBlit(painter, rect(), bar, bar.rect(), false);
+    } else {
+        painter.fillRect(rect(), m_look.barColor.toQColor());
+    }
+}

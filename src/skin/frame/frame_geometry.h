@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+
+// The arithmetic of the skinned frame, apart from any widget: where a sizeable window
+// resizes from, where the title bar puts its sections, buttons and caption, and which
+// rectangles make up the window's outline.
+
+// Where a point of a skinned window's client area acts on the window.
+enum class HitZone {
+    Default,
+    TopLeft,
+    TopRight,
+    BottomRight,
+    BottomLeft,
+    Left,
+    Top,
+    Right,
+    Bottom
+};
+
+// The zone of point (form client coordinates) in a client area of size client. Only a
+// window whose own border was sizeable resizes; all others answer Default everywhere.
+HitZone FormHitTest(const QPoint& point, const QSize& client, bool sizeable);
+// The zone of point in title-bar coordinates: only the top band resizes from the bar.
+HitZone TitleBarHitTest(const QPoint& point, int formClientWidth, bool sizeable);
+
+// The panel's rectangle inside a client area, leaving border strips on the left, right
+// and bottom, and on top too when the title bar is hidden.
+QRect FormPanelRect(const QSize& client, int borderWidth, bool titleBarVisible);
+// The strips left, bottom, right and top that the form paints in its border colour (the
+// top one shows only while the title bar is hidden).
+QList<QRect> FormBorderStrips(const QSize& client, int borderWidth);
+
+// One background section of the title bar as layout needs it.
+enum class SectionAlign { Left, Right, Client };
+struct SectionSlot {
+    SectionAlign align = SectionAlign::Left;
+    int width = 0;
+};
+// The rectangle of each section in order (an empty rectangle for a right section that
+// no longer fits; the client section takes what lies between the sides).
+QList<QRect> LayoutSections(const QList<SectionSlot>& sections, const QSize& bar);
+
+// One button of the title bar as layout needs it.
+struct ButtonSlot {
+    bool visible = true;
+    bool controlBox = false;
+    QSize picture;
+    int top = 0;
+};
+struct ButtonLayout {
+    QList<QRect> rects;  // per button; empty for hidden buttons
+    int controlBox = -1; // index of the control box, -1 for none
+    int captionLeft = 0;
+    int captionRight = 0; // the first right-side button's x (or where it would be)
+};
+ButtonLayout LayoutButtons(const QList<ButtonSlot>& buttons, int barWidth, int leftOffset,
+                           int rightOffset, int interval, bool drawAppIcon);
+
+// The caption shortened from the end until it and "..." fit in available pixels, or the
+// caption itself when it fits. Always ends: at worst only "..." is left.
+QString ShortenCaption(const QString& caption, int available,
+                       const std::function<int(const QString&)>& textWidth);
+
+// The window outline with round top corners: a rounded rectangle over the client
+// rectangle (one pixel larger at the right and bottom) and two squares that square off
+// the bottom corners. radius 0 gives the plain rectangle alone.
+struct RoundRegionParts {
+    QRect rounded;
+    int radius = 0;
+    QRect bottomLeft, bottomRight;
+};
+RoundRegionParts RoundRegionFor(const QRect& client, int radius);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "skin/themes/tcolor.h"
+#include "skin/themes/ui_style.h"
+
+#include <QImage>
+
+class QColor;
+class TsuiFileTheme;
+
+// A system colour (palette, menu text) in the skin's colour layout.
+TColor TColorOf(const QColor& color);
+
+// The look one component reads its elements from: the file theme when ResolveStyle says
+// it is usable, otherwise the built-in table of the resolved style.
+class StyleSource {
+public:
+    StyleSource(const TsuiFileTheme* fileTheme, TsuiUIStyle style);
+
+    // The style handed on to parts that resolve again (FromThemeFile when the file theme
+    // is read).
+    TsuiUIStyle resolved() const { return m_fromFile ? TsuiUIStyle::FromThemeFile : m_style; }
+
+    TColor color(int element) const;
+    int integer(int element) const;
+    bool flag(int element) const;
+    // The whole image, or frame frameIndex (1-based) of frameCount when frameCount is not 0.
+    QImage image(int element, int frameIndex = 0, int frameCount = 0) const;
+
+private:
+    const TsuiFileTheme* m_theme;
+    bool m_fromFile;
+    TsuiUIStyle m_style;
+};
