@@ -6,6 +6,7 @@
 #include "platform/fonts.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QScreen>
 
 int main(int argc, char** argv) {
@@ -18,6 +19,8 @@ int main(int argc, char** argv) {
     TForm4 form4;
     TForm2 form2;
     TForm3 form3;
+    form1.setImagesFolderDialog(&form3);
+    form3.setRefreshButton(form1.Button1);
 
     form1.move(form1.screen()->availableGeometry().center() - form1.rect().center());
     form1.show();

@@ -1,7 +1,6 @@
 #include "app/main_window.h"
 
 #include "app/base_size_text.h"
-#include "photos/jpeg_loader.h"
 #include "photos/photo_view.h"
 #include "platform/base_folder.h"
 #include "platform/fonts.h"
@@ -16,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 
 #include <filesystem>
@@ -55,6 +55,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 
     for (QLineEdit* edit : {fio, adres, tel, rabota, email})
         edit->installEventFilter(this);
+    wirePhotoHandlers();
 
     guarded([this] { FormCreate(); });
 }
@@ -160,8 +161,7 @@ void TForm1::ShowRecord() {
 }
 
 void TForm1::showPhoto(const QString& path) {
-    const QImage picture = jpeg::loadFile(path, Image1->size());
-    Image1->setPixmap(QPixmap::fromImage(fitPhoto(picture, Image1->size())));
+    Image1->setPixmap(QPixmap::fromImage(loadPhotoForBox(path, Image1->size())));
 }
 
 void TForm1::updateBaseSize() {
@@ -186,11 +186,17 @@ void TForm1::ClearRecordView() {
     suiButton5->setEnabled(true);
 }
 
-void TForm1::SetRussianKeyboard() { platform::activateRussianKeyboard(); }
+void TForm1::SetRussianKeyboard() {
+    platform::activateRussianKeyboard();
+}
 
-QString TForm1::photoPanelText() const { return m_photoPanel->text(); }
+QString TForm1::photoPanelText() const {
+    return m_photoPanel->text();
+}
 
-void TForm1::setPhotoPanelText(const QString& text) { m_photoPanel->setText(text); }
+void TForm1::setPhotoPanelText(const QString& text) {
+    m_photoPanel->setText(text);
+}
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
@@ -204,7 +210,18 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void TForm1::editKeyDown() { suiButton2->setEnabled(true); }
+void TForm1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_shownBefore)
+        return;
+    m_shownBefore = true;
+    // Queued, so the window is on screen before any modal dialog of the handler opens.
+    QTimer::singleShot(0, this, [this] { guarded([this] { FormShow(); }); });
+}
+
+void TForm1::editKeyDown() {
+    suiButton2->setEnabled(true);
+}
 
 void TForm1::fioKeyPress(QChar key) {
     if (key != QChar(27))

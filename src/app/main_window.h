@@ -2,6 +2,7 @@
 
 #include "app/record_state.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -16,6 +17,7 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 class QToolButton;
+class TForm3;
 
 // The main window: one contact on show, the toolbar of record operations, navigation,
 // the photo box and the base figures. It owns the record state that every operation
@@ -44,6 +46,15 @@ public:
     QString photoPanelText() const;
     void setPhotoPanelText(const QString& text);
 
+    // The images-folder dialog whose edit box holds the images folder; set once at start.
+    void setImagesFolderDialog(TForm3* dialog);
+    // The images folder: the dialog's current edit text, read on every use.
+    QString imagesFolder() const;
+    // First showing: asks for the images folder when none is set.
+    void FormShow();
+    // "Изменить путь": the images-folder dialog, modally.
+    void N15Click();
+
     // Runs one event handler: a failure is shown in the error box and ends the handler at
     // the failing step; writes the handler made are pushed to the disk afterwards.
     void guarded(const std::function<void()>& handler);
@@ -60,8 +71,7 @@ public:
     QComboBox* suiComboBox1 = nullptr;
     QGroupBox *data = nullptr, *suiGroupBox2 = nullptr, *suiGroupBox4 = nullptr,
               *suiGroupBox1 = nullptr;
-    QLineEdit *fio = nullptr, *adres = nullptr, *tel = nullptr, *rabota = nullptr,
-              *email = nullptr;
+    QLineEdit *fio = nullptr, *adres = nullptr, *tel = nullptr, *rabota = nullptr, *email = nullptr;
     QPushButton *suiButton1 = nullptr, *suiButton2 = nullptr;
     QPushButton *previous = nullptr, *next = nullptr, *first = nullptr, *last = nullptr;
     QLabel *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr, *Label10 = nullptr;
@@ -73,6 +83,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void FormCreate();
@@ -83,6 +94,7 @@ private:
     void buildBaseGroup();
     void buildPhotoGroup();
     void buildStatusBar();
+    void wirePhotoHandlers();
     void showPhoto(const QString& path);
     void updateBaseSize();
     void setRecordNumberLabel(int number);
@@ -96,4 +108,6 @@ private:
 
     RecordState m_state;
     QLabel* m_photoPanel = nullptr;
+    QPointer<TForm3> m_imagesFolderDialog;
+    bool m_shownBefore = false;
 };

@@ -8,8 +8,8 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 namespace jpeg {
 namespace {
@@ -25,7 +25,19 @@ void failDecoding(j_common_ptr info) {
     std::longjmp(manager->jumpBack, 1);
 }
 
-void ignoreMessage(j_common_ptr) {}
+// Warnings are ignored, except the one for a file that ends early: such a picture is
+// damaged, and decoding on would only paint grey rows for the missing data.
+void onMessage(j_common_ptr info, int level) {
+    if (level == -1 && info->err->msg_code == JWRN_JPEG_EOF)
+        failDecoding(info);
+}
+
+// Beyond any camera's picture; a header that claims more is refused before the pixel
+// buffer is allocated.
+constexpr unsigned long long kMaxPixels = 200'000'000ULL;
+// Ceiling for libjpeg's whole-image buffers (progressive and multi-scan files): a
+// forged header cannot make it allocate gigabytes.
+constexpr long kMaxLibraryMemory = 768L * 1024 * 1024;
 
 // The largest 1/8 step that keeps the picture at least as large as the box.
 unsigned scaleNumerator(int width, int height, const QSize& box) {
@@ -43,6 +55,8 @@ struct DecodedPixels {
     unsigned char* rgb = nullptr;
     int width = 0;
     int height = 0;
+    int fullWidth = 0;
+    int fullHeight = 0;
     int errorCode = 0;
 };
 
@@ -54,15 +68,20 @@ bool decodeInto(const unsigned char* data, unsigned long size, const QSize& fitI
     ErrorManager errors;
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = failDecoding;
-    errors.base.output_message = ignoreMessage;
+    errors.base.emit_message = onMessage;
     if (setjmp(errors.jumpBack)) {
         out->errorCode = errors.base.msg_code;
         jpeg_destroy_decompress(&info);
         return false;
     }
     jpeg_create_decompress(&info);
+    info.mem->max_memory_to_use = kMaxLibraryMemory;
     jpeg_mem_src(&info, data, size);
     jpeg_read_header(&info, TRUE);
+    out->fullWidth = int(info.image_width);
+    out->fullHeight = int(info.image_height);
+    if (static_cast<unsigned long long>(info.image_width) * info.image_height > kMaxPixels)
+        ERREXIT1(&info, JERR_IMAGE_TOO_BIG, JPEG_MAX_DIMENSION);
     info.out_color_space = JCS_RGB;
     info.scale_num = scaleNumerator(int(info.image_width), int(info.image_height), fitInto);
     info.scale_denom = 8;
@@ -88,21 +107,20 @@ bool decodeInto(const unsigned char* data, unsigned long size, const QSize& fitI
 
 } // namespace
 
-QImage decode(const QByteArray& bytes, const QSize& fitInto) {
+Picture decode(const QByteArray& bytes, const QSize& fitInto) {
     DecodedPixels pixels;
-    const bool decoded =
-        decodeInto(reinterpret_cast<const unsigned char*>(bytes.constData()),
-                   static_cast<unsigned long>(bytes.size()), fitInto, &pixels);
+    const bool decoded = decodeInto(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                                    static_cast<unsigned long>(bytes.size()), fitInto, &pixels);
     if (!decoded) {
         std::free(pixels.rgb);
         throw PictureError(QString("JPEG error #%1").arg(pixels.errorCode));
     }
     const QImage view(pixels.rgb, pixels.width, pixels.height, pixels.width * 3,
                       QImage::Format_RGB888, std::free, pixels.rgb);
-    return view.convertToFormat(QImage::Format_RGB32);
+    return {view.convertToFormat(QImage::Format_RGB32), QSize(pixels.fullWidth, pixels.fullHeight)};
 }
 
-QImage loadFile(const QString& path, const QSize& fitInto) {
+Picture loadFile(const QString& path, const QSize& fitInto) {
     const QString extension = QFileInfo(path).suffix();
     static const QStringList kJpegExtensions = {"jpg", "jpeg", "jpe", "jfif"};
     if (!kJpegExtensions.contains(extension.toLower()))
