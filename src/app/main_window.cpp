@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,6 +25,11 @@ namespace {
 
 const QString kDataFileName = QStringLiteral("Baza.dat");
 const QString kSizeCopyName = QStringLiteral("Baza1.dat");
+
+bool sameSize(const QString& a, const QString& b) {
+    const QFileInfo first(a), second(b);
+    return first.exists() && second.exists() && first.size() == second.size();
+}
 
 } // namespace
 
@@ -161,17 +167,23 @@ void TForm1::ShowRecord() {
 }
 
 void TForm1::showPhoto(const QString& path) {
-    Image1->setPixmap(QPixmap::fromImage(loadPhotoForBox(path, Image1->size())));
+    const jpeg::Picture picture = jpeg::loadFile(path, Image1->size());
+    Image1->setPixmap(QPixmap::fromImage(fitPhoto(picture, Image1->size())));
 }
 
 void TForm1::updateBaseSize() {
-    // The size is measured on a fresh copy of the data file; a failed copy is ignored
-    // and then measures whatever copy is there, or -1 bytes.
+    // The size is measured on a copy of the data file; a failed copy is ignored and then
+    // measures whatever copy is there, or -1 bytes. A copy that already matches the
+    // unchanged data file is not made again, so browsing a large base stays quick.
+    const QString original = platform::BaseFolder::filePath(kDataFileName);
     const QString copy = platform::BaseFolder::filePath(kSizeCopyName);
-    std::error_code ignored;
-    std::filesystem::copy_file(platform::BaseFolder::filePath(kDataFileName).toStdString(),
-                               copy.toStdString(),
-                               std::filesystem::copy_options::overwrite_existing, ignored);
+    const uint64_t modification = m_state.file.modificationCount();
+    if (modification != m_copiedModification || !sameSize(original, copy)) {
+        std::error_code ignored;
+        std::filesystem::copy_file(original.toStdString(), copy.toStdString(),
+                                   std::filesystem::copy_options::overwrite_existing, ignored);
+        m_copiedModification = ignored ? kNoCopy : modification;
+    }
     Label10->setText(baseSizeText(GetFileSizeBytes(copy)));
     Label10->adjustSize();
 }

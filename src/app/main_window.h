@@ -110,4 +110,7 @@ private:
     QLabel* m_photoPanel = nullptr;
     QPointer<TForm3> m_imagesFolderDialog;
     bool m_shownBefore = false;
+    // The data file's modification count when Baza1.dat was last copied from it.
+    static constexpr uint64_t kNoCopy = ~uint64_t(0);
+    uint64_t m_copiedModification = kNoCopy;
 };

@@ -1,5 +1,6 @@
 #include "photos/jpeg_loader.h"
 
+#include "photos/photo_view.h"
 #include "photos/picture_error.h"
 
 #include <QFile>
@@ -35,16 +36,20 @@ void onMessage(j_common_ptr info, int level) {
 // Beyond any camera's picture; a header that claims more is refused before the pixel
 // buffer is allocated.
 constexpr unsigned long long kMaxPixels = 200'000'000ULL;
-// Ceiling for libjpeg's whole-image buffers (progressive and multi-scan files): a
+// Ceiling for libjpeg's whole-image buffers (progressive and multi-scan files), so a
 // forged header cannot make it allocate gigabytes.
 constexpr long kMaxLibraryMemory = 768L * 1024 * 1024;
 
-// The largest 1/8 step that keeps the picture at least as large as the box.
+// The smallest 1/8 step whose output (libjpeg rounds up) still covers the size the
+// picture is shown at in the box.
 unsigned scaleNumerator(int width, int height, const QSize& box) {
     if (box.isEmpty())
         return 8;
+    const QSize shown = fittedPhotoSize(QSize(width, height), box);
     for (unsigned n = 1; n < 8; ++n) {
-        if (width * int(n) / 8 >= box.width() || height * int(n) / 8 >= box.height())
+        const int scaledWidth = (width * int(n) + 7) / 8;
+        const int scaledHeight = (height * int(n) + 7) / 8;
+        if (scaledWidth >= shown.width() && scaledHeight >= shown.height())
             return n;
     }
     return 8;

@@ -18,7 +18,3 @@ QImage fitPhoto(const jpeg::Picture& picture, const QSize& box) {
         return picture.image;
     return picture.image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
-
-QImage loadPhotoForBox(const QString& path, const QSize& box) {
-    return fitPhoto(jpeg::loadFile(path, box), box);
-}

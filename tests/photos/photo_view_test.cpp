@@ -27,7 +27,7 @@ TEST(PhotoView, TheShownSizeFollowsTheFullPictureNotTheDecodedScale) {
     // Decoded at 4/8 this is 145 x 61 (libjpeg rounds up), but the picture shows 145 x 60.
     const QString wide = dir.filePath("wide.jpg");
     jpeg_fixture::writeFile(wide, {290, 121}, Qt::red);
-    const QImage shown = loadPhotoForBox(wide, kBox);
+    const QImage shown = fitPhoto(jpeg::loadFile(wide, kBox), kBox);
     EXPECT_EQ(shown.size(), QSize(145, 60));
     // The black quarter of the picture lands in the shown top-left quarter.
     EXPECT_LT(qRed(shown.pixel(10, 10)), 40);
@@ -35,9 +35,9 @@ TEST(PhotoView, TheShownSizeFollowsTheFullPictureNotTheDecodedScale) {
 
     const QString big = dir.filePath("big.jpg");
     jpeg_fixture::writeFile(big, {1600, 1200}, Qt::red);
-    EXPECT_EQ(loadPhotoForBox(big, kBox).size(), QSize(145, 108));
+    EXPECT_EQ(fitPhoto(jpeg::loadFile(big, kBox), kBox).size(), QSize(145, 108));
 
     const QString small = dir.filePath("small.jpg");
     jpeg_fixture::writeFile(small, {50, 40}, Qt::red);
-    EXPECT_EQ(loadPhotoForBox(small, kBox).size(), QSize(50, 40));
+    EXPECT_EQ(fitPhoto(jpeg::loadFile(small, kBox), kBox).size(), QSize(50, 40));
 }
