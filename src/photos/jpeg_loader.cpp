@@ -33,13 +33,6 @@ void onMessage(j_common_ptr info, int level) {
         failDecoding(info);
 }
 
-// Beyond any camera's picture; a header that claims more is refused before the pixel
-// buffer is allocated.
-constexpr unsigned long long kMaxPixels = 200'000'000ULL;
-// Ceiling for libjpeg's whole-image buffers (progressive and multi-scan files), so a
-// forged header cannot make it allocate gigabytes.
-constexpr long kMaxLibraryMemory = 768L * 1024 * 1024;
-
 // The smallest 1/8 step whose output (libjpeg rounds up) still covers the size the
 // picture is shown at in the box.
 unsigned scaleNumerator(int width, int height, const QSize& box) {
@@ -68,7 +61,7 @@ struct DecodedPixels {
 // Holds no object with a destructor between setjmp and the end, so the long jump back
 // from libjpeg's error handler skips nothing. Returns false with the message code set.
 bool decodeInto(const unsigned char* data, unsigned long size, const QSize& fitInto,
-                DecodedPixels* out) {
+                const Limits& limits, DecodedPixels* out) {
     jpeg_decompress_struct info;
     ErrorManager errors;
     info.err = jpeg_std_error(&errors.base);
@@ -80,12 +73,13 @@ bool decodeInto(const unsigned char* data, unsigned long size, const QSize& fitI
         return false;
     }
     jpeg_create_decompress(&info);
-    info.mem->max_memory_to_use = kMaxLibraryMemory;
+    // Whole-image buffers (progressive and multi-scan files) beyond this are refused.
+    info.mem->max_memory_to_use = limits.maxLibraryMemory;
     jpeg_mem_src(&info, data, size);
     jpeg_read_header(&info, TRUE);
     out->fullWidth = int(info.image_width);
     out->fullHeight = int(info.image_height);
-    if (static_cast<unsigned long long>(info.image_width) * info.image_height > kMaxPixels)
+    if (static_cast<unsigned long long>(info.image_width) * info.image_height > limits.maxPixels)
         ERREXIT1(&info, JERR_IMAGE_TOO_BIG, JPEG_MAX_DIMENSION);
     info.out_color_space = JCS_RGB;
     info.scale_num = scaleNumerator(int(info.image_width), int(info.image_height), fitInto);
@@ -112,10 +106,11 @@ bool decodeInto(const unsigned char* data, unsigned long size, const QSize& fitI
 
 } // namespace
 
-Picture decode(const QByteArray& bytes, const QSize& fitInto) {
+Picture decode(const QByteArray& bytes, const QSize& fitInto, const Limits& limits) {
     DecodedPixels pixels;
-    const bool decoded = decodeInto(reinterpret_cast<const unsigned char*>(bytes.constData()),
-                                    static_cast<unsigned long>(bytes.size()), fitInto, &pixels);
+    const bool decoded =
+        decodeInto(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                   static_cast<unsigned long>(bytes.size()), fitInto, limits, &pixels);
     if (!decoded) {
         std::free(pixels.rgb);
         throw PictureError(QString("JPEG error #%1").arg(pixels.errorCode));

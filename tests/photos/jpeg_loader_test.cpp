@@ -92,6 +92,23 @@ TEST(JpegLoader, RefusesAHeaderThatClaimsAnEnormousPicture) {
               jpegError(JERR_IMAGE_TOO_BIG));
 }
 
+TEST(JpegLoader, LimitsRefuseWhatTheyDoNotAllow) {
+    const QByteArray progressive =
+        jpeg_fixture::encode(jpeg_fixture::markedPicture({300, 200}, Qt::red), 80, true);
+    jpeg::Limits tight;
+    tight.maxPixels = 300 * 200 - 1;
+    EXPECT_EQ(errorOf([&] { jpeg::decode(progressive, QSize(), tight); }),
+              jpegError(JERR_IMAGE_TOO_BIG));
+    tight = jpeg::Limits();
+    tight.maxLibraryMemory = 64 * 1024;
+    EXPECT_EQ(errorOf([&] { jpeg::decode(progressive, QSize(), tight); }),
+              jpegError(JERR_NO_BACKING_STORE));
+    // A baseline file needs no whole-image buffer and passes the same memory limit.
+    const QByteArray baseline =
+        jpeg_fixture::encode(jpeg_fixture::markedPicture({300, 200}, Qt::red));
+    EXPECT_EQ(jpeg::decode(baseline, QSize(), tight).fullSize, QSize(300, 200));
+}
+
 TEST(JpegLoader, FilesAreChosenByExtension) {
     QTemporaryDir dir;
     const QString jpg = dir.filePath("face.jpg");
