@@ -10,7 +10,7 @@
 
 namespace jpeg_fixture {
 
-QByteArray encode(const QImage& picture, int quality, bool progressive) {
+QByteArray encode(const QImage& picture, int quality, bool progressive, int restartRows) {
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
     jpeg_compress_struct info;
     jpeg_error_mgr errors;
@@ -27,6 +27,7 @@ QByteArray encode(const QImage& picture, int quality, bool progressive) {
     jpeg_set_quality(&info, quality, TRUE);
     if (progressive)
         jpeg_simple_progression(&info);
+    info.restart_in_rows = restartRows;
     jpeg_start_compress(&info, TRUE);
     while (info.next_scanline < info.image_height) {
         auto* row = const_cast<JSAMPROW>(rgb.constScanLine(int(info.next_scanline)));

@@ -9,8 +9,10 @@
 // JPEG files made by the tests themselves, encoded with libjpeg.
 namespace jpeg_fixture {
 
-// Encodes the picture (any format; stored as RGB).
-QByteArray encode(const QImage& picture, int quality = 90, bool progressive = false);
+// Encodes the picture (any format; stored as RGB), with a restart marker every
+// `restartRows` rows of blocks when that is not 0.
+QByteArray encode(const QImage& picture, int quality = 90, bool progressive = false,
+                  int restartRows = 0);
 
 // A picture of one colour with a black top-left quarter, so scaling and placement can
 // be told apart.
