@@ -115,7 +115,7 @@ TEST(ImagesFolderStartUp, ApplyFromTheCheckSavesRefreshesAndTheNextStartIsQuiet)
 TEST(ImagesFolderStartUp, AFolderTypedThenCancelledServesThisRunOnly) {
     QTemporaryDir base;
     ScopedSettingsFolder settings;
-    writeTextFile(settings.settingsFile(), "[General]\nImagesPath=/saved\n");
+    settings.writeSettingsFile("[General]\nImagesPath=/saved\n");
     StartUp app(base.path());
     ModalScript script;
     script.then([&](QWidget* window) {

@@ -47,7 +47,7 @@ TEST(ImagesFolderDialog, ControlsSitWhereTheWindowPlacesThem) {
 
 TEST(ImagesFolderDialog, CreationLoadsTheSavedFolder) {
     ScopedSettingsFolder settings;
-    writeTextFile(settings.settingsFile(), "[General]\nImagesPath=/srv/фото\n");
+    settings.writeSettingsFile("[General]\nImagesPath=/srv/фото\n");
     platform::MessageBoxRecorder boxes;
     TForm3 dialog;
     EXPECT_EQ(dialog.Edit1->text(), "/srv/фото");
@@ -57,7 +57,7 @@ TEST(ImagesFolderDialog, CreationLoadsTheSavedFolder) {
 
 TEST(ImagesFolderDialog, AnUnreadableValueIsReportedAndLeavesTheFolderEmpty) {
     ScopedSettingsFolder settings;
-    writeTextFile(settings.settingsFile(), "[General]\nImagesPath=@ByteArray(x)\n");
+    settings.writeSettingsFile("[General]\nImagesPath=@ByteArray(x)\n");
     platform::MessageBoxRecorder boxes;
     TForm3 dialog;
     EXPECT_EQ(boxes.texts(platform::ShownBox::Error),
@@ -121,7 +121,7 @@ TEST(ImagesFolderDialog, AFailedSaveKeepsTheDialogOpenWithoutRefresh) {
 
 TEST(ImagesFolderDialog, CancelKeepsTheTypedFolderForThisRunOnly) {
     ScopedSettingsFolder settings;
-    writeTextFile(settings.settingsFile(), "[General]\nImagesPath=/saved\n");
+    settings.writeSettingsFile("[General]\nImagesPath=/saved\n");
     TForm3 dialog;
     QPushButton refresh;
     QSignalSpy refreshes(&refresh, &QPushButton::clicked);

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <gtest/gtest.h>
 
 namespace {
@@ -21,7 +22,7 @@ std::string errorOf(const std::function<void()>& action) {
 TEST(ImagesFolderSetting, NothingSavedReadsAsEmpty) {
     ScopedSettingsFolder settings;
     EXPECT_EQ(images_folder_setting::load(), QString());
-    writeTextFile(settings.settingsFile(), "[General]\nOther=1\n");
+    settings.writeSettingsFile("[General]\nOther=1\n");
     EXPECT_EQ(images_folder_setting::load(), QString());
 }
 
@@ -39,20 +40,21 @@ TEST(ImagesFolderSetting, SavesAndLoadsTheTextUnchanged) {
 
 TEST(ImagesFolderSetting, AValueThatIsNoTextIsAnError) {
     ScopedSettingsFolder settings;
-    writeTextFile(settings.settingsFile(), "[General]\nImagesPath=@ByteArray(abc)\n");
+    settings.writeSettingsFile("[General]\nImagesPath=@ByteArray(abc)\n");
     EXPECT_EQ(errorOf([] { images_folder_setting::load(); }), "Invalid data type for 'ImagesPath'");
-    writeTextFile(settings.settingsFile(), "[General]\nImagesPath=one, two\n");
+    settings.writeSettingsFile("[General]\nImagesPath=one, two\n");
     EXPECT_EQ(errorOf([] { images_folder_setting::load(); }), "Invalid data type for 'ImagesPath'");
 }
 
 TEST(ImagesFolderSetting, WriteFailuresNameTheKeyOrTheValue) {
     ScopedSettingsFolder settings;
     // The settings folder cannot be made: a file stands in its way.
-    QDir(settings.path()).rmdir(settings.path());
-    writeTextFile(settings.path(), "not a folder");
+    settings.folder().writeBytes("blocked", "not a folder");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       settings.folder().filePath("blocked/settings"));
     EXPECT_EQ(errorOf([] { images_folder_setting::save("/photos"); }),
               "Failed to create key Software\\Kalmo");
-    QFile::remove(settings.path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
 
     // The folder is there, but the settings file itself cannot be written.
     QDir().mkpath(settings.settingsFile());

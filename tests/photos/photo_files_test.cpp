@@ -80,14 +80,14 @@ TEST(PhotoFiles, OnlyJpgFilesDirectlyInTheImagesFolderAreOwn) {
 }
 
 TEST(PhotoFiles, DeletesOnlyItsOwnPhotos) {
-    QTemporaryDir dir;
+    TestFolder dir;
     const QString folder = dir.filePath("images");
     QDir().mkpath(folder + "/folder.jpg");
     const QString own = folder + "/Иванов.jpg";
     const QString outside = dir.filePath("outside.jpg");
     const QString other = folder + "/notes.txt";
-    for (const QString& path : {own, outside, other})
-        writeTextFile(path, "x");
+    for (const char* name : {"images/Иванов.jpg", "outside.jpg", "images/notes.txt"})
+        dir.writeBytes(QString::fromUtf8(name), "x");
 
     deleteOwnPhotoFile(outside, folder);
     deleteOwnPhotoFile(folder + "/../outside.jpg", folder);

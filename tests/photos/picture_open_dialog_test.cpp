@@ -15,11 +15,11 @@ TEST(PictureOpenDialog, OffersJpegFilesOnly) {
 }
 
 TEST(PictureOpenDialog, PreviewsTheSelectedPictureAndItsSize) {
-    QTemporaryDir dir;
+    TestFolder dir;
     const QString face = dir.filePath("face.jpg");
     jpeg_fixture::writeFile(face, {320, 200}, Qt::blue);
     const QString broken = dir.filePath("broken.jpg");
-    writeTextFile(broken, "not a picture");
+    dir.writeBytes("broken.jpg", "not a picture");
 
     PictureOpenDialog dialog;
     dialog.setDirectory(dir.path());

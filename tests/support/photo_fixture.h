@@ -1,10 +1,12 @@
 #pragma once
 
-#include <QString>
-#include <QTemporaryDir>
+#include "support/test_folder.h"
 
-// Points the user's settings (where the images folder is saved) at a fresh temporary
-// folder for the fixture's lifetime.
+#include <QByteArray>
+#include <QString>
+
+// Points the user's settings (where the images folder is saved) at a fresh test folder
+// for the fixture's lifetime.
 class ScopedSettingsFolder {
 public:
     ScopedSettingsFolder();
@@ -12,15 +14,14 @@ public:
     ScopedSettingsFolder(const ScopedSettingsFolder&) = delete;
     ScopedSettingsFolder& operator=(const ScopedSettingsFolder&) = delete;
 
-    QString path() const { return m_dir.path(); }
-    // The file the images folder is saved in.
+    const TestFolder& folder() const { return m_folder; }
+    QString path() const { return m_folder.path(); }
+    // The file the images folder is saved in, and a way to write it by hand.
     QString settingsFile() const;
+    void writeSettingsFile(const QByteArray& contents) const;
     // What is saved as "ImagesPath", or a null text when nothing is.
     QString savedImagesFolder() const;
 
 private:
-    QTemporaryDir m_dir;
+    TestFolder m_folder;
 };
-
-// Writes a file with the given text.
-void writeTextFile(const QString& path, const QByteArray& bytes);
