@@ -13,7 +13,16 @@ for target in "$build"/fuzz/*; do
     [ -f "$target" ] && [ -x "$target" ] || continue
     name="$(basename "$target")"
     echo "== $name: $runs inputs"
+    # Seeds from fuzz/corpus/NAME, if any; a NAME.lsan.supp beside the source names leaks
+    # inside libraries that are not ours.
     corpus="$(mktemp -d)"
+    if [ -d "$here/fuzz/corpus/$name" ]; then cp -r "$here/fuzz/corpus/$name/." "$corpus/"; fi
+    suppressions="$here/fuzz/$name.lsan.supp"
+    if [ -f "$suppressions" ]; then
+        export LSAN_OPTIONS="suppressions=$suppressions" ASAN_OPTIONS=fast_unwind_on_malloc=0
+    else
+        unset LSAN_OPTIONS ASAN_OPTIONS
+    fi
     "$target" -runs="$runs" -rss_limit_mb=2048 -malloc_limit_mb=64 -max_len=65536 -len_control=0 "$corpus"
     rm -rf "$corpus"
 done

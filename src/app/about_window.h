@@ -2,10 +2,32 @@
 
 #include <QDialog>
 
+class QFrame;
+class QLabel;
+class LinkLabel;
+
 // The About window, created at start and shown modally from the main window's toolbar.
+// It has no handlers of its own; its two links open their addresses through the desktop.
 class TForm4 : public QDialog {
     Q_OBJECT
 
 public:
+    static constexpr int kWidth = 213;
+    static constexpr int kHeight = 286;
+    static constexpr QRgb kFormColor = 0xEFEBDE;
+
     explicit TForm4(QWidget* parent = nullptr);
+
+    // The controls, by their names.
+    QWidget* suiForm1 = nullptr;
+    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr,
+           *Label5 = nullptr;
+    QFrame *Bevel1 = nullptr, *Bevel2 = nullptr, *Bevel3 = nullptr, *Bevel4 = nullptr;
+    QLabel *Image1 = nullptr, *Image2 = nullptr;
+    LinkLabel *suiURLLabel1 = nullptr, *suiURLLabel2 = nullptr;
 };
+
+// Where the links lead: the program's documentation installed with it, and the project's
+// mail address.
+QUrl programDocumentationUrl();
+QUrl projectMailUrl();

@@ -19,6 +19,8 @@ int main(int argc, char** argv) {
     TForm4 form4;
     TForm2 form2;
     TForm3 form3;
+    form1.setAboutWindow(&form4);
+    form1.setReportGridWindow(&form2);
     form1.setImagesFolderDialog(&form3);
     form3.setRefreshButton(form1.Button1);
 

@@ -52,6 +52,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     buildBaseGroup();
     buildPhotoGroup();
     buildStatusBar();
+    connectRecordHandlers();
 
     // Start states: only what is usable before a record is on show.
     for (QWidget* off : std::initializer_list<QWidget*>{
@@ -61,7 +62,9 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 
     for (QLineEdit* edit : {fio, adres, tel, rabota, email})
         edit->installEventFilter(this);
-    wirePhotoHandlers();
+    connectReportHandlers();
+    connectAboutHandlers();
+    connectPhotoHandlers();
 
     guarded([this] { FormCreate(); });
 }
@@ -211,6 +214,9 @@ void TForm1::setPhotoPanelText(const QString& text) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        (watched == suiComboBox1 || watched == suiComboBox1->lineEdit()))
+        return suiComboBox1KeyDown(static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::KeyPress) {
         editKeyDown();
         if (watched == fio) {
@@ -238,14 +244,14 @@ void TForm1::editKeyDown() {
 void TForm1::fioKeyPress(QChar key) {
     if (key != QChar(27))
         return;
-    guarded([this] {
-        m_state.index = 0;
-        m_state.file.seek(0);
-        m_state.file.read(m_state.buffer);
-        ShowRecord();
-        next->setEnabled(true);
-        last->setEnabled(true);
-        save->setEnabled(false);
-        new_->setEnabled(true);
-    });
+    guarded([this] { cancelNewEntry(); });
+}
+
+void TForm1::cancelNewEntry() {
+    showRecordAt(0);
+    m_state.enteringNew = false;
+    next->setEnabled(true);
+    last->setEnabled(true);
+    save->setEnabled(false);
+    new_->setEnabled(true);
 }

@@ -6,11 +6,14 @@
 #include <QWidget>
 
 #include <functional>
+#include <system_error>
 
 class QAction;
 class QComboBox;
+class QFileDialog;
 class QFrame;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -46,18 +49,51 @@ public:
     QString photoPanelText() const;
     void setPhotoPanelText(const QString& text);
 
-    // The images-folder dialog whose edit box holds the images folder; set once at start.
-    void setImagesFolderDialog(TForm3* dialog);
-    // The images folder: the dialog's current edit text, read on every use.
+    // The folder the record photos are kept in: the images-folder dialog's current edit
+    // text, read on every use; empty while none is set.
     QString imagesFolder() const;
+    // The images-folder dialog that holds the images folder; set once at start.
+    void setImagesFolderDialog(TForm3* dialog);
     // First showing: asks for the images folder when none is set.
     void FormShow();
     // "Изменить путь": the images-folder dialog, modally.
     void N15Click();
 
+    // Photos: add ("+"), replace, remove ("-"), open the picture shown, and the photo
+    // path refresh that the images-folder dialog's "Применить" runs.
+    void suiButton5Click();
+    void suiButton3Click();
+    void suiButton4Click();
+    void Image1Click();
+    void Button1Click();
+
     // Runs one event handler: a failure is shown in the error box and ends the handler at
     // the failing step; writes the handler made are pushed to the disk afterwards.
     void guarded(const std::function<void()>& handler);
+
+    // Record editing and navigation.
+    void newClick();
+    void saveClick();
+    void suiButton2Click();
+    void deleteClick();
+    void firstClick();
+    void previousClick();
+    void nextClick();
+    void lastClick();
+
+    // Search by full name.
+    void searchClick();
+    void ToolButton1Click();
+    // The character a key typed into the search box stands for: upper-cased on code-page
+    // bytes (а to я and a to z; ё and everything else unchanged).
+    static QChar suiComboBox1KeyPress(QChar typed);
+
+    // The "Файл" menu: backup, restore, clearing, exit.
+    void N4Click();
+    void N3Click();
+    void OpenDialog1CanClose(const QString& located);
+    void N5Click();
+    void N6Click();
 
     // The controls, by their names.
     QWidget* suiForm1 = nullptr;
@@ -80,6 +116,8 @@ public:
     QLabel* Label9 = nullptr;
     QPushButton *suiButton5 = nullptr, *suiButton3 = nullptr, *suiButton4 = nullptr;
     QWidget* suiStatusBar1 = nullptr;
+    // The file dialog of the restore, made when first needed.
+    QFileDialog* OpenDialog1 = nullptr;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -94,7 +132,11 @@ private:
     void buildBaseGroup();
     void buildPhotoGroup();
     void buildStatusBar();
-    void wirePhotoHandlers();
+    // Wires the photo operations and "Изменить путь"; called once by the constructor.
+    void connectPhotoHandlers();
+    // Runs the picture chooser; a chosen picture is copied to the record's photo path,
+    // which becomes the pending one, and shown. The path, or empty when cancelled.
+    QString attachChosenPicture();
     void showPhoto(const QString& path);
     void updateBaseSize();
     void setRecordNumberLabel(int number);
@@ -105,7 +147,29 @@ private:
     void editKeyDown();
     // Escape in fio cancels the entry of a new record and shows record 1.
     void fioKeyPress(QChar key);
+    // What Escape does: the entry of a new record ends and record 1 is on show.
+    void cancelNewEntry();
 
+    // Wires every record operation to its control; called once by the constructor.
+    void connectRecordHandlers();
+    // Reads record k and puts it on show; on a failed read the record on show stays.
+    void showRecordAt(int32_t k);
+    // The window's five texts and the given photo path as a record of the data file.
+    ContactRecord recordFromWindow(const QString& photoPath) const;
+    // True while a stored record is on show (not while a new one is entered).
+    bool hasRecordOnShow();
+    // After a removal cut short, the record at the old index may be another one: the
+    // index stays only while the record there is still the one on show.
+    void keepIndexIfStillOnShow(int32_t index);
+    // The search box's keys: Enter finds, typed characters are upper-cased and completed.
+    bool suiComboBox1KeyDown(QKeyEvent* event);
+    void completeSearchText();
+    // Reopens the data file after a restore and tells how the restore went.
+    void reopenAfterRestore(const std::error_code& copyError);
+    QFileDialog* openDialog1();
+
+    // Set while the search box receives the upper-cased form of a typed key.
+    bool m_retypingSearchKey = false;
     RecordState m_state;
     QLabel* m_photoPanel = nullptr;
     QPointer<TForm3> m_imagesFolderDialog;
@@ -113,4 +177,24 @@ private:
     // The data file's modification count when Baza1.dat was last copied from it.
     static constexpr uint64_t kNoCopy = ~uint64_t(0);
     uint64_t m_copiedModification = kNoCopy;
+
+    // Report, About window and e-mail (main_window_report.cpp, main_window_about.cpp).
+public:
+    // The windows created after this one at start-up; without them, their handlers make
+    // their own.
+    void setReportGridWindow(class TForm2* form) { m_form2 = form; }
+    void setAboutWindow(class TForm4* form) { m_form4 = form; }
+    void printClick();
+    void ToolButton5Click();
+    void suiButton1Click();
+
+private:
+    void connectReportHandlers();
+    void connectAboutHandlers();
+    TForm2* reportGridWindow();
+    TForm4* aboutWindow();
+    void fillReportGrid();
+    void showFirstRecord();
+    TForm2* m_form2 = nullptr;
+    TForm4* m_form4 = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "store/data_file.h"
 
 #include "store/data_file_error.h"
+#include "store/write_fault.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -103,11 +104,16 @@ void DataFile::read(ContactRecord& record) {
 
 void DataFile::write(const ContactRecord& record) {
     requireOpen();
-    const auto& bytes = record.bytes();
-    off_t done = 0;
-    while (done < kRecordSize) {
-        const ssize_t put = ::pwrite(m_fd, bytes.data() + done, kRecordSize - done,
-                                     m_position * kRecordSize + done);
+    writeAt(m_position * kRecordSize, record.bytes().data(), kRecordSize);
+    ++m_position;
+}
+
+void DataFile::writeAt(off_t offset, const unsigned char* bytes, size_t size) {
+    if (const int injected = write_fault::take())
+        throw DataFileError::fromErrno(injected);
+    size_t done = 0;
+    while (done < size) {
+        const ssize_t put = ::pwrite(m_fd, bytes + done, size - done, offset + off_t(done));
         if (put < 0) {
             if (errno == EINTR)
                 continue;
@@ -115,15 +121,41 @@ void DataFile::write(const ContactRecord& record) {
         }
         if (put == 0)
             throw DataFileError::fromErrno(ENOSPC);
-        done += put;
+        done += size_t(put);
     }
-    ++m_position;
     ++m_modifications;
     m_unsynced = true;
 }
 
+void DataFile::readBlock(int32_t first, std::span<unsigned char> bytes) {
+    requireOpen();
+    const off_t offset = off_t(first) * kRecordSize;
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t got =
+            ::pread(m_fd, bytes.data() + done, bytes.size() - done, offset + off_t(done));
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            throw DataFileError::fromErrno(errno);
+        }
+        if (got == 0)
+            throw DataFileError::readBeyondEnd();
+        done += size_t(got);
+    }
+    m_position = first + int32_t(bytes.size() / kRecordSize);
+}
+
+void DataFile::writeBlock(int32_t first, std::span<const unsigned char> bytes) {
+    requireOpen();
+    writeAt(off_t(first) * kRecordSize, bytes.data(), bytes.size());
+    m_position = first + int32_t(bytes.size() / kRecordSize);
+}
+
 void DataFile::cut() {
     requireOpen();
+    if (const int injected = write_fault::take())
+        throw DataFileError::fromErrno(injected);
     if (::ftruncate(m_fd, m_position * kRecordSize) != 0)
         throw DataFileError::fromErrno(errno);
     ++m_modifications;

@@ -5,6 +5,8 @@
 #include <QString>
 
 #include <cstdint>
+#include <span>
+#include <sys/types.h>
 
 // The data file: a headerless sequence of 511-byte contact records, held open for
 // reading and writing. Positions and counts are zero-based record numbers. Every
@@ -39,6 +41,13 @@ public:
     // Removes every record from the position on.
     void cut();
 
+    // Whole-file passes: read or write the records from `first` on in one call, as many
+    // as `bytes` holds (its size is a multiple of the record size); the position ends
+    // after the last of them. A read that reaches past the end throws
+    // "Read beyond end of file".
+    void readBlock(int32_t first, std::span<unsigned char> bytes);
+    void writeBlock(int32_t first, std::span<const unsigned char> bytes);
+
     // Pushes the writes made since the last sync to the disk (fsync).
     void sync();
     // Grows with every open, create, write and cut; lets callers notice that the file
@@ -47,6 +56,7 @@ public:
 
 private:
     void requireOpen() const;
+    void writeAt(off_t offset, const unsigned char* bytes, size_t size);
 
     QString m_path;
     int m_fd = -1;

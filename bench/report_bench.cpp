@@ -1,0 +1,120 @@
+// The whole report ("Отчет") for 1,000 and 65,000 records: grid, both conversations with
+// the spreadsheet server, Report.xls written and rewritten. Beside it, when LibreOffice is
+// installed, the time it takes to turn the same records from CSV into an .xls workbook.
+#include "app/main_window.h"
+#include "app/report_grid_window.h"
+#include "platform/base_folder.h"
+#include "platform/desktop_open.h"
+#include "platform/message_box_recorder.h"
+#include "store/data_file.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+ContactRecord recordNumber(int k) {
+    const QString s = QString::number(k);
+    ContactRecord record;
+    record.store(ContactField::FullName, QStringLiteral("Иванов Иван Иванович ") + s);
+    record.store(ContactField::Address, QStringLiteral("Москва, ул. Ленина, д. ") + s);
+    record.store(ContactField::Telephone, QStringLiteral("+7 495 123-") + s);
+    record.store(ContactField::Workplace, QStringLiteral("Завод № ") + s);
+    record.store(ContactField::Email, QStringLiteral("user") + s + QStringLiteral("@example.org"));
+    return record;
+}
+
+void writeRecords(const QString& path, int count) {
+    DataFile file;
+    file.bind(path);
+    file.create();
+    for (int k = 1; k <= count; ++k)
+        file.write(recordNumber(k));
+    file.close();
+}
+
+void BM_Report(benchmark::State& state) {
+    const int count = static_cast<int>(state.range(0));
+    QTemporaryDir folder;
+    platform::BaseFolder::set(folder.path());
+    writeRecords(folder.filePath("Baza.dat"), count);
+    platform::MessageBoxRecorder boxes;
+    boxes.answer = [](const platform::ShownBox&) {
+        return false;
+    };
+    platform::UrlOpenRecorder opened;
+    TForm1 form;
+    auto* grid = new TForm2(&form);
+    grid->setWindowFlag(Qt::Window);
+    form.setReportGridWindow(grid);
+
+    for (auto _ : state)
+        form.guarded([&] { form.printClick(); });
+
+    const QStringList errors = boxes.texts(platform::ShownBox::Error);
+    if (!errors.isEmpty())
+        state.SkipWithError(errors.first().toStdString().c_str());
+    state.counters["records"] = count;
+    state.counters["workbook_bytes"] = QFile(folder.filePath("Report.xls")).size();
+}
+BENCHMARK(BM_Report)->Arg(1000)->Arg(65000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_LibreOfficeCsvToXls(benchmark::State& state) {
+    const int count = static_cast<int>(state.range(0));
+    QTemporaryDir folder;
+    QFile csv(folder.filePath("records.csv"));
+    csv.open(QIODevice::WriteOnly);
+    csv.write("ФИО,Адрес,Телефон,Место работы,E-mail\n");
+    for (int k = 1; k <= count; ++k) {
+        const ContactRecord r = recordNumber(k);
+        QStringList fields;
+        for (ContactField f :
+             {ContactField::FullName, ContactField::Address, ContactField::Telephone,
+              ContactField::Workplace, ContactField::Email})
+            fields << '"' + r.field(f) + '"';
+        csv.write(fields.join(',').toUtf8() + '\n');
+    }
+    csv.close();
+    const QString office = QStandardPaths::findExecutable("libreoffice");
+    const QStringList arguments{"-env:UserInstallation=file://" + folder.filePath("profile"),
+                                "--headless",
+                                "--infilter=CSV:44,34,76",
+                                "--convert-to",
+                                "xls",
+                                "--outdir",
+                                folder.path(),
+                                csv.fileName()};
+    auto run = [&] {
+        QProcess process;
+        process.setStandardOutputFile(QProcess::nullDevice());
+        process.setStandardErrorFile(QProcess::nullDevice());
+        process.start(office, arguments);
+        return process.waitForFinished(-1) && process.exitCode() == 0;
+    };
+    run(); // the first start creates the profile
+    for (auto _ : state) {
+        if (!run())
+            state.SkipWithError("LibreOffice failed to convert");
+    }
+    state.counters["records"] = count;
+    state.counters["workbook_bytes"] = QFile(folder.filePath("records.xls")).size();
+}
+
+// Registered only where LibreOffice is installed.
+const bool kLibreOfficeRegistered = [] {
+    if (QStandardPaths::findExecutable("libreoffice").isEmpty())
+        return false;
+    benchmark::RegisterBenchmark("BM_LibreOfficeCsvToXls", BM_LibreOfficeCsvToXls)
+        ->Arg(1000)
+        ->Arg(65000)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime()
+        ->Iterations(3);
+    return true;
+}();
+
+} // namespace

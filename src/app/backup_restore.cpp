@@ -1,0 +1,106 @@
+// The "Файл" menu: backup of the data file, restore from the backup or from a located
+// file, clearing the base, and exit.
+#include "app/main_window.h"
+
+#include "app/control_enabling.h"
+#include "platform/base_folder.h"
+#include "platform/message_boxes.h"
+#include "store/backup_files.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+
+void TForm1::N4Click() {
+    m_state.file.sync();
+    switch (backup_files::createBackup(platform::BaseFolder::path())) {
+    case backup_files::BackupOutcome::Created:
+        platform::showMessage(QStringLiteral("Резервная копия базы была успешно создана"));
+        break;
+    case backup_files::BackupOutcome::NotReplaced:
+        platform::showMessage(QStringLiteral("Резервная копия базы несоздана!"));
+        break;
+    case backup_files::BackupOutcome::NotCreated:
+        platform::showMessage(QStringLiteral("Резервная копия базы не создана!"));
+        break;
+    }
+}
+
+QFileDialog* TForm1::openDialog1() {
+    if (!OpenDialog1) {
+        OpenDialog1 = new QFileDialog(this);
+        OpenDialog1->setObjectName("OpenDialog1");
+        OpenDialog1->setFileMode(QFileDialog::ExistingFile);
+        OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+        OpenDialog1->setNameFilter(QStringLiteral("Файл базы (Baza.dat)"));
+    }
+    return OpenDialog1;
+}
+
+void TForm1::N3Click() {
+    const QString base = platform::BaseFolder::path();
+    if (!QFileInfo::exists(backup_files::backupFilePath(base))) {
+        platform::showMessage(QStringLiteral("Не могу найти файл, укажите его расположение"));
+        QFileDialog* dialog = openDialog1();
+        if (dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty())
+            OpenDialog1CanClose(dialog->selectedFiles().constFirst());
+        return;
+    }
+    if (m_state.file.isOpen())
+        m_state.file.close();
+    reopenAfterRestore(backup_files::restoreFromBackup(base));
+}
+
+void TForm1::OpenDialog1CanClose(const QString& located) {
+    if (m_state.file.isOpen())
+        m_state.file.close();
+    reopenAfterRestore(backup_files::restoreFromLocatedFile(located, platform::BaseFolder::path()));
+}
+
+void TForm1::reopenAfterRestore(const std::error_code& copyError) {
+    // A restore starts afresh: an entry under way ends, and an empty base leaves nothing
+    // on show.
+    m_state.enteringNew = false;
+    save->setEnabled(false);
+    new_->setEnabled(true);
+    OpenDataFile();
+    if (m_state.file.count() == 0) {
+        ClearRecordView();
+        setControlsEnabled({delete_, search, first, previous, next, last}, false);
+    }
+    if (copyError)
+        platform::showError(QString::fromStdString(copyError.message()));
+    else
+        platform::showMessage(QStringLiteral("Резервная копия базы восстановлена"));
+}
+
+void TForm1::N5Click() {
+    if (!platform::confirm(QStringLiteral(
+            "Вы действительно хотите очистить базу? Восстановить данные будет невозможно.")))
+        return;
+    m_state.index = 0;
+    m_state.file.seek(0);
+    m_state.file.cut();
+    m_state.enteringNew = false;
+    ClearRecordView();
+    setRecordCountLabel(m_state.file.count());
+    setRecordNumberLabel(0);
+    setControlsEnabled({first, previous, next, last}, false);
+    platform::showMessage(QStringLiteral("Все записи были успешно удалены"));
+    setControlsEnabled({save, delete_, search}, false);
+    // Clearing during an entry must leave a way to enter records again.
+    new_->setEnabled(true);
+    QFile::remove(platform::BaseFolder::filePath(QStringLiteral("Baza1.dat")));
+    Label10->setText(QStringLiteral("0 Kb"));
+    Label10->adjustSize();
+}
+
+void TForm1::N6Click() {
+    // After a failed reopen there is no file to close, and the program must still end.
+    if (m_state.file.isOpen())
+        m_state.file.close();
+    close();
+}

@@ -1,0 +1,153 @@
+// The report button of the main window: every record into the report grid, the grid into
+// Report.xls through the spreadsheet server, then the offer to open it.
+#include "app/main_window.h"
+#include "app/report_grid_window.h"
+#include "platform/base_folder.h"
+#include "platform/desktop_open.h"
+#include "platform/message_boxes.h"
+#include "report/report_title.h"
+#include "report/report_workbook.h"
+#include "store/data_file_error.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTableWidget>
+#include <QTemporaryFile>
+#include <QToolButton>
+
+#include <filesystem>
+
+namespace {
+
+const QString kReportFileName = QStringLiteral("Report.xls");
+const QString kSheetName = QStringLiteral("Данные базы");
+const QString kBusyText = QStringLiteral("Создаю отчет, ждите...");
+const QString kViewQuestion = QStringLiteral("Отчет создан, хотите просмотреть?");
+const QStringList kHeadings{QStringLiteral("ФИО"), QStringLiteral("Адрес"),
+                            QStringLiteral("Телефон"), QStringLiteral("Место работы"),
+                            QStringLiteral("E-mail")};
+constexpr ContactField kExported[] = {ContactField::FullName, ContactField::Address,
+                                      ContactField::Telephone, ContactField::Workplace,
+                                      ContactField::Email};
+
+void setCell(QTableWidget& grid, int row, int column, const QString& text) {
+    grid.setItem(row, column, new QTableWidgetItem(text));
+}
+
+// The new workbook is written beside Report.xls under a name of its own and replaces it
+// only once it is complete, so a failed report leaves the previous one in place.
+class PendingReport {
+public:
+    explicit PendingReport(const QString& reportPath) {
+        QTemporaryFile file(reportPath.chopped(4) + QStringLiteral("-XXXXXX.xls"));
+        file.setAutoRemove(false);
+        if (!file.open())
+            return;
+        m_path = file.fileName();
+        // The workbook takes over the permissions of this file: those of the report it
+        // replaces, or the usual ones of a new document rather than a private temporary.
+        file.setPermissions(QFile::exists(reportPath) ? QFile::permissions(reportPath)
+                                                      : QFile::ReadOwner | QFile::WriteOwner |
+                                                            QFile::ReadGroup | QFile::ReadOther);
+    }
+    ~PendingReport() {
+        if (!m_path.isEmpty())
+            QFile::remove(m_path);
+    }
+    PendingReport(const PendingReport&) = delete;
+    PendingReport& operator=(const PendingReport&) = delete;
+
+    // Empty when no file could be made in the folder: the report then cannot be saved.
+    const QString& path() const { return m_path; }
+
+    void replace(const QString& reportPath) {
+        std::error_code error;
+        std::filesystem::rename(m_path.toStdString(), reportPath.toStdString(), error);
+        if (error)
+            throw DataFileError::fromErrno(error.value());
+        m_path.clear();
+    }
+
+private:
+    QString m_path;
+};
+
+} // namespace
+
+void TForm1::connectReportHandlers() {
+    connect(print, &QToolButton::clicked, this, [this] { guarded([this] { printClick(); }); });
+}
+
+TForm2* TForm1::reportGridWindow() {
+    if (!m_form2) {
+        m_form2 = new TForm2(this);
+        m_form2->setWindowFlag(Qt::Window);
+    }
+    return m_form2;
+}
+
+void TForm1::printClick() {
+    setPhotoPanelText(kBusyText);
+    QCoreApplication::processEvents();
+    try {
+        fillReportGrid();
+        const QString reportPath = platform::BaseFolder::filePath(kReportFileName);
+        PendingReport pending(reportPath);
+        const bool saved =
+            !pending.path().isEmpty() &&
+            SaveGridAsWorkbook(*reportGridWindow()->StringGrid1, kSheetName, pending.path());
+        if (saved) {
+            FormatReportWorkbook(pending.path());
+            pending.replace(reportPath);
+        }
+        setPhotoPanelText(QString());
+        if (saved && platform::askInformation(kViewQuestion))
+            platform::openUrl(QUrl::fromLocalFile(reportPath));
+    } catch (...) {
+        // Whatever failed, the window is left consistent: no busy text, and the record
+        // on show is the one the current index points at.
+        setPhotoPanelText(QString());
+        try {
+            if (m_state.file.count() > 0)
+                showFirstRecord();
+        } catch (const std::exception&) {
+            // The first error is the one to report.
+        }
+        throw;
+    }
+    showFirstRecord();
+}
+
+// Grid row 0 holds the title, row 1 the headings, rows 2 on the records in file order.
+// The current record index and the record buffer serve as the cursor.
+void TForm1::fillReportGrid() {
+    QTableWidget& grid = *reportGridWindow()->StringGrid1;
+    DataFile& file = m_state.file;
+    grid.clearContents();
+    grid.setRowCount(file.count() + 2);
+    for (int c = 0; c < kHeadings.size(); ++c)
+        setCell(grid, 1, c, kHeadings[c]);
+
+    auto fillRow = [&] {
+        for (int c = 0; c < TForm2::kGridColumns; ++c)
+            setCell(grid, m_state.index + 2, c, m_state.buffer.field(kExported[c]));
+    };
+    m_state.index = 0;
+    file.seek(0);
+    file.read(m_state.buffer);
+    fillRow();
+    while (!file.atEnd()) {
+        ++m_state.index;
+        file.seek(m_state.index);
+        file.read(m_state.buffer);
+        fillRow();
+    }
+    setCell(grid, 0, 0, reportTitle(QDateTime::currentDateTime()));
+}
+
+void TForm1::showFirstRecord() {
+    m_state.index = 0;
+    m_state.file.seek(0);
+    m_state.file.read(m_state.buffer);
+    ShowRecord();
+}

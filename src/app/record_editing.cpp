@@ -1,0 +1,161 @@
+// New, save, change and delete of the record on show.
+#include "app/main_window.h"
+
+#include "app/control_enabling.h"
+#include "photos/photo_files.h"
+#include "platform/message_boxes.h"
+#include "store/data_file_error.h"
+#include "store/record_order.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+ContactRecord TForm1::recordFromWindow(const QString& photoPath) const {
+    // A fresh record: the bytes after each text are zeros, not remains of other records.
+    ContactRecord record;
+    record.store(ContactField::FullName, fio->text());
+    record.store(ContactField::Address, adres->text());
+    record.store(ContactField::Telephone, tel->text());
+    record.store(ContactField::Workplace, rabota->text());
+    record.store(ContactField::Email, email->text());
+    record.store(ContactField::PhotoPath, photoPath);
+    return record;
+}
+
+void TForm1::showRecordAt(int32_t k) {
+    ContactRecord record;
+    m_state.file.seek(k);
+    m_state.file.read(record);
+    m_state.buffer = record;
+    m_state.index = k;
+    ShowRecord();
+}
+
+namespace {
+
+// The index while the record last read is gone from the file.
+constexpr int32_t kNothingOnShow = -1;
+
+} // namespace
+
+void TForm1::keepIndexIfStillOnShow(int32_t index) {
+    ContactRecord there;
+    bool read = false;
+    try {
+        m_state.file.seek(index);
+        m_state.file.read(there);
+        read = true;
+    } catch (const DataFileError&) {
+    }
+    m_state.index = read && there.bytes() == m_state.buffer.bytes() ? index : kNothingOnShow;
+}
+
+bool TForm1::hasRecordOnShow() {
+    return !m_state.enteringNew && m_state.index >= 0 && m_state.index < m_state.file.count();
+}
+
+void TForm1::newClick() {
+    ClearRecordView();
+    Label9->clear();
+    fio->setFocus();
+    m_state.enteringNew = true;
+    m_state.index = m_state.file.count();
+    m_state.file.seek(m_state.index);
+    setControlsEnabled({first, previous, next, last, delete_, search, new_}, false);
+    // A search left open would show a stored record while the new one is entered.
+    setControlsEnabled({ToolButton1, suiComboBox1}, false);
+    save->setEnabled(true);
+}
+
+void TForm1::saveClick() {
+    if (!m_state.enteringNew)
+        return;
+    AppendRecord(m_state.file, recordFromWindow(Label9->text()));
+    m_state.enteringNew = false;
+    setControlsEnabled({Image1, first, last, next, save}, false);
+    setControlsEnabled({delete_, new_, search}, true);
+
+    showRecordAt(0);
+    const int32_t count = m_state.file.count();
+    if (count >= 2)
+        setControlsEnabled({next, last}, true);
+    else
+        setControlsEnabled({first, previous, next, last, search}, false);
+    setRecordCountLabel(count);
+    setControlsEnabled({suiButton2, suiButton5}, false);
+    setControlsEnabled({suiButton3, suiButton4}, true);
+}
+
+void TForm1::suiButton2Click() {
+    if (m_state.enteringNew) {
+        // Nothing stored is on show yet: the entry is stored as "Сохранить" stores it.
+        saveClick();
+        return;
+    }
+    if (!hasRecordOnShow()) {
+        suiButton2->setEnabled(false);
+        return;
+    }
+    const int32_t count = m_state.file.count();
+    const int32_t i = m_state.index;
+    try {
+        MoveChangedRecordToEnd(m_state.file, i,
+                               recordFromWindow(m_state.buffer.field(ContactField::PhotoPath)));
+    } catch (const DataFileError&) {
+        keepIndexIfStillOnShow(i);
+        throw;
+    }
+    // The old index now names another record: none counts as on show until one is read.
+    m_state.index = kNothingOnShow;
+    // With two records the change has always passed through a file of one record, which
+    // turns "Поиск" off; the other buttons are set again by the display of record 1.
+    if (count == 2)
+        search->setEnabled(false);
+    setRecordCountLabel(count);
+    showRecordAt(0);
+    suiButton2->setEnabled(false);
+}
+
+void TForm1::deleteClick() {
+    if (!hasRecordOnShow())
+        return;
+    if (platform::confirm(QStringLiteral("Удалить запись?"))) {
+        photo_files::deleteOwnPhotoFile(m_state.buffer.field(ContactField::PhotoPath),
+                                        imagesFolder());
+
+        const int32_t count = m_state.file.count();
+        int32_t i = m_state.index;
+        try {
+            RemoveRecordAt(m_state.file, i);
+        } catch (const DataFileError&) {
+            keepIndexIfStillOnShow(i);
+            throw;
+        }
+        m_state.index = kNothingOnShow;
+        if (i == count - 1) {
+            setControlsEnabled({next, last}, false);
+            if (i == 0) {
+                m_state.index = 0;
+                setControlsEnabled({save, search, delete_}, false);
+                setRecordNumberLabel(0);
+                setRecordCountLabel(0);
+                platform::showMessage(QStringLiteral("Вы удалили последнюю запись."));
+                ClearRecordView();
+                return;
+            }
+            --i;
+        }
+        showRecordAt(i);
+        setRecordCountLabel(m_state.file.count());
+    }
+    showRecordAt(0);
+    if (m_state.file.count() >= 2) {
+        setControlsEnabled({first, previous}, false);
+        setControlsEnabled({last, next}, true);
+    } else {
+        setControlsEnabled({first, previous, next, last, search}, false);
+    }
+}

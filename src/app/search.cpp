@@ -1,0 +1,89 @@
+// "Поиск" fills the search box with every full name; "Найти" (or Enter in the box) shows
+// the first record, in file order, whose full name is the box's text.
+#include "app/main_window.h"
+
+#include "app/control_enabling.h"
+#include "store/codec1251.h"
+#include "store/data_file_error.h"
+#include "store/full_name_search.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+void TForm1::searchClick() {
+    suiComboBox1->setEnabled(true);
+    suiComboBox1->clear();
+    suiComboBox1->clearEditText();
+    const QStringList names = ReadFullNames(m_state.file);
+    if (names.isEmpty())
+        throw DataFileError::readBeyondEnd();
+    suiComboBox1->addItems(SortedForSearchList(names));
+    ToolButton1->setEnabled(true);
+    suiComboBox1->setFocus();
+    suiComboBox1->setCurrentIndex(0);
+    suiComboBox1->setEditText(suiComboBox1->itemText(0));
+    // As when a box is entered: the text is selected, so typing replaces it.
+    suiComboBox1->lineEdit()->selectAll();
+}
+
+void TForm1::ToolButton1Click() {
+    const std::optional<int32_t> found = FindFullName(m_state.file, suiComboBox1->currentText());
+    // No match: the scan ran off the end of the file; the record on show stays.
+    if (!found)
+        throw DataFileError::readBeyondEnd();
+    showRecordAt(*found);
+    setControlsEnabled({ToolButton1, suiComboBox1}, false);
+    suiComboBox1->setEditText(QString());
+}
+
+QChar TForm1::suiComboBox1KeyPress(QChar typed) {
+    const QByteArray byte = cp1251::encode(QString(typed));
+    if (cp1251::decode(byte) != QString(typed))
+        return typed;
+    return cp1251::decode(cp1251::upperCase(byte)).at(0);
+}
+
+bool TForm1::suiComboBox1KeyDown(QKeyEvent* event) {
+    if (m_retypingSearchKey)
+        return false;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        guarded([this] { ToolButton1Click(); });
+        return true;
+    }
+    const QString text = event->text();
+    if (text.size() != 1 || !text.at(0).isPrint() ||
+        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return false;
+    // The box receives the upper-cased character in place of the typed one, then the
+    // text typed so far is completed from the list.
+    QKeyEvent upper(event->type(), event->key(), event->modifiers(),
+                    QString(suiComboBox1KeyPress(text.at(0))), event->isAutoRepeat());
+    m_retypingSearchKey = true;
+    QCoreApplication::sendEvent(suiComboBox1->lineEdit(), &upper);
+    m_retypingSearchKey = false;
+    completeSearchText();
+    return true;
+}
+
+void TForm1::completeSearchText() {
+    QLineEdit* line = suiComboBox1->lineEdit();
+    const QString typed = line->text();
+    if (typed.isEmpty() || line->cursorPosition() != typed.size())
+        return;
+    for (int row = 0; row < suiComboBox1->count(); ++row) {
+        const QString entry = suiComboBox1->itemText(row);
+        if (!entry.startsWith(typed, Qt::CaseInsensitive))
+            continue;
+        // The entry becomes the selected item; the text keeps what was typed and gets the
+        // rest of the entry, selected, so the next character replaces it.
+        const QSignalBlocker quiet(suiComboBox1);
+        suiComboBox1->setCurrentIndex(row);
+        line->setText(typed + entry.mid(typed.size()));
+        line->setSelection(typed.size(), entry.size() - typed.size());
+        return;
+    }
+}

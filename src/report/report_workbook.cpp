@@ -1,0 +1,97 @@
+#include "report/report_workbook.h"
+
+#include "report/automation/object_registry.h"
+
+#include <QTableWidget>
+
+using automation::ObjectPtr;
+using automation::Variant;
+using automation::VariantArray;
+
+namespace {
+
+const QString kServer = QStringLiteral("Excel.Application");
+constexpr int16_t kSingleWorksheetTemplate = -4167; // xlWBATWorksheet
+constexpr int16_t kCenter = -4108;                  // xlCenter
+constexpr int32_t kThin = 2;                        // xlThin
+constexpr int32_t kLandscape = 2;                   // xlLandscape
+constexpr int32_t kHeadingGrey = 12632256;          // #C0C0C0
+constexpr int32_t kTopMarginPoints = 25;
+constexpr int32_t kColumnWidths[] = {30, 30, 15, 25, 25};
+
+void quit(const ObjectPtr& application) {
+    application->put("DisplayAlerts", false);
+    application->call("Quit");
+}
+
+// Runs a conversation and tells the instance to quit afterwards, also when the
+// conversation failed; then the conversation's own error is the one that counts.
+template <typename Conversation>
+void talkTo(const ObjectPtr& application, Conversation conversation) {
+    try {
+        conversation();
+    } catch (...) {
+        try {
+            quit(application);
+        } catch (const std::exception&) {
+        }
+        throw;
+    }
+    quit(application);
+}
+
+} // namespace
+
+QString CellName(int column, int row) {
+    return QChar(64 + column) + QString::number(row);
+}
+
+bool SaveGridAsWorkbook(const QTableWidget& grid, const QString& sheetName, const QString& path) {
+    const int rows = grid.rowCount();
+    const int columns = grid.columnCount();
+    auto values = std::make_shared<VariantArray>(rows, columns);
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < columns; ++c) {
+            const QTableWidgetItem* item = grid.item(r, c);
+            values->at(r + 1, c + 1) = Variant(item ? item->text() : QString());
+        }
+    }
+
+    bool saved = false;
+    const ObjectPtr a = automation::createObject(kServer);
+    talkTo(a, [&] {
+        a->put("Visible", false);
+        a->object("Workbooks")->call("Add", {kSingleWorksheetTemplate});
+        const ObjectPtr s = a->object("Workbooks", {1})->object("WorkSheets", {1});
+        s->put("Name", sheetName);
+        s->object("Range", {CellName(1, 1), CellName(columns, rows)})->put("Value", values);
+        try {
+            a->object("Workbooks", {1})->call("SaveAs", {path});
+            saved = true;
+        } catch (const std::exception&) {
+            // A failed save is reported by the result, not as an error.
+        }
+    });
+    return saved;
+}
+
+void FormatReportWorkbook(const QString& path) {
+    const ObjectPtr b = automation::createObject(kServer);
+    talkTo(b, [&] {
+        b->put("DisplayAlerts", false);
+        b->object("WorkBooks")->call("Open", {path});
+        b->object("Range", {"A2", "E2"})->object("Font")->put("FontStyle", "Bold");
+        b->object("Range", {"A2", "E2"})->object("Interior")->put("Color", kHeadingGrey);
+        for (int32_t i = 1; i <= 5; ++i)
+            b->object("Columns", {i})->put("ColumnWidth", kColumnWidths[i - 1]);
+        b->object("columns")->put("HorizontalAlignment", kCenter);
+        for (int32_t i = 1; i <= 5; ++i)
+            b->object("Columns", {i})->object("Borders")->put("Weight", kThin);
+        b->object("Range", {"A1:e1"})->object("Borders")->put("Weight", kThin);
+        b->object("ActiveSheet")->object("PageSetup")->put("Orientation", kLandscape);
+        b->object("ActiveSheet")->object("PageSetup")->put("TopMargin", kTopMarginPoints);
+        b->object("ActiveWindow")->put("DisplayGridlines", false);
+        b->object("Range", {"a1:e1"})->put("Mergecells", true);
+        b->object("ActiveWorkBook")->call("SaveAs", {path});
+    });
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "report/automation/automation_object.h"
+
+namespace spreadsheet {
+
+// A new instance of the in-process spreadsheet server ("Excel.Application"). It answers
+// the members the report uses and keeps its workbooks in memory until Quit; SaveAs and
+// Open write and read Excel 97-2003 files.
+automation::ObjectPtr createApplication();
+
+} // namespace spreadsheet

@@ -1,0 +1,450 @@
+#include "report/spreadsheet/biff_writer.h"
+
+#include "report/spreadsheet/biff_bytes.h"
+#include "report/spreadsheet/biff_records.h"
+#include "report/spreadsheet/palette.h"
+#include "report/spreadsheet/xf_fields.h"
+
+#include <QHash>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cmath>
+
+namespace spreadsheet {
+namespace {
+
+using namespace biff;
+
+void putRecord(QByteArray& stream, uint16_t id, const QByteArray& body) {
+    ByteWriter header;
+    header.u16(id);
+    header.u16(static_cast<uint16_t>(body.size()));
+    stream += header.bytes;
+    stream += body;
+}
+
+// The distinct cell formats and fonts of the workbook, numbered as the stream refers to
+// them: fonts 0 (plain), then 5, 6, ...; cell formats from 16 on (15 is the plain one).
+class FormatTable {
+public:
+    explicit FormatTable(const Workbook& workbook) {
+        for (const Sheet& sheet : workbook.sheets) {
+            for (int c = 0; c < kMaxColumns; ++c)
+                xfIndex(sheet.column(c).format);
+            for (int r = 0; r < sheet.rowExtent(); ++r) {
+                for (const auto& cell : sheet.row(r)) {
+                    if (cell)
+                        xfIndex(cell->format);
+                }
+            }
+        }
+    }
+
+    uint16_t xfIndex(const CellFormat& format) {
+        if (format == CellFormat{})
+            return kDefaultCellXf;
+        if (m_last < m_formats.size() && m_formats[m_last] == format)
+            return static_cast<uint16_t>(kDefaultCellXf + 1 + m_last);
+        for (std::size_t i = 0; i < m_formats.size(); ++i) {
+            if (m_formats[i] == format) {
+                m_last = i;
+                return static_cast<uint16_t>(kDefaultCellXf + 1 + i);
+            }
+        }
+        m_formats.push_back(format);
+        const std::pair<bool, bool> style{format.bold, format.italic};
+        if (style != std::pair<bool, bool>{false, false} &&
+            std::find(m_fonts.begin(), m_fonts.end(), style) == m_fonts.end())
+            m_fonts.push_back(style);
+        m_last = m_formats.size() - 1;
+        return static_cast<uint16_t>(kDefaultCellXf + m_formats.size());
+    }
+
+    // Every format's font is known once the formats are collected.
+    uint16_t fontIndex(const CellFormat& format) const {
+        const std::pair<bool, bool> style{format.bold, format.italic};
+        if (style == std::pair<bool, bool>{false, false})
+            return 0;
+        const auto found = std::find(m_fonts.begin(), m_fonts.end(), style);
+        return static_cast<uint16_t>(kSkippedFontIndex + 1 + (found - m_fonts.begin()));
+    }
+
+    const std::vector<CellFormat>& formats() const { return m_formats; }
+    const std::vector<std::pair<bool, bool>>& fonts() const { return m_fonts; }
+
+private:
+    std::vector<CellFormat> m_formats;
+    std::vector<std::pair<bool, bool>> m_fonts;
+    std::size_t m_last = 0;
+};
+
+QByteArray fontRecord(bool bold, bool italic) {
+    ByteWriter body;
+    body.u16(kFontHeightTwips);
+    body.u16(italic ? kItalicFlag : 0);
+    body.u16(0x7FFF); // automatic colour
+    body.u16(bold ? kBoldWeight : kNormalWeight);
+    body.u16(0); // no super- or subscript
+    body.u8(0);  // no underline
+    body.u8(2);  // family: swiss
+    body.u8(0);  // character set: the strings are Unicode
+    body.u8(0);
+    body.shortString(QStringLiteral("Arial"));
+    return body.bytes;
+}
+
+QByteArray xfRecord(uint16_t font, const CellFormat& format, bool style, bool ownAttributes) {
+    ByteWriter body;
+    body.u16(font);
+    body.u16(0); // number format "General"
+    body.u16(style ? 0xFFF5 : 0x0001);
+    body.u8(static_cast<uint8_t>(alignmentCode(format.alignment) | (2 << 4))); // bottom
+    body.u8(0);
+    body.u16(ownAttributes ? 0xFC00 : 0);
+    const uint32_t line = borderLineCode(format.border);
+    const uint32_t lineColor = format.border == BorderWeight::None ? 0 : kAutomaticForeground;
+    body.u32(line | line << 4 | line << 8 | line << 12 | lineColor << 16 | lineColor << 23);
+    const uint32_t pattern = format.fill ? kSolidFill : 0;
+    body.u32(lineColor | lineColor << 7 | pattern << 26);
+    const uint16_t fore = format.fill ? nearestPaletteIndex(*format.fill) : kAutomaticForeground;
+    body.u16(static_cast<uint16_t>(fore | kAutomaticBackground << 7));
+    return body.bytes;
+}
+
+// Shared strings: one record of up to 8,224 bytes, then CONTINUE records. A string's
+// characters may go on in the next record, which then begins with the flag byte again.
+// Every text cell looks its string up here, so the table is a flat open-addressing one:
+// each slot holds the string's hash (high half) and its number + 1 (low half, 0 = free).
+class SharedStrings {
+public:
+    explicit SharedStrings(qsizetype expected) {
+        std::size_t capacity = 64;
+        while (capacity < static_cast<std::size_t>(expected) * 2)
+            capacity *= 2;
+        m_slots.assign(capacity, 0);
+    }
+
+    uint32_t index(const QString& text) {
+        ++m_total;
+        if ((m_strings.size() + 1) * 2 > m_slots.size())
+            grow();
+        const uint32_t hash = static_cast<uint32_t>(qHash(text));
+        const std::size_t mask = m_slots.size() - 1;
+        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+            const uint64_t slot = m_slots[i];
+            if (slot == 0) {
+                m_strings.push_back(text);
+                m_slots[i] = uint64_t(hash) << 32 | m_strings.size();
+                return static_cast<uint32_t>(m_strings.size() - 1);
+            }
+            const uint32_t number = static_cast<uint32_t>(slot) - 1;
+            if ((slot >> 32) == hash && m_strings[number] == text)
+                return number;
+        }
+    }
+
+    // Writes SST and its CONTINUE records, then EXTSST: for every bucket of strings, where
+    // its first string starts, in the stream (`streamOffset` is where `stream` begins) and
+    // within its record.
+    void write(QByteArray& stream, qsizetype streamOffset) const {
+        const std::size_t bucket = std::max<std::size_t>(
+            kMinStringsPerBucket, (m_strings.size() + kMaxBuckets - 1) / kMaxBuckets);
+        ByteWriter buckets;
+        buckets.u16(static_cast<uint16_t>(bucket));
+        ByteWriter record;
+        uint16_t id = kSst;
+        auto flush = [&] {
+            putRecord(stream, id, record.bytes);
+            record.bytes.clear();
+            id = kContinue;
+        };
+        record.u32(m_total);
+        record.u32(static_cast<uint32_t>(m_strings.size()));
+        for (std::size_t i = 0; i < m_strings.size(); ++i) {
+            const QString& text = m_strings[i];
+            const bool oneByte = ByteWriter::fitsOneByte(text);
+            const int charSize = oneByte ? 1 : 2;
+            if (record.bytes.size() + 3 + (text.isEmpty() ? 0 : charSize) > kMaxRecordData)
+                flush();
+            if (i % bucket == 0) {
+                const qsizetype inRecord = 4 + record.bytes.size();
+                buckets.u32(static_cast<uint32_t>(streamOffset + stream.size() + inRecord));
+                buckets.u16(static_cast<uint16_t>(inRecord));
+                buckets.u16(0);
+            }
+            record.u16(static_cast<uint16_t>(text.size()));
+            record.u8(oneByte ? 0 : 1);
+            qsizetype done = 0;
+            while (done < text.size()) {
+                const qsizetype room = (kMaxRecordData - record.bytes.size()) / charSize;
+                if (room == 0) {
+                    flush();
+                    record.u8(oneByte ? 0 : 1);
+                    continue;
+                }
+                const qsizetype n = std::min(room, text.size() - done);
+                record.characters(QStringView(text).mid(done, n), oneByte);
+                done += n;
+            }
+        }
+        flush();
+        putRecord(stream, kExtSst, buckets.bytes);
+    }
+
+private:
+    void grow() {
+        std::vector<uint64_t> old(m_slots.size() * 2, 0);
+        old.swap(m_slots);
+        const std::size_t mask = m_slots.size() - 1;
+        for (uint64_t slot : old) {
+            if (slot == 0)
+                continue;
+            std::size_t i = (slot >> 32) & mask;
+            while (m_slots[i] != 0)
+                i = (i + 1) & mask;
+            m_slots[i] = slot;
+        }
+    }
+
+    std::vector<uint64_t> m_slots;
+    std::vector<QString> m_strings;
+    uint32_t m_total = 0;
+};
+
+QByteArray bof(uint16_t substream) {
+    ByteWriter body;
+    body.u16(kBiff8Version);
+    body.u16(substream);
+    body.u16(0x0DBB); // build
+    body.u16(0x07CC); // year
+    body.u32(0);      // file history
+    body.u32(0x0006); // lowest version that can read it
+    return body.bytes;
+}
+
+QByteArray setupRecord(const Sheet& sheet) {
+    ByteWriter body;
+    body.u16(9);   // A4
+    body.u16(100); // scale
+    body.u16(1);   // first page number
+    body.u16(1);   // fit to width
+    body.u16(1);   // fit to height
+    body.u16(sheet.landscape ? 0 : kSetupPortraitFlag);
+    body.u16(600);
+    body.u16(600);
+    body.f64(0.5); // header margin, inches
+    body.f64(0.5); // footer margin, inches
+    body.u16(1);   // copies
+    return body.bytes;
+}
+
+void writeColumns(QByteArray& stream, const Sheet& sheet, FormatTable& formats) {
+    auto same = [&](int a, int b) {
+        return sheet.column(a).width == sheet.column(b).width &&
+               sheet.column(a).format == sheet.column(b).format;
+    };
+    for (int first = 0; first < kMaxColumns;) {
+        int last = first;
+        while (last + 1 < kMaxColumns && same(first, last + 1))
+            ++last;
+        const Column& column = sheet.column(first);
+        if (column.width || column.format != CellFormat{}) {
+            ByteWriter body;
+            body.u16(static_cast<uint16_t>(first));
+            body.u16(static_cast<uint16_t>(last));
+            body.u16(column.width ? static_cast<uint16_t>(std::lround(*column.width * 256))
+                                  : kStandardColumnWidth);
+            body.u16(formats.xfIndex(column.format));
+            body.u16(column.width ? kColumnUserSet : 0);
+            body.u16(0);
+            putRecord(stream, kColInfo, body.bytes);
+        }
+        first = last + 1;
+    }
+}
+
+// Cells go out in blocks of 32 rows, each block's ROW records before its cells.
+void writeCells(QByteArray& stream, const Sheet& sheet, FormatTable& formats,
+                SharedStrings& strings) {
+    constexpr int kBlock = 32;
+    for (int blockStart = 0; blockStart < sheet.rowExtent(); blockStart += kBlock) {
+        const int blockEnd = std::min(blockStart + kBlock, sheet.rowExtent());
+        for (int r = blockStart; r < blockEnd; ++r) {
+            const auto& cells = sheet.row(r);
+            if (cells.empty())
+                continue;
+            ByteWriter body;
+            body.u16(static_cast<uint16_t>(r));
+            body.u16(0);
+            body.u16(static_cast<uint16_t>(cells.size()));
+            body.u16(kDefaultRowHeightTwips);
+            body.u32(0);
+            body.u32(0x000F0100);
+            putRecord(stream, kRow, body.bytes);
+        }
+        for (int r = blockStart; r < blockEnd; ++r) {
+            const auto& cells = sheet.row(r);
+            for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
+                if (!cells[c])
+                    continue;
+                const uint16_t xf = formats.xfIndex(cells[c]->format);
+                const bool blank = cells[c]->text.isEmpty();
+                if (blank && xf == kDefaultCellXf)
+                    continue;
+                // The most frequent records by far: written in place, without a body buffer.
+                char record[14];
+                qToLittleEndian<quint16>(blank ? kBlank : kLabelSst, record);
+                qToLittleEndian<quint16>(blank ? 6 : 10, record + 2);
+                qToLittleEndian<quint16>(static_cast<uint16_t>(r), record + 4);
+                qToLittleEndian<quint16>(static_cast<uint16_t>(c), record + 6);
+                qToLittleEndian<quint16>(xf, record + 8);
+                if (!blank)
+                    qToLittleEndian<quint32>(strings.index(cells[c]->text.left(kMaxStringLength)),
+                                             record + 10);
+                stream.append(record, blank ? 10 : 14);
+            }
+        }
+    }
+}
+
+QByteArray dimensions(const Sheet& sheet) {
+    int firstRow = -1, lastRow = -1, lastColumn = -1;
+    for (int r = 0; r < sheet.rowExtent(); ++r) {
+        if (sheet.row(r).empty())
+            continue;
+        if (firstRow < 0)
+            firstRow = r;
+        lastRow = r;
+        lastColumn = std::max(lastColumn, static_cast<int>(sheet.row(r).size()) - 1);
+    }
+    ByteWriter body;
+    body.u32(firstRow < 0 ? 0 : firstRow);
+    body.u32(firstRow < 0 ? 0 : lastRow + 1);
+    body.u16(0);
+    body.u16(static_cast<uint16_t>(lastColumn + 1));
+    body.u16(0);
+    return body.bytes;
+}
+
+QByteArray window2(const Sheet& sheet, bool first) {
+    ByteWriter body;
+    uint16_t flags = kWindow2BaseFlags | (sheet.gridlines ? kWindow2GridlinesFlag : 0);
+    if (!first)
+        flags &= ~0x0600; // neither selected nor active
+    body.u16(flags);
+    body.u16(0);
+    body.u16(0);
+    body.u32(kAutomaticForeground);
+    body.u16(0);
+    body.u16(0);
+    body.u32(0);
+    return body.bytes;
+}
+
+void writeMerges(QByteArray& stream, const Sheet& sheet) {
+    const auto& merges = sheet.merges();
+    for (std::size_t start = 0; start < merges.size(); start += kMaxMergesPerRecord) {
+        const std::size_t end = std::min(merges.size(), start + kMaxMergesPerRecord);
+        ByteWriter body;
+        body.u16(static_cast<uint16_t>(end - start));
+        for (std::size_t i = start; i < end; ++i) {
+            body.u16(static_cast<uint16_t>(merges[i].firstRow));
+            body.u16(static_cast<uint16_t>(merges[i].lastRow));
+            body.u16(static_cast<uint16_t>(merges[i].firstColumn));
+            body.u16(static_cast<uint16_t>(merges[i].lastColumn));
+        }
+        putRecord(stream, kMergedCells, body.bytes);
+    }
+}
+
+QByteArray sheetSubstream(const Sheet& sheet, bool first, FormatTable& formats,
+                          SharedStrings& strings) {
+    QByteArray stream;
+    putRecord(stream, kBof, bof(kWorksheetSubstream));
+    ByteWriter width;
+    width.u16(8);
+    putRecord(stream, kDefColWidth, width.bytes);
+    ByteWriter margin;
+    margin.f64(sheet.topMarginPoints / 72.0);
+    putRecord(stream, kTopMargin, margin.bytes);
+    putRecord(stream, kSetup, setupRecord(sheet));
+    writeColumns(stream, sheet, formats);
+    putRecord(stream, kDimensions, dimensions(sheet));
+    writeCells(stream, sheet, formats, strings);
+    putRecord(stream, kWindow2, window2(sheet, first));
+    writeMerges(stream, sheet);
+    putRecord(stream, kEof, {});
+    return stream;
+}
+
+QByteArray globalsHead(const FormatTable& formats) {
+    QByteArray stream;
+    putRecord(stream, kBof, bof(kGlobalsSubstream));
+    ByteWriter codePage;
+    codePage.u16(kUnicodeCodePage);
+    putRecord(stream, kCodePage, codePage.bytes);
+    ByteWriter window;
+    for (uint16_t v : {0, 0, 0x3000, 0x1E00, 0x0038, 0, 0, 1, 600})
+        window.u16(v);
+    putRecord(stream, kWindow1, window.bytes);
+    for (int i = 0; i < kSkippedFontIndex; ++i)
+        putRecord(stream, kFont, fontRecord(false, false));
+    for (const auto& [bold, italic] : formats.fonts())
+        putRecord(stream, kFont, fontRecord(bold, italic));
+    for (int i = 0; i < kStyleXfCount; ++i)
+        putRecord(stream, kXf, xfRecord(0, CellFormat{}, true, false));
+    putRecord(stream, kXf, xfRecord(0, CellFormat{}, false, false));
+    for (const CellFormat& format : formats.formats())
+        putRecord(stream, kXf, xfRecord(formats.fontIndex(format), format, false, true));
+    ByteWriter style;
+    style.u16(0x8000); // built-in style on format 0
+    style.u8(0);       // "Normal"
+    style.u8(0xFF);
+    putRecord(stream, kStyle, style.bytes);
+    return stream;
+}
+
+} // namespace
+
+QByteArray writeWorkbookStream(const Workbook& workbook) {
+    FormatTable formats(workbook);
+    qsizetype cells = 0;
+    for (const Sheet& sheet : workbook.sheets) {
+        for (int r = 0; r < sheet.rowExtent(); ++r)
+            cells += static_cast<qsizetype>(sheet.row(r).size());
+    }
+    SharedStrings strings(cells);
+    std::vector<QByteArray> sheets;
+    for (std::size_t i = 0; i < workbook.sheets.size(); ++i)
+        sheets.push_back(sheetSubstream(workbook.sheets[i], i == 0, formats, strings));
+
+    QByteArray head = globalsHead(formats);
+    // The sheet list records where each sheet's substream starts, so their sizes come first.
+    qsizetype sheetListSize = 0;
+    for (const Sheet& sheet : workbook.sheets) {
+        ByteWriter name;
+        name.shortString(sheet.name.left(31));
+        sheetListSize += 4 + 6 + name.bytes.size();
+    }
+    QByteArray tail;
+    strings.write(tail, head.size() + sheetListSize);
+    putRecord(tail, kEof, {});
+
+    qsizetype offset = head.size() + sheetListSize + tail.size();
+    for (std::size_t i = 0; i < workbook.sheets.size(); ++i) {
+        ByteWriter body;
+        body.u32(static_cast<uint32_t>(offset));
+        body.u8(0); // visible
+        body.u8(0); // worksheet
+        body.shortString(workbook.sheets[i].name.left(31));
+        putRecord(head, kBoundSheet, body.bytes);
+        offset += sheets[i].size();
+    }
+    QByteArray stream = head + tail;
+    for (const QByteArray& sheet : sheets)
+        stream += sheet;
+    return stream;
+}
+
+} // namespace spreadsheet

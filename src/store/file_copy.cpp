@@ -1,0 +1,82 @@
+#include "store/file_copy.h"
+
+#include "store/write_fault.h"
+
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+std::error_code lastError() {
+    return {errno, std::generic_category()};
+}
+
+// Closes a descriptor when it goes out of scope.
+struct Descriptor {
+    int fd = -1;
+    ~Descriptor() {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+std::error_code copyContents(int from, int to) {
+    std::vector<char> block(1 << 20);
+    for (;;) {
+        const ssize_t got = ::read(from, block.data(), block.size());
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return lastError();
+        }
+        if (got == 0)
+            return {};
+        if (const int injected = write_fault::take())
+            return {injected, std::generic_category()};
+        ssize_t done = 0;
+        while (done < got) {
+            const ssize_t put = ::write(to, block.data() + done, size_t(got - done));
+            if (put < 0) {
+                if (errno == EINTR)
+                    continue;
+                return lastError();
+            }
+            done += put;
+        }
+    }
+}
+
+} // namespace
+
+std::error_code ReplaceWithCopy(const QString& source, const QString& target) {
+    const QByteArray targetName = target.toLocal8Bit();
+    Descriptor in{::open(source.toLocal8Bit().constData(), O_RDONLY | O_CLOEXEC)};
+    if (in.fd < 0)
+        return lastError();
+    struct stat info {};
+    if (::fstat(in.fd, &info) != 0)
+        return lastError();
+    if (S_ISDIR(info.st_mode))
+        return {EISDIR, std::generic_category()};
+
+    QByteArray temporary = (QFileInfo(target).absolutePath() + "/.kalmo-copy-XXXXXX").toLocal8Bit();
+    Descriptor out{::mkostemp(temporary.data(), O_CLOEXEC)};
+    if (out.fd < 0)
+        return lastError();
+    std::error_code error = copyContents(in.fd, out.fd);
+    if (!error && ::fchmod(out.fd, 0644) != 0)
+        error = lastError();
+    if (!error && ::fsync(out.fd) != 0)
+        error = lastError();
+    if (!error && ::rename(temporary.constData(), targetName.constData()) != 0)
+        error = lastError();
+    if (error)
+        ::unlink(temporary.constData());
+    return error;
+}

@@ -1,0 +1,99 @@
+// First, previous, next and last: the record on show, its number and the buttons; a read
+// past the end leaves the record on show in place.
+#include "support/record_fixture.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+using namespace record_fixture;
+using platform::ShownBox;
+
+namespace {
+
+class NavigationTest : public ::testing::Test {
+protected:
+    TForm1& open(const QList<ContactRecord>& records) {
+        base.writeDataFile(records);
+        return base.openWindow();
+    }
+    TForm1& w() { return base.window(); }
+    QStringList navigation() { return enabledOf(w(), {"first", "previous", "next", "last"}); }
+
+    WindowFixture base;
+};
+
+TEST_F(NavigationTest, WalksThroughThreeRecords) {
+    open({makeRecord("A"), makeRecord("B"), makeRecord("C")});
+    EXPECT_EQ(navigation(), QStringList({"last", "next"}));
+
+    w().next->click();
+    EXPECT_EQ(w().fio->text(), "B");
+    EXPECT_EQ(w().Label6->text(), "Запись № 2");
+    EXPECT_EQ(navigation(), QStringList({"first", "last", "next", "previous"}));
+
+    w().next->click();
+    EXPECT_EQ(w().fio->text(), "C");
+    EXPECT_EQ(w().Label6->text(), "Запись № 3");
+    EXPECT_EQ(navigation(), QStringList({"first", "previous"}));
+
+    w().previous->click();
+    EXPECT_EQ(w().fio->text(), "B");
+    EXPECT_EQ(navigation(), QStringList({"first", "last", "next", "previous"}));
+
+    w().first->click();
+    EXPECT_EQ(w().fio->text(), "A");
+    EXPECT_EQ(w().Label6->text(), "Запись № 1");
+    EXPECT_EQ(navigation(), QStringList({"last", "next"}));
+
+    w().last->click();
+    EXPECT_EQ(w().fio->text(), "C");
+    EXPECT_EQ(w().Label6->text(), "Запись № 3");
+    EXPECT_EQ(navigation(), QStringList({"first", "previous"}));
+
+    w().previous->click();
+    w().previous->click();
+    EXPECT_EQ(w().fio->text(), "A");
+    EXPECT_EQ(navigation(), QStringList({"last", "next"}));
+    EXPECT_TRUE(base.boxes.boxes.isEmpty());
+}
+
+TEST_F(NavigationTest, PreviousOnRecordOneReadsItAgain) {
+    open({makeRecord("A"), makeRecord("B")});
+    w().fio->setText("edited, not stored");
+    w().previousClick();
+    EXPECT_EQ(w().fio->text(), "A");
+    EXPECT_EQ(w().Label6->text(), "Запись № 1");
+    EXPECT_EQ(navigation(), QStringList({"last", "next"}));
+}
+
+TEST_F(NavigationTest, NextPastTheOnlyRecordFailsAndKeepsRecordOneOnShow) {
+    open({makeRecord("A")});
+    QTest::keyClick(w().fio, Qt::Key_Escape); // turns "next" and "last" on
+    ASSERT_TRUE(w().next->isEnabled());
+    w().next->click();
+    EXPECT_EQ(base.boxes.texts(ShownBox::Error), QStringList({"Read beyond end of file"}));
+    EXPECT_EQ(w().Label6->text(), "Запись № 1");
+    EXPECT_EQ(w().state().index, 0);
+
+    // "Изменить" and "Удалить" still act on record 1 and on nothing else.
+    w().fio->setText("A2");
+    w().suiButton2->click();
+    EXPECT_EQ(base.dataBytes(), fileBytes({makeRecord("A2")}));
+    w().delete_->click();
+    EXPECT_EQ(base.dataBytes().size(), 0);
+}
+
+TEST_F(NavigationTest, NavigationInAnEmptyFileFailsWithoutMovingTheIndex) {
+    base.openWindow();
+    EXPECT_THROW(w().lastClick(), std::exception);
+    EXPECT_THROW(w().nextClick(), std::exception);
+    EXPECT_EQ(w().state().index, 0);
+    EXPECT_EQ(w().Label6->text(), "Запись № 0");
+}
+
+} // namespace

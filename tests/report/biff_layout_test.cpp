@@ -1,0 +1,294 @@
+// Byte layout of the workbook stream: what other spreadsheet programs rely on.
+#include "report/spreadsheet/biff_bytes.h"
+#include "report/spreadsheet/biff_reader.h"
+#include "report/spreadsheet/biff_writer.h"
+#include "report/spreadsheet/compound_file.h"
+#include "report/spreadsheet/workbook_file.h"
+#include "support/report_fixture.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <cstring>
+
+#include <gtest/gtest.h>
+
+using namespace spreadsheet;
+
+namespace {
+
+struct Record {
+    uint16_t id;
+    qsizetype offset;
+    QByteArray data;
+};
+
+std::vector<Record> records(const QByteArray& stream) {
+    std::vector<Record> out;
+    for (qsizetype at = 0; at + 4 <= stream.size();) {
+        const uint16_t id = qFromLittleEndian<quint16>(stream.constData() + at);
+        const uint16_t size = qFromLittleEndian<quint16>(stream.constData() + at + 2);
+        out.push_back({id, at, stream.mid(at + 4, size)});
+        at += 4 + size;
+    }
+    return out;
+}
+
+std::vector<Record> withId(const std::vector<Record>& all, uint16_t id) {
+    std::vector<Record> out;
+    for (const Record& r : all) {
+        if (r.id == id)
+            out.push_back(r);
+    }
+    return out;
+}
+
+uint16_t u16(const QByteArray& data, int at) {
+    return qFromLittleEndian<quint16>(data.constData() + at);
+}
+uint32_t u32(const QByteArray& data, int at) {
+    return qFromLittleEndian<quint32>(data.constData() + at);
+}
+
+Workbook reportLikeWorkbook() {
+    Workbook book;
+    Sheet& sheet = book.sheets.emplace_back();
+    sheet.name = "Данные базы";
+    sheet.cellAt(0, 0).text = "Title";
+    sheet.cellAt(1, 0).text = "ФИО";
+    sheet.formatArea({1, 1, 0, 4}, [](CellFormat& f) {
+        f.bold = true;
+        f.fill = 0xC0C0C0;
+    });
+    sheet.column(0).width = 30;
+    sheet.formatArea(CellArea::columns(0, 255),
+                     [](CellFormat& f) { f.alignment = HorizontalAlignment::Center; });
+    sheet.formatArea(CellArea::columns(0, 4), [](CellFormat& f) { f.border = BorderWeight::Thin; });
+    sheet.setMerged({0, 0, 0, 4}, true);
+    sheet.landscape = true;
+    sheet.topMarginPoints = 25;
+    sheet.gridlines = false;
+    return book;
+}
+
+TEST(BiffLayout, SubstreamsAndSheetList) {
+    const QByteArray stream = writeWorkbookStream(reportLikeWorkbook());
+    const auto all = records(stream);
+    ASSERT_GE(all.size(), 2u);
+    EXPECT_EQ(all.front().id, 0x0809);
+    EXPECT_EQ(u16(all.front().data, 0), 0x0600);
+    EXPECT_EQ(u16(all.front().data, 2), 0x0005);
+    EXPECT_EQ(all.back().id, 0x000A);
+    for (const Record& r : all)
+        EXPECT_LE(r.data.size(), 8224);
+
+    const auto sheets = withId(all, 0x0085);
+    ASSERT_EQ(sheets.size(), 1u);
+    const uint32_t offset = u32(sheets[0].data, 0);
+    EXPECT_EQ(u16(stream, offset), 0x0809);
+    EXPECT_EQ(u16(stream, offset + 6), 0x0010);
+    // Name: 11 characters, UTF-16 flag, then the characters.
+    EXPECT_EQ(static_cast<uint8_t>(sheets[0].data[6]), 11);
+    EXPECT_EQ(static_cast<uint8_t>(sheets[0].data[7]), 1);
+    EXPECT_EQ(u16(sheets[0].data, 8), 0x0414); // "Д"
+
+    // Fifteen style formats, the plain cell format, and at least the heading format.
+    EXPECT_GE(withId(all, 0x00E0).size(), 17u);
+    EXPECT_EQ(withId(all, 0x0042).size(), 1u);
+    EXPECT_EQ(u16(withId(all, 0x0042)[0].data, 0), 1200);
+}
+
+TEST(BiffLayout, FormattingRecords) {
+    const auto all = records(writeWorkbookStream(reportLikeWorkbook()));
+
+    // The heading format: bold font 5, centred, thin lines on four edges, solid silver.
+    const auto fonts = withId(all, 0x0031);
+    ASSERT_EQ(fonts.size(), 5u);
+    EXPECT_EQ(u16(fonts[4].data, 6), 700);
+    const auto xfs = withId(all, 0x00E0);
+    bool foundHeading = false;
+    for (const Record& xf : xfs) {
+        if (u16(xf.data, 0) != 5)
+            continue;
+        foundHeading = true;
+        EXPECT_EQ(static_cast<uint8_t>(xf.data[6]) & 0x07, 2);
+        EXPECT_EQ(u32(xf.data, 10) & 0xFFFF, 0x1111u);
+        EXPECT_EQ(u32(xf.data, 14) >> 26, 1u);
+        EXPECT_EQ(u16(xf.data, 18) & 0x7F, 22); // palette entry of #C0C0C0
+        EXPECT_EQ(u16(xf.data, 4), 0x0001);     // a cell format on the Normal style
+    }
+    EXPECT_TRUE(foundHeading);
+
+    const auto columns = withId(all, 0x007D);
+    ASSERT_FALSE(columns.empty());
+    EXPECT_EQ(u16(columns[0].data, 0), 0);
+    EXPECT_EQ(u16(columns[0].data, 2), 0);
+    EXPECT_EQ(u16(columns[0].data, 4), 30 * 256);
+    EXPECT_EQ(u16(columns.back().data, 2), 255);
+
+    const auto margin = withId(all, 0x0028);
+    ASSERT_EQ(margin.size(), 1u);
+    double inches = 0;
+    std::memcpy(&inches, margin[0].data.constData(), 8);
+    EXPECT_DOUBLE_EQ(inches * 72, 25.0);
+
+    const auto setup = withId(all, 0x00A1);
+    ASSERT_EQ(setup.size(), 1u);
+    ASSERT_EQ(setup[0].data.size(), 34);
+    EXPECT_EQ(u16(setup[0].data, 10) & 0x0006, 0); // landscape, printer data valid
+
+    const auto window = withId(all, 0x023E);
+    ASSERT_EQ(window.size(), 1u);
+    EXPECT_EQ(window[0].data.size(), 18);
+    EXPECT_EQ(u16(window[0].data, 0) & 0x0002, 0); // gridlines off
+
+    const auto merged = withId(all, 0x00E5);
+    ASSERT_EQ(merged.size(), 1u);
+    EXPECT_EQ(merged[0].data, QByteArray::fromHex("0100"
+                                                  "0000"
+                                                  "0000"
+                                                  "0000"
+                                                  "0400"));
+}
+
+TEST(BiffLayout, SharedStringsContinueAcrossRecords) {
+    Workbook book;
+    Sheet& sheet = book.sheets.emplace_back();
+    sheet.name = "S";
+    // 600 Cyrillic strings of 30 characters overflow the first record several times, with
+    // strings cut in the middle; a Latin-1 string and a 40,000-character one as well.
+    for (int r = 0; r < 600; ++r)
+        sheet.cellAt(r, 0).text =
+            QString(27, QChar(0x0410 + r % 32)) + QString::number(r).rightJustified(3, QChar(0x30));
+    sheet.cellAt(0, 1).text = QString(5000, 'x');
+    sheet.cellAt(0, 2).text = QString(40000, QChar(0x0416));
+    sheet.cellAt(1, 1).text = sheet.cell(0, 0)->text; // repeated
+
+    const QByteArray stream = writeWorkbookStream(book);
+    const auto all = records(stream);
+    EXPECT_GE(withId(all, 0x003C).size(), 4u);
+    const auto sst = withId(all, 0x00FC);
+    ASSERT_EQ(sst.size(), 1u);
+    EXPECT_EQ(u32(sst[0].data, 0), 603u); // references
+    EXPECT_EQ(u32(sst[0].data, 4), 602u); // distinct strings
+
+    // The string index: 128 buckets at most, each pointing at its first string's length.
+    const auto index = withId(all, 0x00FF);
+    ASSERT_EQ(index.size(), 1u);
+    const int perBucket = u16(index[0].data, 0);
+    EXPECT_EQ(perBucket, 8); // 602 strings: 76 buckets of 8
+    ASSERT_EQ(index[0].data.size(), 2 + 8 * 76);
+    for (int b = 0; b < 76; ++b) {
+        const uint32_t at = u32(index[0].data, 2 + 8 * b);
+        const uint16_t inRecord = u16(index[0].data, 6 + 8 * b);
+        // The string's record starts inRecord bytes before it and is SST or CONTINUE.
+        const uint16_t recordId = u16(stream, at - inRecord);
+        EXPECT_TRUE(recordId == 0x00FC || recordId == 0x003C) << b;
+        // Strings are numbered by first use: the long ones are 1 and 2, in no bucket's lead.
+        EXPECT_EQ(u16(stream, at), 30) << b;
+    }
+
+    const Workbook back = parseWorkbookStream(stream);
+    ASSERT_EQ(back.sheets.size(), 1u);
+    for (int r = 0; r < 600; ++r)
+        ASSERT_EQ(back.sheets[0].cell(r, 0)->text, sheet.cell(r, 0)->text) << r;
+    EXPECT_EQ(back.sheets[0].cell(0, 1)->text, QString(5000, 'x'));
+    EXPECT_EQ(back.sheets[0].cell(0, 2)->text, QString(32767, QChar(0x0416)));
+    EXPECT_EQ(back.sheets[0].cell(1, 1)->text, sheet.cell(0, 0)->text);
+}
+
+TEST(BiffLayout, FileRoundTripKeepsEverything) {
+    QTemporaryDir dir;
+    const Workbook book = reportLikeWorkbook();
+    saveWorkbook(book, dir.filePath("a.xls"));
+    // The small stream is padded to the container's big blocks, past its last record.
+    QFile file(dir.filePath("a.xls"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray stored = workbookStreamOf(file.readAll());
+    const QByteArray written = writeWorkbookStream(book);
+    ASSERT_LT(written.size(), 4096);
+    EXPECT_EQ(stored.size(), 4096);
+    EXPECT_EQ(stored.left(written.size()), written);
+    EXPECT_EQ(stored.mid(written.size()), QByteArray(4096 - written.size(), '\0'));
+
+    const Workbook back = openWorkbook(dir.filePath("a.xls"));
+    ASSERT_EQ(back.sheets.size(), 1u);
+    const Sheet& a = book.sheets[0];
+    const Sheet& b = back.sheets[0];
+    EXPECT_EQ(b.name, a.name);
+    EXPECT_EQ(b.rowExtent(), a.rowExtent());
+    for (int r = 0; r < a.rowExtent(); ++r) {
+        for (int c = 0; c < 6; ++c) {
+            const Cell* x = a.cell(r, c);
+            const Cell* y = b.cell(r, c);
+            ASSERT_EQ(x == nullptr, y == nullptr) << r << "," << c;
+            if (x) {
+                EXPECT_EQ(x->text, y->text);
+                EXPECT_TRUE(x->format == y->format) << r << "," << c;
+            }
+        }
+    }
+    for (int c = 0; c < 256; ++c) {
+        EXPECT_EQ(a.column(c).width, b.column(c).width) << c;
+        EXPECT_TRUE(a.column(c).format == b.column(c).format) << c;
+    }
+    EXPECT_EQ(b.merges(), a.merges());
+    EXPECT_EQ(b.landscape, true);
+    EXPECT_DOUBLE_EQ(b.topMarginPoints, 25);
+    EXPECT_FALSE(b.gridlines);
+}
+
+TEST(BiffLayout, DamagedInputIsRefused) {
+    const QByteArray stream = writeWorkbookStream(reportLikeWorkbook());
+    // Every truncation of the stream is refused, never read half.
+    for (qsizetype size = 0; size < stream.size(); size += 7)
+        EXPECT_THROW(parseWorkbookStream(stream.left(size)), WorkbookFormatError) << size;
+    EXPECT_THROW(readWorkbook(stream), WorkbookFormatError); // no compound file around it
+    EXPECT_THROW(readWorkbook(QByteArray(2048, '\xD0')), WorkbookFormatError);
+
+    // A shared string index past the table.
+    QByteArray bad = stream;
+    const auto labels = withId(records(stream), 0x00FD);
+    ASSERT_FALSE(labels.empty());
+    qToLittleEndian<quint32>(999, bad.data() + labels[0].offset + 4 + 6);
+    EXPECT_THROW(parseWorkbookStream(bad), WorkbookFormatError);
+}
+
+} // namespace
+
+namespace {
+
+// Many sheet entries pointing at one small sheet that reaches the last row would make a
+// tiny file take gigabytes; the reader refuses past 64 full sheets.
+TEST(BiffLayout, ManySheetsReachingTheLastRowAreRefused) {
+    Workbook book;
+    Sheet& sheet = book.sheets.emplace_back();
+    sheet.name = "S";
+    sheet.cellAt(65535, 0).text = "last";
+    const QByteArray one = writeWorkbookStream(book);
+    const auto all = records(one);
+    const Record entry = withId(all, 0x0085).at(0);
+
+    // The same sheet list entry 65 times, each pointing at the one substream.
+    const qsizetype entryEnd = entry.offset + 4 + entry.data.size();
+    const qsizetype extra = 64 * (4 + entry.data.size());
+    const uint32_t substream = u32(entry.data, 0) + extra;
+    QByteArray patched = one.mid(entry.offset, 4 + entry.data.size());
+    qToLittleEndian<quint32>(substream, patched.data() + 4);
+    QByteArray many = one.left(entry.offset);
+    for (int i = 0; i < 65; ++i)
+        many += patched;
+    many += one.mid(entryEnd);
+    EXPECT_THROW(parseWorkbookStream(many), WorkbookFormatError);
+
+    // 64 of them still open.
+    QByteArray fewer = one.left(entry.offset);
+    qToLittleEndian<quint32>(substream - (4 + entry.data.size()), patched.data() + 4);
+    for (int i = 0; i < 64; ++i)
+        fewer += patched;
+    fewer += one.mid(entryEnd);
+    EXPECT_EQ(parseWorkbookStream(fewer).sheets.size(), 64u);
+}
+
+} // namespace

@@ -1,0 +1,154 @@
+#include "store/data_file.h"
+#include "store/data_file_error.h"
+#include "store/record_order.h"
+#include "store/write_fault.h"
+#include "support/record_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+using namespace record_fixture;
+
+namespace {
+
+class RecordOrderTest : public ::testing::Test {
+protected:
+    void SetUp() override { path = folder.filePath("Baza.dat"); }
+    void TearDown() override { write_fault::failNthWrite(0, 0); }
+
+    // Writes the records and opens the file on them.
+    void open(const QList<ContactRecord>& records) {
+        if (file.isOpen())
+            file.close();
+        folder.writeBytes("Baza.dat", fileBytes(records));
+        file.bind(path);
+        file.openExisting();
+    }
+
+    static QList<ContactRecord> numbered(int count) {
+        QList<ContactRecord> records;
+        for (int k = 0; k < count; ++k)
+            records << makeRecord(QString("Запись %1").arg(k), QString("адрес %1").arg(k * 7));
+        return records;
+    }
+
+    // Interrupts the change at every write step in turn: whatever step fails, the changed
+    // contact is in the file in its old or its new version, and no other contact is lost.
+    void expectNoStepLosesARecord(const QList<ContactRecord>& records, int index);
+
+    TestFolder folder;
+    QString path;
+    DataFile file;
+};
+
+TEST_F(RecordOrderTest, AppendAddsTheRecordAtTheEndWhereverThePositionWas) {
+    open({makeRecord("А"), makeRecord("Б")});
+    file.seek(0);
+    AppendRecord(file, makeRecord("В"));
+    EXPECT_EQ(folder.readBytes("Baza.dat"),
+              fileBytes({makeRecord("А"), makeRecord("Б"), makeRecord("В")}));
+}
+
+TEST_F(RecordOrderTest, RemoveMovesLaterRecordsUpAndShortensTheFile) {
+    open({makeRecord("A"), makeRecord("B"), makeRecord("C")});
+    RemoveRecordAt(file, 1);
+    EXPECT_EQ(folder.readBytes("Baza.dat"), fileBytes({makeRecord("A"), makeRecord("C")}));
+    EXPECT_EQ(file.position(), 2);
+
+    RemoveRecordAt(file, 1); // the last record
+    EXPECT_EQ(folder.readBytes("Baza.dat"), fileBytes({makeRecord("A")}));
+    RemoveRecordAt(file, 0); // the only record
+    EXPECT_EQ(folder.readBytes("Baza.dat").size(), 0);
+}
+
+TEST_F(RecordOrderTest, RemoveOutsideTheFileChangesNothing) {
+    open({makeRecord("A")});
+    EXPECT_THROW(RemoveRecordAt(file, 1), DataFileError);
+    EXPECT_THROW(RemoveRecordAt(file, -1), DataFileError);
+    EXPECT_EQ(folder.readBytes("Baza.dat"), fileBytes({makeRecord("A")}));
+}
+
+TEST_F(RecordOrderTest, RemoveAcrossSeveralBlocksGivesTheSameBytesAsOneRecordAtATime) {
+    // 5,000 records span three blocks of the tail move.
+    QList<ContactRecord> records = numbered(5000);
+    open(records);
+    RemoveRecordAt(file, 3);
+    records.removeAt(3);
+    EXPECT_EQ(folder.readBytes("Baza.dat"), fileBytes(records));
+}
+
+TEST_F(RecordOrderTest, RemoveKeepsATrailingPieceOutOfTheMove) {
+    // A piece shorter than a record is not a record: it is cut away with the last one.
+    folder.writeBytes("Baza.dat",
+                      fileBytes({makeRecord("A"), makeRecord("B")}) + QByteArray(78, 'x'));
+    file.bind(path);
+    file.openExisting();
+    RemoveRecordAt(file, 0);
+    EXPECT_EQ(folder.readBytes("Baza.dat"), fileBytes({makeRecord("B")}));
+}
+
+TEST_F(RecordOrderTest, ChangedRecordMovesToTheEnd) {
+    open({makeRecord("A"), makeRecord("B"), makeRecord("C")});
+    MoveChangedRecordToEnd(file, 1, makeRecord("B2", "новый адрес"));
+    EXPECT_EQ(folder.readBytes("Baza.dat"),
+              fileBytes({makeRecord("A"), makeRecord("C"), makeRecord("B2", "новый адрес")}));
+
+    open({makeRecord("A")});
+    MoveChangedRecordToEnd(file, 0, makeRecord("A2"));
+    EXPECT_EQ(folder.readBytes("Baza.dat"), fileBytes({makeRecord("A2")}));
+}
+
+void RecordOrderTest::expectNoStepLosesARecord(const QList<ContactRecord>& records, int index) {
+    const ContactRecord changed = makeRecord("Изменённая", "новый адрес");
+    int failures = 0;
+    for (int step = 1;; ++step) {
+        open(records);
+        write_fault::failNthWrite(step, ENOSPC);
+        try {
+            MoveChangedRecordToEnd(file, index, changed);
+        } catch (const DataFileError& error) {
+            EXPECT_EQ(error.text(), "Disk full");
+            ++failures;
+            const QByteArray bytes = folder.readBytes("Baza.dat");
+            auto holds = [&bytes](const ContactRecord& r) {
+                for (qsizetype at = 0; at + 511 <= bytes.size(); at += 511) {
+                    if (std::equal(r.bytes().begin(), r.bytes().end(), bytes.constData() + at,
+                                   [](unsigned char a, char b) { return a == (unsigned char)b; }))
+                        return true;
+                }
+                return false;
+            };
+            EXPECT_TRUE(holds(records[index]) || holds(changed)) << "step " << step;
+            for (int k = 0; k < records.size(); ++k) {
+                if (k != index) {
+                    EXPECT_TRUE(holds(records[k])) << "record " << k << " lost at step " << step;
+                }
+            }
+            continue;
+        }
+        write_fault::failNthWrite(0, 0);
+        // The step count ran past the operation's writes: it completed.
+        QList<ContactRecord> expected = records;
+        expected.removeAt(index);
+        expected << changed;
+        EXPECT_EQ(folder.readBytes("Baza.dat"), fileBytes(expected));
+        break;
+    }
+    EXPECT_GE(failures, 3); // append, at least one block move, cut
+}
+
+TEST_F(RecordOrderTest, ChangeInterruptedAtAnyStepKeepsEveryContact) {
+    expectNoStepLosesARecord({makeRecord("A"), makeRecord("B"), makeRecord("C")}, 1);
+    // A tail of three blocks: five write steps.
+    expectNoStepLosesARecord(numbered(5000), 0);
+}
+
+TEST_F(RecordOrderTest, ChangeFailingOnTheAppendLeavesTheFileAsItWas) {
+    open({makeRecord("A"), makeRecord("B")});
+    write_fault::failNthWrite(1, ENOSPC);
+    EXPECT_THROW(MoveChangedRecordToEnd(file, 0, makeRecord("A2")), DataFileError);
+    EXPECT_EQ(folder.readBytes("Baza.dat"), fileBytes({makeRecord("A"), makeRecord("B")}));
+}
+
+} // namespace
