@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/base_size_text.h"
+#include "photos/jpeg_loader.h"
 #include "photos/photo_view.h"
 #include "platform/base_folder.h"
 #include "platform/fonts.h"
