@@ -1,0 +1,8 @@
+#include "skin/themes/cut_frame.h"
+
+#include <QImage>
+
+void CutFrame(const QImage& source, QImage& target, int frameCount, int frameIndex) {
+    const int frameWidth = source.width() / frameCount;
+    target = source.copy((frameIndex - 1) * frameWidth, 0, frameWidth, source.height());
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+class QObject;
+class QWidget;
+
+// The application's main form: the first window created, which the program registers at
+// start. Closing it ends the program; the skin asks for it to find the work area and to
+// decide which form draws as active.
+void SetMainForm(QWidget* form);
+QWidget* MainForm();
+
+// Whether form draws as the active one. Inside an MDI main form (one holding a QMdiArea)
+// the active child counts; otherwise the form's own active state, and only while the
+// application is active.
+bool IsFormActive(const QWidget* form);
+
+// Whether the component's class publishes a property of that name.
+bool HasProperty(const QObject* component, const char* name);

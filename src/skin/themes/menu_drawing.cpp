@@ -1,0 +1,76 @@
+#include "skin/themes/menu_drawing.h"
+
+#include "skin/themes/keyed_blit.h"
+#include "skin/themes/skin_resources.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QImage>
+#include <QMenu>
+#include <QPainter>
+#include <algorithm>
+
+namespace {
+
+// Stretches the top rows of a one-column resource over rect, without smoothing.
+void stretchTopRows(QPainter& painter, const QRect& rect, const char* resource, int rows) {
+    const QImage image = LoadSkinResource(resource);
+    StretchBlit(painter, rect, image, QRect(0, 0, image.width(), std::min(rows, image.height())),
+                false);
+}
+
+} // namespace
+
+void FrameRectColor(QPainter& painter, const QRect& rect, TColor color) {
+    if (rect.width() <= 0 || rect.height() <= 0)
+        return;
+    const QColor c = color.toQColor();
+    const int l = rect.x(), t = rect.y(), w = rect.width(), h = rect.height();
+    painter.fillRect(QRect(l, t, w, 1), c);
+    painter.fillRect(QRect(l, t + h - 1, w, 1), c);
+    painter.fillRect(QRect(l, t, 1, h), c);
+    painter.fillRect(QRect(l + w - 1, t, 1, h), c);
+}
+
+void FillRectColor(QPainter& painter, const QRect& rect, TColor color) {
+    painter.fillRect(rect, color.toQColor());
+}
+
+void DrawMenuSeparator(QPainter& painter, const QRect& rect, TColor color, int indent) {
+    const int from = rect.x() + indent + 4;
+    const int to = rect.x() + rect.width() - 2;
+    if (to > from)
+        painter.fillRect(QRect(from, rect.y() + 2, to - from, 1), color.toQColor());
+}
+
+void DrawMacMenuBarShort(QPainter& painter, const QRect& rect) {
+    stretchTopRows(painter, rect, "MACOS_MENU_BAR", 12);
+}
+
+void DrawMacMenuBarTall(QPainter& painter, const QRect& rect) {
+    stretchTopRows(painter, rect, "MACOS_MENU_BAR", 20);
+}
+
+void DrawMacMenuSelection(QPainter& painter, const QRect& rect) {
+    stretchTopRows(painter, rect, "MACOS_MENU_SELECT", 20);
+}
+
+void DrawPopupMenuFrame(QPainter& painter, const QRect& window, TColor frameColor,
+                        TColor shadowColor) {
+    const int l = window.x(), t = window.y();
+    const int r = l + window.width(), b = t + window.height();
+    const QRect frame(l, t + 1, (r - 1) - l, (b - 1) - (t + 1));
+    FrameRectColor(painter, frame, frameColor);
+    FrameRectColor(painter, frame.adjusted(1, 1, -1, -1), TColor::fromHex(0xFFFFFF));
+    // The shadow runs as a pen would draw it, each segment without its end point: the
+    // bottom row, the right column up to the top, and the top row back to the left.
+    const QColor shadow = shadowColor.toQColor();
+    painter.fillRect(QRect(l, b - 1, (r - 1) - l, 1), shadow);
+    painter.fillRect(QRect(r - 1, t + 1, 1, b - 1 - t), shadow);
+    painter.fillRect(QRect(l + 1, t, r - l, 1), shadow);
+}
+
+void GetMenuSystemFont(QFont& font, QColor& color) {
+    font = QApplication::font("QMenu");
+    color = QApplication::palette("QMenu").color(QPalette::Active, QPalette::WindowText);
+}

@@ -1,0 +1,24 @@
+#include "skin/themes/menu_handlers.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QVariant>
+
+namespace {
+constexpr char kHandlersProperty[] = "_kalmo_menu_draw_handlers";
+}
+
+void SetMenuDrawHandlers(QAction* item, const MenuMeasureHandler& measure,
+                         const MenuDrawHandler& draw) {
+    if (!item)
+        return;
+    item->setProperty(kHandlersProperty, QVariant::fromValue(MenuDrawHandlers{measure, draw}));
+    if (const QMenu* sub = item->menu()) {
+        for (QAction* child : sub->actions())
+            SetMenuDrawHandlers(child, measure, draw);
+    }
+}
+
+MenuDrawHandlers MenuDrawHandlersOf(const QAction* item) {
+    return item ? item->property(kHandlersProperty).value<MenuDrawHandlers>() : MenuDrawHandlers{};
+}

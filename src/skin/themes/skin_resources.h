@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QImage>
+
+// The skin bitmaps built into the program, by resource name ("WINXP_BUTTON",
+// "MACOS_MENU_BAR", "MAINICON"). Bitmaps come back as 32-bit RGB; magenta #FF00FF marks
+// the pixels that keyed drawing leaves out. A name that is not built in gives a null image.
+QImage LoadSkinResource(const char* name);
+
+// The resource names outside the style tables that the skinned classes load by name.
+inline constexpr const char* kExtraSkinResources[] = {
+    "MACOS_FORM_BACKGROUND",
+    "PROTEIN_FORM_BACKGROUND",
+    "MACOS_MENU_BAR",
+    "MACOS_MENU_SELECT",
+    "MENU_CHECKED",
+    "WINXP_COMBOBOX_BUTTON",
+    "MACOS_COMBOBOX_BUTTON",
+    "STATUSBAR_HANDLE",
+    "MSGDLG",
+    "MAINICON",
+};

@@ -1,0 +1,17 @@
+#include "skin/themes/ui_style.h"
+
+#include <QMetaEnum>
+
+QString UIStyleName(TsuiUIStyle style) {
+    return QString::fromLatin1(QMetaEnum::fromType<TsuiUIStyle>().valueToKey(style));
+}
+
+bool BuiltInStyleFromName(const QString& name, TsuiUIStyle& style) {
+    for (TsuiUIStyle candidate : kBuiltInStyles) {
+        if (UIStyleName(candidate).compare(name, Qt::CaseInsensitive) == 0) {
+            style = candidate;
+            return true;
+        }
+    }
+    return false;
+}

@@ -1,0 +1,39 @@
+// Draws every skin bitmap of the program and writes them, with the resource file that
+// embeds them, into the folder given on the command line. Run by the build; the output
+// is the same on every run.
+#include "catalogue.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTextStream>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: kalmo-artwork OUTPUT-FOLDER\n");
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    if (!QDir().mkpath(folder + QStringLiteral("/skin"))) {
+        std::fprintf(stderr, "kalmo-artwork: cannot create %s\n", argv[1]);
+        return 1;
+    }
+    QString qrc;
+    QTextStream list(&qrc);
+    list << "<RCC>\n  <qresource prefix=\"/\">\n";
+    for (const Artwork& art : drawAllArtwork()) {
+        const QString file = QStringLiteral("skin/%1.png").arg(art.name);
+        if (!art.image.save(folder + QLatin1Char('/') + file, "PNG")) {
+            std::fprintf(stderr, "kalmo-artwork: cannot write %s\n", qPrintable(file));
+            return 1;
+        }
+        list << "    <file>" << file << "</file>\n";
+    }
+    list << "  </qresource>\n</RCC>\n";
+    QFile out(folder + QStringLiteral("/skin_artwork.qrc"));
+    if (!out.open(QIODevice::WriteOnly) || out.write(qrc.toUtf8()) != qrc.toUtf8().size()) {
+        std::fprintf(stderr, "kalmo-artwork: cannot write the resource file\n");
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,26 @@
+# Build-time tools, included from the top-level CMakeLists so their generated sources
+# can feed kalmo_core directly.
+
+# The artwork generator draws every skin bitmap; its output is embedded through one
+# generated resource file. It runs on the build machine and needs no display.
+file(GLOB KALMO_ARTWORK_SOURCES CONFIGURE_DEPENDS
+    ${CMAKE_SOURCE_DIR}/tools/artwork/*.cpp ${CMAKE_SOURCE_DIR}/tools/artwork/*.h)
+add_executable(kalmo-artwork ${KALMO_ARTWORK_SOURCES})
+target_link_libraries(kalmo-artwork PRIVATE Qt6::Gui)
+
+set(KALMO_ARTWORK_DIR ${CMAKE_BINARY_DIR}/artwork)
+add_custom_command(
+    OUTPUT ${KALMO_ARTWORK_DIR}/skin_artwork.qrc
+    COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen
+            $<TARGET_FILE:kalmo-artwork> ${KALMO_ARTWORK_DIR}
+    DEPENDS kalmo-artwork
+    COMMENT "Drawing the skin artwork"
+    VERBATIM)
+add_custom_command(
+    OUTPUT ${KALMO_ARTWORK_DIR}/qrc_skin_artwork.cpp
+    COMMAND Qt6::rcc --name skin_artwork --output ${KALMO_ARTWORK_DIR}/qrc_skin_artwork.cpp
+            ${KALMO_ARTWORK_DIR}/skin_artwork.qrc
+    DEPENDS ${KALMO_ARTWORK_DIR}/skin_artwork.qrc
+    VERBATIM)
+set(KALMO_ARTWORK_RESOURCE ${KALMO_ARTWORK_DIR}/qrc_skin_artwork.cpp)
+set_source_files_properties(${KALMO_ARTWORK_RESOURCE} PROPERTIES SKIP_AUTOGEN ON)
