@@ -7,6 +7,7 @@
 #include "skin/themes/form_state.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QScreen>
 
 int main(int argc, char** argv) {
@@ -22,6 +23,8 @@ int main(int argc, char** argv) {
     TForm3 form3;
     form1.setAboutWindow(&form4);
     form1.setReportGridWindow(&form2);
+    form1.setImagesFolderDialog(&form3);
+    form3.setRefreshButton(form1.Button1);
 
     form1.move(form1.screen()->availableGeometry().center() - form1.rect().center());
     form1.show();

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 
 #include <filesystem>
@@ -63,6 +64,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
         edit->installEventFilter(this);
     connectReportHandlers();
     connectAboutHandlers();
+    connectPhotoHandlers();
 
     guarded([this] { FormCreate(); });
 }
@@ -226,6 +228,15 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+void TForm1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_shownBefore)
+        return;
+    m_shownBefore = true;
+    // Queued, so the window is on screen before any modal dialog of the handler opens.
+    QTimer::singleShot(0, this, [this] { guarded([this] { FormShow(); }); });
+}
+
 void TForm1::editKeyDown() {
     suiButton2->setEnabled(true);
 }
@@ -233,12 +244,14 @@ void TForm1::editKeyDown() {
 void TForm1::fioKeyPress(QChar key) {
     if (key != QChar(27))
         return;
-    guarded([this] {
-        showRecordAt(0);
-        m_state.enteringNew = false;
-        next->setEnabled(true);
-        last->setEnabled(true);
-        save->setEnabled(false);
-        new_->setEnabled(true);
-    });
+    guarded([this] { cancelNewEntry(); });
+}
+
+void TForm1::cancelNewEntry() {
+    showRecordAt(0);
+    m_state.enteringNew = false;
+    next->setEnabled(true);
+    last->setEnabled(true);
+    save->setEnabled(false);
+    new_->setEnabled(true);
 }

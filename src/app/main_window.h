@@ -4,6 +4,7 @@
 #include "skin/controls/menu_main.h"
 #include "skin/frame/sui_form.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -20,6 +21,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QToolButton;
+class TForm3;
 
 // The main window: one contact on show, the toolbar of record operations, navigation,
 // the photo box and the base figures. It owns the record state that every operation
@@ -48,8 +50,23 @@ public:
     QString photoPanelText() const;
     void setPhotoPanelText(const QString& text);
 
-    // The folder the record photos are kept in; empty while none is set.
+    // The folder the record photos are kept in: the images-folder dialog's current edit
+    // text, read on every use; empty while none is set.
     QString imagesFolder() const;
+    // The images-folder dialog that holds the images folder; set once at start.
+    void setImagesFolderDialog(TForm3* dialog);
+    // First showing: asks for the images folder when none is set.
+    void FormShow();
+    // "Изменить путь": the images-folder dialog, modally.
+    void N15Click();
+
+    // Photos: add ("+"), replace, remove ("-"), open the picture shown, and the photo
+    // path refresh that the images-folder dialog's "Применить" runs.
+    void suiButton5Click();
+    void suiButton3Click();
+    void suiButton4Click();
+    void Image1Click();
+    void Button1Click();
 
     // Runs one event handler: a failure is shown in the error box and ends the handler at
     // the failing step; writes the handler made are pushed to the disk afterwards.
@@ -105,6 +122,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void FormCreate();
@@ -115,6 +133,11 @@ private:
     void buildBaseGroup();
     void buildPhotoGroup();
     void buildStatusBar();
+    // Wires the photo operations and "Изменить путь"; called once by the constructor.
+    void connectPhotoHandlers();
+    // Runs the picture chooser; a chosen picture is copied to the record's photo path,
+    // which becomes the pending one, and shown. The path, or empty when cancelled.
+    QString attachChosenPicture();
     void showPhoto(const QString& path);
     void updateBaseSize();
     void setRecordNumberLabel(int number);
@@ -125,6 +148,8 @@ private:
     void editKeyDown();
     // Escape in fio cancels the entry of a new record and shows record 1.
     void fioKeyPress(QChar key);
+    // What Escape does: the entry of a new record ends and record 1 is on show.
+    void cancelNewEntry();
 
     // Wires every record operation to its control; called once by the constructor.
     void connectRecordHandlers();
@@ -148,6 +173,8 @@ private:
     bool m_retypingSearchKey = false;
     RecordState m_state;
     QLabel* m_photoPanel = nullptr;
+    QPointer<TForm3> m_imagesFolderDialog;
+    bool m_shownBefore = false;
     // The data file's modification count when Baza1.dat was last copied from it.
     static constexpr uint64_t kNoCopy = ~uint64_t(0);
     uint64_t m_copiedModification = kNoCopy;

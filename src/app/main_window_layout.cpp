@@ -2,7 +2,7 @@
 #include "app/main_window.h"
 
 #include "app/artwork.h"
-#include "skin/controls/menu_main.h"
+#include "photos/photo_box.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -180,8 +180,7 @@ void TForm1::buildBaseGroup() {
 void TForm1::buildPhotoGroup() {
     suiGroupBox1 =
         place(new QGroupBox(QStringLiteral("Фото"), suiForm1), "suiGroupBox1", 312, 88, 161, 177);
-    Image1 = place(new QLabel(suiGroupBox1), "Image1", 8, 16, 145, 121);
-    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image1 = place(new PhotoBox(suiGroupBox1), "Image1", 8, 16, 145, 121);
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->setToolTip(QStringLiteral("Открыть для просмотра в редакторе"));
     Label9 = label(suiGroupBox1, "Label9", QString(), 8, 160);

@@ -1,7 +1,119 @@
-// The photo side of the main window. No images folder is set up yet, so no photo file
-// counts as one of the program's own.
+// The photo side of the main window: the images folder it reads from the images-folder
+// dialog, the start-up check and "Изменить путь", and the photo operations.
+#include "app/images_folder_warning.h"
 #include "app/main_window.h"
+#include "photos/images_folder_dialog.h"
+#include "photos/photo_box.h"
+#include "photos/photo_files.h"
+#include "photos/photo_path_refresh.h"
+#include "photos/picture_open_dialog.h"
+
+#include <QAction>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QUrl>
+
+void TForm1::connectPhotoHandlers() {
+    connect(N15, &QAction::triggered, this, [this] { guarded([this] { N15Click(); }); });
+    connect(suiButton5, &QPushButton::clicked, this,
+            [this] { guarded([this] { suiButton5Click(); }); });
+    connect(suiButton3, &QPushButton::clicked, this,
+            [this] { guarded([this] { suiButton3Click(); }); });
+    connect(suiButton4, &QPushButton::clicked, this,
+            [this] { guarded([this] { suiButton4Click(); }); });
+    // Image1 is made as a PhotoBox (main_window_layout.cpp).
+    connect(static_cast<PhotoBox*>(Image1), &PhotoBox::clicked, this,
+            [this] { guarded([this] { Image1Click(); }); });
+    connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
+}
+
+void TForm1::setImagesFolderDialog(TForm3* dialog) {
+    m_imagesFolderDialog = dialog;
+}
 
 QString TForm1::imagesFolder() const {
-    return QString();
+    return m_imagesFolderDialog ? m_imagesFolderDialog->imagesFolder() : QString();
+}
+
+void TForm1::FormShow() {
+    if (!m_imagesFolderDialog || !imagesFolder().isEmpty())
+        return;
+    showImagesFolderWarning();
+    m_imagesFolderDialog->exec();
+}
+
+void TForm1::N15Click() {
+    if (m_imagesFolderDialog)
+        m_imagesFolderDialog->exec();
+}
+
+QString TForm1::attachChosenPicture() {
+    const QString chosen = PictureOpenDialog::choose(this);
+    if (chosen.isEmpty())
+        return QString();
+    const QString folder = imagesFolder();
+    const QString photo = photo_files::photoPath(folder, fio->text());
+    Label9->setText(photo);
+    photo_files::copyPhoto(chosen, folder, fio->text());
+    showPhoto(chosen);
+    return photo;
+}
+
+void TForm1::suiButton5Click() {
+    attachChosenPicture();
+}
+
+void TForm1::suiButton3Click() {
+    const QString photo = attachChosenPicture();
+    // With a single record the record keeps its stored path.
+    if (photo.isEmpty() || m_state.file.count() <= 1 || !hasRecordOnShow())
+        return;
+    m_state.buffer.store(ContactField::PhotoPath, photo);
+    suiButton2Click();
+}
+
+void TForm1::suiButton4Click() {
+    // Only a stored record on show has a photo to remove.
+    if (!hasRecordOnShow())
+        return;
+    photo_files::deleteOwnPhotoFile(m_state.buffer.field(ContactField::PhotoPath), imagesFolder());
+    Label9->clear();
+    m_state.buffer.store(ContactField::PhotoPath, QString());
+    suiButton2Click();
+}
+
+void TForm1::Image1Click() {
+    // Nothing opens for an empty panel or a file that is gone.
+    const QFileInfo photo(photoPanelText());
+    if (!photoPanelText().isEmpty() && photo.isFile())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(photo.absoluteFilePath()));
+}
+
+void TForm1::Button1Click() {
+    if (m_state.file.count() == 0)
+        return;
+    // A new record being entered is given up first, as Escape gives it up, so the
+    // updates below neither store it nor lose a stored record.
+    if (m_state.enteringNew)
+        cancelNewEntry();
+    if (!hasRecordOnShow())
+        return;
+    const QString folder = imagesFolder();
+    const auto pathFor = [&folder](const ContactRecord& record) {
+        return photo_files::photoPath(folder, record.field(ContactField::FullName));
+    };
+    if (m_state.file.count() >= 2) {
+        ApplyPhotoPathUpdates(m_state.file, m_state.index,
+                              recordFromWindow(photo_files::photoPath(folder, fio->text())),
+                              pathFor);
+        showRecordAt(0);
+    }
+    // The last update, as "Изменить" makes it, shows record 1 and sets the buttons.
+    const QString photo = photo_files::photoPath(folder, fio->text());
+    Label9->setText(photo);
+    m_state.buffer.store(ContactField::PhotoPath, photo);
+    suiButton2Click();
 }

@@ -1,5 +1,6 @@
 #include "photos/jpeg_loader.h"
 
+#include "photos/jpeg_scan_filter.h"
 #include "photos/photo_view.h"
 #include "photos/picture_error.h"
 
@@ -26,7 +27,12 @@ void failDecoding(j_common_ptr info) {
     std::longjmp(manager->jumpBack, 1);
 }
 
-void ignoreMessage(j_common_ptr) {}
+// Warnings are ignored, except the one for a file that ends early: such a picture is
+// damaged, and decoding on would only paint grey rows for the missing data.
+void onMessage(j_common_ptr info, int level) {
+    if (level == -1 && info->err->msg_code == JWRN_JPEG_EOF)
+        failDecoding(info);
+}
 
 // The smallest 1/8 step whose output (libjpeg rounds up) still covers the size the
 // picture is shown at in the box.
@@ -53,28 +59,55 @@ struct DecodedPixels {
     int errorCode = 0;
 };
 
+// What the bytes hold: the whole file, or only the scans of a progressive one that a
+// decode at 1/8 scale uses, which serve that scale and nothing else.
+enum class Content { WholeFile, EighthScaleScans };
+
 // Holds no object with a destructor between setjmp and the end, so the long jump back
-// from libjpeg's error handler skips nothing. Returns false with the message code set.
-bool decodeInto(const unsigned char* data, unsigned long size, const QSize& fitInto,
-                DecodedPixels* out) {
+// from libjpeg's error handler skips nothing. Returns false with the message code set
+// (0 when the scans kept for 1/8 scale cannot serve the decode the box needs).
+bool decodeInto(const QByteArray& bytes, Content content, const QSize& fitInto,
+                const Limits& limits, DecodedPixels* out) {
     jpeg_decompress_struct info;
     ErrorManager errors;
     info.err = jpeg_std_error(&errors.base);
     errors.base.error_exit = failDecoding;
-    errors.base.output_message = ignoreMessage;
+    errors.base.emit_message = onMessage;
     if (setjmp(errors.jumpBack)) {
         out->errorCode = errors.base.msg_code;
         jpeg_destroy_decompress(&info);
         return false;
     }
     jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, data, size);
+    // Whole-image buffers (progressive and multi-scan files) beyond this are refused.
+    info.mem->max_memory_to_use = limits.maxLibraryMemory;
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()),
+                 static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
     out->fullWidth = int(info.image_width);
     out->fullHeight = int(info.image_height);
+    if (static_cast<unsigned long long>(info.image_width) * info.image_height > limits.maxPixels)
+        ERREXIT1(&info, JERR_IMAGE_TOO_BIG, JPEG_MAX_DIMENSION);
     info.out_color_space = JCS_RGB;
     info.scale_num = scaleNumerator(int(info.image_width), int(info.image_height), fitInto);
     info.scale_denom = 8;
+    if (content == Content::EighthScaleScans) {
+        // The scans were chosen for these block sides; anything else needs the whole file.
+        jpeg_calc_output_dimensions(&info);
+        bool served = info.scale_num == 1;
+        for (int c = 0; c < info.num_components && served; ++c) {
+            const jpeg_component_info& component = info.comp_info[c];
+            served = component.DCT_scaled_size ==
+                     eighthScaleBlockSide(component.h_samp_factor, component.v_samp_factor,
+                                          info.max_h_samp_factor, info.max_v_samp_factor);
+        }
+        if (!served) {
+            jpeg_destroy_decompress(&info);
+            return false;
+        }
+        // The coefficients left out are not used at this scale, so not to be guessed.
+        info.do_block_smoothing = FALSE;
+    }
     jpeg_start_decompress(&info);
 
     out->width = int(info.output_width);
@@ -97,10 +130,18 @@ bool decodeInto(const unsigned char* data, unsigned long size, const QSize& fitI
 
 } // namespace
 
-Picture decode(const QByteArray& bytes, const QSize& fitInto) {
+Picture decode(const QByteArray& bytes, const QSize& fitInto, const Limits& limits) {
     DecodedPixels pixels;
-    const bool decoded = decodeInto(reinterpret_cast<const unsigned char*>(bytes.constData()),
-                                    static_cast<unsigned long>(bytes.size()), fitInto, &pixels);
+    // A progressive photo shown at 1/8 scale is decoded from the scans that scale uses;
+    // when that does not serve, the whole file is decoded, and damage is reported from it.
+    const QByteArray scans = fitInto.isEmpty() ? QByteArray() : scansForEighthScale(bytes);
+    bool decoded =
+        !scans.isEmpty() && decodeInto(scans, Content::EighthScaleScans, fitInto, limits, &pixels);
+    if (!decoded) {
+        std::free(pixels.rgb);
+        pixels = DecodedPixels();
+        decoded = decodeInto(bytes, Content::WholeFile, fitInto, limits, &pixels);
+    }
     if (!decoded) {
         std::free(pixels.rgb);
         throw PictureError(QString("JPEG error #%1").arg(pixels.errorCode));

@@ -16,10 +16,20 @@ struct Picture {
     QSize fullSize;
 };
 
+// What a file may make the decoder allocate. The defaults lie beyond any camera's photo;
+// a header that claims more is refused ("JPEG error #N") before anything is allocated.
+struct Limits {
+    unsigned long long maxPixels = 200'000'000ULL;
+    // libjpeg's whole-image buffers, which progressive and multi-scan files need.
+    long maxLibraryMemory = 768L * 1024 * 1024;
+};
+
 // Decodes the bytes. With a non-empty `fitInto`, libjpeg's DCT scaling decodes at the
 // smallest of 1/8, 2/8, ... 8/8 of full size that still covers the picture's fitted size
-// in that box, so a large photo costs only what the box shows.
-Picture decode(const QByteArray& bytes, const QSize& fitInto = QSize());
+// in that box, so a large photo costs only what the box shows. A file that ends early
+// counts as damaged.
+Picture decode(const QByteArray& bytes, const QSize& fitInto = QSize(),
+               const Limits& limits = Limits());
 
 // Loads a picture file by its extension (".jpg", ".jpeg", ".jpe", ".jfif", any case);
 // another extension raises "Unknown picture file extension (.ext)".

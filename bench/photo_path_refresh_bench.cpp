@@ -1,0 +1,44 @@
+// The photo path refresh that "Применить" of the images-folder dialog runs: every record
+// of the base is re-pointed to the images folder. Measured on bases of growing size.
+#include "app/main_window.h"
+#include "photos/images_folder_dialog.h"
+#include "platform/base_folder.h"
+#include "support/peak_memory.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+
+namespace {
+
+void writeBase(const QString& path, int records) {
+    std::ofstream out(path.toStdString(), std::ios::binary | std::ios::trunc);
+    ContactRecord record;
+    for (int i = 0; i < records; ++i) {
+        record.store(ContactField::FullName, QStringLiteral("Контакт %1").arg(i));
+        record.store(ContactField::PhotoPath, QStringLiteral("/old/%1.jpg").arg(i));
+        out.write(reinterpret_cast<const char*>(record.bytes().data()), ContactRecord::kSize);
+    }
+}
+
+void BM_PhotoPathRefresh(benchmark::State& state) {
+    QTemporaryDir dir;
+    platform::BaseFolder::set(dir.path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    writeBase(dir.filePath("Baza.dat"), int(state.range(0)));
+    TForm1 form;
+    TForm3 dialog;
+    form.setImagesFolderDialog(&dialog);
+    dialog.Edit1->setText(dir.filePath("images"));
+    for (auto _ : state)
+        form.Button1->click();
+    state.counters["records"] = double(state.range(0));
+    reportPeakMemory(state);
+}
+BENCHMARK(BM_PhotoPathRefresh)->Arg(1000)->Arg(65000)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,22 @@
+#include "photos/photo_box.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PhotoBox::PhotoBox(QWidget* parent) : QLabel(parent) {
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void PhotoBox::paintEvent(QPaintEvent*) {
+    const QPixmap picture = pixmap();
+    if (picture.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, picture);
+}
+
+void PhotoBox::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}

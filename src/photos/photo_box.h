@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QLabel>
+
+// The record's picture box: draws its picture from the top-left corner in full colour,
+// also while disabled (a disabled box only stops taking clicks), and reports a click.
+class PhotoBox : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit PhotoBox(QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
