@@ -71,13 +71,13 @@ void paintIcon(QPainter& p, int index) {
     switch (index) {
     case LoadBackup:
         drawFolder(p);
-        drawArrow(p, QColor(40, 160, 60), QPolygonF({{8, 6}, {12, 10}, {10, 10}, {10, 14}, {6, 14},
-                                                      {6, 10}, {4, 10}}));
+        drawArrow(p, QColor(40, 160, 60),
+                  QPolygonF({{8, 6}, {12, 10}, {10, 10}, {10, 14}, {6, 14}, {6, 10}, {4, 10}}));
         break;
     case CreateBackup:
         drawDisk(p);
-        drawArrow(p, QColor(40, 160, 60), QPolygonF({{11, 15}, {15, 11}, {13, 11}, {13, 7},
-                                                      {9, 7}, {9, 11}, {7, 11}}));
+        drawArrow(p, QColor(40, 160, 60),
+                  QPolygonF({{11, 15}, {15, 11}, {13, 11}, {13, 7}, {9, 7}, {9, 11}, {7, 11}}));
         break;
     case ClearBase:
         drawPage(p, Qt::white);
@@ -89,8 +89,9 @@ void paintIcon(QPainter& p, int index) {
         p.drawRect(QRectF(2.5, 1.5, 8, 13));
         p.setBrush(QColor(230, 200, 80));
         p.drawEllipse(QRectF(7.5, 7.5, 2, 2));
-        drawArrow(p, QColor(200, 40, 40), QPolygonF({{15, 8}, {11, 4}, {11, 6.5}, {7, 6.5},
-                                                      {7, 9.5}, {11, 9.5}, {11, 12}}));
+        drawArrow(
+            p, QColor(200, 40, 40),
+            QPolygonF({{15, 8}, {11, 4}, {11, 6.5}, {7, 6.5}, {7, 9.5}, {11, 9.5}, {11, 12}}));
         break;
     case NewRecord:
         drawPage(p, Qt::white);
@@ -164,8 +165,8 @@ QImage navigationGlyph(Glyph glyph) {
     p.setRenderHint(QPainter::Antialiasing);
     const QColor fill(40, 90, 190);
     const bool pointsLeft = glyph == Glyph::First || glyph == Glyph::Previous;
-    QPolygonF triangle = pointsLeft ? QPolygonF({{4, 8}, {11, 3}, {11, 13}})
-                                    : QPolygonF({{12, 8}, {5, 3}, {5, 13}});
+    QPolygonF triangle =
+        pointsLeft ? QPolygonF({{4, 8}, {11, 3}, {11, 13}}) : QPolygonF({{12, 8}, {5, 3}, {5, 13}});
     drawArrow(p, fill, triangle);
     if (glyph == Glyph::First)
         p.fillRect(QRectF(2, 3, 2, 10), fill.darker(130));

@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,6 +25,11 @@ namespace {
 
 const QString kDataFileName = QStringLiteral("Baza.dat");
 const QString kSizeCopyName = QStringLiteral("Baza1.dat");
+
+bool sameSize(const QString& a, const QString& b) {
+    const QFileInfo first(a), second(b);
+    return first.exists() && second.exists() && first.size() == second.size();
+}
 
 } // namespace
 
@@ -160,18 +166,23 @@ void TForm1::ShowRecord() {
 }
 
 void TForm1::showPhoto(const QString& path) {
-    const QImage picture = jpeg::loadFile(path, Image1->size());
+    const jpeg::Picture picture = jpeg::loadFile(path, Image1->size());
     Image1->setPixmap(QPixmap::fromImage(fitPhoto(picture, Image1->size())));
 }
 
 void TForm1::updateBaseSize() {
-    // The size is measured on a fresh copy of the data file; a failed copy is ignored
-    // and then measures whatever copy is there, or -1 bytes.
+    // The size is measured on a copy of the data file; a failed copy is ignored and then
+    // measures whatever copy is there, or -1 bytes. A copy that already matches the
+    // unchanged data file is not made again, so browsing a large base stays quick.
+    const QString original = platform::BaseFolder::filePath(kDataFileName);
     const QString copy = platform::BaseFolder::filePath(kSizeCopyName);
-    std::error_code ignored;
-    std::filesystem::copy_file(platform::BaseFolder::filePath(kDataFileName).toStdString(),
-                               copy.toStdString(),
-                               std::filesystem::copy_options::overwrite_existing, ignored);
+    const uint64_t modification = m_state.file.modificationCount();
+    if (modification != m_copiedModification || !sameSize(original, copy)) {
+        std::error_code ignored;
+        std::filesystem::copy_file(original.toStdString(), copy.toStdString(),
+                                   std::filesystem::copy_options::overwrite_existing, ignored);
+        m_copiedModification = ignored ? kNoCopy : modification;
+    }
     Label10->setText(baseSizeText(GetFileSizeBytes(copy)));
     Label10->adjustSize();
 }
@@ -186,11 +197,17 @@ void TForm1::ClearRecordView() {
     suiButton5->setEnabled(true);
 }
 
-void TForm1::SetRussianKeyboard() { platform::activateRussianKeyboard(); }
+void TForm1::SetRussianKeyboard() {
+    platform::activateRussianKeyboard();
+}
 
-QString TForm1::photoPanelText() const { return m_photoPanel->text(); }
+QString TForm1::photoPanelText() const {
+    return m_photoPanel->text();
+}
 
-void TForm1::setPhotoPanelText(const QString& text) { m_photoPanel->setText(text); }
+void TForm1::setPhotoPanelText(const QString& text) {
+    m_photoPanel->setText(text);
+}
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
@@ -204,7 +221,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void TForm1::editKeyDown() { suiButton2->setEnabled(true); }
+void TForm1::editKeyDown() {
+    suiButton2->setEnabled(true);
+}
 
 void TForm1::fioKeyPress(QChar key) {
     if (key != QChar(27))

@@ -60,8 +60,7 @@ public:
     QComboBox* suiComboBox1 = nullptr;
     QGroupBox *data = nullptr, *suiGroupBox2 = nullptr, *suiGroupBox4 = nullptr,
               *suiGroupBox1 = nullptr;
-    QLineEdit *fio = nullptr, *adres = nullptr, *tel = nullptr, *rabota = nullptr,
-              *email = nullptr;
+    QLineEdit *fio = nullptr, *adres = nullptr, *tel = nullptr, *rabota = nullptr, *email = nullptr;
     QPushButton *suiButton1 = nullptr, *suiButton2 = nullptr;
     QPushButton *previous = nullptr, *next = nullptr, *first = nullptr, *last = nullptr;
     QLabel *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr, *Label10 = nullptr;
@@ -96,4 +95,7 @@ private:
 
     RecordState m_state;
     QLabel* m_photoPanel = nullptr;
+    // The data file's modification count when Baza1.dat was last copied from it.
+    static constexpr uint64_t kNoCopy = ~uint64_t(0);
+    uint64_t m_copiedModification = kNoCopy;
 };

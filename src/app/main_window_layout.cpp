@@ -43,7 +43,9 @@ QFrame* bevelLine(QWidget* parent, const char* name, int left, int top, int widt
     return line;
 }
 
-QIcon icon(int index) { return QIcon(QPixmap::fromImage(artwork::imageListIcon(index))); }
+QIcon icon(int index) {
+    return QIcon(QPixmap::fromImage(artwork::imageListIcon(index)));
+}
 
 // Lays tool buttons out left to right the way a flat toolbar does: buttons of the
 // toolbar's button width, separators of their own width.
@@ -77,12 +79,12 @@ private:
 void TForm1::buildMenu() {
     // The skinned frame draws the caption above the menu bar; until then this strip
     // keeps every control at its place below both.
-    auto* caption = place(new QLabel(windowTitle(), suiForm1), "titleStrip", 0, 0, 480,
-                          kTitleBarHeight);
+    auto* caption =
+        place(new QLabel(windowTitle(), suiForm1), "titleStrip", 0, 0, 480, kTitleBarHeight);
     caption->setIndent(6);
 
-    suiMainMenu1 = place(new QMenuBar(suiForm1), "suiMainMenu1", 0, kTitleBarHeight, 480,
-                         kMenuBarHeight);
+    suiMainMenu1 =
+        place(new QMenuBar(suiForm1), "suiMainMenu1", 0, kTitleBarHeight, 480, kMenuBarHeight);
     QMenu* file = suiMainMenu1->addMenu(QStringLiteral("Файл"));
     N1 = file->menuAction();
     N1->setObjectName("N1");
@@ -137,10 +139,10 @@ void TForm1::buildDataGroup() {
     tel = place(new QLineEdit(data), "tel", 88, 72, 200, 19);
     rabota = place(new QLineEdit(data), "rabota", 88, 96, 200, 19);
     email = place(new QLineEdit(data), "email", 88, 120, 200, 19);
-    suiButton2 = place(new QPushButton(QStringLiteral("Изменить"), data), "suiButton2", 8, 144,
-                       73, 21);
-    suiButton1 = place(new QPushButton(QStringLiteral("Отправить письмо"), data), "suiButton1",
-                       88, 144, 201, 21);
+    suiButton2 =
+        place(new QPushButton(QStringLiteral("Изменить"), data), "suiButton2", 8, 144, 73, 21);
+    suiButton1 = place(new QPushButton(QStringLiteral("Отправить письмо"), data), "suiButton1", 88,
+                       144, 201, 21);
     QWidget::setTabOrder(suiButton1, fio);
     QWidget::setTabOrder(fio, adres);
     QWidget::setTabOrder(adres, tel);
@@ -150,8 +152,8 @@ void TForm1::buildDataGroup() {
 }
 
 void TForm1::buildNavigationGroup() {
-    suiGroupBox2 = place(new QGroupBox(QStringLiteral("Навигация"), suiForm1), "suiGroupBox2",
-                         8, 272, 297, 97);
+    suiGroupBox2 = place(new QGroupBox(QStringLiteral("Навигация"), suiForm1), "suiGroupBox2", 8,
+                         272, 297, 97);
     auto button = [this](const char* name, const QString& text, artwork::Glyph glyph, int left,
                          int top) {
         auto* b = place(new QPushButton(text, suiGroupBox2), name, left, top, 137, 27);
@@ -159,8 +161,8 @@ void TForm1::buildNavigationGroup() {
         b->setCursor(Qt::PointingHandCursor);
         return b;
     };
-    previous = button("previous", QStringLiteral("Предыдущая запись"), artwork::Glyph::Previous,
-                      8, 24);
+    previous =
+        button("previous", QStringLiteral("Предыдущая запись"), artwork::Glyph::Previous, 8, 24);
     next = button("next", QStringLiteral("Следующая запись"), artwork::Glyph::Next, 152, 24);
     first = button("first", QStringLiteral("Первая запись"), artwork::Glyph::First, 8, 56);
     last = button("last", QStringLiteral("Последняя запись"), artwork::Glyph::Last, 152, 56);
@@ -170,34 +172,34 @@ void TForm1::buildNavigationGroup() {
 }
 
 void TForm1::buildBaseGroup() {
-    suiGroupBox4 = place(new QGroupBox(QStringLiteral("База"), suiForm1), "suiGroupBox4", 312,
-                         272, 161, 97);
+    suiGroupBox4 =
+        place(new QGroupBox(QStringLiteral("База"), suiForm1), "suiGroupBox4", 312, 272, 161, 97);
     Label6 = label(suiGroupBox4, "Label6", QStringLiteral("Запись №"), 8, 16);
     Label7 = label(suiGroupBox4, "Label7", QStringLiteral("Всего записей"), 8, 32);
     Label8 = label(suiGroupBox4, "Label8", QStringLiteral("Размер базы"), 8, 64);
     Label10 = label(suiGroupBox4, "Label10", QString(), 8, 80);
-    Button1 = place(new QPushButton(QStringLiteral("Button1"), suiGroupBox4), "Button1", 104, 16,
-                    33, 25);
+    Button1 =
+        place(new QPushButton(QStringLiteral("Button1"), suiGroupBox4), "Button1", 104, 16, 33, 25);
     Button1->hide();
 }
 
 void TForm1::buildPhotoGroup() {
-    suiGroupBox1 = place(new QGroupBox(QStringLiteral("Фото"), suiForm1), "suiGroupBox1", 312,
-                         88, 161, 177);
+    suiGroupBox1 =
+        place(new QGroupBox(QStringLiteral("Фото"), suiForm1), "suiGroupBox1", 312, 88, 161, 177);
     Image1 = place(new QLabel(suiGroupBox1), "Image1", 8, 16, 145, 121);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->setToolTip(QStringLiteral("Открыть для просмотра в редакторе"));
     Label9 = label(suiGroupBox1, "Label9", QString(), 8, 160);
     Label9->hide();
-    suiButton5 = place(new QPushButton(QStringLiteral("+"), suiGroupBox1), "suiButton5", 8, 144,
-                       25, 25);
+    suiButton5 =
+        place(new QPushButton(QStringLiteral("+"), suiGroupBox1), "suiButton5", 8, 144, 25, 25);
     suiButton5->setToolTip(QStringLiteral("Добавить изображение"));
-    suiButton3 = place(new QPushButton(QStringLiteral("Заменить"), suiGroupBox1), "suiButton3",
-                       48, 144, 65, 25);
+    suiButton3 = place(new QPushButton(QStringLiteral("Заменить"), suiGroupBox1), "suiButton3", 48,
+                       144, 65, 25);
     suiButton3->setToolTip(QStringLiteral("Заменить изображение"));
-    suiButton4 = place(new QPushButton(QStringLiteral("-"), suiGroupBox1), "suiButton4", 128,
-                       144, 25, 25);
+    suiButton4 =
+        place(new QPushButton(QStringLiteral("-"), suiGroupBox1), "suiButton4", 128, 144, 25, 25);
     suiButton4->setToolTip(QStringLiteral("Убрать изображение"));
 }
 

@@ -1,5 +1,6 @@
 #include "photos/jpeg_loader.h"
 
+#include "photos/photo_view.h"
 #include "photos/picture_error.h"
 
 #include <QFile>
@@ -8,8 +9,8 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 namespace jpeg {
 namespace {
@@ -27,12 +28,16 @@ void failDecoding(j_common_ptr info) {
 
 void ignoreMessage(j_common_ptr) {}
 
-// The largest 1/8 step that keeps the picture at least as large as the box.
+// The smallest 1/8 step whose output (libjpeg rounds up) still covers the size the
+// picture is shown at in the box.
 unsigned scaleNumerator(int width, int height, const QSize& box) {
     if (box.isEmpty())
         return 8;
+    const QSize shown = fittedPhotoSize(QSize(width, height), box);
     for (unsigned n = 1; n < 8; ++n) {
-        if (width * int(n) / 8 >= box.width() || height * int(n) / 8 >= box.height())
+        const int scaledWidth = (width * int(n) + 7) / 8;
+        const int scaledHeight = (height * int(n) + 7) / 8;
+        if (scaledWidth >= shown.width() && scaledHeight >= shown.height())
             return n;
     }
     return 8;
@@ -43,6 +48,8 @@ struct DecodedPixels {
     unsigned char* rgb = nullptr;
     int width = 0;
     int height = 0;
+    int fullWidth = 0;
+    int fullHeight = 0;
     int errorCode = 0;
 };
 
@@ -63,6 +70,8 @@ bool decodeInto(const unsigned char* data, unsigned long size, const QSize& fitI
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, data, size);
     jpeg_read_header(&info, TRUE);
+    out->fullWidth = int(info.image_width);
+    out->fullHeight = int(info.image_height);
     info.out_color_space = JCS_RGB;
     info.scale_num = scaleNumerator(int(info.image_width), int(info.image_height), fitInto);
     info.scale_denom = 8;
@@ -88,21 +97,20 @@ bool decodeInto(const unsigned char* data, unsigned long size, const QSize& fitI
 
 } // namespace
 
-QImage decode(const QByteArray& bytes, const QSize& fitInto) {
+Picture decode(const QByteArray& bytes, const QSize& fitInto) {
     DecodedPixels pixels;
-    const bool decoded =
-        decodeInto(reinterpret_cast<const unsigned char*>(bytes.constData()),
-                   static_cast<unsigned long>(bytes.size()), fitInto, &pixels);
+    const bool decoded = decodeInto(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                                    static_cast<unsigned long>(bytes.size()), fitInto, &pixels);
     if (!decoded) {
         std::free(pixels.rgb);
         throw PictureError(QString("JPEG error #%1").arg(pixels.errorCode));
     }
     const QImage view(pixels.rgb, pixels.width, pixels.height, pixels.width * 3,
                       QImage::Format_RGB888, std::free, pixels.rgb);
-    return view.convertToFormat(QImage::Format_RGB32);
+    return {view.convertToFormat(QImage::Format_RGB32), QSize(pixels.fullWidth, pixels.fullHeight)};
 }
 
-QImage loadFile(const QString& path, const QSize& fitInto) {
+Picture loadFile(const QString& path, const QSize& fitInto) {
     const QString extension = QFileInfo(path).suffix();
     static const QStringList kJpegExtensions = {"jpg", "jpeg", "jpe", "jfif"};
     if (!kJpegExtensions.contains(extension.toLower()))

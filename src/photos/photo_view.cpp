@@ -12,9 +12,9 @@ QSize fittedPhotoSize(const QSize& picture, const QSize& box) {
     return QSize(int(byHeight / picture.height()), box.height());
 }
 
-QImage fitPhoto(const QImage& picture, const QSize& box) {
-    const QSize size = fittedPhotoSize(picture.size(), box);
-    if (size == picture.size())
-        return picture;
-    return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+QImage fitPhoto(const jpeg::Picture& picture, const QSize& box) {
+    const QSize size = fittedPhotoSize(picture.fullSize, box);
+    if (size == picture.image.size())
+        return picture.image;
+    return picture.image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "photos/jpeg_loader.h"
+
 #include <QImage>
 #include <QSize>
 
@@ -7,4 +9,4 @@
 // its proportions kept (sizes truncated to whole pixels), a smaller one keeps its size;
 // either way it is drawn from the box's top-left corner.
 QSize fittedPhotoSize(const QSize& picture, const QSize& box);
-QImage fitPhoto(const QImage& picture, const QSize& box);
+QImage fitPhoto(const jpeg::Picture& picture, const QSize& box);

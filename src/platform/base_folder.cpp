@@ -12,9 +12,13 @@ QString& storedFolder() {
 
 } // namespace
 
-void BaseFolder::captureWorkingFolder() { set(QDir::currentPath()); }
+void BaseFolder::captureWorkingFolder() {
+    set(QDir::currentPath());
+}
 
-void BaseFolder::set(const QString& folder) { storedFolder() = QDir(folder).absolutePath(); }
+void BaseFolder::set(const QString& folder) {
+    storedFolder() = QDir(folder).absolutePath();
+}
 
 QString BaseFolder::path() {
     if (storedFolder().isEmpty())

@@ -17,6 +17,8 @@ void registerInterfaceFonts() {
     }
 }
 
-QString interfaceFontFamily() { return QStringLiteral("MS Sans Serif"); }
+QString interfaceFontFamily() {
+    return QStringLiteral("MS Sans Serif");
+}
 
 } // namespace platform

@@ -25,7 +25,9 @@ public:
     MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
 
     QList<ShownBox> boxes;
-    std::function<bool(const ShownBox&)> answer = [](const ShownBox&) { return true; };
+    std::function<bool(const ShownBox&)> answer = [](const ShownBox&) {
+        return true;
+    };
 
     QStringList texts() const;
     QStringList texts(ShownBox::Kind kind) const;

@@ -11,8 +11,8 @@ namespace {
 
 MessageBoxRecorder* g_recorder = nullptr;
 
-bool ask(ShownBox::Kind kind, QMessageBox::Icon icon, const QString& caption,
-         const QString& text, bool withCancel) {
+bool ask(ShownBox::Kind kind, QMessageBox::Icon icon, const QString& caption, const QString& text,
+         bool withCancel) {
     if (g_recorder) {
         const ShownBox box{kind, caption, text};
         g_recorder->boxes.append(box);
@@ -27,8 +27,12 @@ bool ask(ShownBox::Kind kind, QMessageBox::Icon icon, const QString& caption,
 
 } // namespace
 
-MessageBoxRecorder::MessageBoxRecorder() { g_recorder = this; }
-MessageBoxRecorder::~MessageBoxRecorder() { g_recorder = nullptr; }
+MessageBoxRecorder::MessageBoxRecorder() {
+    g_recorder = this;
+}
+MessageBoxRecorder::~MessageBoxRecorder() {
+    g_recorder = nullptr;
+}
 
 QStringList MessageBoxRecorder::texts() const {
     QStringList result;

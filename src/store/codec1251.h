@@ -9,7 +9,9 @@ namespace cp1251 {
 
 QByteArray encode(const QString& text);
 QString decode(const char* bytes, int length);
-inline QString decode(const QByteArray& bytes) { return decode(bytes.constData(), bytes.size()); }
+inline QString decode(const QByteArray& bytes) {
+    return decode(bytes.constData(), bytes.size());
+}
 
 // Upper-cases a to z and а to я on code-page bytes; every other byte is left as it is.
 unsigned char upperCaseByte(unsigned char byte);

@@ -35,6 +35,7 @@ void DataFile::openExisting() {
         throw DataFileError::fromErrno(errno);
     m_fd = fd;
     m_position = 0;
+    ++m_modifications; // possibly another file than before
 }
 
 void DataFile::create() {
@@ -72,7 +73,9 @@ int32_t DataFile::count() const {
     return static_cast<int32_t>(info.st_size / kRecordSize);
 }
 
-bool DataFile::atEnd() const { return position() >= count(); }
+bool DataFile::atEnd() const {
+    return position() >= count();
+}
 
 int32_t DataFile::position() const {
     requireOpen();

@@ -41,7 +41,8 @@ public:
 
     // Pushes the writes made since the last sync to the disk (fsync).
     void sync();
-    // Grows by one with every write or cut; lets callers notice that the file changed.
+    // Grows with every open, create, write and cut; lets callers notice that the file
+    // (or its content) changed.
     uint64_t modificationCount() const { return m_modifications; }
 
 private:

@@ -1,0 +1,60 @@
+// Start-up and ShowRecord with a large base: the window opens the base, shows record 1
+// and measures the base size on a fresh copy of the file.
+#include "app/main_window.h"
+#include "platform/base_folder.h"
+#include "support/peak_memory.h"
+
+#include <QLabel>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+
+namespace {
+
+// A base of `records` records with names and addresses filled in.
+void writeBase(const QString& path, int records) {
+    std::ofstream out(path.toStdString(), std::ios::binary | std::ios::trunc);
+    ContactRecord record;
+    for (int i = 0; i < records; ++i) {
+        record.store(ContactField::FullName, QStringLiteral("Контакт %1").arg(i));
+        record.store(ContactField::Address, QStringLiteral("ул. Садовая, д. %1").arg(i % 100));
+        out.write(reinterpret_cast<const char*>(record.bytes().data()), ContactRecord::kSize);
+    }
+}
+
+void BM_StartUp(benchmark::State& state) {
+    QTemporaryDir dir;
+    platform::BaseFolder::set(dir.path());
+    writeBase(dir.filePath("Baza.dat"), int(state.range(0)));
+    for (auto _ : state) {
+        TForm1 form;
+        form.show();
+        form.grab(); // up to the first painted window
+        benchmark::DoNotOptimize(form.Label10->text());
+    }
+    state.counters["records"] = double(state.range(0));
+    reportPeakMemory(state);
+}
+BENCHMARK(BM_StartUp)->Arg(1000)->Arg(65000)->Unit(benchmark::kMillisecond);
+
+void BM_ShowRecord(benchmark::State& state) {
+    QTemporaryDir dir;
+    platform::BaseFolder::set(dir.path());
+    writeBase(dir.filePath("Baza.dat"), int(state.range(0)));
+    TForm1 form;
+    RecordState& records = form.state();
+    int32_t index = 0;
+    for (auto _ : state) {
+        index = (index + 1) % records.file.count();
+        records.index = index;
+        records.file.seek(index);
+        records.file.read(records.buffer);
+        form.ShowRecord();
+    }
+    state.counters["records"] = double(state.range(0));
+    reportPeakMemory(state);
+}
+BENCHMARK(BM_ShowRecord)->Arg(1000)->Arg(65000)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,144 @@
+#include "store/data_file.h"
+
+#include "store/data_file_error.h"
+#include "support/test_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include <cerrno>
+
+namespace {
+
+QString errorText(const std::function<void()>& operation) {
+    try {
+        operation();
+    } catch (const DataFileError& error) {
+        return error.text();
+    }
+    return QString();
+}
+
+} // namespace
+
+TEST(DataFile, CountsWholeRecordsOnly) {
+    TestFolder folder;
+    folder.writeBytes("Baza.dat", QByteArray(1100, 'x'));
+    DataFile file;
+    file.bind(folder.filePath("Baza.dat"));
+    file.openExisting();
+    EXPECT_EQ(file.count(), 2);
+
+    folder.writeBytes("Baza.dat", QByteArray(1022, 'x'));
+    EXPECT_EQ(file.count(), 2);
+    folder.writeBytes("Baza.dat", QByteArray(510, 'x'));
+    EXPECT_EQ(file.count(), 0);
+}
+
+TEST(DataFile, ReadsRecordsInOrderAndStopsAtTheEnd) {
+    TestFolder folder;
+    folder.writeRecords("Baza.dat", {makeRecord("A"), makeRecord("B")});
+    // A trailing partial record is never read.
+    QFile::resize(folder.filePath("Baza.dat"), 2 * 511 + 78);
+    DataFile file;
+    file.bind(folder.filePath("Baza.dat"));
+    file.openExisting();
+
+    ContactRecord record;
+    file.read(record);
+    EXPECT_EQ(record.field(ContactField::FullName), "A");
+    file.read(record);
+    EXPECT_EQ(record.field(ContactField::FullName), "B");
+    EXPECT_EQ(file.position(), 2);
+    EXPECT_TRUE(file.atEnd());
+
+    const ContactRecord before = record;
+    EXPECT_EQ(errorText([&] { file.read(record); }), "Read beyond end of file");
+    EXPECT_EQ(record.bytes(), before.bytes());
+    EXPECT_EQ(file.position(), 2);
+}
+
+TEST(DataFile, WritesAppendAtTheEndAndOverwriteInside) {
+    TestFolder folder;
+    DataFile file;
+    file.bind(folder.filePath("Baza.dat"));
+    file.create();
+    file.write(makeRecord("A"));
+    file.write(makeRecord("B"));
+    file.seek(file.count());
+    file.write(makeRecord("C"));
+    EXPECT_EQ(file.count(), 3);
+    file.seek(1);
+    file.write(makeRecord("B2"));
+    file.close();
+
+    const QByteArray bytes = folder.readBytes("Baza.dat");
+    ASSERT_EQ(bytes.size(), 3 * 511);
+    EXPECT_EQ(bytes.mid(0 * 511, 2), QByteArray("\x01"
+                                                "A"));
+    EXPECT_EQ(bytes.mid(1 * 511, 3), QByteArray("\x02"
+                                                "B2"));
+    EXPECT_EQ(bytes.mid(2 * 511, 2), QByteArray("\x01"
+                                                "C"));
+}
+
+TEST(DataFile, CutLeavesExactlyTheRecordsBeforeThePosition) {
+    TestFolder folder;
+    folder.writeRecords("Baza.dat", {makeRecord("A"), makeRecord("B"), makeRecord("C")});
+    DataFile file;
+    file.bind(folder.filePath("Baza.dat"));
+    file.openExisting();
+    file.seek(1);
+    file.cut();
+    EXPECT_EQ(file.count(), 1);
+    EXPECT_EQ(QFileInfo(folder.filePath("Baza.dat")).size(), 511);
+    file.seek(0);
+    file.cut();
+    EXPECT_EQ(file.count(), 0);
+}
+
+TEST(DataFile, CreateCutsAnExistingFileToZero) {
+    TestFolder folder;
+    folder.writeRecords("Baza.dat", {makeRecord("A")});
+    DataFile file;
+    file.bind(folder.filePath("Baza.dat"));
+    file.create();
+    EXPECT_EQ(file.count(), 0);
+    EXPECT_EQ(QFileInfo(folder.filePath("Baza.dat")).size(), 0);
+}
+
+TEST(DataFile, FailuresCarryTheRuntimeTexts) {
+    TestFolder folder;
+    DataFile file;
+    file.bind(folder.filePath("missing.dat"));
+    EXPECT_EQ(errorText([&] { file.openExisting(); }), "File not found");
+    EXPECT_FALSE(file.isOpen());
+    EXPECT_EQ(errorText([&] { file.count(); }), "I/O error 103");
+
+    QDir(folder.path()).mkdir("folder.dat");
+    file.bind(folder.filePath("folder.dat"));
+    EXPECT_EQ(errorText([&] { file.openExisting(); }), "File access denied");
+
+    EXPECT_EQ(DataFileError::fromErrno(ENOSPC).text(), "Disk full");
+    EXPECT_EQ(DataFileError::fromErrno(EIO).text(), QString("I/O error %1").arg(EIO));
+}
+
+TEST(DataFile, CountsEveryChangeSoCallersNoticeWrites) {
+    TestFolder folder;
+    DataFile file;
+    file.bind(folder.filePath("Baza.dat"));
+    file.create();
+    const auto afterCreate = file.modificationCount();
+    file.write(makeRecord("A"));
+    EXPECT_GT(file.modificationCount(), afterCreate);
+    const auto afterWrite = file.modificationCount();
+    ContactRecord record;
+    file.seek(0);
+    file.read(record);
+    EXPECT_EQ(file.modificationCount(), afterWrite);
+    file.seek(0);
+    file.cut();
+    EXPECT_GT(file.modificationCount(), afterWrite);
+}
