@@ -8,8 +8,8 @@ QColor c(unsigned rgb) {
 
 StylePalette macOS() {
     StylePalette p;
-    p.titleTop = c(0xEDEDED);
-    p.titleBottom = c(0xC4C4C4);
+    p.titleTop = c(0xC2C2C2);
+    p.titleBottom = c(0x8C8C8C);
     p.titleEdge = c(0x7F7F7F);
     p.titleShine = c(0xFFFFFF);
     p.glassTitle = false;

@@ -133,7 +133,7 @@ void titleGlyph(QPainter& painter, const QRectF& g, TitleGlyph glyph, const QCol
         break;
     }
     case TitleGlyph::Minimise:
-        painter.fillRect(QRectF(g.x(), g.bottom() - w * 1.3, g.width() * 0.6, w * 1.3), colour);
+        painter.fillRect(QRectF(g.x(), g.bottom() - w * 1.3, g.width() * 0.75, w * 1.3), colour);
         break;
     case TitleGlyph::Close:
         pen.setCapStyle(Qt::RoundCap);
@@ -290,7 +290,7 @@ QImage titleButtonStrip(QSize size, const StylePalette& p) {
         face(painter, r, 3, top, bottom, p.titleButtonBorder, p.roundTitleButtons);
         if (p.roundTitleButtons || p.glassTitle)
             gloss(painter, r, 2, p.roundTitleButtons);
-        const qreal g = fw * 0.3;
+        const qreal g = fw * 0.27;
         QRectF glyphBox = r.adjusted(g, g, -g, -g);
         if (state == 2)
             glyphBox.translate(0.5, 0.5);
@@ -360,16 +360,30 @@ QImage titleSection(QSize size, const StylePalette& p, TitleSection section) {
         painter.drawImage(0, 0, layer);
         painter.restore();
     }
-    // A light line under the top edge and the outline along the outer sides.
-    painter.setClipping(false);
-    QPainterPath outline;
-    outline.addPath(shape);
+    // A light line under the top edge and the outline along the outer sides only, so the
+    // three sections join without seams however the middle one is stretched.
     painter.setBrush(Qt::NoBrush);
-    painter.setClipPath(shape);
     painter.setPen(QPen(p.titleShine, 1));
-    painter.drawPath(shape.translated(section == TitleSection::Right ? -1 : 1, 1));
-    painter.setPen(QPen(p.titleEdge, 2));
-    painter.drawPath(shape);
+    painter.drawLine(QPointF(0, 1.5), QPointF(w, 1.5));
+    QPainterPath outer;
+    if (section == TitleSection::Left) {
+        outer.moveTo(0.5, h);
+        outer.lineTo(0.5, r);
+        if (r > 0)
+            outer.arcTo(QRectF(0.5, 0.5, 2 * r, 2 * r), 180, -90);
+        outer.lineTo(w, 0.5);
+    } else if (section == TitleSection::Right) {
+        outer.moveTo(0, 0.5);
+        outer.lineTo(w - 0.5 - r, 0.5);
+        if (r > 0)
+            outer.arcTo(QRectF(w - 0.5 - 2 * r, 0.5, 2 * r, 2 * r), 90, -90);
+        outer.lineTo(w - 0.5, h);
+    } else {
+        outer.moveTo(0, 0.5);
+        outer.lineTo(w, 0.5);
+    }
+    painter.setPen(QPen(p.titleEdge, 1));
+    painter.drawPath(outer);
     painter.setClipping(false);
     // The bottom row stays plain so the caption joins the form's border.
     return image;

@@ -1,0 +1,81 @@
+#include "skin/themes/file_theme.h"
+
+#include "skin/themes/cut_frame.h"
+#include "skin/themes/form_state.h"
+#include "skin/themes/theme_elements.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QWidget>
+
+void TsuiFileThemeMgr::load(const QString& path) {
+    m_reader = std::make_unique<TsuiThemeFileReader>(path);
+}
+
+TsuiFileTheme::TsuiFileTheme(QObject* owner) : QObject(owner) {}
+
+void TsuiFileTheme::SetThemeFile(const QString& value) {
+    if (value == m_themeFile)
+        return;
+    QString path = value;
+    if (!QFileInfo::exists(path)) {
+        path = QDir(QCoreApplication::applicationDirPath()).filePath(QFileInfo(value).fileName());
+        if (!QFileInfo::exists(path))
+            return;
+    }
+    m_mgr.load(path);
+    m_themeFile = path;
+    m_canUse = true;
+    refreshOwnerComponents();
+}
+
+void TsuiFileTheme::refreshOwnerComponents() {
+    auto* form = qobject_cast<QWidget*>(parent());
+    if (!form || !form->isWindow())
+        return;
+    for (QObject* component : form->findChildren<QObject*>()) {
+        if (qstrncmp(component->metaObject()->className(), "Tsui", 4) != 0 ||
+            !HasProperty(component, "FileTheme"))
+            continue;
+        if (component->property("FileTheme").value<QObject*>() == this)
+            component->setProperty("FileTheme", QVariant::fromValue(this));
+    }
+}
+
+void TsuiFileTheme::GetBitmap(int element, QImage& target) const {
+    const TsuiThemeFileReader* reader = m_mgr.reader();
+    const char* key = ElementKey(element);
+    if (!reader || !key)
+        return;
+    const std::optional<QByteArray> data = reader->FindImage(QLatin1String(key));
+    QImage loaded;
+    if (data && loaded.loadFromData(*data, "BMP"))
+        target = loaded.convertToFormat(QImage::Format_RGB32);
+}
+
+void TsuiFileTheme::GetBitmap(int element, QImage& target, int frameIndex, int frameCount) const {
+    QImage whole;
+    GetBitmap(element, whole);
+    if (!whole.isNull())
+        CutFrame(whole, target, frameCount, frameIndex);
+}
+
+TColor TsuiFileTheme::GetColor(int element) const {
+    return TColor(quint32(GetInt(element)));
+}
+
+int TsuiFileTheme::GetInt(int element) const {
+    const TsuiThemeFileReader* reader = m_mgr.reader();
+    const char* key = ElementKey(element);
+    if (!reader)
+        return 0;
+    return key ? reader->FindInteger(QLatin1String(key)) : -1;
+}
+
+bool TsuiFileTheme::GetBool(int element) const {
+    const TsuiThemeFileReader* reader = m_mgr.reader();
+    const char* key = ElementKey(element);
+    return reader && key && reader->FindBoolean(QLatin1String(key));
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "skin/themes/tcolor.h"
+#include "skin/themes/theme_file_reader.h"
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+class QImage;
+
+// Holds the reader of the loaded theme file, if any.
+class TsuiFileThemeMgr {
+public:
+    const TsuiThemeFileReader* reader() const { return m_reader.get(); }
+    // Reads the file completely; the previous reader is replaced only when that succeeds.
+    void load(const QString& path);
+
+private:
+    std::unique_ptr<TsuiThemeFileReader> m_reader;
+};
+
+// A look loaded from a theme file, answering the same element numbers as the built-in
+// style tables. Components name it in their "FileTheme" property and read from it while
+// their "UIStyle" is FromThemeFile and it can be used.
+class TsuiFileTheme : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString ThemeFile READ ThemeFile WRITE SetThemeFile)
+public:
+    explicit TsuiFileTheme(QObject* owner = nullptr);
+
+    QString ThemeFile() const { return m_themeFile; }
+    // Loads the theme file at path, or of that file name beside the executable when path
+    // names no file. A path equal to the current one, or one found in neither place,
+    // changes nothing. A file that is there but cannot be read throws ThemeFileError and
+    // leaves the previous theme in use. After a load, every skinned component of the
+    // owner form that names this theme is given it again, so it re-reads its look.
+    void SetThemeFile(const QString& path);
+
+    bool CanUse() const { return m_canUse; }
+    // Loads target from the image entry of the element's key; absent: target unchanged.
+    void GetBitmap(int element, QImage& target) const;
+    // The same, keeping frame frameIndex (1-based) of frameCount.
+    void GetBitmap(int element, QImage& target, int frameIndex, int frameCount) const;
+    // The integer entry of the element's key: -1 when absent, 0 when nothing is loaded.
+    TColor GetColor(int element) const;
+    int GetInt(int element) const;
+    // The Boolean entry of the element's key: false when absent or nothing is loaded.
+    bool GetBool(int element) const;
+
+private:
+    void refreshOwnerComponents();
+
+    QString m_themeFile;
+    TsuiFileThemeMgr m_mgr;
+    bool m_canUse = false;
+};

@@ -1,0 +1,86 @@
+#include "skin/themes/theme_manager.h"
+
+#include "skin/themes/form_state.h"
+#include "skin/themes/theme_property_error.h"
+
+#include <QVariant>
+#include <QWidget>
+
+namespace {
+
+QWidget* ownerForm(const QObject* manager) {
+    auto* form = qobject_cast<QWidget*>(manager->parent());
+    return form && form->isWindow() ? form : nullptr;
+}
+
+void requireProperty(const QObject* component, const char* name) {
+    if (!HasProperty(component, name))
+        throw ThemePropertyError(std::string("Property ") + name + " does not exist");
+}
+
+} // namespace
+
+TsuiThemeManager::TsuiThemeManager(QObject* owner) : QObject(owner) {
+    SetUIStyle(TsuiUIStyle::DeepBlue);
+}
+
+void TsuiThemeManager::SetUIStyle(TsuiUIStyle style) {
+    const TsuiUIStyle old = m_style;
+    m_style = style;
+    push();
+    if (style != old)
+        emit OnUIStyleChanged(this);
+}
+
+void TsuiThemeManager::SetFileTheme(TsuiFileTheme* fileTheme) {
+    if (m_fileTheme)
+        disconnect(m_fileTheme, &QObject::destroyed, this, nullptr);
+    m_fileTheme = fileTheme;
+    if (fileTheme)
+        connect(fileTheme, &QObject::destroyed, this, &TsuiThemeManager::fileThemeDestroyed);
+    SetUIStyle(m_style);
+}
+
+void TsuiThemeManager::SetCompList(const QStringList& names) {
+    m_compList = names;
+    watchListedComponents();
+}
+
+void TsuiThemeManager::push() {
+    QWidget* form = ownerForm(this);
+    if (!form)
+        return;
+    for (const QString& name : std::as_const(m_compList)) {
+        QObject* component = form->findChild<QObject*>(name);
+        if (!component)
+            continue;
+        requireProperty(component, "UIStyle");
+        component->setProperty("UIStyle", QVariant::fromValue(m_style));
+        requireProperty(component, "FileTheme");
+        component->setProperty("FileTheme", QVariant::fromValue(m_fileTheme.data()));
+    }
+    watchListedComponents();
+}
+
+// A listed component that goes away leaves the list, as its owner would tell us.
+void TsuiThemeManager::watchListedComponents() {
+    QWidget* form = ownerForm(this);
+    if (!form)
+        return;
+    for (const QString& name : std::as_const(m_compList)) {
+        if (QObject* component = form->findChild<QObject*>(name))
+            connect(component, &QObject::destroyed, this, &TsuiThemeManager::componentDestroyed,
+                    Qt::UniqueConnection);
+    }
+}
+
+void TsuiThemeManager::componentDestroyed(QObject* component) {
+    if (component != this)
+        m_compList.removeOne(component->objectName());
+}
+
+void TsuiThemeManager::fileThemeDestroyed() {
+    // Directly, without a push or the signal: the theme is already going away.
+    m_fileTheme = nullptr;
+    m_style = TsuiUIStyle::DeepBlue;
+}

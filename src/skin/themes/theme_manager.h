@@ -1,0 +1,45 @@
+#pragma once
+
+#include "skin/themes/file_theme.h"
+#include "skin/themes/ui_style.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+// Hands one style and one file theme to a list of named components of its owner form.
+class TsuiThemeManager : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(TsuiStyles::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
+    Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE SetFileTheme)
+    Q_PROPERTY(QStringList CompList READ CompList WRITE SetCompList)
+public:
+    explicit TsuiThemeManager(QObject* owner = nullptr);
+
+    TsuiUIStyle UIStyle() const { return m_style; }
+    // Stores the style and pushes style and file theme to every listed component; the
+    // signal fires only when the style changed. Throws ThemePropertyError when a listed
+    // component does not publish "UIStyle" or "FileTheme".
+    void SetUIStyle(TsuiUIStyle style);
+
+    TsuiFileTheme* FileTheme() const { return m_fileTheme; }
+    // Stores the file theme and pushes both again.
+    void SetFileTheme(TsuiFileTheme* fileTheme);
+
+    QStringList CompList() const { return m_compList; }
+    // Takes the names; nothing is pushed.
+    void SetCompList(const QStringList& names);
+
+signals:
+    void OnUIStyleChanged(QObject* sender);
+
+private:
+    void push();
+    void watchListedComponents();
+    void componentDestroyed(QObject* component);
+    void fileThemeDestroyed();
+
+    TsuiUIStyle m_style = TsuiUIStyle::DeepBlue;
+    QPointer<TsuiFileTheme> m_fileTheme;
+    QStringList m_compList;
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <stdexcept>
+
+// A component asked to take a style through a property its class does not publish.
+class ThemePropertyError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};

@@ -1,0 +1,146 @@
+#include "fake_skinned_control.h"
+#include "skin/themes/style_resolution.h"
+#include "skin/themes/theme_manager.h"
+#include "skin/themes/theme_property_error.h"
+#include "theme_tool.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using S = TsuiUIStyle;
+
+TEST(ResolveStyle, BuiltInStylesStayAndFromThemeFileNeedsAUsableTheme) {
+    S resolved = S::MacOS;
+    EXPECT_FALSE(ResolveStyle(nullptr, S::WinXP, resolved));
+    EXPECT_EQ(resolved, S::WinXP);
+    EXPECT_FALSE(ResolveStyle(nullptr, S::FromThemeFile, resolved));
+    EXPECT_EQ(resolved, S::DeepBlue);
+
+    TsuiFileTheme empty;
+    EXPECT_FALSE(ResolveStyle(&empty, S::FromThemeFile, resolved));
+    EXPECT_EQ(resolved, S::DeepBlue);
+
+    QTemporaryDir dir;
+    dumpStyle(QStringLiteral("Protein"), dir.filePath(QStringLiteral("p.theme")));
+    TsuiFileTheme loaded;
+    loaded.SetThemeFile(dir.filePath(QStringLiteral("p.theme")));
+    EXPECT_TRUE(ResolveStyle(&loaded, S::FromThemeFile, resolved));
+    EXPECT_EQ(resolved, S::FromThemeFile);
+    EXPECT_FALSE(ResolveStyle(&loaded, S::BlueGlass, resolved));
+    EXPECT_EQ(resolved, S::BlueGlass);
+}
+
+TEST(OwnerFormStyle, WithoutASkinnedFormNewControlsStartInDeepBlue) {
+    QWidget form;
+    QWidget inner(&form);
+    EXPECT_EQ(OwnerFormStyle(&form), S::DeepBlue);
+    EXPECT_EQ(OwnerFormStyle(&inner), S::DeepBlue); // not a form
+    EXPECT_EQ(OwnerFormStyle(nullptr), S::DeepBlue);
+    QObject plain;
+    EXPECT_EQ(OwnerFormStyle(&plain), S::DeepBlue);
+}
+
+TEST(ApplyStyleToChildren, SetsFileThemeThenStyleOnDirectChildrenThatPublishBoth) {
+    QWidget container;
+    TsuiFakeControl first(&container), second(&container);
+    PlainThemedControl onlyTheme(&container);
+    TsuiFakeControl grandchild(&first);
+    TsuiFileTheme theme;
+    ApplyStyleToChildren(&container, S::WinXP, &theme);
+    for (TsuiFakeControl* c : {&first, &second}) {
+        EXPECT_EQ(c->UIStyle(), S::WinXP);
+        EXPECT_EQ(c->FileTheme(), &theme);
+        EXPECT_EQ(c->order, QStringLiteral("TS"));
+    }
+    EXPECT_EQ(onlyTheme.themeSets, 0);
+    EXPECT_EQ(grandchild.styleSets, 0);
+    ApplyStyleToChildren(nullptr, S::WinXP, &theme);
+}
+
+class ThemeManagerTest : public ::testing::Test {
+protected:
+    QWidget form;
+    QWidget panel{&form};
+    TsuiFakeControl* edit = new TsuiFakeControl(&panel, QStringLiteral("suiEdit1"));
+    TsuiFakeControl* button = new TsuiFakeControl(&form, QStringLiteral("suiButton1"));
+    TsuiFakeControl* unlisted = new TsuiFakeControl(&form, QStringLiteral("suiButton2"));
+};
+
+TEST_F(ThemeManagerTest, StartsInDeepBlueWithNothingListed) {
+    TsuiThemeManager manager(&form);
+    EXPECT_EQ(manager.UIStyle(), S::DeepBlue);
+    EXPECT_EQ(manager.FileTheme(), nullptr);
+    EXPECT_TRUE(manager.CompList().isEmpty());
+    EXPECT_EQ(manager.property("UIStyle").value<S>(), S::DeepBlue);
+}
+
+TEST_F(ThemeManagerTest, PushesStyleThenFileThemeToListedComponents) {
+    TsuiThemeManager manager(&form);
+    TsuiFileTheme theme(&form);
+    QSignalSpy changed(&manager, &TsuiThemeManager::OnUIStyleChanged);
+    manager.SetCompList(
+        {QStringLiteral("suiButton1"), QStringLiteral("missing"), QStringLiteral("suiEdit1")});
+    EXPECT_EQ(button->styleSets, 0); // setting the list pushes nothing
+
+    manager.SetFileTheme(&theme);
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_EQ(button->order, QStringLiteral("ST"));
+    EXPECT_EQ(button->FileTheme(), &theme);
+
+    manager.SetUIStyle(S::WinXP);
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_EQ(changed.first().first().value<QObject*>(), &manager);
+    EXPECT_EQ(button->UIStyle(), S::WinXP);
+    EXPECT_EQ(edit->UIStyle(), S::WinXP);
+    EXPECT_EQ(unlisted->styleSets, 0);
+
+    manager.SetUIStyle(S::WinXP); // pushes again, no event
+    EXPECT_EQ(button->styleSets, 3);
+    EXPECT_EQ(changed.count(), 1);
+
+    manager.setProperty("UIStyle", QVariant::fromValue(S::MacOS));
+    EXPECT_EQ(edit->UIStyle(), S::MacOS);
+    EXPECT_EQ(changed.count(), 2);
+}
+
+TEST_F(ThemeManagerTest, WithoutAnOwnerFormNothingIsPushed) {
+    TsuiThemeManager manager(&panel); // a panel is no form
+    manager.SetCompList({QStringLiteral("suiEdit1")});
+    manager.SetUIStyle(S::Protein);
+    EXPECT_EQ(edit->styleSets, 0);
+}
+
+TEST_F(ThemeManagerTest, AListedComponentWithoutTheStylePropertyIsAnError) {
+    QWidget plain(&form);
+    plain.setObjectName(QStringLiteral("Panel1"));
+    TsuiThemeManager manager(&form);
+    manager.SetCompList({QStringLiteral("suiButton1"), QStringLiteral("Panel1")});
+    EXPECT_THROW(manager.SetUIStyle(S::WinXP), ThemePropertyError);
+    EXPECT_EQ(button->UIStyle(), S::WinXP); // pushed before the failing one
+    EXPECT_EQ(manager.UIStyle(), S::WinXP);
+}
+
+TEST_F(ThemeManagerTest, RemovedComponentsLeaveTheListAndARemovedThemeResets) {
+    TsuiThemeManager manager(&form);
+    auto* theme = new TsuiFileTheme(&form);
+    manager.SetCompList(
+        {QStringLiteral("suiButton1"), QStringLiteral("suiEdit1"), QStringLiteral("suiButton1")});
+    manager.SetFileTheme(theme);
+    manager.SetUIStyle(S::BlueGlass);
+    QSignalSpy changed(&manager, &TsuiThemeManager::OnUIStyleChanged);
+
+    delete button;
+    EXPECT_EQ(manager.CompList(),
+              QStringList({QStringLiteral("suiEdit1"), QStringLiteral("suiButton1")}));
+
+    delete theme;
+    EXPECT_EQ(manager.FileTheme(), nullptr);
+    EXPECT_EQ(manager.UIStyle(), S::DeepBlue);
+    EXPECT_EQ(changed.count(), 0);
+    EXPECT_EQ(edit->UIStyle(), S::BlueGlass); // no push either
+}
+
+} // namespace

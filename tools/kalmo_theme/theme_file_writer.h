@@ -1,0 +1,25 @@
+#pragma once
+
+#include "skin/themes/theme_file_format.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// One entry of a theme file to be written.
+struct ThemeEntry {
+    QByteArray key; // at most 64 single-byte characters
+    theme_file::EntryKind kind;
+    QByteArray data; // BMP file, 4-byte little-endian integer, 1 byte, or text
+};
+
+ThemeEntry integerEntry(const QByteArray& key, qint32 value);
+ThemeEntry booleanEntry(const QByteArray& key, bool value);
+ThemeEntry imageEntry(const QByteArray& key, const QByteArray& bmpFile);
+
+// The bytes of a theme file holding the entries in order: the header, the chain of
+// records (one more than entries, the last ending the chain) and then the data.
+QByteArray encodeThemeFile(const QList<ThemeEntry>& entries);
+
+// Writes the file; false with a message when it cannot be written.
+bool writeThemeFile(const QString& path, const QList<ThemeEntry>& entries, QString& error);
