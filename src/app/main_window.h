@@ -1,21 +1,22 @@
 #pragma once
 
 #include "app/record_state.h"
+#include "skin/controls/button.h"
+#include "skin/controls/combo_box.h"
+#include "skin/controls/edit.h"
+#include "skin/controls/group_box.h"
+#include "skin/controls/toolbar.h"
 
 #include <QWidget>
 
 #include <functional>
 
 class QAction;
-class QComboBox;
 class QFrame;
-class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QPushButton;
-class QToolButton;
 
 // The main window: one contact on show, the toolbar of record operations, navigation,
 // the photo box and the base figures. It owns the record state that every operation
@@ -53,21 +54,21 @@ public:
     QMenuBar* suiMainMenu1 = nullptr;
     QAction *N1 = nullptr, *N3 = nullptr, *N4 = nullptr, *N15 = nullptr, *N5 = nullptr,
             *N6 = nullptr;
-    QWidget* suiToolBar1 = nullptr;
-    QWidget* suiToolBar2 = nullptr;
-    QToolButton *new_ = nullptr, *save = nullptr, *delete_ = nullptr, *search = nullptr,
-                *print = nullptr, *ToolButton5 = nullptr, *ToolButton1 = nullptr;
-    QComboBox* suiComboBox1 = nullptr;
-    QGroupBox *data = nullptr, *suiGroupBox2 = nullptr, *suiGroupBox4 = nullptr,
-              *suiGroupBox1 = nullptr;
-    QLineEdit *fio = nullptr, *adres = nullptr, *tel = nullptr, *rabota = nullptr, *email = nullptr;
-    QPushButton *suiButton1 = nullptr, *suiButton2 = nullptr;
-    QPushButton *previous = nullptr, *next = nullptr, *first = nullptr, *last = nullptr;
+    TsuiToolBar* suiToolBar1 = nullptr;
+    TsuiToolBar* suiToolBar2 = nullptr;
+    TsuiToolButton *new_ = nullptr, *save = nullptr, *delete_ = nullptr, *search = nullptr,
+                   *print = nullptr, *ToolButton5 = nullptr, *ToolButton1 = nullptr;
+    TsuiComboBox* suiComboBox1 = nullptr;
+    TsuiGroupBox *data = nullptr, *suiGroupBox2 = nullptr, *suiGroupBox4 = nullptr,
+                 *suiGroupBox1 = nullptr;
+    TsuiEdit *fio = nullptr, *adres = nullptr, *tel = nullptr, *rabota = nullptr, *email = nullptr;
+    TsuiButton *suiButton1 = nullptr, *suiButton2 = nullptr;
+    TsuiButton *previous = nullptr, *next = nullptr, *first = nullptr, *last = nullptr;
     QLabel *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr, *Label10 = nullptr;
     QPushButton* Button1 = nullptr;
     QLabel* Image1 = nullptr;
     QLabel* Label9 = nullptr;
-    QPushButton *suiButton5 = nullptr, *suiButton3 = nullptr, *suiButton4 = nullptr;
+    TsuiButton *suiButton5 = nullptr, *suiButton3 = nullptr, *suiButton4 = nullptr;
     QWidget* suiStatusBar1 = nullptr;
 
 protected:
