@@ -57,10 +57,11 @@ void TsuiButton::DrawSkin(QPainter& painter, const QImage& face) {
     m_captionOrigin = at.caption;
     const QPoint origin = isMouseDown() ? at.glyph + QPoint(1, 1) : at.glyph;
     if (twoFrames) {
+        // Both frames share the mask colour of the glyph's top-left pixel.
         const int frame = isEnabled() ? 0 : 1;
-        const QImage picture =
-            m_glyph.copy(frame * glyphSize.width(), 0, glyphSize.width(), glyphSize.height());
-        DrawImageListPicture(painter, origin, picture, true, false);
+        const QImage picture = MaskedByTopLeft(m_glyph).copy(frame * glyphSize.width(), 0,
+                                                             glyphSize.width(), glyphSize.height());
+        DrawImageListPicture(painter, origin, picture, false, false);
     } else
         DrawImageListPicture(painter, origin, m_glyph, true, !isEnabled());
 }
