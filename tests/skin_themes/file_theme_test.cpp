@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <gtest/gtest.h>
 
 namespace {
@@ -71,6 +72,41 @@ TEST_F(FileThemeTest, AbsentKeysGiveMinusOneAndFalse) {
     untouched.fill(Qt::blue);
     theme.GetBitmap(E::ButtonImage, untouched);
     EXPECT_EQ(untouched.pixel(0, 0), QColor(Qt::blue).rgb());
+}
+
+// The 54-byte head of a 24-bit BMP file of the given size, without its pixels.
+QByteArray bmpHead(qint32 width, qint32 height) {
+    QByteArray head(54, '\0');
+    head[0] = 'B';
+    head[1] = 'M';
+    qToLittleEndian<quint32>(54, head.data() + 10);
+    qToLittleEndian<quint32>(40, head.data() + 14);
+    qToLittleEndian<qint32>(width, head.data() + 18);
+    qToLittleEndian<qint32>(height, head.data() + 22);
+    qToLittleEndian<quint16>(1, head.data() + 26);
+    qToLittleEndian<quint16>(24, head.data() + 28);
+    return head;
+}
+
+TEST_F(FileThemeTest, BitmapsThatAreNoBmpOrHugeLeaveTheTargetAlone) {
+    ThemeFileBytes f(41);
+    const QByteArray huge = bmpHead(40000, 40000);
+    f.record(41, "ButtonImage", 0, 300, quint32(huge.size()), 118);
+    f.record(118, "CheckBoxImage", 0, 400, 9, 195);
+    f.record(195, "", 0, 0, 0, 0);
+    f.data(300, huge);
+    f.data(400, "not a bmp");
+    f.save(path(QStringLiteral("odd-images")));
+    TsuiFileTheme theme;
+    theme.SetThemeFile(path(QStringLiteral("odd-images")));
+    ASSERT_TRUE(theme.CanUse());
+    QImage target(4, 4, QImage::Format_RGB32);
+    target.fill(Qt::yellow);
+    const QImage before = target;
+    theme.GetBitmap(E::ButtonImage, target);
+    theme.GetBitmap(E::CheckBoxImage, target);
+    theme.GetBitmap(E::ButtonImage, target, 1, 3);
+    EXPECT_EQ(target, before);
 }
 
 TEST_F(FileThemeTest, SameValueIsNotReloadedAndMissingFilesChangeNothing) {

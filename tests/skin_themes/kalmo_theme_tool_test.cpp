@@ -45,13 +45,25 @@ TEST_F(KalmoThemeToolTest, BuildsAThemeFromBitmapsAndValues) {
     EXPECT_EQ(reader.FindInteger(QStringLiteral("FormBorderColor")), 14609391);
     EXPECT_EQ(reader.FindInteger(QStringLiteral("TitleBarButtonRightOffsetInt")), -2);
     EXPECT_TRUE(reader.FindBoolean(QStringLiteral("ButtonTransparentBool")));
-    EXPECT_TRUE(reader.FindBoolean(QStringLiteral("TitleBarButtonTransparentBool")));
+    EXPECT_TRUE(reader.FindBoolean(QStringLiteral("TitleBarButtonTransparentBool"))); // 2
+    EXPECT_EQ(reader.FindInteger(QStringLiteral("TitleBarButtonTransparentBool")), -1);
     EXPECT_EQ(reader.FindInteger(QStringLiteral("FormMinWidthInt")), -1);
     const std::optional<QByteArray> bmp = reader.FindImage(QStringLiteral("ButtonImage"));
     ASSERT_TRUE(bmp.has_value());
     QImage back;
     ASSERT_TRUE(back.loadFromData(*bmp, "BMP"));
     EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32), face);
+}
+
+TEST_F(KalmoThemeToolTest, AnEmptyFolderGivesAThemeWithAnEmptyChain) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("empty")));
+    const QString out = path(QStringLiteral("empty.theme"));
+    ASSERT_EQ(runKalmoTheme({QStringLiteral("build"), path(QStringLiteral("empty")), out}), 0);
+    EXPECT_EQ(QFile(out).size(), 41 + 77); // the header and the terminating record
+    const TsuiThemeFileReader reader(out);
+    EXPECT_EQ(reader.FindInteger(QStringLiteral("FormMinWidthInt")), -1);
+    EXPECT_FALSE(reader.FindBoolean(QStringLiteral("ButtonTransparentBool")));
+    EXPECT_FALSE(reader.FindImage(QStringLiteral("ButtonImage")).has_value());
 }
 
 TEST_F(KalmoThemeToolTest, RefusesWhatItCannotWriteFaithfully) {

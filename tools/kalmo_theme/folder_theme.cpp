@@ -98,7 +98,7 @@ bool folderThemeEntries(const QString& folder, QList<ThemeEntry>& entries, QStri
                 warnings << QStringLiteral("values.txt gives no %1").arg(QLatin1String(key));
                 continue;
             }
-            entries.append(kind == ElementKind::Bool ? booleanEntry(key, values[e] != 0)
+            entries.append(kind == ElementKind::Bool ? booleanEntry(key, quint8(values[e]))
                                                      : integerEntry(key, values[e]));
             continue;
         }

@@ -32,7 +32,7 @@ QList<ThemeEntry> builtInStyleEntries(TsuiUIStyle style) {
             entries.append(integerEntry(key, qint32(GetStyleColor(style, e).value)));
             break;
         case ElementKind::Bool:
-            entries.append(booleanEntry(key, GetStyleBool(style, e)));
+            entries.append(booleanEntry(key, GetStyleBool(style, e) ? 1 : 0));
             break;
         }
     }

@@ -17,8 +17,8 @@ ThemeEntry integerEntry(const QByteArray& key, qint32 value) {
     return {key, theme_file::Integer, data};
 }
 
-ThemeEntry booleanEntry(const QByteArray& key, bool value) {
-    return {key, theme_file::Boolean, QByteArray(1, value ? '\1' : '\0')};
+ThemeEntry booleanEntry(const QByteArray& key, quint8 value) {
+    return {key, theme_file::Boolean, QByteArray(1, char(value))};
 }
 
 ThemeEntry imageEntry(const QByteArray& key, const QByteArray& bmpFile) {

@@ -14,7 +14,8 @@ struct ThemeEntry {
 };
 
 ThemeEntry integerEntry(const QByteArray& key, qint32 value);
-ThemeEntry booleanEntry(const QByteArray& key, bool value);
+// The flag's byte as given: any non-zero byte reads as True.
+ThemeEntry booleanEntry(const QByteArray& key, quint8 value);
 ThemeEntry imageEntry(const QByteArray& key, const QByteArray& bmpFile);
 
 // The bytes of a theme file holding the entries in order: the header, the chain of

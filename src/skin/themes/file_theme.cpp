@@ -4,11 +4,17 @@
 #include "skin/themes/form_state.h"
 #include "skin/themes/theme_elements.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QImageReader>
 #include <QWidget>
+
+namespace {
+constexpr qint64 kMaxThemeBitmapPixels = 2048 * 2048;
+}
 
 void TsuiFileThemeMgr::load(const QString& path) {
     m_reader = std::make_unique<TsuiThemeFileReader>(path);
@@ -50,8 +56,18 @@ void TsuiFileTheme::GetBitmap(int element, QImage& target) const {
     if (!reader || !key)
         return;
     const std::optional<QByteArray> data = reader->FindImage(QLatin1String(key));
+    if (!data)
+        return;
+    // Skin bitmaps are small; a header that claims a huge picture is refused before the
+    // decoder allocates it.
+    QBuffer buffer;
+    buffer.setData(*data);
+    QImageReader decoder(&buffer, "BMP");
+    const QSize size = decoder.size();
+    if (!size.isValid() || qint64(size.width()) * size.height() > kMaxThemeBitmapPixels)
+        return;
     QImage loaded;
-    if (data && loaded.loadFromData(*data, "BMP"))
+    if (decoder.read(&loaded))
         target = loaded.convertToFormat(QImage::Format_RGB32);
 }
 

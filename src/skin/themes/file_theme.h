@@ -38,7 +38,8 @@ public:
     void SetThemeFile(const QString& path);
 
     bool CanUse() const { return m_canUse; }
-    // Loads target from the image entry of the element's key; absent: target unchanged.
+    // Loads target from the image entry of the element's key. An absent entry, one that is
+    // no BMP file or one larger than 2048 x 2048 pixels leaves target unchanged.
     void GetBitmap(int element, QImage& target) const;
     // The same, keeping frame frameIndex (1-based) of frameCount.
     void GetBitmap(int element, QImage& target, int frameIndex, int frameCount) const;

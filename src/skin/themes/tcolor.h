@@ -24,7 +24,6 @@ struct TColor {
     constexpr int blue() const { return int(value >> 16 & 0xFF); }
 
     QColor toQColor() const { return QColor(red(), green(), blue()); }
-    static TColor fromQColor(const QColor& c) { return fromRgb(c.red(), c.green(), c.blue()); }
 
     friend constexpr bool operator==(TColor a, TColor b) { return a.value == b.value; }
 };
