@@ -63,9 +63,9 @@ TsuiToolBar* toolBar(QWidget* parent, const char* name, int left, int top, int w
     bar->setList(true);
     bar->setButtonWidth(kToolButtonWidth);
     bar->setButtonHeight(kToolButtonHeight);
-    bar->setButtonColor(kToolButton.toQColor());
-    bar->setButtonBorderColor(kToolButtonBorder.toQColor());
-    bar->setButtonDownColor(kToolButtonDown.toQColor());
+    bar->setButtonColor(kToolButton);
+    bar->setButtonBorderColor(kToolButtonBorder);
+    bar->setButtonDownColor(kToolButtonDown);
     return bar;
 }
 
@@ -78,15 +78,15 @@ TsuiGroupBox* groupBox(QWidget* parent, const char* name, const QString& caption
     auto* box = place(new TsuiGroupBox(parent), name, left, top, width, height);
     box->setUIStyle(TsuiUIStyle::WinXP);
     box->setCaption(caption);
-    box->setBorderColor(kControlBorder.toQColor());
-    box->setFontColor(kGroupCaption.toQColor());
+    box->setBorderColor(kControlBorder);
+    box->setFontColor(kGroupCaption);
     return box;
 }
 
 TsuiEdit* edit(QWidget* parent, const char* name, int left, int top) {
     auto* result = place(new TsuiEdit(parent), name, left, top, 200, 19);
     result->setUIStyle(TsuiUIStyle::WinXP);
-    result->setBorderColor(kControlBorder.toQColor());
+    result->setBorderColor(kControlBorder);
     return result;
 }
 
@@ -144,9 +144,9 @@ void TForm1::buildToolBars() {
     suiToolBar2 = toolBar(suiForm1, "suiToolBar2", 168, 54, 305, 24);
     suiComboBox1 = place(new TsuiComboBox(suiToolBar2), "suiComboBox1", 0, 0, 265, 21);
     suiComboBox1->setUIStyle(TsuiUIStyle::WinXP);
-    suiComboBox1->setBorderColor(kControlBorder.toQColor());
-    suiComboBox1->setButtonColor(kComboButton.toQColor());
-    suiComboBox1->setArrowColor(Qt::black);
+    suiComboBox1->setBorderColor(kControlBorder);
+    suiComboBox1->setButtonColor(kComboButton);
+    suiComboBox1->setArrowColor(TColor(0));
     suiComboBox1->setEditable(true);
     suiComboBox1->setInsertPolicy(QComboBox::NoInsert);
     suiToolBar2->addControl(suiComboBox1);

@@ -26,15 +26,15 @@ TEST(SkinnedEdit, WinXPDrawsTheBorderLineOutsideALineOfTheEditsColour) {
     TsuiEdit edit;
     edit.setUIStyle(TsuiUIStyle::WinXP);
     edit.resize(100, 19);
-    EXPECT_EQ(edit.BorderColor(), QColor(0x68, 0x68, 0x68));
+    EXPECT_EQ(edit.BorderColor(), TColor::fromRgb(0x68, 0x68, 0x68));
     QImage image = shot(edit);
-    const QRgb inner = edit.Color().rgb() & 0xFFFFFF;
+    const QRgb inner = edit.Color().toQColor().rgb() & 0xFFFFFF;
     for (QPoint p : {QPoint(0, 0), QPoint(50, 0), QPoint(99, 10), QPoint(40, 18), QPoint(0, 9)})
         EXPECT_EQ(rgb(image, p.x(), p.y()), hex(0x686868)) << p.x() << "," << p.y();
     for (QPoint p : {QPoint(1, 1), QPoint(50, 1), QPoint(98, 10), QPoint(40, 17), QPoint(1, 9)})
         EXPECT_EQ(rgb(image, p.x(), p.y()), inner) << p.x() << "," << p.y();
 
-    edit.setColor(QColor(0xFF, 0xFF, 0xC0));
+    edit.setColor(TColor::fromHex(0xFFFFC0));
     image = shot(edit);
     EXPECT_EQ(rgb(image, 1, 1), hex(0xFFFFC0));
     EXPECT_EQ(rgb(image, 50, 17), hex(0xFFFFC0));
@@ -50,20 +50,20 @@ TEST(SkinnedEdit, WinXPDrawsTheBorderLineOutsideALineOfTheEditsColour) {
 TEST(SkinnedEdit, TheStyleSetsTheBorderColour) {
     TsuiEdit edit;
     EXPECT_EQ(edit.UIStyle(), TsuiUIStyle::DeepBlue); // no skinned form around it
-    EXPECT_EQ(edit.BorderColor(), QColor(0, 0, 0));
+    EXPECT_EQ(edit.BorderColor(), TColor::fromRgb(0, 0, 0));
     edit.setUIStyle(TsuiUIStyle::MacOS);
-    EXPECT_EQ(edit.BorderColor(), QColor(0x7F, 0x7F, 0x7F));
+    EXPECT_EQ(edit.BorderColor(), TColor::fromRgb(0x7F, 0x7F, 0x7F));
     edit.setUIStyle(TsuiUIStyle::FromThemeFile); // no usable theme: DeepBlue's colours
-    EXPECT_EQ(edit.BorderColor(), QColor(0, 0, 0));
+    EXPECT_EQ(edit.BorderColor(), TColor::fromRgb(0, 0, 0));
 }
 
 TEST(SkinnedComboBox, WinXPShowsTheButtonPictureWithoutAnArrow) {
     TsuiComboBox combo;
     combo.resize(200, 21);
     combo.setUIStyle(TsuiUIStyle::WinXP);
-    EXPECT_EQ(combo.BorderColor(), QColor(0x68, 0x68, 0x68));
-    EXPECT_EQ(combo.ButtonColor(), QColor(0xEF, 0xEB, 0xDE));
-    EXPECT_EQ(combo.ArrowColor(), QColor(0, 0, 0));
+    EXPECT_EQ(combo.BorderColor(), TColor::fromRgb(0x68, 0x68, 0x68));
+    EXPECT_EQ(combo.ButtonColor(), TColor::fromRgb(0xEF, 0xEB, 0xDE));
+    EXPECT_EQ(combo.ArrowColor(), TColor::fromRgb(0, 0, 0));
     const QImage image = shot(combo);
     const QRect button = combo.buttonRect();
     ASSERT_FALSE(button.isEmpty());
@@ -84,8 +84,8 @@ TEST(SkinnedComboBox, DeepBlueDrawsAFilledButtonWithAnOutlineAndABlackArrow) {
     TsuiComboBox combo;
     combo.resize(200, 21);
     combo.setUIStyle(TsuiUIStyle::DeepBlue);
-    combo.setButtonColor(QColor(0xEF, 0xEB, 0xDE));
-    combo.setBorderColor(QColor(0x68, 0x68, 0x68));
+    combo.setButtonColor(TColor::fromRgb(0xEF, 0xEB, 0xDE));
+    combo.setBorderColor(TColor::fromRgb(0x68, 0x68, 0x68));
     const QImage image = shot(combo);
     const QRect button = combo.buttonRect();
     const QPoint arrow = arrowOrigin(button);
@@ -124,7 +124,7 @@ TEST(SkinnedComboBox, TheOpenListIsFramedInTheBorderColour) {
     QWidget window;
     auto* combo = new TsuiComboBox(&window);
     combo->setUIStyle(TsuiUIStyle::DeepBlue);
-    combo->setBorderColor(QColor(0x12, 0x34, 0x56));
+    combo->setBorderColor(TColor::fromRgb(0x12, 0x34, 0x56));
     combo->addItems({"one", "two", "three"});
     window.show();
     combo->showPopup();

@@ -32,8 +32,8 @@ TEST(SkinnedGroupBox, TheTopLineRunsAtHalfTheCaptionWithAGapForTheCaption) {
     QWidget parent;
     TsuiGroupBox* box = winXPBox(&parent, "Data");
     EXPECT_EQ(box->size(), QSize(185, 105));
-    EXPECT_EQ(box->BorderColor(), QColor(0x68, 0x68, 0x68));
-    EXPECT_EQ(box->FontColor(), QColor(0x02, 0x46, 0xCF));
+    EXPECT_EQ(box->BorderColor(), TColor::fromRgb(0x68, 0x68, 0x68));
+    EXPECT_EQ(box->FontColor(), TColor::fromRgb(0x02, 0x46, 0xCF));
     const QImage image = shot(*box);
     const QRgb line = hex(0x686868);
     // The line sits at y = 11 / 2 + 1 = 6; the frame's left, right and bottom are whole.
@@ -121,7 +121,7 @@ TEST(SkinnedGroupBox, TheStyleGoesToDirectChildrenOnly) {
     EXPECT_EQ(direct->UIStyle(), TsuiUIStyle::MacOS);
     EXPECT_EQ(direct->FileTheme(), theme);
     EXPECT_EQ(deeper->UIStyle(), TsuiUIStyle::DeepBlue);
-    EXPECT_EQ(box->BorderColor(), QColor(0x7F, 0x7F, 0x7F));
+    EXPECT_EQ(box->BorderColor(), TColor::fromRgb(0x7F, 0x7F, 0x7F));
 
     // Losing the file theme sends everything back to DeepBlue.
     delete theme;
@@ -129,7 +129,7 @@ TEST(SkinnedGroupBox, TheStyleGoesToDirectChildrenOnly) {
     EXPECT_EQ(box->UIStyle(), TsuiUIStyle::DeepBlue);
     EXPECT_EQ(direct->UIStyle(), TsuiUIStyle::DeepBlue);
     EXPECT_EQ(direct->FileTheme(), nullptr);
-    EXPECT_EQ(box->BorderColor(), QColor(0, 0, 0));
+    EXPECT_EQ(box->BorderColor(), TColor::fromRgb(0, 0, 0));
 }
 
 TEST(SkinnedGroupBox, TransparentShowsTheParentInsideTheFrame) {

@@ -23,8 +23,8 @@ struct MainWindowControls : ::testing::Test {
 TEST_F(MainWindowControls, EveryControlIsSkinnedInWinXPWithTheWindowsColours) {
     for (TsuiGroupBox* box : {form.data, form.suiGroupBox2, form.suiGroupBox4, form.suiGroupBox1}) {
         EXPECT_EQ(box->UIStyle(), TsuiUIStyle::WinXP) << box->objectName().toStdString();
-        EXPECT_EQ(TColor::fromQColor(box->BorderColor()), TColor(6842472));
-        EXPECT_EQ(TColor::fromQColor(box->FontColor()), TColor(13583874));
+        EXPECT_EQ(box->BorderColor(), TColor(6842472));
+        EXPECT_EQ(box->FontColor(), TColor(13583874));
     }
     EXPECT_EQ(form.data->Caption(), "Данные");
     EXPECT_EQ(form.suiGroupBox2->Caption(), "Навигация");
@@ -33,21 +33,21 @@ TEST_F(MainWindowControls, EveryControlIsSkinnedInWinXPWithTheWindowsColours) {
 
     for (TsuiEdit* edit : {form.fio, form.adres, form.tel, form.rabota, form.email}) {
         EXPECT_EQ(edit->UIStyle(), TsuiUIStyle::WinXP);
-        EXPECT_EQ(TColor::fromQColor(edit->BorderColor()), TColor(6842472));
+        EXPECT_EQ(edit->BorderColor(), TColor(6842472));
     }
 
     for (TsuiToolBar* bar : {form.suiToolBar1, form.suiToolBar2}) {
         EXPECT_EQ(bar->UIStyle(), TsuiUIStyle::WinXP);
         EXPECT_TRUE(bar->List());
         EXPECT_EQ(bar->ButtonWidth(), 25);
-        EXPECT_EQ(TColor::fromQColor(bar->ButtonColor()), TColor(15717318));
-        EXPECT_EQ(TColor::fromQColor(bar->ButtonBorderColor()), TColor(13003057));
-        EXPECT_EQ(TColor::fromQColor(bar->ButtonDownColor()), TColor(14789779));
+        EXPECT_EQ(bar->ButtonColor(), TColor(15717318));
+        EXPECT_EQ(bar->ButtonBorderColor(), TColor(13003057));
+        EXPECT_EQ(bar->ButtonDownColor(), TColor(14789779));
     }
     EXPECT_EQ(form.suiComboBox1->UIStyle(), TsuiUIStyle::WinXP);
-    EXPECT_EQ(TColor::fromQColor(form.suiComboBox1->BorderColor()), TColor(6842472));
-    EXPECT_EQ(TColor::fromQColor(form.suiComboBox1->ButtonColor()), TColor(14609391));
-    EXPECT_EQ(form.suiComboBox1->ArrowColor(), QColor(Qt::black));
+    EXPECT_EQ(form.suiComboBox1->BorderColor(), TColor(6842472));
+    EXPECT_EQ(form.suiComboBox1->ButtonColor(), TColor(14609391));
+    EXPECT_EQ(form.suiComboBox1->ArrowColor(), TColor(0));
     EXPECT_EQ(form.suiComboBox1->parentWidget(), form.suiToolBar2);
 
     for (TsuiButton* button : {form.suiButton1, form.suiButton2, form.suiButton3, form.suiButton4,

@@ -36,9 +36,9 @@ struct WinXPToolBar : ::testing::Test {
 } // namespace
 
 TEST_F(WinXPToolBar, HoverDrawsTheButtonColourWithABorderAndTheIconAtFiveThree) {
-    EXPECT_EQ(bar.ButtonColor(), QColor(0xC6, 0xD3, 0xEF));
-    EXPECT_EQ(bar.ButtonBorderColor(), QColor(0x31, 0x69, 0xC6));
-    EXPECT_EQ(bar.ButtonDownColor(), QColor(0x93, 0xAC, 0xE1));
+    EXPECT_EQ(bar.ButtonColor(), TColor::fromRgb(0xC6, 0xD3, 0xEF));
+    EXPECT_EQ(bar.ButtonBorderColor(), TColor::fromRgb(0x31, 0x69, 0xC6));
+    EXPECT_EQ(bar.ButtonDownColor(), TColor::fromRgb(0x93, 0xAC, 0xE1));
     hover(*button);
     const QImage image = shot(*button);
     ASSERT_EQ(image.size(), QSize(25, 22));

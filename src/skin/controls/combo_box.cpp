@@ -47,18 +47,18 @@ void TsuiCustomComboBox::setUIStyle(TsuiUIStyle style) {
     update();
 }
 
-void TsuiCustomComboBox::setBorderColor(const QColor& color) {
-    m_borderColor = TColor::fromQColor(color);
+void TsuiCustomComboBox::setBorderColor(TColor color) {
+    m_borderColor = color;
     update();
 }
 
-void TsuiCustomComboBox::setArrowColor(const QColor& color) {
-    m_arrowColor = TColor::fromQColor(color);
+void TsuiCustomComboBox::setArrowColor(TColor color) {
+    m_arrowColor = color;
     update();
 }
 
-void TsuiCustomComboBox::setButtonColor(const QColor& color) {
-    m_buttonColor = TColor::fromQColor(color);
+void TsuiCustomComboBox::setButtonColor(TColor color) {
+    m_buttonColor = color;
     update();
 }
 
@@ -99,8 +99,7 @@ void TsuiCustomComboBox::paintEvent(QPaintEvent* event) {
     if (IsWin95Osr2() || m_comboStyle == csSimple)
         return;
     QPainter painter(this);
-    DrawControlBorder(painter, this, m_borderColor,
-                      TColor::fromQColor(palette().color(QPalette::Base)), true);
+    DrawControlBorder(painter, this, m_borderColor, PaletteColor(*this, QPalette::Base), true);
     drawButton(painter, buttonRect());
 }
 

@@ -27,12 +27,12 @@ public:
     void setFileTheme(TsuiFileTheme* theme);
     TsuiUIStyle UIStyle() const { return m_style; }
     void setUIStyle(TsuiUIStyle style);
-    QColor BorderColor() const { return m_borderColor.toQColor(); }
-    void setBorderColor(const QColor& color);
-    QColor ArrowColor() const { return m_arrowColor.toQColor(); }
-    void setArrowColor(const QColor& color);
-    QColor ButtonColor() const { return m_buttonColor.toQColor(); }
-    void setButtonColor(const QColor& color);
+    TColor BorderColor() const { return m_borderColor; }
+    void setBorderColor(TColor color);
+    TColor ArrowColor() const { return m_arrowColor; }
+    void setArrowColor(TColor color);
+    TColor ButtonColor() const { return m_buttonColor; }
+    void setButtonColor(TColor color);
     TComboBoxStyle Style() const { return m_comboStyle; }
     // csDropDown and csSimple edit their text; the other styles only choose from the list.
     void setStyle(TComboBoxStyle style);
@@ -60,9 +60,9 @@ class TsuiComboBox : public TsuiCustomComboBox {
     Q_OBJECT
     Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE setFileTheme)
     Q_PROPERTY(TsuiStyles::TsuiUIStyle UIStyle READ UIStyle WRITE setUIStyle)
-    Q_PROPERTY(QColor BorderColor READ BorderColor WRITE setBorderColor)
-    Q_PROPERTY(QColor ArrowColor READ ArrowColor WRITE setArrowColor)
-    Q_PROPERTY(QColor ButtonColor READ ButtonColor WRITE setButtonColor)
+    Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)
+    Q_PROPERTY(TColor ArrowColor READ ArrowColor WRITE setArrowColor)
+    Q_PROPERTY(TColor ButtonColor READ ButtonColor WRITE setButtonColor)
     Q_PROPERTY(TComboBoxStyle Style READ Style WRITE setStyle)
 
 public:

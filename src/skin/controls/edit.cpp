@@ -25,15 +25,15 @@ void TsuiEdit::setUIStyle(TsuiUIStyle style) {
     update();
 }
 
-void TsuiEdit::setBorderColor(const QColor& color) {
-    m_borderColor = TColor::fromQColor(color);
+void TsuiEdit::setBorderColor(TColor color) {
+    m_borderColor = color;
     update();
 }
 
-void TsuiEdit::setColor(const QColor& color) {
+void TsuiEdit::setColor(TColor color) {
     QPalette colours = palette();
-    colours.setColor(QPalette::Base, color);
-    colours.setColor(QPalette::Window, color);
+    colours.setColor(QPalette::Base, color.toQColor());
+    colours.setColor(QPalette::Window, color.toQColor());
     setPalette(colours);
     update();
 }
@@ -41,5 +41,5 @@ void TsuiEdit::setColor(const QColor& color) {
 void TsuiEdit::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
     QPainter painter(this);
-    DrawControlBorder(painter, this, m_borderColor, TColor::fromQColor(Color()), true);
+    DrawControlBorder(painter, this, m_borderColor, Color(), true);
 }

@@ -10,8 +10,8 @@ class TsuiEdit : public QLineEdit {
     Q_OBJECT
     Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE setFileTheme)
     Q_PROPERTY(TsuiStyles::TsuiUIStyle UIStyle READ UIStyle WRITE setUIStyle)
-    Q_PROPERTY(QColor BorderColor READ BorderColor WRITE setBorderColor)
-    Q_PROPERTY(QColor Color READ Color WRITE setColor)
+    Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)
+    Q_PROPERTY(TColor Color READ Color WRITE setColor)
 
 public:
     explicit TsuiEdit(QWidget* parent = nullptr);
@@ -20,11 +20,11 @@ public:
     void setFileTheme(TsuiFileTheme* theme);
     TsuiUIStyle UIStyle() const { return m_style; }
     void setUIStyle(TsuiUIStyle style);
-    QColor BorderColor() const { return m_borderColor.toQColor(); }
-    void setBorderColor(const QColor& color);
+    TColor BorderColor() const { return m_borderColor; }
+    void setBorderColor(TColor color);
     // The background, which is also the inner frame line.
-    QColor Color() const { return palette().color(QPalette::Base); }
-    void setColor(const QColor& color);
+    TColor Color() const { return PaletteColor(*this, QPalette::Base); }
+    void setColor(TColor color);
 
 protected:
     // Runs after every style change; for subclasses that read more of the style.

@@ -58,13 +58,13 @@ void TsuiCustomGroupBox::setCaption(const QString& caption) {
     update();
 }
 
-void TsuiCustomGroupBox::setBorderColor(const QColor& color) {
-    m_borderColor = TColor::fromQColor(color);
+void TsuiCustomGroupBox::setBorderColor(TColor color) {
+    m_borderColor = color;
     update();
 }
 
-void TsuiCustomGroupBox::setFontColor(const QColor& color) {
-    m_fontColor = TColor::fromQColor(color);
+void TsuiCustomGroupBox::setFontColor(TColor color) {
+    m_fontColor = color;
     update();
 }
 
@@ -82,7 +82,7 @@ void TsuiCustomGroupBox::paintEvent(QPaintEvent* event) {
         TsuiCustomPanel::paintEvent(event);
     QPainter painter(this);
     if (!isTransparent())
-        painter.fillRect(rect(), Color());
+        painter.fillRect(rect(), Color().toQColor());
 
     const int right = width(), bottom = height(), y = h / 2 + 1;
     const int gapEnd = m_caption.isEmpty()

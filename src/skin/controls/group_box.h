@@ -23,11 +23,11 @@ public:
     void setCaption(const QString& caption);
     bool Transparent() const { return isTransparent(); }
     void setTransparent(bool on) { setTransparentBackground(on); }
-    QColor BorderColor() const { return m_borderColor.toQColor(); }
-    void setBorderColor(const QColor& color);
+    TColor BorderColor() const { return m_borderColor; }
+    void setBorderColor(TColor color);
     // The caption's colour; the controls inside keep their own.
-    QColor FontColor() const { return m_fontColor.toQColor(); }
-    void setFontColor(const QColor& color);
+    TColor FontColor() const { return m_fontColor; }
+    void setFontColor(TColor color);
 
 protected:
     virtual void ApplyStyle(TsuiUIStyle style, TsuiFileTheme* fileTheme);
@@ -53,9 +53,9 @@ class TsuiGroupBox : public TsuiCustomGroupBox {
     Q_PROPERTY(TsuiStyles::TsuiUIStyle UIStyle READ UIStyle WRITE setUIStyle)
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(bool Transparent READ Transparent WRITE setTransparent)
-    Q_PROPERTY(QColor BorderColor READ BorderColor WRITE setBorderColor)
-    Q_PROPERTY(QColor FontColor READ FontColor WRITE setFontColor)
-    Q_PROPERTY(QColor Color READ Color WRITE setColor)
+    Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)
+    Q_PROPERTY(TColor FontColor READ FontColor WRITE setFontColor)
+    Q_PROPERTY(TColor Color READ Color WRITE setColor)
 
 public:
     using TsuiCustomGroupBox::TsuiCustomGroupBox;

@@ -56,9 +56,9 @@ void TsuiCustomPanel::setTextPosition(QPoint position) {
     update();
 }
 
-void TsuiCustomPanel::setColor(const QColor& color) {
+void TsuiCustomPanel::setColor(TColor color) {
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, color);
+    colours.setColor(QPalette::Window, color.toQColor());
     setPalette(colours);
     update();
 }
@@ -80,7 +80,7 @@ void TsuiCustomPanel::paintEvent(QPaintEvent*) {
             break;
         }
     } else if (!m_transparent)
-        painter.fillRect(rect(), Color());
+        painter.fillRect(rect(), Color().toQColor());
     if (m_text.trimmed().isEmpty())
         return;
     painter.setFont(font());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "skin/controls/style_link.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -27,8 +29,8 @@ public:
     // A fixed place for the text; (-1, -1) aligns it instead.
     void setTextPosition(QPoint position);
     // The background when not transparent.
-    QColor Color() const { return palette().color(QPalette::Window); }
-    void setColor(const QColor& color);
+    TColor Color() const { return PaletteColor(*this, QPalette::Window); }
+    void setColor(TColor color);
 
 protected:
     virtual void CaptionChanged() {}

@@ -30,6 +30,11 @@ QImage ControlStyleFrame(const TsuiFileTheme* fileTheme, TsuiUIStyle style, int 
     return frame;
 }
 
+TColor PaletteColor(const QWidget& control, QPalette::ColorRole role) {
+    const QColor colour = control.palette().color(role);
+    return TColor::fromRgb(colour.red(), colour.green(), colour.blue());
+}
+
 TsuiUIStyle StartStyleFor(const QWidget* parent) {
     // The owner of every control on a window is the window itself.
     return OwnerFormStyle(parent ? parent->window() : nullptr);

@@ -6,6 +6,7 @@
 #include "skin/themes/ui_style.h"
 
 #include <QMetaObject>
+#include <QPalette>
 #include <QPointer>
 
 #include <functional>
@@ -21,6 +22,9 @@ bool ControlStyleBool(const TsuiFileTheme* fileTheme, TsuiUIStyle style, int ele
 // there is none.
 QImage ControlStyleFrame(const TsuiFileTheme* fileTheme, TsuiUIStyle style, int element,
                          int frameIndex, int frameCount);
+
+// A colour of the control's palette as the skin holds colours.
+TColor PaletteColor(const QWidget& control, QPalette::ColorRole role);
 
 // The style a control created with this parent starts in: that of the skinned frame of
 // the window the parent belongs to.

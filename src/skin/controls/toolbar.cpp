@@ -58,18 +58,18 @@ void TsuiToolBar::setUIStyle(TsuiUIStyle style) {
     update();
 }
 
-void TsuiToolBar::setButtonColor(const QColor& color) {
-    m_buttonColor = TColor::fromQColor(color);
+void TsuiToolBar::setButtonColor(TColor color) {
+    m_buttonColor = color;
     update();
 }
 
-void TsuiToolBar::setButtonBorderColor(const QColor& color) {
-    m_buttonBorderColor = TColor::fromQColor(color);
+void TsuiToolBar::setButtonBorderColor(TColor color) {
+    m_buttonBorderColor = color;
     update();
 }
 
-void TsuiToolBar::setButtonDownColor(const QColor& color) {
-    m_buttonDownColor = TColor::fromQColor(color);
+void TsuiToolBar::setButtonDownColor(TColor color) {
+    m_buttonDownColor = color;
     update();
 }
 

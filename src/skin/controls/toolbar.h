@@ -15,9 +15,9 @@ class TsuiToolBar : public QWidget {
     Q_OBJECT
     Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE setFileTheme)
     Q_PROPERTY(TsuiStyles::TsuiUIStyle UIStyle READ UIStyle WRITE setUIStyle)
-    Q_PROPERTY(QColor ButtonColor READ ButtonColor WRITE setButtonColor)
-    Q_PROPERTY(QColor ButtonBorderColor READ ButtonBorderColor WRITE setButtonBorderColor)
-    Q_PROPERTY(QColor ButtonDownColor READ ButtonDownColor WRITE setButtonDownColor)
+    Q_PROPERTY(TColor ButtonColor READ ButtonColor WRITE setButtonColor)
+    Q_PROPERTY(TColor ButtonBorderColor READ ButtonBorderColor WRITE setButtonBorderColor)
+    Q_PROPERTY(TColor ButtonDownColor READ ButtonDownColor WRITE setButtonDownColor)
     Q_PROPERTY(bool Transparent READ Transparent WRITE setTransparent)
     Q_PROPERTY(int ButtonWidth READ ButtonWidth WRITE setButtonWidth)
     Q_PROPERTY(int ButtonHeight READ ButtonHeight WRITE setButtonHeight)
@@ -34,12 +34,12 @@ public:
     void setFileTheme(TsuiFileTheme* theme);
     TsuiUIStyle UIStyle() const { return m_style; }
     void setUIStyle(TsuiUIStyle style);
-    QColor ButtonColor() const { return m_buttonColor.toQColor(); }
-    void setButtonColor(const QColor& color);
-    QColor ButtonBorderColor() const { return m_buttonBorderColor.toQColor(); }
-    void setButtonBorderColor(const QColor& color);
-    QColor ButtonDownColor() const { return m_buttonDownColor.toQColor(); }
-    void setButtonDownColor(const QColor& color);
+    TColor ButtonColor() const { return m_buttonColor; }
+    void setButtonColor(TColor color);
+    TColor ButtonBorderColor() const { return m_buttonBorderColor; }
+    void setButtonBorderColor(TColor color);
+    TColor ButtonDownColor() const { return m_buttonDownColor; }
+    void setButtonDownColor(TColor color);
     bool Transparent() const { return m_transparent; }
     void setTransparent(bool on);
     int ButtonWidth() const { return m_buttonWidth; }
