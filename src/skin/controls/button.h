@@ -31,6 +31,8 @@ public:
 
     QImage Glyph() const { return m_glyph; }
     void setGlyph(const QImage& glyph) { m_glyph = glyph; }
+    // The toolkit's layout manager keeps its setter beside the glyph layout's.
+    using TsuiCustomButton::setLayout;
     TsuiButtonLayout Layout() const { return m_layout; }
     void setLayout(TsuiButtonLayout layout) { m_layout = layout; }
     int Spacing() const { return m_spacing; }

@@ -33,6 +33,8 @@ public:
     void setArrowColor(TColor color);
     TColor ButtonColor() const { return m_buttonColor; }
     void setButtonColor(TColor color);
+    // The widget style keeps its setter beside the combo box style's.
+    using QComboBox::setStyle;
     TComboBoxStyle Style() const { return m_comboStyle; }
     // csDropDown and csSimple edit their text; the other styles only choose from the list.
     void setStyle(TComboBoxStyle style);

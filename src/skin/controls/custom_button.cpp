@@ -175,7 +175,7 @@ void TsuiCustomButton::paintEvent(QPaintEvent*) {
             painter.translate(pos());
         } else
             PaintParentBackground(painter, this);
-    } else if (!m_transparent)
+    } else
         painter.fillRect(rect(), palette().color(QPalette::Window));
     DrawSkin(painter, face);
     if (hasFocus() && m_tabStop)
