@@ -626,7 +626,7 @@ QImage sizeGrip(QSize size) {
     const int w = size.width(), h = size.height();
     for (int row = 0; row < 3; ++row) {
         for (int i = 0; i <= row; ++i) {
-            const int x = w - 3 - (row - i) * 4, y = h - 3 - i * 4;
+            const int x = w - 3 - (row - i) * 3, y = h - 3 - i * 3;
             painter.fillRect(QRect(x, y, 2, 2), Qt::white);
             painter.fillRect(QRect(x - 1, y - 1, 2, 2), QColor(0x80, 0x80, 0x80));
         }
