@@ -160,7 +160,7 @@ void TForm1::ShowRecord() {
         previous->setEnabled(true);
     }
     if (i != 0 && i != m_state.file.count() - 1) {
-        for (QPushButton* b : {first, previous, next, last})
+        for (TsuiButton* b : {first, previous, next, last})
             b->setEnabled(true);
     }
     if (m_state.file.count() >= 1) {

@@ -1,7 +1,12 @@
 #pragma once
 
 #include "app/record_state.h"
+#include "skin/controls/button.h"
+#include "skin/controls/combo_box.h"
+#include "skin/controls/edit.h"
+#include "skin/controls/group_box.h"
 #include "skin/controls/menu_main.h"
+#include "skin/controls/toolbar.h"
 #include "skin/frame/sui_form.h"
 
 #include <QPointer>
@@ -11,16 +16,12 @@
 #include <system_error>
 
 class QAction;
-class QComboBox;
 class QFileDialog;
 class QFrame;
-class QGroupBox;
 class QKeyEvent;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QPushButton;
-class QToolButton;
 class TForm3;
 
 // The main window: one contact on show, the toolbar of record operations, navigation,
@@ -101,21 +102,21 @@ public:
     TsuiMainMenu* suiMainMenu1 = nullptr;
     QAction *N1 = nullptr, *N3 = nullptr, *N4 = nullptr, *N15 = nullptr, *N5 = nullptr,
             *N6 = nullptr;
-    QWidget* suiToolBar1 = nullptr;
-    QWidget* suiToolBar2 = nullptr;
-    QToolButton *new_ = nullptr, *save = nullptr, *delete_ = nullptr, *search = nullptr,
-                *print = nullptr, *ToolButton5 = nullptr, *ToolButton1 = nullptr;
-    QComboBox* suiComboBox1 = nullptr;
-    QGroupBox *data = nullptr, *suiGroupBox2 = nullptr, *suiGroupBox4 = nullptr,
-              *suiGroupBox1 = nullptr;
-    QLineEdit *fio = nullptr, *adres = nullptr, *tel = nullptr, *rabota = nullptr, *email = nullptr;
-    QPushButton *suiButton1 = nullptr, *suiButton2 = nullptr;
-    QPushButton *previous = nullptr, *next = nullptr, *first = nullptr, *last = nullptr;
+    TsuiToolBar* suiToolBar1 = nullptr;
+    TsuiToolBar* suiToolBar2 = nullptr;
+    TsuiToolButton *new_ = nullptr, *save = nullptr, *delete_ = nullptr, *search = nullptr,
+                   *print = nullptr, *ToolButton5 = nullptr, *ToolButton1 = nullptr;
+    TsuiComboBox* suiComboBox1 = nullptr;
+    TsuiGroupBox *data = nullptr, *suiGroupBox2 = nullptr, *suiGroupBox4 = nullptr,
+                 *suiGroupBox1 = nullptr;
+    TsuiEdit *fio = nullptr, *adres = nullptr, *tel = nullptr, *rabota = nullptr, *email = nullptr;
+    TsuiButton *suiButton1 = nullptr, *suiButton2 = nullptr;
+    TsuiButton *previous = nullptr, *next = nullptr, *first = nullptr, *last = nullptr;
     QLabel *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr, *Label10 = nullptr;
     QPushButton* Button1 = nullptr;
     QLabel* Image1 = nullptr;
     QLabel* Label9 = nullptr;
-    QPushButton *suiButton5 = nullptr, *suiButton3 = nullptr, *suiButton4 = nullptr;
+    TsuiButton *suiButton5 = nullptr, *suiButton3 = nullptr, *suiButton4 = nullptr;
     QWidget* suiStatusBar1 = nullptr;
     // The file dialog of the restore, made when first needed.
     QFileDialog* OpenDialog1 = nullptr;

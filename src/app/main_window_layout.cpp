@@ -3,21 +3,31 @@
 
 #include "app/artwork.h"
 #include "photos/photo_box.h"
+#include "skin/controls/button.h"
+#include "skin/controls/combo_box.h"
+#include "skin/controls/edit.h"
+#include "skin/controls/group_box.h"
+#include "skin/controls/toolbar.h"
 
-#include <QComboBox>
 #include <QFrame>
-#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPixmap>
 #include <QPushButton>
-#include <QToolButton>
 
 namespace {
 
 constexpr int kToolButtonWidth = 25;
+constexpr int kToolButtonHeight = 22;
 constexpr int kToolSeparatorWidth = 8;
+
+// The window's skin colours, as the system stores them.
+constexpr TColor kControlBorder(6842472);
+constexpr TColor kGroupCaption(13583874);
+constexpr TColor kToolButton(15717318);
+constexpr TColor kToolButtonBorder(13003057);
+constexpr TColor kToolButtonDown(14789779);
+constexpr TColor kComboButton(14609391);
 
 template <typename Widget>
 Widget* place(Widget* widget, const char* name, int left, int top, int width, int height) {
@@ -45,32 +55,46 @@ QIcon icon(int index) {
     return QIcon(QPixmap::fromImage(artwork::imageListIcon(index)));
 }
 
-// Lays tool buttons out left to right the way a flat toolbar does: buttons of the
-// toolbar's button width, separators of their own width.
-class ToolRow {
-public:
-    ToolRow(QWidget* bar, int height) : m_bar(bar), m_height(height) {}
+TsuiToolBar* toolBar(QWidget* parent, const char* name, int left, int top, int width, int height) {
+    auto* bar = place(new TsuiToolBar(parent), name, left, top, width, height);
+    bar->setUIStyle(TsuiUIStyle::WinXP);
+    bar->setList(true);
+    bar->setButtonWidth(kToolButtonWidth);
+    bar->setButtonHeight(kToolButtonHeight);
+    bar->setButtonColor(kToolButton);
+    bar->setButtonBorderColor(kToolButtonBorder);
+    bar->setButtonDownColor(kToolButtonDown);
+    return bar;
+}
 
-    QToolButton* button(const char* name, int iconIndex, const QString& hint) {
-        auto* b = place(new QToolButton(m_bar), name, m_x, 0, kToolButtonWidth, m_height);
-        b->setIcon(icon(iconIndex));
-        b->setToolTip(hint);
-        b->setAutoRaise(true);
-        m_x += kToolButtonWidth;
-        return b;
-    }
-    void separator(const char* name) {
-        auto* gap = place(new QWidget(m_bar), name, m_x, 0, kToolSeparatorWidth, m_height);
-        gap->setAttribute(Qt::WA_TransparentForMouseEvents);
-        m_x += kToolSeparatorWidth;
-    }
-    void skip(int width) { m_x += width; }
+TsuiToolButton* toolButton(TsuiToolBar* bar, const char* name, int iconIndex, const QString& hint) {
+    return bar->addButton(QString::fromLatin1(name), icon(iconIndex), hint);
+}
 
-private:
-    QWidget* m_bar;
-    int m_height;
-    int m_x = 0;
-};
+TsuiGroupBox* groupBox(QWidget* parent, const char* name, const QString& caption, int left, int top,
+                       int width, int height) {
+    auto* box = place(new TsuiGroupBox(parent), name, left, top, width, height);
+    box->setUIStyle(TsuiUIStyle::WinXP);
+    box->setCaption(caption);
+    box->setBorderColor(kControlBorder);
+    box->setFontColor(kGroupCaption);
+    return box;
+}
+
+TsuiEdit* edit(QWidget* parent, const char* name, int left, int top) {
+    auto* result = place(new TsuiEdit(parent), name, left, top, 200, 19);
+    result->setUIStyle(TsuiUIStyle::WinXP);
+    result->setBorderColor(kControlBorder);
+    return result;
+}
+
+TsuiButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top,
+                   int width, int height) {
+    auto* result = place(new TsuiButton(parent), name, left, top, width, height);
+    result->setUIStyle(TsuiUIStyle::WinXP);
+    result->setCaption(caption);
+    return result;
+}
 
 } // namespace
 
@@ -100,43 +124,44 @@ void TForm1::buildToolBars() {
     bevelLine(suiForm1, "Bevel1", 0, 51, 480);
     bevelLine(suiForm1, "Bevel2", 0, 78, 480);
 
-    suiToolBar1 = place(new QWidget(suiForm1), "suiToolBar1", 0, 54, 169, 23);
-    ToolRow row1(suiToolBar1, 22);
-    new_ = row1.button("new", artwork::NewRecord, QStringLiteral("Новая запись"));
-    save = row1.button("save", artwork::SaveRecord, QStringLiteral("Сохранить"));
-    delete_ = row1.button("delete", artwork::DeleteRecord, QStringLiteral("Удалить"));
-    row1.separator("ToolButton4");
-    search = row1.button("search", artwork::SearchList, QStringLiteral("Поиск"));
-    print = row1.button("print", artwork::Report, QStringLiteral("Отчет"));
-    row1.separator("ToolButton3");
-    ToolButton5 = row1.button("ToolButton5", artwork::About, QStringLiteral("О программе"));
+    suiToolBar1 = toolBar(suiForm1, "suiToolBar1", 0, 54, 169, 23);
+    new_ = toolButton(suiToolBar1, "new", artwork::NewRecord, QStringLiteral("Новая запись"));
+    save = toolButton(suiToolBar1, "save", artwork::SaveRecord, QStringLiteral("Сохранить"));
+    delete_ = toolButton(suiToolBar1, "delete", artwork::DeleteRecord, QStringLiteral("Удалить"));
+    suiToolBar1->addSeparator("ToolButton4", kToolSeparatorWidth);
+    search = toolButton(suiToolBar1, "search", artwork::SearchList, QStringLiteral("Поиск"));
+    print = toolButton(suiToolBar1, "print", artwork::Report, QStringLiteral("Отчет"));
+    suiToolBar1->addSeparator("ToolButton3", kToolSeparatorWidth);
+    ToolButton5 =
+        toolButton(suiToolBar1, "ToolButton5", artwork::About, QStringLiteral("О программе"));
 
-    suiToolBar2 = place(new QWidget(suiForm1), "suiToolBar2", 168, 54, 305, 24);
-    suiComboBox1 = place(new QComboBox(suiToolBar2), "suiComboBox1", 0, 0, 265, 21);
+    suiToolBar2 = toolBar(suiForm1, "suiToolBar2", 168, 54, 305, 24);
+    suiComboBox1 = place(new TsuiComboBox(suiToolBar2), "suiComboBox1", 0, 0, 265, 21);
+    suiComboBox1->setUIStyle(TsuiUIStyle::WinXP);
+    suiComboBox1->setBorderColor(kControlBorder);
+    suiComboBox1->setButtonColor(kComboButton);
+    suiComboBox1->setArrowColor(TColor(0));
     suiComboBox1->setEditable(true);
     suiComboBox1->setInsertPolicy(QComboBox::NoInsert);
-    ToolRow row2(suiToolBar2, 22);
-    row2.skip(265);
-    row2.separator("ToolButton2");
-    ToolButton1 = row2.button("ToolButton1", artwork::Find, QStringLiteral("Найти"));
+    suiToolBar2->addControl(suiComboBox1);
+    suiToolBar2->addSeparator("ToolButton2", kToolSeparatorWidth);
+    ToolButton1 = toolButton(suiToolBar2, "ToolButton1", artwork::Find, QStringLiteral("Найти"));
 }
 
 void TForm1::buildDataGroup() {
-    data = place(new QGroupBox(QStringLiteral("Данные"), suiForm1), "data", 8, 88, 297, 177);
+    data = groupBox(suiForm1, "data", QStringLiteral("Данные"), 8, 88, 297, 177);
     label(data, "Label1", QStringLiteral("ФИО"), 8, 24);
     label(data, "Label2", QStringLiteral("Адрес"), 8, 48);
     label(data, "Label3", QStringLiteral("Телефон"), 8, 72);
     label(data, "Label4", QStringLiteral("Место работы"), 8, 96);
     label(data, "Label5", QStringLiteral("E-mail"), 8, 120);
-    fio = place(new QLineEdit(data), "fio", 88, 24, 200, 19);
-    adres = place(new QLineEdit(data), "adres", 88, 48, 200, 19);
-    tel = place(new QLineEdit(data), "tel", 88, 72, 200, 19);
-    rabota = place(new QLineEdit(data), "rabota", 88, 96, 200, 19);
-    email = place(new QLineEdit(data), "email", 88, 120, 200, 19);
-    suiButton2 =
-        place(new QPushButton(QStringLiteral("Изменить"), data), "suiButton2", 8, 144, 73, 21);
-    suiButton1 = place(new QPushButton(QStringLiteral("Отправить письмо"), data), "suiButton1", 88,
-                       144, 201, 21);
+    fio = edit(data, "fio", 88, 24);
+    adres = edit(data, "adres", 88, 48);
+    tel = edit(data, "tel", 88, 72);
+    rabota = edit(data, "rabota", 88, 96);
+    email = edit(data, "email", 88, 120);
+    suiButton2 = button(data, "suiButton2", QStringLiteral("Изменить"), 8, 144, 73, 21);
+    suiButton1 = button(data, "suiButton1", QStringLiteral("Отправить письмо"), 88, 144, 201, 21);
     QWidget::setTabOrder(suiButton1, fio);
     QWidget::setTabOrder(fio, adres);
     QWidget::setTabOrder(adres, tel);
@@ -146,28 +171,27 @@ void TForm1::buildDataGroup() {
 }
 
 void TForm1::buildNavigationGroup() {
-    suiGroupBox2 = place(new QGroupBox(QStringLiteral("Навигация"), suiForm1), "suiGroupBox2", 8,
-                         272, 297, 97);
-    auto button = [this](const char* name, const QString& text, artwork::Glyph glyph, int left,
-                         int top) {
-        auto* b = place(new QPushButton(text, suiGroupBox2), name, left, top, 137, 27);
-        b->setIcon(QIcon(QPixmap::fromImage(artwork::navigationGlyph(glyph))));
+    suiGroupBox2 = groupBox(suiForm1, "suiGroupBox2", QStringLiteral("Навигация"), 8, 272, 297, 97);
+    auto navigation = [this](const char* name, const QString& text, artwork::Glyph glyph,
+                             TsuiButton::TsuiButtonLayout layout, int left, int top) {
+        auto* b = button(suiGroupBox2, name, text, left, top, 137, 27);
+        b->setGlyph(artwork::navigationGlyph(glyph));
+        b->setLayout(layout);
         b->setCursor(Qt::PointingHandCursor);
         return b;
     };
-    previous =
-        button("previous", QStringLiteral("Предыдущая запись"), artwork::Glyph::Previous, 8, 24);
-    next = button("next", QStringLiteral("Следующая запись"), artwork::Glyph::Next, 152, 24);
-    first = button("first", QStringLiteral("Первая запись"), artwork::Glyph::First, 8, 56);
-    last = button("last", QStringLiteral("Последняя запись"), artwork::Glyph::Last, 152, 56);
-    // "glyph right": the picture follows the caption.
-    next->setLayoutDirection(Qt::RightToLeft);
-    last->setLayoutDirection(Qt::RightToLeft);
+    previous = navigation("previous", QStringLiteral("Предыдущая запись"), artwork::Glyph::Previous,
+                          TsuiButton::blGlyphLeft, 8, 24);
+    next = navigation("next", QStringLiteral("Следующая запись"), artwork::Glyph::Next,
+                      TsuiButton::blGlyphRight, 152, 24);
+    first = navigation("first", QStringLiteral("Первая запись"), artwork::Glyph::First,
+                       TsuiButton::blGlyphLeft, 8, 56);
+    last = navigation("last", QStringLiteral("Последняя запись"), artwork::Glyph::Last,
+                      TsuiButton::blGlyphRight, 152, 56);
 }
 
 void TForm1::buildBaseGroup() {
-    suiGroupBox4 =
-        place(new QGroupBox(QStringLiteral("База"), suiForm1), "suiGroupBox4", 312, 272, 161, 97);
+    suiGroupBox4 = groupBox(suiForm1, "suiGroupBox4", QStringLiteral("База"), 312, 272, 161, 97);
     Label6 = label(suiGroupBox4, "Label6", QStringLiteral("Запись №"), 8, 16);
     Label7 = label(suiGroupBox4, "Label7", QStringLiteral("Всего записей"), 8, 32);
     Label8 = label(suiGroupBox4, "Label8", QStringLiteral("Размер базы"), 8, 64);
@@ -178,21 +202,17 @@ void TForm1::buildBaseGroup() {
 }
 
 void TForm1::buildPhotoGroup() {
-    suiGroupBox1 =
-        place(new QGroupBox(QStringLiteral("Фото"), suiForm1), "suiGroupBox1", 312, 88, 161, 177);
+    suiGroupBox1 = groupBox(suiForm1, "suiGroupBox1", QStringLiteral("Фото"), 312, 88, 161, 177);
     Image1 = place(new PhotoBox(suiGroupBox1), "Image1", 8, 16, 145, 121);
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->setToolTip(QStringLiteral("Открыть для просмотра в редакторе"));
     Label9 = label(suiGroupBox1, "Label9", QString(), 8, 160);
     Label9->hide();
-    suiButton5 =
-        place(new QPushButton(QStringLiteral("+"), suiGroupBox1), "suiButton5", 8, 144, 25, 25);
+    suiButton5 = button(suiGroupBox1, "suiButton5", QStringLiteral("+"), 8, 144, 25, 25);
     suiButton5->setToolTip(QStringLiteral("Добавить изображение"));
-    suiButton3 = place(new QPushButton(QStringLiteral("Заменить"), suiGroupBox1), "suiButton3", 48,
-                       144, 65, 25);
+    suiButton3 = button(suiGroupBox1, "suiButton3", QStringLiteral("Заменить"), 48, 144, 65, 25);
     suiButton3->setToolTip(QStringLiteral("Заменить изображение"));
-    suiButton4 =
-        place(new QPushButton(QStringLiteral("-"), suiGroupBox1), "suiButton4", 128, 144, 25, 25);
+    suiButton4 = button(suiGroupBox1, "suiButton4", QStringLiteral("-"), 128, 144, 25, 25);
     suiButton4->setToolTip(QStringLiteral("Убрать изображение"));
 }
 

@@ -62,7 +62,7 @@ protected:
     QString images() const { return path("images"); }
     QString photo(const QString& name) const { return images() + "/" + name + ".jpg"; }
     // Presses the button while the picture chooser answers with `picture` (empty: cancel).
-    void choose(QPushButton* button, const QString& picture) {
+    void choose(QAbstractButton* button, const QString& picture) {
         ModalScript script;
         script.then([&](QWidget* window) {
             auto* chooser = qobject_cast<QFileDialog*>(window);

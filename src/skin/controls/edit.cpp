@@ -1,0 +1,45 @@
+#include "skin/controls/edit.h"
+
+#include "skin/themes/control_painting.h"
+#include "skin/themes/theme_elements.h"
+
+#include <QPainter>
+
+TsuiEdit::TsuiEdit(QWidget* parent) : QLineEdit(parent) {
+    // Without the toolkit's border the text keeps two pixels from each side, the ring the
+    // frame is drawn in.
+    setFrame(false);
+    setAutoFillBackground(true);
+    setUIStyle(StartStyleFor(parent));
+}
+
+void TsuiEdit::setFileTheme(TsuiFileTheme* theme) {
+    m_fileTheme.set(theme, [this] { setUIStyle(TsuiUIStyle::DeepBlue); });
+    setUIStyle(m_style);
+}
+
+void TsuiEdit::setUIStyle(TsuiUIStyle style) {
+    m_style = style;
+    m_borderColor = ControlStyleColor(FileTheme(), style, ThemeElement::ControlBorderColor);
+    StyleChanged();
+    update();
+}
+
+void TsuiEdit::setBorderColor(TColor color) {
+    m_borderColor = color;
+    update();
+}
+
+void TsuiEdit::setColor(TColor color) {
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, color.toQColor());
+    colours.setColor(QPalette::Window, color.toQColor());
+    setPalette(colours);
+    update();
+}
+
+void TsuiEdit::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    QPainter painter(this);
+    DrawControlBorder(painter, this, m_borderColor, Color(), true);
+}

@@ -1,0 +1,116 @@
+#include "skin/controls/group_box.h"
+
+#include "skin/themes/theme_elements.h"
+
+#include <QEvent>
+#include <QFontInfo>
+#include <QPainter>
+
+#include <cstdlib>
+
+namespace {
+
+const QColor kDisabledCaption(0x80, 0x80, 0x80);
+// Where the caption is written, and how far the top line's gap starts and ends around it.
+constexpr QPoint kCaptionOrigin(5, 0);
+constexpr int kGapStart = 2;
+constexpr int kGapEndAfterText = 6;
+
+// A straight line from one point towards another, without the end point, as a pen draws.
+void segment(QPainter& painter, QPoint from, QPoint to, const QColor& color) {
+    const int dx = to.x() > from.x() ? 1 : to.x() < from.x() ? -1 : 0;
+    const int dy = to.y() > from.y() ? 1 : to.y() < from.y() ? -1 : 0;
+    for (QPoint p = from; p != to; p += QPoint(dx, dy))
+        painter.fillRect(QRect(p, QSize(1, 1)), color);
+}
+
+} // namespace
+
+TsuiCustomGroupBox::TsuiCustomGroupBox(QWidget* parent) : TsuiCustomPanel(parent) {
+    setPanelText(QStringLiteral(" "));
+    resize(kDefaultSize);
+    updateAlignedArea();
+    setUIStyle(StartStyleFor(parent));
+}
+
+void TsuiCustomGroupBox::setFileTheme(TsuiFileTheme* theme) {
+    m_fileTheme.set(theme, [this] {
+        ApplyStyleToChildren(this, TsuiUIStyle::DeepBlue, nullptr);
+        setUIStyle(TsuiUIStyle::DeepBlue);
+    });
+    setUIStyle(m_style);
+}
+
+void TsuiCustomGroupBox::setUIStyle(TsuiUIStyle style) {
+    m_style = style;
+    ApplyStyle(style, FileTheme());
+}
+
+void TsuiCustomGroupBox::ApplyStyle(TsuiUIStyle style, TsuiFileTheme* fileTheme) {
+    ApplyStyleToChildren(this, style, fileTheme);
+    m_borderColor = ControlStyleColor(FileTheme(), m_style, ThemeElement::ControlBorderColor);
+    m_fontColor = ControlStyleColor(FileTheme(), m_style, ThemeElement::ControlFontColor);
+    update();
+}
+
+void TsuiCustomGroupBox::setCaption(const QString& caption) {
+    m_caption = caption;
+    update();
+}
+
+void TsuiCustomGroupBox::setBorderColor(TColor color) {
+    m_borderColor = color;
+    update();
+}
+
+void TsuiCustomGroupBox::setFontColor(TColor color) {
+    m_fontColor = color;
+    update();
+}
+
+int TsuiCustomGroupBox::captionHeight() const {
+    return std::abs(QFontInfo(font()).pixelSize());
+}
+
+void TsuiCustomGroupBox::updateAlignedArea() {
+    setContentsMargins(3, captionHeight() + 5, 3, 3);
+}
+
+void TsuiCustomGroupBox::paintEvent(QPaintEvent* event) {
+    const int h = captionHeight();
+    if (isTransparent())
+        TsuiCustomPanel::paintEvent(event);
+    QPainter painter(this);
+    if (!isTransparent())
+        painter.fillRect(rect(), Color().toQColor());
+
+    const int right = width(), bottom = height(), y = h / 2 + 1;
+    const int gapEnd = m_caption.isEmpty()
+                           ? 0
+                           : kGapEndAfterText + QFontMetrics(font()).horizontalAdvance(m_caption);
+    const QColor line = m_borderColor.toQColor();
+    const QPoint corners[] = {{kGapStart, y},          {0, y},         {0, bottom - 1},
+                              {right - 1, bottom - 1}, {right - 1, y}, {gapEnd, y}};
+    for (int i = 0; i + 1 < int(std::size(corners)); ++i)
+        segment(painter, corners[i], corners[i + 1], line);
+
+    painter.setFont(font());
+    painter.setPen(isEnabled() ? m_fontColor.toQColor() : kDisabledCaption);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawText(QRect(kCaptionOrigin, size()),
+                     Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, m_caption);
+}
+
+void TsuiCustomGroupBox::changeEvent(QEvent* event) {
+    TsuiCustomPanel::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange) {
+        // Every control directly inside takes the group box's state, whatever it had.
+        for (QObject* child : children())
+            if (auto* control = qobject_cast<QWidget*>(child))
+                control->setEnabled(isEnabled());
+        update();
+    } else if (event->type() == QEvent::FontChange) {
+        updateAlignedArea();
+        update();
+    }
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QPoint>
+
+class QImage;
+class QPainter;
+
+// The picture as a masked image list holds it: pixels of its top-left colour cleared.
+QImage MaskedByTopLeft(const QImage& picture);
+
+// Draws picture at origin the way an image list does: when masked, pixels of the picture's
+// top-left colour are left out; greyed gives the toolkit's disabled rendering.
+void DrawImageListPicture(QPainter& painter, const QPoint& origin, const QImage& picture,
+                          bool masked, bool greyed);

@@ -1,0 +1,51 @@
+#include "skin/controls/style_link.h"
+
+#include "skin/themes/style_tables.h"
+
+#include <QImage>
+#include <QWidget>
+
+TColor ControlStyleColor(const TsuiFileTheme* fileTheme, TsuiUIStyle style, int element) {
+    TsuiUIStyle resolved;
+    if (ResolveStyle(fileTheme, style, resolved))
+        return fileTheme->GetColor(element);
+    return GetStyleColor(resolved, element);
+}
+
+bool ControlStyleBool(const TsuiFileTheme* fileTheme, TsuiUIStyle style, int element) {
+    TsuiUIStyle resolved;
+    if (ResolveStyle(fileTheme, style, resolved))
+        return fileTheme->GetBool(element);
+    return GetStyleBool(resolved, element);
+}
+
+QImage ControlStyleFrame(const TsuiFileTheme* fileTheme, TsuiUIStyle style, int element,
+                         int frameIndex, int frameCount) {
+    QImage frame;
+    TsuiUIStyle resolved;
+    if (ResolveStyle(fileTheme, style, resolved))
+        fileTheme->GetBitmap(element, frame, frameIndex, frameCount);
+    else
+        GetStyleBitmap(resolved, element, &frame, frameIndex, frameCount);
+    return frame;
+}
+
+TColor PaletteColor(const QWidget& control, QPalette::ColorRole role) {
+    const QColor colour = control.palette().color(role);
+    return TColor::fromRgb(colour.red(), colour.green(), colour.blue());
+}
+
+TsuiUIStyle StartStyleFor(const QWidget* parent) {
+    // The owner of every control on a window is the window itself.
+    return OwnerFormStyle(parent ? parent->window() : nullptr);
+}
+
+void FileThemeLink::set(TsuiFileTheme* theme, std::function<void()> onRemoved) {
+    QObject::disconnect(m_watch);
+    m_theme = theme;
+    if (theme)
+        m_watch = QObject::connect(theme, &QObject::destroyed, [this, onRemoved] {
+            m_theme = nullptr;
+            onRemoved();
+        });
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "skin/controls/style_link.h"
+
+#include <QToolButton>
+#include <QWidget>
+
+class TsuiToolButton;
+
+// The skinned flat toolbar: a row of tool buttons ButtonWidth wide, separators and other
+// controls, left to right. Idle and disabled buttons keep the toolkit's flat drawing; a
+// button under the mouse, pressed or latched is drawn by the toolbar as a rectangle of
+// its button colours with the icon on top.
+class TsuiToolBar : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE setFileTheme)
+    Q_PROPERTY(TsuiStyles::TsuiUIStyle UIStyle READ UIStyle WRITE setUIStyle)
+    Q_PROPERTY(TColor ButtonColor READ ButtonColor WRITE setButtonColor)
+    Q_PROPERTY(TColor ButtonBorderColor READ ButtonBorderColor WRITE setButtonBorderColor)
+    Q_PROPERTY(TColor ButtonDownColor READ ButtonDownColor WRITE setButtonDownColor)
+    Q_PROPERTY(bool Transparent READ Transparent WRITE setTransparent)
+    Q_PROPERTY(int ButtonWidth READ ButtonWidth WRITE setButtonWidth)
+    Q_PROPERTY(int ButtonHeight READ ButtonHeight WRITE setButtonHeight)
+    Q_PROPERTY(bool List READ List WRITE setList)
+    Q_PROPERTY(bool ShowCaptions READ ShowCaptions WRITE setShowCaptions)
+
+public:
+    // The strip a drop-down button keeps at its right for the arrow.
+    static constexpr int kDropDownWidth = 14;
+
+    explicit TsuiToolBar(QWidget* parent = nullptr);
+
+    TsuiFileTheme* FileTheme() const { return m_fileTheme.get(); }
+    void setFileTheme(TsuiFileTheme* theme);
+    TsuiUIStyle UIStyle() const { return m_style; }
+    void setUIStyle(TsuiUIStyle style);
+    TColor ButtonColor() const { return m_buttonColor; }
+    void setButtonColor(TColor color);
+    TColor ButtonBorderColor() const { return m_buttonBorderColor; }
+    void setButtonBorderColor(TColor color);
+    TColor ButtonDownColor() const { return m_buttonDownColor; }
+    void setButtonDownColor(TColor color);
+    bool Transparent() const { return m_transparent; }
+    void setTransparent(bool on);
+    int ButtonWidth() const { return m_buttonWidth; }
+    void setButtonWidth(int width);
+    int ButtonHeight() const { return m_buttonHeight; }
+    void setButtonHeight(int height);
+    bool List() const { return m_list; }
+    void setList(bool on);
+    bool ShowCaptions() const { return m_showCaptions; }
+    void setShowCaptions(bool on);
+
+    // Appends a tool button showing icon, with hint as its tooltip.
+    TsuiToolButton* addButton(const QString& name, const QIcon& icon, const QString& hint);
+    // Appends a separator of the given width.
+    QWidget* addSeparator(const QString& name, int width);
+    // Appends another control (a combo box, say), which keeps its own size.
+    void addControl(QWidget* control);
+
+    // Draws button in its hot, down or latched look; false when the button is idle or
+    // disabled and the toolkit draws it.
+    bool drawButton(QPainter& painter, const TsuiToolButton& button) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    enum class Look { Hot, Down };
+    void drawLook(QPainter& painter, const TsuiToolButton& button, Look look) const;
+    void relayout();
+
+    FileThemeLink m_fileTheme;
+    TsuiUIStyle m_style = TsuiUIStyle::DeepBlue;
+    TColor m_buttonColor, m_buttonBorderColor, m_buttonDownColor;
+    bool m_transparent = false;
+    int m_buttonWidth = 23;
+    int m_buttonHeight = 22;
+    bool m_list = false;
+    bool m_showCaptions = false;
+    QList<QWidget*> m_items;
+};
+
+// A button of a TsuiToolBar: shows its icon only, never takes the keyboard focus, and
+// leaves its hot, down and latched looks to the toolbar.
+class TsuiToolButton : public QToolButton {
+    Q_OBJECT
+
+public:
+    explicit TsuiToolButton(TsuiToolBar* bar);
+
+    bool isHot() const { return m_hot; }
+    bool isDropDown() const { return popupMode() == QToolButton::MenuButtonPopup; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    TsuiToolBar* m_bar;
+    bool m_hot = false;
+};
