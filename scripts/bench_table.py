@@ -38,7 +38,7 @@ def split_name(entry):
     size = entry.get("records")
     for part in parts[1:]:
         key, _, value = part.rpartition(":")
-        if key in ("", "records") and value.isdigit() and size is None:
+        if key in ("", "records") and value.isdigit() and (size is None or int(size) == int(value)):
             size = int(value)
         elif not part.startswith(("real_time", "iterations")):
             operation.append(part)
