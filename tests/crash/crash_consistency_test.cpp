@@ -35,15 +35,13 @@ using namespace crash_script;
 
 constexpr int kBaseSize = 2000;
 constexpr uint32_t kSeed = 20261208;
+constexpr int kKills = 200;
 // A kill lands anywhere in the first this many microseconds after the window is open:
 // several operations long, so the script moves on and kills fall in every kind of
-// operation. Everything runs some times slower under the sanitizers; fewer kills keep
-// that run short.
+// operation. Everything runs some times slower under the sanitizers.
 #if defined(__SANITIZE_ADDRESS__)
-constexpr int kKills = 60;
-constexpr int kLatestKillMicroseconds = 400000;
+constexpr int kLatestKillMicroseconds = 200000;
 #else
-constexpr int kKills = 200;
 constexpr int kLatestKillMicroseconds = 60000;
 #endif
 
