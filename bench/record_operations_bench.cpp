@@ -7,6 +7,8 @@
 #include "store/contact_record.h"
 #include "store/record_order.h"
 
+#include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -109,5 +111,53 @@ void BM_SearchFillsTheList(benchmark::State& state) {
         w.search->click();
 }
 BENCHMARK(BM_SearchFillsTheList)->Arg(1000)->Arg(65000)->Unit(benchmark::kMillisecond);
+
+void BM_NewAndSave(benchmark::State& state) {
+    Base base(int(state.range(0)));
+    TForm1& w = *base.window;
+    int k = 0;
+    for (auto _ : state) {
+        w.new_->click();
+        w.fio->setText(QStringLiteral("Новый контакт %1").arg(++k));
+        w.save->click();
+        state.PauseTiming();
+        RemoveRecordAt(w.state().file, w.state().file.count() - 1); // keeps the size
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_NewAndSave)->Arg(1000)->Arg(65000)->Unit(benchmark::kMillisecond);
+
+// "Найти" for the last record of the file, the longest scan; "Поиск" fills the list first.
+void BM_FindLastRecord(benchmark::State& state) {
+    const int count = int(state.range(0));
+    Base base(count);
+    TForm1& w = *base.window;
+    const QString name = contact(count - 1).field(ContactField::FullName);
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.search->click();
+        w.suiComboBox1->setEditText(name);
+        state.ResumeTiming();
+        w.ToolButton1->click();
+    }
+}
+BENCHMARK(BM_FindLastRecord)->Arg(1000)->Arg(65000)->Unit(benchmark::kMillisecond);
+
+void BM_Backup(benchmark::State& state) {
+    Base base(int(state.range(0)));
+    TForm1& w = *base.window;
+    for (auto _ : state)
+        w.N4->trigger();
+}
+BENCHMARK(BM_Backup)->Arg(1000)->Arg(65000)->Unit(benchmark::kMillisecond);
+
+void BM_Restore(benchmark::State& state) {
+    Base base(int(state.range(0)));
+    TForm1& w = *base.window;
+    w.N4->trigger();
+    for (auto _ : state)
+        w.N3->trigger();
+}
+BENCHMARK(BM_Restore)->Arg(1000)->Arg(65000)->Unit(benchmark::kMillisecond);
 
 } // namespace

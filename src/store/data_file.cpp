@@ -111,16 +111,26 @@ void DataFile::write(const ContactRecord& record) {
 void DataFile::writeAt(off_t offset, const unsigned char* bytes, size_t size) {
     if (const int injected = write_fault::take())
         throw DataFileError::fromErrno(injected);
+    struct stat before {};
+    if (::fstat(m_fd, &before) != 0)
+        throw DataFileError::fromErrno(errno);
+    // A write cut short (a full disk) must not leave a piece of a record past the old
+    // end: the file goes back to the size it had, so it holds whole records only.
+    auto fail = [&](size_t done, int error) {
+        if (offset + off_t(done) > before.st_size && ::ftruncate(m_fd, before.st_size) == 0)
+            ++m_modifications;
+        throw DataFileError::fromErrno(error);
+    };
     size_t done = 0;
     while (done < size) {
         const ssize_t put = ::pwrite(m_fd, bytes + done, size - done, offset + off_t(done));
         if (put < 0) {
             if (errno == EINTR)
                 continue;
-            throw DataFileError::fromErrno(errno);
+            fail(done, errno);
         }
         if (put == 0)
-            throw DataFileError::fromErrno(ENOSPC);
+            fail(done, ENOSPC);
         done += size_t(put);
     }
     ++m_modifications;

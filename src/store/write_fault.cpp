@@ -21,4 +21,8 @@ int take() {
     return g_error;
 }
 
+bool armed() {
+    return g_countdown > 0;
+}
+
 } // namespace write_fault

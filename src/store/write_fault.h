@@ -12,4 +12,7 @@ void failNthWrite(int n, int error);
 // Called by each write path before it writes: the errno to fail with, or 0 to go on.
 int take();
 
+// True while a failure is set and has not happened yet.
+bool armed();
+
 } // namespace write_fault

@@ -1,0 +1,234 @@
+// Bad input at the entrances of the record operations: names that look like paths or
+// hold control characters and letters the code page lacks, a photo path of the full 255
+// characters to a JPEG cut in half, a read-only data file and a full disk. Each must give
+// a clear message where there is one, no crash and no lost record.
+#include "app/main_window.h"
+
+#include "platform/base_folder.h"
+#include "platform/message_box_recorder.h"
+#include "support/record_fixture.h"
+#include "support/test_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageWriter>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <sys/mount.h>
+
+namespace {
+
+// A small tmpfs mounted over a fresh folder, for a read-only or a full file system.
+// Mounting needs root; without it the test is skipped with a message.
+class SmallFileSystem {
+public:
+    explicit SmallFileSystem(const char* size) {
+        const QByteArray options = QByteArray("size=") + size;
+        m_mounted = ::mount("kalmo-test", m_dir.path().toLocal8Bit().constData(), "tmpfs", 0,
+                            options.constData()) == 0;
+        m_error = errno;
+    }
+    ~SmallFileSystem() {
+        if (m_mounted)
+            ::umount2(m_dir.path().toLocal8Bit().constData(), MNT_DETACH);
+    }
+    bool mounted() const { return m_mounted; }
+    std::string whyNot() const {
+        return "cannot mount a tmpfs here (" + std::string(strerror(m_error)) +
+               "); run as root where mounting is allowed";
+    }
+    bool makeReadOnly() const {
+        return ::mount(nullptr, m_dir.path().toLocal8Bit().constData(), nullptr,
+                       MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    }
+    QString path() const { return m_dir.path(); }
+    QString filePath(const QString& name) const { return m_dir.filePath(name); }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_mounted = false;
+    int m_error = 0;
+};
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QList<ContactRecord> someRecords(int count) {
+    QList<ContactRecord> records;
+    for (int k = 0; k < count; ++k)
+        records << makeRecord(QStringLiteral("Запись %1").arg(k),
+                              QStringLiteral("ул. Мира, %1").arg(k));
+    return records;
+}
+
+// Fills the file system the folder is on until not one more byte fits.
+void fillUp(const QString& folder) {
+    QFile filler(QDir(folder).filePath("filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+    const QByteArray block(4096, 'f');
+    while (filler.write(block) == block.size() && filler.flush()) {
+    }
+    for (const QByteArray byte(1, 'f'); filler.write(byte) == 1 && filler.flush();) {
+    }
+}
+
+} // namespace
+
+TEST(BadInput, NamesLikePathsWithControlCharactersAndForeignLettersAreStoredAsPlainText) {
+    record_fixture::WindowFixture f;
+    f.writeDataFile({makeRecord("Первый")});
+    TForm1& w = f.openWindow();
+    const QStringList typed = {"../../etc/passwd", "..", "a/b\\c",
+                               QString("Тест\x01\t\x7f") + QChar(0x1b),
+                               QStringLiteral("Łódź 東京 Ёлка")};
+    // Letters the code page lacks are stored as '?'; everything else byte for byte.
+    const QStringList stored = {"../../etc/passwd", "..", "a/b\\c", typed[3],
+                                QStringLiteral("??d? ?? Ёлка")};
+    for (const QString& name : typed) {
+        w.new_->click();
+        w.fio->setText(name);
+        w.save->click();
+    }
+    EXPECT_TRUE(f.boxes.boxes.isEmpty()) << f.boxes.texts().join("; ").toStdString();
+    EXPECT_EQ(f.names(), QStringList{"Первый"} + stored);
+    // A name never becomes a file: only the base and its size copy are in the folder.
+    EXPECT_EQ(QDir(f.folder.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
+              (QStringList{"Baza.dat", "Baza1.dat"}));
+
+    // Each is found by its stored name and can be deleted alone.
+    for (const QString& name : stored) {
+        w.search->click();
+        w.suiComboBox1->setEditText(name);
+        w.ToolButton1->click();
+        EXPECT_EQ(w.fio->text(), name);
+    }
+    w.search->click();
+    w.suiComboBox1->setEditText("..");
+    w.ToolButton1->click();
+    w.delete_->click();
+    EXPECT_TRUE(f.boxes.texts(platform::ShownBox::Error).isEmpty());
+    QStringList left = QStringList{"Первый"} + stored;
+    left.removeOne("..");
+    EXPECT_EQ(f.names(), left);
+    EXPECT_TRUE(QDir(f.folder.path()).exists());
+}
+
+TEST(BadInput, APhotoPathOfTheFull255CharactersToAJpegCutInHalfStillShowsTheRecord) {
+    if (!QImageWriter::supportedImageFormats().contains("jpeg"))
+        GTEST_SKIP() << "Qt has no JPEG writer here to make the test picture";
+    record_fixture::WindowFixture f;
+    // Folders deep enough that the path is exactly as long as the field holds.
+    QString folder = f.folder.path();
+    while (folder.size() + 30 < 255 - 10)
+        folder += "/" + QString(29, 'p');
+    folder += "/" + QString(255 - 10 - folder.size() - 1, 'q');
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString photo = folder + "/photo.jpg";
+    ASSERT_EQ(photo.size(), 255);
+
+    QImage picture(320, 240, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    ASSERT_TRUE(picture.save(photo, "JPEG"));
+    QByteArray whole = readFile(photo);
+    writeFile(photo, whole.left(whole.size() / 2));
+
+    f.writeDataFile({makeRecord("С фото", "", "", "", "", photo), makeRecord("Второй")});
+    TForm1& w = f.openWindow();
+    EXPECT_EQ(w.fio->text(), "С фото");
+    EXPECT_EQ(w.Label7->text(), "Всего записей: 2");
+    // The half picture is shown as far as it goes, or refused with the decoder's message.
+    for (const QString& error : f.boxes.texts(platform::ShownBox::Error))
+        EXPECT_TRUE(error.startsWith("JPEG error #")) << error.toStdString();
+    w.next->click();
+    w.previous->click();
+    EXPECT_EQ(w.fio->text(), "С фото");
+    EXPECT_EQ(f.dataBytes(), record_fixture::fileBytes({makeRecord("С фото", "", "", "", "", photo),
+                                                        makeRecord("Второй")}));
+}
+
+TEST(BadInput, AReadOnlyBaseIsReportedAndLeftAsItWas) {
+    SmallFileSystem disk("1m");
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.whyNot();
+    const QByteArray bytes = record_fixture::fileBytes(someRecords(3));
+    writeFile(disk.filePath("Baza.dat"), bytes);
+    ASSERT_TRUE(disk.makeReadOnly());
+    platform::BaseFolder::set(disk.path());
+
+    platform::MessageBoxRecorder boxes;
+    TForm1 w;
+    EXPECT_EQ(boxes.texts(platform::ShownBox::Error), QStringList{"File access denied"});
+    w.new_->click();
+    w.fio->setText("Новая");
+    w.save->click();
+    w.N5->trigger();
+    EXPECT_EQ(readFile(disk.filePath("Baza.dat")), bytes);
+}
+
+TEST(BadInput, OnAFullDiskNothingIsLostAndTheFailureIsReported) {
+    SmallFileSystem disk("256k");
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.whyNot();
+    QList<ContactRecord> records = someRecords(100);
+    writeFile(disk.filePath("Baza.dat"), record_fixture::fileBytes(records));
+    platform::BaseFolder::set(disk.path());
+    platform::MessageBoxRecorder boxes;
+    auto w = std::make_unique<TForm1>();
+    fillUp(disk.path());
+    ASSERT_TRUE(boxes.boxes.isEmpty());
+
+    // The file's last block may still take a record or two; then the disk is full. The
+    // record that did not fit leaves no piece of itself at the end of the file.
+    for (int k = 0; k < 20 && boxes.boxes.isEmpty(); ++k) {
+        w->new_->click();
+        w->fio->setText(QStringLiteral("Добавлена %1").arg(k));
+        w->save->click();
+        if (boxes.boxes.isEmpty())
+            records << makeRecord(QStringLiteral("Добавлена %1").arg(k));
+    }
+    EXPECT_EQ(boxes.texts(), QStringList{"Disk full"});
+    EXPECT_EQ(readFile(disk.filePath("Baza.dat")), record_fixture::fileBytes(records));
+
+    // A change appends its new version first: with no room, the old one stays.
+    boxes.boxes.clear();
+    w = std::make_unique<TForm1>();
+    w->adres->setText("Новый адрес");
+    w->suiButton2->setEnabled(true); // as a key typed into the box does
+    w->suiButton2->click();
+    EXPECT_EQ(boxes.texts(), QStringList{"Disk full"});
+    EXPECT_EQ(readFile(disk.filePath("Baza.dat")), record_fixture::fileBytes(records));
+
+    // The backup has no room either: it says so and leaves no piece of a copy behind.
+    boxes.boxes.clear();
+    w->N4->trigger();
+    EXPECT_EQ(boxes.texts(), QStringList{"Резервная копия базы не создана!"});
+    EXPECT_FALSE(QFile::exists(disk.filePath("Копия/Baza.dat")));
+    EXPECT_EQ(QDir(disk.filePath("Копия")).entryList(QDir::Files | QDir::Hidden), QStringList());
+
+    // Deleting needs no room: it works on a full disk.
+    boxes.boxes.clear();
+    w = std::make_unique<TForm1>();
+    w->delete_->click();
+    EXPECT_EQ(boxes.texts(platform::ShownBox::Error), QStringList());
+    EXPECT_EQ(readFile(disk.filePath("Baza.dat")), record_fixture::fileBytes(records.mid(1)));
+}

@@ -1,0 +1,59 @@
+#include "script_player.h"
+
+#include "app/main_window.h"
+#include "platform/message_box_recorder.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace crash_script {
+namespace {
+
+void showByName(TForm1& window, const QString& fullName) {
+    window.guarded([&] { window.searchClick(); });
+    window.suiComboBox1->setEditText(fullName);
+    window.guarded([&] { window.ToolButton1Click(); });
+}
+
+void typeRecord(TForm1& window, const QString& fullName) {
+    const ContactRecord record = recordNamed(fullName);
+    window.fio->setText(record.field(ContactField::FullName));
+    window.adres->setText(record.field(ContactField::Address));
+    window.tel->setText(record.field(ContactField::Telephone));
+    window.rabota->setText(record.field(ContactField::Workplace));
+    window.email->setText(record.field(ContactField::Email));
+}
+
+} // namespace
+
+QString play(TForm1& window, platform::MessageBoxRecorder& boxes, const Op& op) {
+    boxes.boxes.clear();
+    switch (op.kind) {
+    case Kind::New:
+        window.guarded([&] { window.newClick(); });
+        typeRecord(window, op.written);
+        window.guarded([&] { window.saveClick(); });
+        break;
+    case Kind::Change:
+        showByName(window, op.target);
+        typeRecord(window, op.written);
+        window.guarded([&] { window.suiButton2Click(); });
+        break;
+    case Kind::Delete:
+        showByName(window, op.target);
+        window.guarded([&] { window.deleteClick(); });
+        break;
+    case Kind::Backup:
+        window.guarded([&] { window.N4Click(); });
+        break;
+    case Kind::Clear:
+        window.guarded([&] { window.N5Click(); });
+        break;
+    case Kind::Restore:
+        window.guarded([&] { window.N3Click(); });
+        break;
+    }
+    return boxes.texts(platform::ShownBox::Error).join("; ");
+}
+
+} // namespace crash_script
