@@ -3,6 +3,7 @@
 #include "app/base_size_text.h"
 #include "photos/jpeg_loader.h"
 #include "photos/photo_view.h"
+#include "photos/picture_error.h"
 #include "platform/base_folder.h"
 #include "platform/fonts.h"
 #include "platform/hint_pause.h"
@@ -140,7 +141,14 @@ void TForm1::ShowRecord() {
         Image1->setPixmap(QPixmap());
     } else if (QFile::exists(photo)) {
         setPhotoPanelText(photo);
-        showPhoto(photo);
+        // A damaged picture is reported, but the record, its number and the navigation
+        // still come up: otherwise one bad photo would leave the window stuck on it.
+        try {
+            showPhoto(photo);
+        } catch (const PictureError& error) {
+            Image1->setPixmap(QPixmap());
+            platform::showError(QString::fromUtf8(error.what()));
+        }
     }
 
     setRecordNumberLabel(m_state.index + 1);

@@ -192,7 +192,7 @@ TEST_F(MainWindowStart, PhotosAreScaledIntoTheBoxAndKeptWhenTheNextPathIsMissing
     EXPECT_EQ(form.photoPanelText(), small);
 }
 
-TEST_F(MainWindowStart, ADamagedPhotoIsReportedAndStopsTheRest) {
+TEST_F(MainWindowStart, ADamagedPhotoIsReportedAndTheRecordStillComesUp) {
     const QString broken = folder.filePath("broken.jpg");
     folder.writeBytes("broken.jpg", QByteArray("\xFF\xD8\xFF\xE0 not really a picture"));
     folder.writeRecords("Baza.dat", {makeRecord("A", "", "", "", "", broken), makeRecord("B")});
@@ -200,7 +200,11 @@ TEST_F(MainWindowStart, ADamagedPhotoIsReportedAndStopsTheRest) {
     ASSERT_EQ(boxes.texts(platform::ShownBox::Error).size(), 1);
     EXPECT_TRUE(boxes.texts(platform::ShownBox::Error)[0].startsWith("JPEG error #"));
     EXPECT_EQ(form.fio->text(), "A");
-    EXPECT_EQ(form.Label10->text(), ""); // the steps after the photo did not run
+    EXPECT_TRUE(form.Image1->pixmap().isNull());
+    // The rest of the window is set, so the other records can be reached.
+    EXPECT_EQ(form.Label7->text(), "Всего записей: 2");
+    EXPECT_EQ(form.Label10->text(), "0,99 Kb");
+    EXPECT_TRUE(form.next->isEnabled());
 }
 
 TEST(MainWindowLayout, ControlsSitAtTheirPlaces) {

@@ -120,7 +120,7 @@ TsuiForm::TsuiForm(QWidget* form, FormBorderStyle savedBorderStyle)
     if (m_form) {
         setCaption(m_form->windowTitle());
         m_form->installEventFilter(this);
-        new ApplicationFilter(this, [this](QObject* watched, QEvent* event) {
+        m_applicationFilter = new ApplicationFilter(this, [this](QObject* watched, QEvent* event) {
             return applicationEvent(watched, event);
         });
         if (!hookOwner()) {
@@ -132,6 +132,9 @@ TsuiForm::TsuiForm(QWidget* form, FormBorderStyle savedBorderStyle)
 }
 
 TsuiForm::~TsuiForm() {
+    // The application's events must stop reaching this form before its members go; the
+    // base class destructor still sends events while it deletes the children.
+    delete m_applicationFilter;
     if (m_ownsHook)
         hookOwner() = nullptr;
     updateResizeCursor(HitZone::Default);

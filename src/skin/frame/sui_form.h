@@ -135,5 +135,6 @@ private:
     int m_menuBarHeight = 22;
     FormBorderStyle m_savedBorderStyle;
     bool m_ownsHook = false;
+    QObject* m_applicationFilter = nullptr;
     bool m_cursorOverridden = false;
 };
