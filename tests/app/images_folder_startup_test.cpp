@@ -7,6 +7,7 @@
 #include "support/photo_fixture.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
