@@ -11,3 +11,5 @@ $SUDO apt-get install -y --no-install-recommends \
     libjpeg-dev libgsf-1-dev libx11-dev \
     libgtest-dev libgmock-dev libbenchmark-dev \
     fonts-wine fonts-dejavu-core
+# Screen checks of the windows under a virtual display.
+$SUDO apt-get install -y --no-install-recommends xvfb xdotool imagemagick

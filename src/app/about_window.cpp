@@ -1,9 +1,9 @@
 #include "app/about_window.h"
 
 #include "app/about_artwork.h"
-#include "app/link_label.h"
 #include "photos/photo_view.h"
 #include "platform/fonts.h"
+#include "skin/controls/url_label.h"
 #include "skin/frame/sui_form.h"
 #include "skin/frame/window_skin.h"
 
@@ -43,6 +43,16 @@ QFrame* bevel(QWidget* parent, const char* name, int left, int top, int width, i
     return frame;
 }
 
+// A link in blue that turns red under the mouse.
+TsuiURLLabel* urlLabel(QWidget* parent, const QString& caption, const QUrl& url) {
+    auto* link = new TsuiURLLabel(parent);
+    link->setText(caption);
+    link->setURL(url.toString());
+    link->setFontHoverColor(TsuiURLLabel::kHoverColor);
+    link->setFontLinkColor(TsuiURLLabel::kLinkColor);
+    return link;
+}
+
 } // namespace
 
 QUrl programDocumentationUrl() {
@@ -75,9 +85,8 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     Bevel3 = bevel(suiForm1, "Bevel3", 8, 64, 185, 2, QFrame::HLine);
     Label2 = label(suiForm1, "Label2", QStringLiteral("Автор"), 8, 72, 30);
     Label3 = label(suiForm1, "Label3", QStringLiteral("Разработчики Kalmo"), 8, 88, 78);
-    suiURLLabel2 =
-        place(new LinkLabel(QStringLiteral("Написать письмо"), projectMailUrl(), suiForm1),
-              "suiURLLabel2", 8, 104, 90, 13);
+    suiURLLabel2 = place(urlLabel(suiForm1, QStringLiteral("Написать письмо"), projectMailUrl()),
+                         "suiURLLabel2", 8, 104, 90, 13);
 
     Image2 = place(new QLabel(suiForm1), "Image2", 112, 72, 81, 89);
     Image2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -91,7 +100,7 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     Image1 = place(new QLabel(suiForm1), "Image1", 160, 176, 33, 33);
     Image1->setPixmap(QPixmap::fromImage(artwork::aboutIcon()));
     Bevel2 = bevel(suiForm1, "Bevel2", 8, 216, 185, 2, QFrame::HLine);
-    suiURLLabel1 = place(new LinkLabel(QStringLiteral("Посетить сайт программы"),
-                                       programDocumentationUrl(), suiForm1),
-                         "suiURLLabel1", 24, 224, 136, 13);
+    suiURLLabel1 = place(
+        urlLabel(suiForm1, QStringLiteral("Посетить сайт программы"), programDocumentationUrl()),
+        "suiURLLabel1", 24, 224, 136, 13);
 }

@@ -4,7 +4,7 @@
 
 class QFrame;
 class QLabel;
-class LinkLabel;
+class TsuiURLLabel;
 class TsuiForm;
 
 // The About window, created at start and shown modally from the main window's toolbar.
@@ -24,7 +24,7 @@ public:
            *Label5 = nullptr;
     QFrame *Bevel1 = nullptr, *Bevel2 = nullptr, *Bevel3 = nullptr, *Bevel4 = nullptr;
     QLabel *Image1 = nullptr, *Image2 = nullptr;
-    LinkLabel *suiURLLabel1 = nullptr, *suiURLLabel2 = nullptr;
+    TsuiURLLabel *suiURLLabel1 = nullptr, *suiURLLabel2 = nullptr;
 };
 
 // Where the links lead: the program's documentation installed with it, and the project's

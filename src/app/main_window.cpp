@@ -53,6 +53,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     buildBaseGroup();
     buildPhotoGroup();
     buildStatusBar();
+    buildMessageDialog();
     connectRecordHandlers();
 
     // Start states: only what is usable before a record is on show.
@@ -214,11 +215,11 @@ void TForm1::SetRussianKeyboard() {
 }
 
 QString TForm1::photoPanelText() const {
-    return m_photoPanel->text();
+    return suiStatusBar1->panelText(0);
 }
 
 void TForm1::setPhotoPanelText(const QString& text) {
-    m_photoPanel->setText(text);
+    suiStatusBar1->setPanelText(0, text);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

@@ -6,6 +6,8 @@
 #include "skin/controls/edit.h"
 #include "skin/controls/group_box.h"
 #include "skin/controls/menu_main.h"
+#include "skin/controls/message_dialog.h"
+#include "skin/controls/status_bar.h"
 #include "skin/controls/toolbar.h"
 #include "skin/frame/sui_form.h"
 
@@ -117,7 +119,8 @@ public:
     QLabel* Image1 = nullptr;
     QLabel* Label9 = nullptr;
     TsuiButton *suiButton5 = nullptr, *suiButton3 = nullptr, *suiButton4 = nullptr;
-    QWidget* suiStatusBar1 = nullptr;
+    TsuiStatusBar* suiStatusBar1 = nullptr;
+    TsuiMessageDialog* suiMessageDialog1 = nullptr;
     // The file dialog of the restore, made when first needed.
     QFileDialog* OpenDialog1 = nullptr;
 
@@ -134,6 +137,7 @@ private:
     void buildBaseGroup();
     void buildPhotoGroup();
     void buildStatusBar();
+    void buildMessageDialog();
     // Wires the photo operations and "Изменить путь"; called once by the constructor.
     void connectPhotoHandlers();
     // Runs the picture chooser; a chosen picture is copied to the record's photo path,
@@ -173,7 +177,6 @@ private:
     // Set while the search box receives the upper-cased form of a typed key.
     bool m_retypingSearchKey = false;
     RecordState m_state;
-    QLabel* m_photoPanel = nullptr;
     QPointer<TForm3> m_imagesFolderDialog;
     bool m_shownBefore = false;
     // The data file's modification count when Baza1.dat was last copied from it.

@@ -217,8 +217,8 @@ void TForm1::buildPhotoGroup() {
 }
 
 void TForm1::buildStatusBar() {
-    suiStatusBar1 = place(new QWidget(suiForm1), "suiStatusBar1", 0, 377, 480, 19);
-    m_photoPanel = place(new QLabel(suiStatusBar1), "panel0", 0, 0, 150, 19);
-    m_photoPanel->setFrameShape(QFrame::StyledPanel);
-    m_photoPanel->setFrameShadow(QFrame::Sunken);
+    suiStatusBar1 = place(new TsuiStatusBar(suiForm1), "suiStatusBar1", 0, 377, 480, 19);
+    suiStatusBar1->setUIStyle(TsuiUIStyle::WinXP);
+    suiStatusBar1->setPanelColor(TColor(14609391));
+    suiStatusBar1->addPanel(150);
 }

@@ -1,6 +1,5 @@
 // The photo side of the main window: the images folder it reads from the images-folder
 // dialog, the start-up check and "Изменить путь", and the photo operations.
-#include "app/images_folder_warning.h"
 #include "app/main_window.h"
 #include "photos/images_folder_dialog.h"
 #include "photos/photo_box.h"
@@ -38,10 +37,30 @@ QString TForm1::imagesFolder() const {
     return m_imagesFolderDialog ? m_imagesFolderDialog->imagesFolder() : QString();
 }
 
+// The notice shown at start when no images folder is set.
+void TForm1::buildMessageDialog() {
+    suiMessageDialog1 = new TsuiMessageDialog(this);
+    suiMessageDialog1->setObjectName("suiMessageDialog1");
+    suiMessageDialog1->setCaption(QStringLiteral("Внимание!"));
+    suiMessageDialog1->setText(QStringLiteral("Необходимо задать путь к папке с изображениями"));
+    suiMessageDialog1->setButtonCount(1);
+    suiMessageDialog1->setButton1Caption(QStringLiteral("OK"));
+    suiMessageDialog1->setIconType(TsuiMessageDialog::suiNone);
+    suiMessageDialog1->setUIStyle(TsuiUIStyle::WinXP);
+    suiMessageDialog1->setPosition(TsuiDialog::poScreenCenter);
+    suiMessageDialog1->setButtonCursor(Qt::PointingHandCursor);
+    suiMessageDialog1->setFont(font());
+    QFont caption(QStringLiteral("Tahoma"));
+    caption.setPixelSize(11);
+    caption.setBold(true);
+    suiMessageDialog1->setCaptionFont(caption);
+    suiMessageDialog1->setCaptionFontColor(TColor::fromHex(0xFFFFFF));
+}
+
 void TForm1::FormShow() {
     if (!m_imagesFolderDialog || !imagesFolder().isEmpty())
         return;
-    showImagesFolderWarning();
+    suiMessageDialog1->ShowModal(); // only a notice: its answer is not used
     m_imagesFolderDialog->exec();
 }
 

@@ -3,13 +3,13 @@
 #include "photos/images_folder_setting.h"
 #include "platform/fonts.h"
 #include "platform/message_boxes.h"
+#include "skin/controls/button.h"
+#include "skin/controls/edit.h"
 #include "skin/frame/sui_form.h"
 #include "skin/frame/window_skin.h"
 
 #include <QFileDialog>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 
 namespace {
 
@@ -18,6 +18,16 @@ Widget* place(Widget* widget, const char* name, int left, int top, int width, in
     widget->setObjectName(QString::fromLatin1(name));
     widget->setGeometry(left, top, width, height);
     return widget;
+}
+
+// The dialog's buttons are skinned WinXP; only a click acts, so Enter in the edit box
+// presses none of them.
+TsuiButton* button(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
+    auto* result = place(new TsuiButton(parent), name, geometry.x(), geometry.y(), geometry.width(),
+                         geometry.height());
+    result->setUIStyle(TsuiUIStyle::WinXP);
+    result->setCaption(caption);
+    return result;
 }
 
 } // namespace
@@ -34,23 +44,17 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
     suiForm1 = SkinWindow(this, {TsuiTitleBarBtnType::suiClose});
     Label1 = place(new QLabel(QStringLiteral("Путь к папке с изображениями"), suiForm1), "Label1",
                    8, 29, 160, 13);
-    Edit1 = place(new QLineEdit(suiForm1), "Edit1", 8, 48, 393, 21);
-    suiButton1 =
-        place(new QPushButton(QStringLiteral("..."), suiForm1), "suiButton1", 408, 48, 25, 25);
-    suiButton3 =
-        place(new QPushButton(QStringLiteral("Применить"), suiForm1), "suiButton3", 8, 80, 80, 27);
-    suiButton4 =
-        place(new QPushButton(QStringLiteral("Отмена"), suiForm1), "suiButton4", 96, 80, 80, 27);
-    suiButton2 =
-        place(new QPushButton(QStringLiteral("Очистить"), suiForm1), "suiButton2", 320, 80, 80, 27);
-    // Enter in the edit box must not press a button: only the clicks act.
-    for (QPushButton* button : {suiButton1, suiButton3, suiButton4, suiButton2})
-        button->setAutoDefault(false);
+    Edit1 = place(new TsuiEdit(suiForm1), "Edit1", 8, 48, 393, 21);
+    Edit1->setUIStyle(TsuiUIStyle::WinXP);
+    suiButton1 = button(suiForm1, "suiButton1", QStringLiteral("..."), {408, 48, 25, 25});
+    suiButton3 = button(suiForm1, "suiButton3", QStringLiteral("Применить"), {8, 80, 80, 27});
+    suiButton4 = button(suiForm1, "suiButton4", QStringLiteral("Отмена"), {96, 80, 80, 27});
+    suiButton2 = button(suiForm1, "suiButton2", QStringLiteral("Очистить"), {320, 80, 80, 27});
 
-    connect(suiButton1, &QPushButton::clicked, this, &TForm3::suiButton1Click);
-    connect(suiButton3, &QPushButton::clicked, this, &TForm3::suiButton3Click);
-    connect(suiButton2, &QPushButton::clicked, this, &TForm3::suiButton2Click);
-    connect(suiButton4, &QPushButton::clicked, this, &TForm3::suiButton4Click);
+    connect(suiButton1, &TsuiButton::clicked, this, &TForm3::suiButton1Click);
+    connect(suiButton3, &TsuiButton::clicked, this, &TForm3::suiButton3Click);
+    connect(suiButton2, &TsuiButton::clicked, this, &TForm3::suiButton2Click);
+    connect(suiButton4, &TsuiButton::clicked, this, &TForm3::suiButton4Click);
 
     FormCreate();
 }

@@ -6,8 +6,8 @@
 class QAbstractButton;
 class TsuiForm;
 class QLabel;
-class QLineEdit;
-class QPushButton;
+class TsuiButton;
+class TsuiEdit;
 
 // The images-folder dialog. Its edit box is the one place that holds the images folder
 // while the program runs: everything that needs the folder reads Edit1's current text.
@@ -29,9 +29,9 @@ public:
 
     TsuiForm* suiForm1 = nullptr;
     QLabel* Label1 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QPushButton *suiButton1 = nullptr, *suiButton3 = nullptr, *suiButton4 = nullptr,
-                *suiButton2 = nullptr;
+    TsuiEdit* Edit1 = nullptr;
+    TsuiButton *suiButton1 = nullptr, *suiButton3 = nullptr, *suiButton4 = nullptr,
+               *suiButton2 = nullptr;
 
 private:
     void FormCreate();

@@ -1,10 +1,10 @@
 // The About window, its links, and "Отправить письмо".
 #include "app/about_window.h"
-#include "app/link_label.h"
 #include "app/main_window.h"
 #include "platform/base_folder.h"
 #include "platform/desktop_open.h"
 #include "platform/fonts.h"
+#include "skin/controls/url_label.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -107,7 +107,7 @@ TEST(AboutWindow, LinksLookLikeLinksAndOpenTheirAddresses) {
     TForm4 form;
     form.show();
     platform::UrlOpenRecorder opened;
-    for (LinkLabel* link : {form.suiURLLabel1, form.suiURLLabel2}) {
+    for (TsuiURLLabel* link : {form.suiURLLabel1, form.suiURLLabel2}) {
         EXPECT_TRUE(link->font().underline());
         EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
         EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));

@@ -2,12 +2,13 @@
 #include "photos/images_folder_dialog.h"
 #include "platform/base_folder.h"
 #include "platform/message_box_recorder.h"
+#include "skin/controls/message_window.h"
 #include "support/modal_script.h"
 #include "support/photo_fixture.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -38,24 +39,23 @@ struct StartUp {
 };
 
 struct Warning {
-    QString objectName, caption, text;
+    QString caption, text;
     QStringList buttons;
     bool handCursor = false;
 };
 
 ModalScript::Step answerWarning(Warning* seen) {
     return [seen](QWidget* window) {
-        auto* box = qobject_cast<QMessageBox*>(window);
+        auto* box = qobject_cast<TfrmMsg*>(window);
         ASSERT_NE(box, nullptr);
-        seen->objectName = box->objectName();
-        seen->caption = box->windowTitle();
-        seen->text = box->text();
-        for (QAbstractButton* button : box->buttons()) {
+        seen->caption = box->suiForm1->Caption();
+        seen->text = box->lbl->text();
+        for (TsuiButton* button : box->buttons()) {
             seen->buttons << button->text();
             seen->handCursor = button->cursor().shape() == Qt::PointingHandCursor;
         }
-        EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
-        box->buttons().first()->click();
+        EXPECT_TRUE(box->Image1->isHidden());
+        QTest::mouseClick(box->buttons().first(), Qt::LeftButton);
     };
 }
 
@@ -75,7 +75,7 @@ TEST(ImagesFolderStartUp, NoFolderWarnsThenAsksAndCancelLeavesItUnset) {
             QTest::mouseClick(app.dialog->suiButton4, Qt::LeftButton);
         });
         app.show(script);
-        EXPECT_EQ(warning.objectName, "suiMessageDialog1") << start;
+        EXPECT_NE(app.form->findChild<TsuiMessageDialog*>("suiMessageDialog1"), nullptr);
         EXPECT_EQ(warning.caption, "Внимание!");
         EXPECT_EQ(warning.text, "Необходимо задать путь к папке с изображениями");
         EXPECT_EQ(warning.buttons, QStringList{"OK"});

@@ -1,12 +1,13 @@
 #include "photos/images_folder_dialog.h"
 #include "platform/message_box_recorder.h"
+#include "skin/controls/button.h"
+#include "skin/controls/edit.h"
 #include "skin/frame/sui_form.h"
 #include "support/modal_script.h"
 #include "support/photo_fixture.h"
 
 #include <QFileDialog>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -34,7 +35,7 @@ TEST(ImagesFolderDialog, ControlsSitWhereTheWindowPlacesThem) {
     EXPECT_EQ(dialog.Label1->text(), "Путь к папке с изображениями");
     EXPECT_EQ(dialog.Label1->geometry(), QRect(8, 29, 160, 13));
     EXPECT_EQ(dialog.Edit1->geometry(), QRect(8, 48, 393, 21));
-    const QList<std::tuple<QPushButton*, QString, QRect>> buttons = {
+    const QList<std::tuple<TsuiButton*, QString, QRect>> buttons = {
         {dialog.suiButton1, "...", {408, 48, 25, 25}},
         {dialog.suiButton3, "Применить", {8, 80, 80, 27}},
         {dialog.suiButton4, "Отмена", {96, 80, 80, 27}},
@@ -43,8 +44,10 @@ TEST(ImagesFolderDialog, ControlsSitWhereTheWindowPlacesThem) {
         EXPECT_EQ(button->text(), caption);
         EXPECT_EQ(button->geometry(), geometry) << caption.toStdString();
         EXPECT_EQ(button->parentWidget(), dialog.suiForm1);
+        EXPECT_EQ(button->UIStyle(), TsuiUIStyle::WinXP);
     }
-    EXPECT_EQ(dialog.findChild<QLineEdit*>("Edit1"), dialog.Edit1);
+    EXPECT_EQ(dialog.findChild<TsuiEdit*>("Edit1"), dialog.Edit1);
+    EXPECT_EQ(dialog.Edit1->UIStyle(), TsuiUIStyle::WinXP);
 }
 
 TEST(ImagesFolderDialog, CreationLoadsTheSavedFolder) {

@@ -10,8 +10,9 @@ constexpr int kRoundCorner = 13;
 constexpr int kMenuBarHeight = 22;
 } // namespace
 
-TsuiForm* SkinWindow(QWidget* window, const QList<TsuiTitleBarBtnType>& buttons) {
-    auto* form = new TsuiForm(window);
+TsuiForm* SkinWindow(QWidget* window, const QList<TsuiTitleBarBtnType>& buttons,
+                     FormBorderStyle border) {
+    auto* form = new TsuiForm(window, border);
     form->setTitleBarCustom(false);
     form->setUIStyle(TsuiUIStyle::WinXP);
     form->setUIStyleAutoUpdateSub(false);

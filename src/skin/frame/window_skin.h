@@ -1,13 +1,15 @@
 #pragma once
 
+#include "skin/frame/sui_form.h"
 #include "skin/frame/title_bar_items.h"
 
 #include <QList>
 
 class QWidget;
-class TsuiForm;
 
 // Puts the program's skinned frame on window: a WinXP skinned form named suiForm1 with
 // the window's caption in bold white Tahoma, the given title-bar buttons (in this order),
-// top corners rounded with 13 and a 22-pixel menu bar for a menu attached later.
-TsuiForm* SkinWindow(QWidget* window, const QList<TsuiTitleBarBtnType>& buttons);
+// top corners rounded with 13 and a 22-pixel menu bar for a menu attached later. border is
+// the border the window would have had; only a sizeable one resizes.
+TsuiForm* SkinWindow(QWidget* window, const QList<TsuiTitleBarBtnType>& buttons,
+                     FormBorderStyle border = FormBorderStyle::Sizeable);

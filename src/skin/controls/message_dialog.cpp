@@ -1,0 +1,124 @@
+#include "skin/controls/message_dialog.h"
+
+#include "skin/controls/button.h"
+#include "skin/controls/message_window.h"
+#include "skin/frame/sui_form.h"
+#include "skin/themes/cut_frame.h"
+#include "skin/themes/skin_resources.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QScreen>
+
+namespace {
+
+// The message window's fixed layout.
+constexpr QPoint kTextWithIcon(88, 64);
+constexpr QPoint kTextWithoutIcon(24, 64);
+constexpr int kIconBottom = 64 + 40;
+constexpr int kNarrowerWithoutIcon = 64;
+constexpr int kButtonsBelowText = 20;
+constexpr int kHeightBelowText = 65;
+constexpr QSize kButtonSize(73, 25);
+constexpr int kFirstButtonFromRight = 97;
+constexpr int kButtonPitch = 93;
+constexpr int kIconFrames = 4;
+
+QPoint centredIn(const QRect& area, QSize size) {
+    return area.topLeft() +
+           QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
+}
+
+} // namespace
+
+TsuiDialog::TsuiDialog(QObject* owner) : QObject(owner) {
+    m_captionFont = QFont(QStringLiteral("Tahoma"));
+    m_captionFont.setBold(true);
+    setUIStyle(OwnerFormStyle(owner));
+}
+
+void TsuiDialog::setFileTheme(TsuiFileTheme* theme) {
+    m_fileTheme.set(theme, [this] { setUIStyle(TsuiUIStyle::DeepBlue); });
+    setUIStyle(m_style);
+}
+
+void TsuiDialog::setUIStyle(TsuiUIStyle style) {
+    m_style = style;
+    if (style == TsuiUIStyle::MacOS)
+        m_captionColor = TColor(0);
+}
+
+void TsuiDialog::placeWindow(QWidget& window) const {
+    QRect area;
+    switch (m_position) {
+    case poScreenCenter:
+        area = QGuiApplication::primaryScreen()->geometry();
+        break;
+    case poDesktopCenter:
+        area = QGuiApplication::primaryScreen()->virtualGeometry();
+        break;
+    case poMainFormCenter:
+    case poOwnerFormCenter:
+        if (const QWidget* active = QApplication::activeWindow())
+            area = active->frameGeometry();
+        else
+            area = QGuiApplication::primaryScreen()->geometry();
+        break;
+    default:
+        return;
+    }
+    window.move(centredIn(area, window.size()));
+}
+
+TsuiMessageDialog::TsuiMessageDialog(QObject* owner) : TsuiDialog(owner) {}
+
+std::unique_ptr<TfrmMsg> TsuiMessageDialog::BuildWindow() const {
+    auto window = std::make_unique<TfrmMsg>();
+    window->setFont(Font());
+    QLabel& text = *window->lbl;
+    text.setText(m_text);
+    text.resize(TfrmMsg::kTextWidth, text.heightForWidth(TfrmMsg::kTextWidth));
+    const int b = std::max(kIconBottom, text.geometry().bottom() + 1);
+
+    if (m_iconType != suiNone) {
+        text.move(kTextWithIcon);
+        QImage icon;
+        CutFrame(LoadSkinResource("MSGDLG"), icon, kIconFrames, int(m_iconType));
+        window->Image1->setPixmap(QPixmap::fromImage(icon));
+        window->Image1->resize(icon.size());
+    } else {
+        text.move(kTextWithoutIcon);
+        window->Image1->hide();
+        if (m_buttonCount < 3)
+            window->resize(window->width() - kNarrowerWithoutIcon, window->height());
+    }
+
+    const int W = window->width();
+    QList<TsuiButton*> fromLeft;
+    for (int i = 0; i < m_buttonCount; ++i) {
+        const int n = m_buttonCount - i;
+        const QRect place(
+            QPoint(W - kFirstButtonFromRight - kButtonPitch * i, b + kButtonsBelowText),
+            kButtonSize);
+        TsuiButton* button =
+            window->addButton(m_captions[n - 1], m_results[n - 1], place, ButtonCursor());
+        button->setFocus();
+        fromLeft.prepend(button);
+    }
+    for (int i = 1; i < fromLeft.size(); ++i)
+        QWidget::setTabOrder(fromLeft[i - 1], fromLeft[i]);
+
+    window->resize(window->width(), b + kHeightBelowText);
+    placeWindow(*window);
+
+    window->suiForm1->setCaption(Caption());
+    window->suiForm1->setFileTheme(FileTheme());
+    window->suiForm1->setUIStyle(UIStyle());
+    window->suiForm1->setCaptionFont(CaptionFont(), CaptionFontColor());
+    return window;
+}
+
+int TsuiMessageDialog::ShowModal() {
+    const std::unique_ptr<TfrmMsg> window = BuildWindow();
+    return window->exec();
+}

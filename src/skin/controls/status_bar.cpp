@@ -1,0 +1,109 @@
+#include "skin/controls/status_bar.h"
+
+#include "skin/frame/sui_form.h"
+#include "skin/themes/keyed_blit.h"
+#include "skin/themes/skin_resources.h"
+#include "skin/themes/theme_elements.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <qdrawutil.h>
+
+namespace {
+
+// Panels start 2 pixels down and apart; text starts 3 pixels inside the bevel.
+constexpr int kPanelGap = 2;
+constexpr int kTextIndent = 3;
+// The window's corner stays this far beyond the pointer while the grip is dragged.
+constexpr int kGripOvershoot = 5;
+
+} // namespace
+
+TsuiStatusBar::TsuiStatusBar(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setUIStyle(StartStyleFor(parent));
+}
+
+void TsuiStatusBar::setFileTheme(TsuiFileTheme* theme) {
+    m_fileTheme.set(theme, [this] { setUIStyle(TsuiUIStyle::DeepBlue); });
+    setUIStyle(m_style);
+}
+
+void TsuiStatusBar::setUIStyle(TsuiUIStyle style) {
+    m_style = style;
+    setPanelColor(ControlStyleColor(FileTheme(), style, ThemeElement::FormBackgroundColor));
+}
+
+void TsuiStatusBar::setPanelColor(TColor color) {
+    m_panelColor = color;
+    update();
+}
+
+void TsuiStatusBar::addPanel(int width, const QString& text) {
+    m_panels.append({width, text});
+    update();
+}
+
+void TsuiStatusBar::setPanelText(int index, const QString& text) {
+    m_panels[index].text = text;
+    update(panelRect(index));
+}
+
+QRect TsuiStatusBar::panelRect(int index) const {
+    int left = 0;
+    for (int i = 0; i < index; ++i)
+        left += m_panels.at(i).width + kPanelGap;
+    return QRect(left, kPanelGap, m_panels.at(index).width, height() - kPanelGap);
+}
+
+bool TsuiStatusBar::gripWanted() const {
+    const auto* form = qobject_cast<const TsuiForm*>(parentWidget());
+    return form && form->Sizeable() && !window()->isMaximized();
+}
+
+void TsuiStatusBar::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), m_panelColor.toQColor());
+    for (int i = 0; i < panelCount(); ++i) {
+        const QRect r = panelRect(i);
+        qDrawShadePanel(&painter, r, palette(), true, 1);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(r.adjusted(kTextIndent, 0, -1, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                         m_panels.at(i).text);
+    }
+    if (!gripWanted())
+        return;
+    const QImage grip = LoadSkinResource("STATUSBAR_HANDLE");
+    const int w = grip.width(), h = grip.height(), W = width(), H = height();
+    m_gripRect = QRect(QPoint(W - w / 2 - 2, H - h / 2 - 2), QPoint(W - 1, H - 1));
+    StretchBlit(painter, QRect(W - w - 1, H - h - 1, w, h), grip, grip.rect(), true);
+}
+
+void TsuiStatusBar::mousePressEvent(QMouseEvent* event) {
+    QWidget::mousePressEvent(event);
+    m_mouseDown = true;
+}
+
+void TsuiStatusBar::mouseReleaseEvent(QMouseEvent* event) {
+    QWidget::mouseReleaseEvent(event);
+    m_mouseDown = false;
+}
+
+void TsuiStatusBar::mouseMoveEvent(QMouseEvent* event) {
+    QWidget::mouseMoveEvent(event);
+    const QPoint point = event->position().toPoint();
+    if (m_mouseDown && m_overGrip) {
+        QWidget* form = window();
+        const QPoint screen = mapToGlobal(point);
+        const QPoint origin = form->geometry().topLeft();
+        form->resize(screen.x() - origin.x() + kGripOvershoot,
+                     screen.y() - origin.y() + kGripOvershoot);
+    } else if (!m_gripRect.isEmpty() && m_gripRect.contains(point)) {
+        setCursor(Qt::SizeFDiagCursor);
+        m_overGrip = true;
+    } else {
+        unsetCursor();
+        m_overGrip = false;
+    }
+}
