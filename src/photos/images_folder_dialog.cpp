@@ -46,6 +46,9 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
     // Enter in the edit box must not press a button: only the clicks act.
     for (QPushButton* button : {suiButton1, suiButton3, suiButton4, suiButton2})
         button->setAutoDefault(false);
+    // For screen readers: the label names the edit box; "..." says nothing by itself.
+    Label1->setBuddy(Edit1);
+    suiButton1->setAccessibleName(QStringLiteral("Выбрать папку"));
 
     connect(suiButton1, &QPushButton::clicked, this, &TForm3::suiButton1Click);
     connect(suiButton3, &QPushButton::clicked, this, &TForm3::suiButton3Click);
