@@ -20,6 +20,8 @@ int main(int argc, char** argv) {
     platform::registerInterfaceFonts();
     platform::installAccessibleNames();
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(LoadSkinResource("MAINICON"))));
+    // Lets the desktop match the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kalmo"));
 
     // Created in this order; the first is the main window, whose closing ends the run.
     TForm1 form1;
