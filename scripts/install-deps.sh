@@ -10,6 +10,7 @@ $SUDO apt-get install -y --no-install-recommends \
     qt6-base-dev qt6-qpa-plugins libqt6svg6 \
     libjpeg-dev libgsf-1-dev libx11-dev \
     libgtest-dev libgmock-dev libbenchmark-dev \
-    fonts-wine fonts-dejavu-core
+    fonts-wine fonts-dejavu-core \
+    desktop-file-utils appstream
 # Screen checks of the windows under a virtual display.
 $SUDO apt-get install -y --no-install-recommends xvfb xdotool imagemagick

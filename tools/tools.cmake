@@ -11,6 +11,10 @@ target_link_libraries(kalmo-artwork PRIVATE Qt6::Gui)
 set(KALMO_ARTWORK_DIR ${CMAKE_BINARY_DIR}/artwork)
 add_custom_command(
     OUTPUT ${KALMO_ARTWORK_DIR}/skin_artwork.qrc
+    BYPRODUCTS ${KALMO_ARTWORK_DIR}/hicolor/16x16/apps/kalmo.png
+               ${KALMO_ARTWORK_DIR}/hicolor/32x32/apps/kalmo.png
+               ${KALMO_ARTWORK_DIR}/hicolor/48x48/apps/kalmo.png
+               ${KALMO_ARTWORK_DIR}/hicolor/256x256/apps/kalmo.png
     COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0 QT_QPA_PLATFORM=offscreen
             $<TARGET_FILE:kalmo-artwork> ${KALMO_ARTWORK_DIR}
     DEPENDS kalmo-artwork

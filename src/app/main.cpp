@@ -2,11 +2,15 @@
 #include "app/main_window.h"
 #include "app/report_grid_window.h"
 #include "photos/images_folder_dialog.h"
+#include "platform/accessible_names.h"
 #include "platform/base_folder.h"
 #include "platform/fonts.h"
 #include "skin/themes/form_state.h"
+#include "skin/themes/skin_resources.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 
@@ -14,6 +18,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     platform::BaseFolder::captureWorkingFolder();
     platform::registerInterfaceFonts();
+    platform::installAccessibleNames();
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(LoadSkinResource("MAINICON"))));
+    // Lets the desktop match the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kalmo"));
 
     // Created in this order; the first is the main window, whose closing ends the run.
     TForm1 form1;

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QPixmap>
 #include <QPushButton>
+#include <utility>
 
 namespace {
 
@@ -143,6 +144,7 @@ void TForm1::buildToolBars() {
     suiComboBox1->setArrowColor(TColor(0));
     suiComboBox1->setEditable(true);
     suiComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    suiComboBox1->setAccessibleName(QStringLiteral("ФИО для поиска"));
     suiToolBar2->addControl(suiComboBox1);
     suiToolBar2->addSeparator("ToolButton2", kToolSeparatorWidth);
     ToolButton1 = toolButton(suiToolBar2, "ToolButton1", artwork::Find, QStringLiteral("Найти"));
@@ -162,6 +164,11 @@ void TForm1::buildDataGroup() {
     email = edit(data, "email", 88, 120);
     suiButton2 = button(data, "suiButton2", QStringLiteral("Изменить"), 8, 144, 73, 21);
     suiButton1 = button(data, "suiButton1", QStringLiteral("Отправить письмо"), 88, 144, 201, 21);
+    // For screen readers each label names the edit box beside it.
+    const std::pair<const char*, TsuiEdit*> labelled[] = {
+        {"Label1", fio}, {"Label2", adres}, {"Label3", tel}, {"Label4", rabota}, {"Label5", email}};
+    for (const auto& [labelName, box] : labelled)
+        data->findChild<QLabel*>(QLatin1String(labelName))->setBuddy(box);
     QWidget::setTabOrder(suiButton1, fio);
     QWidget::setTabOrder(fio, adres);
     QWidget::setTabOrder(adres, tel);

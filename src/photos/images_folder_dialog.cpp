@@ -50,6 +50,9 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
     suiButton3 = button(suiForm1, "suiButton3", QStringLiteral("Применить"), {8, 80, 80, 27});
     suiButton4 = button(suiForm1, "suiButton4", QStringLiteral("Отмена"), {96, 80, 80, 27});
     suiButton2 = button(suiForm1, "suiButton2", QStringLiteral("Очистить"), {320, 80, 80, 27});
+    // For screen readers: the label names the edit box; "..." says nothing by itself.
+    Label1->setBuddy(Edit1);
+    suiButton1->setAccessibleName(QStringLiteral("Выбрать папку"));
 
     connect(suiButton1, &TsuiButton::clicked, this, &TForm3::suiButton1Click);
     connect(suiButton3, &TsuiButton::clicked, this, &TForm3::suiButton3Click);

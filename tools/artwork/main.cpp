@@ -1,7 +1,9 @@
 // Draws every skin bitmap of the program and writes them, with the resource file that
-// embeds them, into the folder given on the command line. Run by the build; the output
-// is the same on every run.
+// embeds them, into the folder given on the command line, and the program icon at the
+// sizes of the desktop's icon theme into its hicolor/ sub-folder for installing. Run by
+// the build; the output is the same on every run.
 #include "catalogue.h"
+#include "pictures.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,6 +19,14 @@ int main(int argc, char** argv) {
     if (!QDir().mkpath(folder + QStringLiteral("/skin"))) {
         std::fprintf(stderr, "kalmo-artwork: cannot create %s\n", argv[1]);
         return 1;
+    }
+    for (const int size : kDesktopIconSizes) {
+        const QString dir = QStringLiteral("%1/hicolor/%2x%2/apps").arg(folder).arg(size);
+        if (!QDir().mkpath(dir) ||
+            !programIcon({size, size}).save(dir + QStringLiteral("/kalmo.png"), "PNG")) {
+            std::fprintf(stderr, "kalmo-artwork: cannot write the %d-pixel icon\n", size);
+            return 1;
+        }
     }
     QString qrc;
     QTextStream list(&qrc);

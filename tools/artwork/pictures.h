@@ -33,6 +33,8 @@ QImage comboButton(QSize size, const StylePalette& p);
 QImage sizeGrip(QSize size);
 QImage messageIcons(QSize size);
 QImage programIcon(QSize size);
+// The sizes at which the program icon is installed into the desktop's icon theme.
+inline constexpr int kDesktopIconSizes[] = {16, 32, 48, 256};
 
 // The caption gradient of a style, height rows high and one column wide, as the title
 // buttons see it behind them.

@@ -1,5 +1,6 @@
 #include "skin/controls/custom_button.h"
 
+#include "skin/controls/button_accessible.h"
 #include "skin/controls/image_list_drawing.h"
 #include "skin/themes/control_painting.h"
 #include "skin/themes/style_tables.h"
@@ -27,6 +28,7 @@ bool isPressKey(int key) {
 } // namespace
 
 TsuiCustomButton::TsuiCustomButton(QWidget* parent) : QAbstractButton(parent) {
+    TsuiButtonAccessible::install();
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_style = StartStyleFor(parent);
