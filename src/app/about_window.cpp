@@ -71,9 +71,7 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("О программе"));
     setMinimumWidth(150);
     resize(kWidth, kHeight);
-    QFont font(platform::interfaceFontFamily());
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(platform::interfaceFont());
 
     suiForm1 = SkinWindow(this, {TsuiTitleBarBtnType::suiClose});
 

@@ -41,9 +41,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Записная книжка v 2.1b"));
     setMinimumWidth(150);
     resize(kWidth, kHeight);
-    QFont font(platform::interfaceFontFamily());
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(platform::interfaceFont());
 
     suiForm1 = SkinWindow(this, {TsuiTitleBarBtnType::suiClose, TsuiTitleBarBtnType::suiMin});
     buildMenu();

@@ -37,9 +37,7 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Путь"));
     setMinimumWidth(150);
     resize(kWidth, kHeight);
-    QFont font(platform::interfaceFontFamily());
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(platform::interfaceFont());
 
     suiForm1 = SkinWindow(this, {TsuiTitleBarBtnType::suiClose});
     Label1 = place(new QLabel(QStringLiteral("Путь к папке с изображениями"), suiForm1), "Label1",

@@ -17,8 +17,10 @@ void registerInterfaceFonts() {
     }
 }
 
-QString interfaceFontFamily() {
-    return QStringLiteral("MS Sans Serif");
+QFont interfaceFont() {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    return font;
 }
 
 } // namespace platform

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QFont>
 
 namespace platform {
 
@@ -8,7 +8,8 @@ namespace platform {
 // they are installed, so the windows look the same wherever the program runs.
 void registerInterfaceFonts();
 
-// The program's interface font: "MS Sans Serif" at 11 pixels (8 points at 96 dpi).
-QString interfaceFontFamily();
+// The program's interface font: "MS Sans Serif" at 11 pixels (8 points at 96 dpi), in
+// pixels so the windows do not depend on the screen's dots per inch.
+QFont interfaceFont();
 
 } // namespace platform
