@@ -1,4 +1,5 @@
 // Byte layout of the workbook stream: what other spreadsheet programs rely on.
+#include "report/automation/automation_error.h"
 #include "report/spreadsheet/biff_bytes.h"
 #include "report/spreadsheet/biff_reader.h"
 #include "report/spreadsheet/biff_writer.h"
@@ -237,6 +238,45 @@ TEST(BiffLayout, FileRoundTripKeepsEverything) {
     EXPECT_EQ(b.landscape, true);
     EXPECT_DOUBLE_EQ(b.topMarginPoints, 25);
     EXPECT_FALSE(b.gridlines);
+}
+
+// A large workbook goes to the file piece by piece: the stored stream must be exactly the
+// one made in memory, sheet offsets and string index included, with no padding.
+TEST(BiffLayout, LargeWorkbookIsStoredAsWrittenInMemory) {
+    Workbook book;
+    for (const char* name : {"Первый", "Second"}) {
+        Sheet& sheet = book.sheets.emplace_back();
+        sheet.name = name;
+        for (int r = 0; r < 3000; ++r)
+            sheet.cellAt(r, r % 3).text = QString(name) + QString::number(r);
+    }
+    QTemporaryDir dir;
+    saveWorkbook(book, dir.filePath("big.xls"));
+    const QByteArray written = writeWorkbookStream(book);
+    ASSERT_GT(written.size(), 4096);
+    QFile file(dir.filePath("big.xls"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(workbookStreamOf(file.readAll()), written);
+
+    const Workbook back = openWorkbook(dir.filePath("big.xls"));
+    ASSERT_EQ(back.sheets.size(), 2u);
+    EXPECT_EQ(back.sheets[1].name, "Second");
+    EXPECT_EQ(back.sheets[1].cell(2999, 2)->text, "Second2999");
+    EXPECT_EQ(back.sheets[0].cell(1, 1)->text, "Первый1");
+}
+
+TEST(BiffLayout, MissingOrUnreadableFilesRaiseNamingThePath) {
+    QTemporaryDir dir;
+    const QString missing = dir.filePath("none.xls");
+    try {
+        openWorkbook(missing);
+        ADD_FAILURE() << "a missing file opened";
+    } catch (const AutomationError& error) {
+        EXPECT_TRUE(
+            QString::fromUtf8(error.what()).startsWith("Cannot open the workbook '" + missing))
+            << error.what();
+    }
+    EXPECT_THROW(openWorkbook(dir.path()), AutomationError); // a folder
 }
 
 TEST(BiffLayout, DamagedInputIsRefused) {

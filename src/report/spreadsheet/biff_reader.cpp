@@ -104,7 +104,11 @@ private:
     }
 
     QString characters(qsizetype count, bool twoBytes) {
+        // Most strings lie within one record: made in one piece, without spare capacity.
+        if (m_reader.remaining() >= count * (twoBytes ? 2 : 1))
+            return m_reader.characters(count, twoBytes);
         QString text;
+        text.reserve(count);
         while (text.size() < count) {
             if (m_reader.remaining() == 0) {
                 current();

@@ -9,6 +9,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace spreadsheet {
@@ -16,13 +17,48 @@ namespace {
 
 using namespace biff;
 
+// Sizes used to reserve a sheet substream: everything but rows and cells (generous), a ROW
+// record, and the largest cell record (LABELSST).
+constexpr qsizetype kSheetFixedPartBytes = 1024;
+constexpr qsizetype kRowRecordBytes = 20;
+constexpr qsizetype kLabelRecordBytes = 14;
+
+// Record identifier and data size, little-endian.
+std::array<char, 4> recordHeader(uint16_t id, qsizetype size) {
+    std::array<char, 4> header;
+    qToLittleEndian<quint16>(id, header.data());
+    qToLittleEndian<quint16>(static_cast<uint16_t>(size), header.data() + 2);
+    return header;
+}
+
 void putRecord(QByteArray& stream, uint16_t id, const QByteArray& body) {
-    ByteWriter header;
-    header.u16(id);
-    header.u16(static_cast<uint16_t>(body.size()));
-    stream += header.bytes;
+    const auto header = recordHeader(id, body.size());
+    stream.append(header.data(), header.size());
     stream += body;
 }
+
+// Hands records on to a sink as they are made and counts the bytes; without a sink it
+// only counts.
+class StreamOut {
+public:
+    explicit StreamOut(const StreamSink* sink) : m_sink(sink) {}
+
+    void bytes(QByteArrayView data) {
+        if (m_sink)
+            (*m_sink)(data);
+        m_written += data.size();
+    }
+    void record(uint16_t id, const QByteArray& body) {
+        const auto header = recordHeader(id, body.size());
+        bytes(QByteArrayView(header.data(), header.size()));
+        bytes(body);
+    }
+    qsizetype written() const { return m_written; }
+
+private:
+    const StreamSink* m_sink;
+    qsizetype m_written = 0;
+};
 
 // The distinct cell formats and fonts of the workbook, numbered as the stream refers to
 // them: fonts 0 (plain), then 5, 6, ...; cell formats from 16 on (15 is the plain one).
@@ -145,9 +181,9 @@ public:
     }
 
     // Writes SST and its CONTINUE records, then EXTSST: for every bucket of strings, where
-    // its first string starts, in the stream (`streamOffset` is where `stream` begins) and
-    // within its record.
-    void write(QByteArray& stream, qsizetype streamOffset) const {
+    // its first string starts, in the stream (`streamOffset` is where `out`'s first byte lies) and
+    // within its record. With a counting sink this gives the size of the table.
+    void write(StreamOut& out, qsizetype streamOffset) const {
         const std::size_t bucket = std::max<std::size_t>(
             kMinStringsPerBucket, (m_strings.size() + kMaxBuckets - 1) / kMaxBuckets);
         ByteWriter buckets;
@@ -155,7 +191,7 @@ public:
         ByteWriter record;
         uint16_t id = kSst;
         auto flush = [&] {
-            putRecord(stream, id, record.bytes);
+            out.record(id, record.bytes);
             record.bytes.clear();
             id = kContinue;
         };
@@ -169,7 +205,7 @@ public:
                 flush();
             if (i % bucket == 0) {
                 const qsizetype inRecord = 4 + record.bytes.size();
-                buckets.u32(static_cast<uint32_t>(streamOffset + stream.size() + inRecord));
+                buckets.u32(static_cast<uint32_t>(streamOffset + out.written() + inRecord));
                 buckets.u16(static_cast<uint16_t>(inRecord));
                 buckets.u16(0);
             }
@@ -189,7 +225,7 @@ public:
             }
         }
         flush();
-        putRecord(stream, kExtSst, buckets.bytes);
+        out.record(kExtSst, buckets.bytes);
     }
 
 private:
@@ -360,7 +396,14 @@ void writeMerges(QByteArray& stream, const Sheet& sheet) {
 
 QByteArray sheetSubstream(const Sheet& sheet, bool first, FormatTable& formats,
                           SharedStrings& strings) {
+    // Room for every cell's record up front: growing by doubling would leave up to half
+    // of a large sheet's buffer unused.
+    qsizetype cells = 0;
+    for (int r = 0; r < sheet.rowExtent(); ++r)
+        cells += static_cast<qsizetype>(sheet.row(r).size());
     QByteArray stream;
+    stream.reserve(kSheetFixedPartBytes + sheet.rowExtent() * kRowRecordBytes +
+                   cells * kLabelRecordBytes);
     putRecord(stream, kBof, bof(kWorksheetSubstream));
     ByteWriter width;
     width.u16(8);
@@ -407,7 +450,7 @@ QByteArray globalsHead(const FormatTable& formats) {
 
 } // namespace
 
-QByteArray writeWorkbookStream(const Workbook& workbook) {
+void writeWorkbookStream(const Workbook& workbook, const StreamSink& sink) {
     FormatTable formats(workbook);
     qsizetype cells = 0;
     for (const Sheet& sheet : workbook.sheets) {
@@ -415,23 +458,25 @@ QByteArray writeWorkbookStream(const Workbook& workbook) {
             cells += static_cast<qsizetype>(sheet.row(r).size());
     }
     SharedStrings strings(cells);
+    // The sheets come first: writing their cells fills the shared strings.
     std::vector<QByteArray> sheets;
     for (std::size_t i = 0; i < workbook.sheets.size(); ++i)
         sheets.push_back(sheetSubstream(workbook.sheets[i], i == 0, formats, strings));
 
     QByteArray head = globalsHead(formats);
-    // The sheet list records where each sheet's substream starts, so their sizes come first.
+    // The sheet list records where each sheet's substream starts, so the sizes of the
+    // list and of the shared strings come first.
     qsizetype sheetListSize = 0;
     for (const Sheet& sheet : workbook.sheets) {
         ByteWriter name;
         name.shortString(sheet.name.left(31));
         sheetListSize += 4 + 6 + name.bytes.size();
     }
-    QByteArray tail;
-    strings.write(tail, head.size() + sheetListSize);
-    putRecord(tail, kEof, {});
-
-    qsizetype offset = head.size() + sheetListSize + tail.size();
+    const qsizetype stringsOffset = head.size() + sheetListSize;
+    StreamOut counter(nullptr);
+    strings.write(counter, stringsOffset);
+    constexpr qsizetype kEofRecordBytes = 4;
+    qsizetype offset = stringsOffset + counter.written() + kEofRecordBytes;
     for (std::size_t i = 0; i < workbook.sheets.size(); ++i) {
         ByteWriter body;
         body.u32(static_cast<uint32_t>(offset));
@@ -441,9 +486,22 @@ QByteArray writeWorkbookStream(const Workbook& workbook) {
         putRecord(head, kBoundSheet, body.bytes);
         offset += sheets[i].size();
     }
-    QByteArray stream = head + tail;
-    for (const QByteArray& sheet : sheets)
-        stream += sheet;
+
+    // The shared strings go straight to the sink and each sheet is let go once handed
+    // on, so a large workbook is never held twice.
+    StreamOut out(&sink);
+    out.bytes(head);
+    strings.write(out, 0);
+    out.record(kEof, {});
+    for (QByteArray& sheet : sheets) {
+        out.bytes(sheet);
+        sheet = QByteArray();
+    }
+}
+
+QByteArray writeWorkbookStream(const Workbook& workbook) {
+    QByteArray stream;
+    writeWorkbookStream(workbook, [&stream](QByteArrayView piece) { stream.append(piece); });
     return stream;
 }
 

@@ -6,9 +6,12 @@
 #include <gsf/gsf-infile-msole.h>
 #include <gsf/gsf-infile.h>
 #include <gsf/gsf-input-memory.h>
+#include <gsf/gsf-input-stdio.h>
 #include <gsf/gsf-outfile-msole.h>
 #include <gsf/gsf-outfile.h>
 #include <gsf/gsf-output-stdio.h>
+
+#include <QFile>
 
 #include <memory>
 
@@ -30,23 +33,30 @@ AutomationError saveFailed(const QString& path, GError* error) {
 
 } // namespace
 
-void saveWorkbookContainer(const QString& path, const QByteArray& workbookStream) {
-    // A stream under 4,096 bytes would be kept in the container's mini stream, where some
-    // readers of workbooks do not look for it; zeros after the last record are ignored.
-    constexpr qsizetype kMinimumStream = 4096;
-    QByteArray padded = workbookStream;
-    if (padded.size() < kMinimumStream)
-        padded.append(kMinimumStream - padded.size(), '\0');
+void saveWorkbookContainer(const QString& path,
+                           const std::function<void(const StreamSink&)>& produce) {
     GError* error = nullptr;
     GsfPtr<GsfOutput> file(gsf_output_stdio_new(path.toLocal8Bit().constData(), &error));
     if (!file)
         throw saveFailed(path, error);
     GsfPtr<GsfOutfile> container(gsf_outfile_msole_new(file.get()));
     GsfPtr<GsfOutput> stream(gsf_outfile_new_child(container.get(), "Workbook", FALSE));
-    const bool written = stream &&
-                         gsf_output_write(stream.get(), padded.size(),
-                                          reinterpret_cast<const guint8*>(padded.constData())) &&
-                         gsf_output_close(stream.get());
+    bool written = stream != nullptr;
+    qsizetype size = 0;
+    auto write = [&](QByteArrayView piece) {
+        written = written && (piece.isEmpty() ||
+                              gsf_output_write(stream.get(), piece.size(),
+                                               reinterpret_cast<const guint8*>(piece.data())));
+        size += piece.size();
+    };
+    if (written)
+        produce(write);
+    // A stream under 4,096 bytes would be kept in the container's mini stream, where some
+    // readers of workbooks do not look for it; zeros after the last record are ignored.
+    constexpr qsizetype kMinimumStream = 4096;
+    if (written && size < kMinimumStream)
+        write(QByteArray(kMinimumStream - size, '\0'));
+    written = written && gsf_output_close(stream.get());
     // Closing the container closes the file, which renames its temporary copy over the
     // target only when every write went well.
     const bool closed = gsf_output_close(GSF_OUTPUT(container.get()));
@@ -56,11 +66,11 @@ void saveWorkbookContainer(const QString& path, const QByteArray& workbookStream
     }
 }
 
-QByteArray workbookStreamOf(const QByteArray& fileBytes) {
-    GsfPtr<GsfInput> input(gsf_input_memory_new(
-        reinterpret_cast<const guint8*>(fileBytes.constData()), fileBytes.size(), FALSE));
+namespace {
+
+QByteArray workbookStreamOf(GsfInput* input) {
     GError* error = nullptr;
-    GsfPtr<GsfInfile> container(gsf_infile_msole_new(input.get(), &error));
+    GsfPtr<GsfInfile> container(gsf_infile_msole_new(input, &error));
     if (error)
         g_error_free(error);
     if (!container)
@@ -70,12 +80,33 @@ QByteArray workbookStreamOf(const QByteArray& fileBytes) {
         throw WorkbookFormatError("no workbook stream");
     const gsf_off_t size = gsf_input_size(stream.get());
     // Nothing is compressed in a compound file: a stream larger than the file is a lie.
-    if (size < 0 || size > fileBytes.size())
+    if (size < 0 || size > gsf_input_size(input))
         throw WorkbookFormatError("workbook stream larger than the file");
     QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
     if (size > 0 && !gsf_input_read(stream.get(), size, reinterpret_cast<guint8*>(bytes.data())))
         throw WorkbookFormatError("unreadable workbook stream");
     return bytes;
+}
+
+} // namespace
+
+QByteArray workbookStreamOf(const QByteArray& fileBytes) {
+    GsfPtr<GsfInput> input(gsf_input_memory_new(
+        reinterpret_cast<const guint8*>(fileBytes.constData()), fileBytes.size(), FALSE));
+    return workbookStreamOf(input.get());
+}
+
+QByteArray workbookStreamOfFile(const QString& path) {
+    GError* error = nullptr;
+    GsfPtr<GsfInput> input(gsf_input_stdio_new(QFile::encodeName(path).constData(), &error));
+    if (!input) {
+        const QString reason = error ? QString::fromUtf8(error->message) : QString();
+        if (error)
+            g_error_free(error);
+        throw AutomationError(
+            QStringLiteral("Cannot open the workbook '%1': %2.").arg(path, reason));
+    }
+    return workbookStreamOf(input.get());
 }
 
 } // namespace spreadsheet

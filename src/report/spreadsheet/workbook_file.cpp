@@ -6,12 +6,11 @@
 #include "report/spreadsheet/biff_writer.h"
 #include "report/spreadsheet/compound_file.h"
 
-#include <QFile>
-
 namespace spreadsheet {
 
 void saveWorkbook(const Workbook& workbook, const QString& path) {
-    saveWorkbookContainer(path, writeWorkbookStream(workbook));
+    saveWorkbookContainer(path,
+                          [&](const StreamSink& sink) { writeWorkbookStream(workbook, sink); });
 }
 
 Workbook readWorkbook(const QByteArray& fileBytes) {
@@ -19,12 +18,8 @@ Workbook readWorkbook(const QByteArray& fileBytes) {
 }
 
 Workbook openWorkbook(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw AutomationError(
-            QStringLiteral("Cannot open the workbook '%1': %2.").arg(path, file.errorString()));
     try {
-        return readWorkbook(file.readAll());
+        return parseWorkbookStream(workbookStreamOfFile(path));
     } catch (const WorkbookFormatError& error) {
         throw AutomationError(
             QStringLiteral("'%1' is not a readable workbook (%2).").arg(path, error.what()));
