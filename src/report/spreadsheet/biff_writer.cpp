@@ -154,9 +154,10 @@ QByteArray xfRecord(uint16_t font, const CellFormat& format, bool style, bool ow
 // each slot holds the string's hash (high half) and its number + 1 (low half, 0 = free).
 class SharedStrings {
 public:
-    explicit SharedStrings(qsizetype expected) {
+    // `cells` bounds the number of distinct strings; the table grows past half full.
+    explicit SharedStrings(qsizetype cells) {
         std::size_t capacity = 64;
-        while (capacity < static_cast<std::size_t>(expected) * 2)
+        while (capacity < static_cast<std::size_t>(cells))
             capacity *= 2;
         m_slots.assign(capacity, 0);
     }

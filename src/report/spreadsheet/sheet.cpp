@@ -17,8 +17,15 @@ Cell& Sheet::cellAt(int row, int column) {
     if (row >= rowExtent())
         m_rows.resize(row + 1);
     auto& cells = m_rows[row];
-    if (column >= static_cast<int>(cells.size()))
+    if (column >= static_cast<int>(cells.size())) {
+        // Most rows are short and filled left to right: growing them to the exact width
+        // keeps a sheet of many five-cell rows from holding three spare cells per row.
+        // Wide rows grow by doubling as usual.
+        constexpr int kExactGrowthColumns = 8;
+        if (column < kExactGrowthColumns)
+            cells.reserve(column + 1);
         cells.resize(column + 1);
+    }
     if (!cells[column])
         cells[column] = Cell{QString(), m_columns[column].format};
     return *cells[column];
