@@ -7,6 +7,7 @@
 #include "skin/frame/title_bar.h"
 #include "skin/frame/title_bar_popup_menu.h"
 #include "skin/frame/window_skin.h"
+#include "skin/themes/file_theme.h"
 #include "skin/themes/skin_resources.h"
 #include "skin/themes/style_tables.h"
 #include "skin/themes/theme_elements.h"
@@ -392,4 +393,31 @@ TEST(SkinnedForm, MenuBarFollowsTheMenusFont) {
     EXPECT_EQ(w.form->MenuBar()->Look().font.family(), "Tahoma");
     menu->setUseSystemFont(true);
     EXPECT_EQ(w.form->MenuBar()->Look().font, QApplication::font("QMenu"));
+}
+
+// A file theme that goes away leaves the frame, its title bar and its menu in DeepBlue
+// without a reference to it; a frame that goes first stops watching the theme.
+TEST(SkinnedForm, ARemovedFileThemeLeavesTheWholeFrameInDeepBlue) {
+    SkinnedWindow w;
+    auto* menu = new TsuiMainMenu(&w.window);
+    w.form->setMenu(menu);
+    auto* theme = new TsuiFileTheme(&w.window);
+    w.form->setFileTheme(theme);
+    w.form->setUIStyle(TsuiUIStyle::MacOS);
+    EXPECT_EQ(w.bar()->FileTheme(), theme);
+    EXPECT_EQ(menu->FileTheme(), theme);
+
+    delete theme;
+    EXPECT_EQ(w.form->FileTheme(), nullptr);
+    EXPECT_EQ(w.bar()->FileTheme(), nullptr);
+    EXPECT_EQ(menu->FileTheme(), nullptr);
+    EXPECT_EQ(w.form->UIStyle(), TsuiUIStyle::DeepBlue);
+    EXPECT_EQ(w.bar()->UIStyle(), TsuiUIStyle::DeepBlue);
+    EXPECT_EQ(menu->UIStyle(), TsuiUIStyle::DeepBlue);
+
+    auto* later = new TsuiFileTheme(&w.window);
+    w.form->setFileTheme(later);
+    delete w.form;
+    delete menu;
+    delete later; // nothing left to tell
 }

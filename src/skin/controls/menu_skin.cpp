@@ -67,15 +67,8 @@ TsuiMenu::TsuiMenu(QWidget* owner) : QMenu(owner) {
 TsuiMenu::~TsuiMenu() = default;
 
 void TsuiMenu::setFileTheme(TsuiFileTheme* theme) {
-    if (m_fileTheme)
-        disconnect(m_fileTheme, &QObject::destroyed, this, nullptr);
-    m_fileTheme = theme;
     // A removed file theme leaves the menu in DeepBlue.
-    if (theme)
-        connect(theme, &QObject::destroyed, this, [this] {
-            m_fileTheme = nullptr;
-            setUIStyle(TsuiUIStyle::DeepBlue);
-        });
+    m_fileTheme.set(theme, [this] { setUIStyle(TsuiUIStyle::DeepBlue); });
     setUIStyle(m_style);
 }
 
@@ -91,7 +84,7 @@ void TsuiMenu::setUIStyle(TsuiUIStyle style) {
         m_separatorHeight = kSeparatorHeight;
         m_separatorColor = TColor::fromHex(0x848284);
     }
-    const StyleSource source(m_fileTheme, style);
+    const StyleSource source(m_fileTheme.get(), style);
     m_barColor = source.color(ThemeElement::MenuBarColor);
     m_color = source.color(ThemeElement::MenuBackgroundColor);
     m_fontColor = source.color(ThemeElement::MenuFontColor);
@@ -238,7 +231,7 @@ void TsuiMenu::DrawFrame(QPainter& painter, const QRect& window) const {
     if (m_flatMenu) {
         DrawPopupMenuFrame(
             painter, window, TColor(0),
-            StyleSource(m_fileTheme, m_style).color(ThemeElement::FormBackgroundColor));
+            StyleSource(m_fileTheme.get(), m_style).color(ThemeElement::FormBackgroundColor));
         return;
     }
     // The raised edge a drop-down list has by default.

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "skin/themes/file_theme.h"
+#include "skin/themes/file_theme_link.h"
 #include "skin/themes/tcolor.h"
 #include "skin/themes/ui_style.h"
 
 #include <QFont>
 #include <QImage>
 #include <QMenu>
-#include <QPointer>
 
 class QAction;
 class QPainter;
@@ -35,7 +35,7 @@ public:
 
     bool OwnerDraw() const { return true; }
     void setOwnerDraw(bool) {}
-    TsuiFileTheme* FileTheme() const { return m_fileTheme; }
+    TsuiFileTheme* FileTheme() const { return m_fileTheme.get(); }
     void setFileTheme(TsuiFileTheme* theme);
     TsuiUIStyle UIStyle() const { return m_style; }
     void setUIStyle(TsuiUIStyle style);
@@ -100,7 +100,7 @@ protected:
 private:
     static bool IsSeparator(const QAction* item);
 
-    QPointer<TsuiFileTheme> m_fileTheme;
+    FileThemeLink m_fileTheme;
     TsuiUIStyle m_style = TsuiUIStyle::DeepBlue;
     int m_itemHeight = 21;
     int m_separatorHeight = 21;

@@ -39,13 +39,3 @@ TsuiUIStyle StartStyleFor(const QWidget* parent) {
     // The owner of every control on a window is the window itself.
     return OwnerFormStyle(parent ? parent->window() : nullptr);
 }
-
-void FileThemeLink::set(TsuiFileTheme* theme, std::function<void()> onRemoved) {
-    QObject::disconnect(m_watch);
-    m_theme = theme;
-    if (theme)
-        m_watch = QObject::connect(theme, &QObject::destroyed, [this, onRemoved] {
-            m_theme = nullptr;
-            onRemoved();
-        });
-}

@@ -1,15 +1,12 @@
 #pragma once
 
 #include "skin/themes/file_theme.h"
+#include "skin/themes/file_theme_link.h"
 #include "skin/themes/style_resolution.h"
 #include "skin/themes/tcolor.h"
 #include "skin/themes/ui_style.h"
 
-#include <QMetaObject>
 #include <QPalette>
-#include <QPointer>
-
-#include <functional>
 
 class QImage;
 
@@ -29,20 +26,3 @@ TColor PaletteColor(const QWidget& control, QPalette::ColorRole role);
 // The style a control created with this parent starts in: that of the skinned frame of
 // the window the parent belongs to.
 TsuiUIStyle StartStyleFor(const QWidget* parent);
-
-// A control's reference to its file theme. When the theme is destroyed the reference
-// becomes none and onRemoved runs (the control then falls back to DeepBlue).
-class FileThemeLink {
-public:
-    FileThemeLink() = default;
-    FileThemeLink(const FileThemeLink&) = delete;
-    FileThemeLink& operator=(const FileThemeLink&) = delete;
-    ~FileThemeLink() { QObject::disconnect(m_watch); }
-
-    TsuiFileTheme* get() const { return m_theme; }
-    void set(TsuiFileTheme* theme, std::function<void()> onRemoved);
-
-private:
-    QPointer<TsuiFileTheme> m_theme;
-    QMetaObject::Connection m_watch;
-};

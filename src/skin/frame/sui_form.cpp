@@ -153,36 +153,31 @@ void TsuiForm::setTitleBarCustom(bool custom) {
 }
 
 void TsuiForm::setFileTheme(TsuiFileTheme* theme) {
-    if (theme == m_fileTheme)
+    if (theme == m_fileTheme.get())
         return;
-    if (m_fileTheme)
-        disconnect(m_fileTheme, &QObject::destroyed, this, nullptr);
-    m_fileTheme = theme;
     // A removed file theme leaves the panel and its children in DeepBlue.
-    if (theme)
-        connect(theme, &QObject::destroyed, this, [this] {
-            m_fileTheme = nullptr;
-            ApplyStyleToChildren(this, TsuiUIStyle::DeepBlue, nullptr);
-            setUIStyle(TsuiUIStyle::DeepBlue);
-        });
+    m_fileTheme.set(theme, [this] {
+        ApplyStyleToChildren(this, TsuiUIStyle::DeepBlue, nullptr);
+        setUIStyle(TsuiUIStyle::DeepBlue);
+    });
     setUIStyle(m_style);
 }
 
 void TsuiForm::setUIStyle(TsuiUIStyle style) {
     m_style = style;
-    const StyleSource source(m_fileTheme, style);
+    const StyleSource source(m_fileTheme.get(), style);
     m_borderColor = source.color(ThemeElement::FormBorderColor);
     m_borderWidth = source.integer(ThemeElement::FormBorderWidthInt);
     m_color = source.color(ThemeElement::FormBackgroundColor);
     m_menuBarColor = m_color;
-    m_titleBar->setFileTheme(m_fileTheme);
+    m_titleBar->setFileTheme(m_fileTheme.get());
     m_titleBar->setUIStyle(style);
     if (m_menu) {
         m_menu->setUIStyle(style);
-        m_menu->setFileTheme(m_fileTheme);
+        m_menu->setFileTheme(m_fileTheme.get());
     }
     if (m_autoUpdateSub)
-        ApplyStyleToChildren(this, style, m_fileTheme);
+        ApplyStyleToChildren(this, style, m_fileTheme.get());
     applyMenuBarLook();
     LayoutPanel();
     update();
@@ -401,7 +396,7 @@ void TsuiForm::applyMenuBarLook() {
         return;
     MenuBarLook look;
     look.style = m_menu ? m_menu->UIStyle() : m_style;
-    const StyleSource source(m_menu ? m_menu->FileTheme() : m_fileTheme.data(), look.style);
+    const StyleSource source(m_menu ? m_menu->FileTheme() : m_fileTheme.get(), look.style);
     look.selectedBackground = source.color(ThemeElement::MenuSelectedBackgroundColor);
     look.selectedBorder = source.color(ThemeElement::MenuSelectedBorderColor);
     look.selectedFont = source.color(ThemeElement::MenuSelectedFontColor);

@@ -3,6 +3,7 @@
 #include "skin/frame/frame_geometry.h"
 #include "skin/frame/title_bar_items.h"
 #include "skin/themes/file_theme.h"
+#include "skin/themes/file_theme_link.h"
 #include "skin/themes/tcolor.h"
 #include "skin/themes/ui_style.h"
 
@@ -48,7 +49,7 @@ public:
 
     bool TitleBarCustom() const;
     void setTitleBarCustom(bool custom);
-    TsuiFileTheme* FileTheme() const { return m_fileTheme; }
+    TsuiFileTheme* FileTheme() const { return m_fileTheme.get(); }
     void setFileTheme(TsuiFileTheme* theme);
     TsuiUIStyle UIStyle() const { return m_style; }
     void setUIStyle(TsuiUIStyle style);
@@ -124,7 +125,7 @@ private:
     TsuiTitleBar* m_titleBar = nullptr;
     FormMenuBar* m_menuBar = nullptr;
     QPointer<TsuiMainMenu> m_menu;
-    QPointer<TsuiFileTheme> m_fileTheme;
+    FileThemeLink m_fileTheme;
     QPointer<QWidget> m_formPanel;
     TsuiUIStyle m_style = TsuiUIStyle::DeepBlue;
     bool m_autoUpdateSub = false;

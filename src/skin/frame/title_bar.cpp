@@ -72,15 +72,8 @@ TsuiForm* TsuiTitleBar::skinnedForm() const {
 }
 
 void TsuiTitleBar::setFileTheme(TsuiFileTheme* theme) {
-    if (m_fileTheme)
-        disconnect(m_fileTheme, &QObject::destroyed, this, nullptr);
-    m_fileTheme = theme;
     // A removed file theme leaves the bar in DeepBlue.
-    if (theme)
-        connect(theme, &QObject::destroyed, this, [this] {
-            m_fileTheme = nullptr;
-            setUIStyle(TsuiUIStyle::DeepBlue);
-        });
+    m_fileTheme.set(theme, [this] { setUIStyle(TsuiUIStyle::DeepBlue); });
     m_keepFontColor = true;
     setUIStyle(m_style);
     m_keepFontColor = false;
@@ -91,7 +84,7 @@ void TsuiTitleBar::setUIStyle(TsuiUIStyle style) {
     if (m_custom)
         return;
     m_sections.clear();
-    const StyleSource source(m_fileTheme, style);
+    const StyleSource source(m_fileTheme.get(), style);
     const auto section = [&](int element, TsuiTitleBarAlign align, bool autoSize) {
         const int index = AddSection(align);
         setSectionPicture(index, source.image(element));
@@ -113,7 +106,7 @@ void TsuiTitleBar::setUIStyle(TsuiUIStyle style) {
 
     for (int i = 0; i < m_buttons.size(); ++i)
         setButtonStyle(i, source.resolved());
-    m_popup->setFileTheme(m_fileTheme);
+    m_popup->setFileTheme(m_fileTheme.get());
     m_popup->setUIStyle(source.resolved());
     if (skinnedForm())
         SetRoundRegion(m_roundCorner);
@@ -217,7 +210,7 @@ void TsuiTitleBar::setButtonVisible(int index, bool visible) {
 
 void TsuiTitleBar::applyButtonStyle(int index) {
     TsuiTitleBarButton& b = m_buttons[index];
-    const StyleSource source(m_fileTheme, b.UIStyle);
+    const StyleSource source(m_fileTheme.get(), b.UIStyle);
     b.Transparent = source.flag(ThemeElement::TitleBarButtonTransparentBool);
     if (b.ButtonType != TsuiTitleBarBtnType::suiCustom) {
         const int first = TitleButtonBaseFrame(b.ButtonType);
@@ -255,7 +248,7 @@ void TsuiTitleBar::UpdateMaxGlyph(int index) {
     TsuiTitleBarButton& b = m_buttons[index];
     if (b.ButtonType != TsuiTitleBarBtnType::suiMax || m_custom)
         return;
-    const StyleSource source(m_fileTheme, b.UIStyle);
+    const StyleSource source(m_fileTheme.get(), b.UIStyle);
     const int first = formMaximised() ? kRestoreFrame : kMaximiseFrame;
     b.PicNormal = styleFrame(source, first);
     b.PicMouseOn = styleFrame(source, first + 1);

@@ -3,10 +3,10 @@
 #include "skin/frame/frame_geometry.h"
 #include "skin/frame/title_bar_items.h"
 #include "skin/themes/file_theme.h"
+#include "skin/themes/file_theme_link.h"
 #include "skin/themes/tcolor.h"
 
 #include <QList>
-#include <QPointer>
 #include <QWidget>
 
 #include <optional>
@@ -37,7 +37,7 @@ public:
 
     bool Custom() const { return m_custom; }
     void setCustom(bool custom) { m_custom = custom; }
-    TsuiFileTheme* FileTheme() const { return m_fileTheme; }
+    TsuiFileTheme* FileTheme() const { return m_fileTheme.get(); }
     void setFileTheme(TsuiFileTheme* theme);
     TsuiUIStyle UIStyle() const { return m_style; }
     void setUIStyle(TsuiUIStyle style);
@@ -116,7 +116,7 @@ private:
     void minimise();
 
     bool m_custom = false;
-    QPointer<TsuiFileTheme> m_fileTheme;
+    FileThemeLink m_fileTheme;
     TsuiUIStyle m_style = TsuiUIStyle::DeepBlue;
     bool m_autoSize = false;
     int m_buttonInterval = 0;
