@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "photos/images_folder_dialog.h"
 #include "platform/base_folder.h"
+#include "support/base_file.h"
 #include "support/peak_memory.h"
 
 #include <QLineEdit>
@@ -11,25 +12,20 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include <fstream>
-
 namespace {
 
-void writeBase(const QString& path, int records) {
-    std::ofstream out(path.toStdString(), std::ios::binary | std::ios::trunc);
+ContactRecord contact(int k) {
     ContactRecord record;
-    for (int i = 0; i < records; ++i) {
-        record.store(ContactField::FullName, QStringLiteral("Контакт %1").arg(i));
-        record.store(ContactField::PhotoPath, QStringLiteral("/old/%1.jpg").arg(i));
-        out.write(reinterpret_cast<const char*>(record.bytes().data()), ContactRecord::kSize);
-    }
+    record.store(ContactField::FullName, QStringLiteral("Контакт %1").arg(k));
+    record.store(ContactField::PhotoPath, QStringLiteral("/old/%1.jpg").arg(k));
+    return record;
 }
 
 void BM_PhotoPathRefresh(benchmark::State& state) {
     QTemporaryDir dir;
     platform::BaseFolder::set(dir.path());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-    writeBase(dir.filePath("Baza.dat"), int(state.range(0)));
+    writeBase(dir.filePath("Baza.dat"), int(state.range(0)), contact);
     TForm1 form;
     TForm3 dialog;
     form.setImagesFolderDialog(&dialog);

@@ -6,10 +6,10 @@
 #include "platform/message_box_recorder.h"
 #include "store/contact_record.h"
 #include "store/record_order.h"
+#include "support/base_file.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -35,12 +35,7 @@ class Base {
 public:
     explicit Base(int count) {
         platform::BaseFolder::set(m_dir.path());
-        QFile file(m_dir.filePath("Baza.dat"));
-        file.open(QIODevice::WriteOnly);
-        for (int k = 0; k < count; ++k)
-            file.write(reinterpret_cast<const char*>(contact(k).bytes().data()),
-                       ContactRecord::kSize);
-        file.close();
+        writeBase(m_dir.filePath("Baza.dat"), count, contact);
         window = std::make_unique<TForm1>();
     }
 

@@ -6,7 +6,7 @@
 #include "platform/base_folder.h"
 #include "platform/desktop_open.h"
 #include "platform/message_box_recorder.h"
-#include "store/data_file.h"
+#include "support/base_file.h"
 
 #include <QFile>
 #include <QProcess>
@@ -28,20 +28,11 @@ ContactRecord recordNumber(int k) {
     return record;
 }
 
-void writeRecords(const QString& path, int count) {
-    DataFile file;
-    file.bind(path);
-    file.create();
-    for (int k = 1; k <= count; ++k)
-        file.write(recordNumber(k));
-    file.close();
-}
-
 void BM_Report(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
     QTemporaryDir folder;
     platform::BaseFolder::set(folder.path());
-    writeRecords(folder.filePath("Baza.dat"), count);
+    writeBase(folder.filePath("Baza.dat"), count, [](int k) { return recordNumber(k + 1); });
     platform::MessageBoxRecorder boxes;
     boxes.answer = [](const platform::ShownBox&) {
         return false;

@@ -2,31 +2,27 @@
 // and measures the base size on a fresh copy of the file.
 #include "app/main_window.h"
 #include "platform/base_folder.h"
+#include "support/base_file.h"
 #include "support/peak_memory.h"
 
 #include <QLabel>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include <fstream>
-
 namespace {
 
-// A base of `records` records with names and addresses filled in.
-void writeBase(const QString& path, int records) {
-    std::ofstream out(path.toStdString(), std::ios::binary | std::ios::trunc);
+// Records with names and addresses filled in.
+ContactRecord contact(int k) {
     ContactRecord record;
-    for (int i = 0; i < records; ++i) {
-        record.store(ContactField::FullName, QStringLiteral("Контакт %1").arg(i));
-        record.store(ContactField::Address, QStringLiteral("ул. Садовая, д. %1").arg(i % 100));
-        out.write(reinterpret_cast<const char*>(record.bytes().data()), ContactRecord::kSize);
-    }
+    record.store(ContactField::FullName, QStringLiteral("Контакт %1").arg(k));
+    record.store(ContactField::Address, QStringLiteral("ул. Садовая, д. %1").arg(k % 100));
+    return record;
 }
 
 void BM_StartUp(benchmark::State& state) {
     QTemporaryDir dir;
     platform::BaseFolder::set(dir.path());
-    writeBase(dir.filePath("Baza.dat"), int(state.range(0)));
+    writeBase(dir.filePath("Baza.dat"), int(state.range(0)), contact);
     for (auto _ : state) {
         TForm1 form;
         form.show();
@@ -41,7 +37,7 @@ BENCHMARK(BM_StartUp)->Arg(1000)->Arg(65000)->Unit(benchmark::kMillisecond);
 void BM_ShowRecord(benchmark::State& state) {
     QTemporaryDir dir;
     platform::BaseFolder::set(dir.path());
-    writeBase(dir.filePath("Baza.dat"), int(state.range(0)));
+    writeBase(dir.filePath("Baza.dat"), int(state.range(0)), contact);
     TForm1 form;
     RecordState& records = form.state();
     int32_t index = 0;
