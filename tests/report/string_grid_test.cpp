@@ -1,11 +1,17 @@
 // The report's staging grid: cells addressed column first in one flat store, the model its
-// view reads, and the signals that view hears.
+// view reads, the signals that view hears, and the texts handed on to the workbook.
+#include "report/automation/object_registry.h"
+#include "report/report_workbook.h"
+#include "report/spreadsheet/application_object.h"
 #include "report/string_grid.h"
 #include "support/report_fixture.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+using namespace automation;
 
 namespace {
 
@@ -155,6 +161,58 @@ TEST(StringGrid, TheViewHearsOfEachWriteOrOfABatchOnce) {
         grid.setRowCount(0);
     }
     EXPECT_EQ(changed.size(), 1);
+}
+
+// Stands in front of the spreadsheet server and keeps the last array written anywhere.
+class ArrayCatcher : public AutomationObject {
+public:
+    ArrayCatcher(ObjectPtr inner, std::shared_ptr<VariantArray>* caught)
+        : m_inner(std::move(inner)), m_caught(caught) {}
+
+    Variant get(const QString& name, const Arguments& arguments) override {
+        Variant result = m_inner->get(name, arguments);
+        if (result.type() == Variant::Type::Object)
+            return Variant(ObjectPtr(std::make_shared<ArrayCatcher>(result.toObject(), m_caught)));
+        return result;
+    }
+
+    void put(const QString& name, const Variant& value) override {
+        if (value.type() == Variant::Type::Array)
+            *m_caught = value.toArray();
+        m_inner->put(name, value);
+    }
+
+private:
+    ObjectPtr m_inner;
+    std::shared_ptr<VariantArray>* m_caught;
+};
+
+TEST(StringGrid, TheWorkbookArraySharesTheGridsTexts) {
+    std::shared_ptr<VariantArray> array;
+    ServerOverride server("Excel.Application", [&]() -> ObjectPtr {
+        return std::make_shared<ArrayCatcher>(spreadsheet::createApplication(), &array);
+    });
+    TStringGrid grid(5);
+    grid.setRowCount(3);
+    label(grid, 2);
+    grid.setCells(4, 1, QString());
+    QTemporaryDir folder;
+    ASSERT_TRUE(SaveGridAsWorkbook(grid, "Sheet", folder.filePath("grid.xls")));
+
+    ASSERT_TRUE(array);
+    ASSERT_EQ(array->rows(), 3);
+    ASSERT_EQ(array->columns(), 5);
+    for (int r = 0; r < 3; ++r) {
+        for (int c = 0; c < 5; ++c) {
+            const Variant& value = array->at(r + 1, c + 1);
+            ASSERT_EQ(value.type(), Variant::Type::String) << c << "," << r;
+            const QString text = value.toString();
+            EXPECT_EQ(text, grid.Cells(c, r)) << c << "," << r;
+            if (!text.isEmpty()) {
+                EXPECT_EQ(text.constData(), grid.Cells(c, r).constData()) << c << "," << r;
+            }
+        }
+    }
 }
 
 } // namespace
