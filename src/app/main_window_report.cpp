@@ -7,11 +7,11 @@
 #include "platform/message_boxes.h"
 #include "report/report_title.h"
 #include "report/report_workbook.h"
+#include "report/string_grid.h"
 #include "store/data_file_error.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QTableWidget>
 #include <QTemporaryFile>
 #include <QToolButton>
 
@@ -29,10 +29,6 @@ const QStringList kHeadings{QStringLiteral("ФИО"), QStringLiteral("Адрес
 constexpr ContactField kExported[] = {ContactField::FullName, ContactField::Address,
                                       ContactField::Telephone, ContactField::Workplace,
                                       ContactField::Email};
-
-void setCell(QTableWidget& grid, int row, int column, const QString& text) {
-    grid.setItem(row, column, new QTableWidgetItem(text));
-}
 
 // The new workbook is written beside Report.xls under a name of its own and replaces it
 // only once it is complete, so a failed report leaves the previous one in place.
@@ -121,16 +117,18 @@ void TForm1::printClick() {
 // Grid row 0 holds the title, row 1 the headings, rows 2 on the records in file order.
 // The current record index and the record buffer serve as the cursor.
 void TForm1::fillReportGrid() {
-    QTableWidget& grid = *reportGridWindow()->StringGrid1;
+    TStringGrid& grid = *reportGridWindow()->StringGrid1;
     DataFile& file = m_state.file;
+    // The grid's view hears of the new contents once, not once per cell.
+    const TStringGrid::Batch batch(grid);
     grid.clearContents();
     grid.setRowCount(file.count() + 2);
     for (int c = 0; c < kHeadings.size(); ++c)
-        setCell(grid, 1, c, kHeadings[c]);
+        grid.setCells(c, 1, kHeadings[c]);
 
     auto fillRow = [&] {
         for (int c = 0; c < TForm2::kGridColumns; ++c)
-            setCell(grid, m_state.index + 2, c, m_state.buffer.field(kExported[c]));
+            grid.setCells(c, m_state.index + 2, m_state.buffer.field(kExported[c]));
     };
     m_state.index = 0;
     file.seek(0);
@@ -142,7 +140,7 @@ void TForm1::fillReportGrid() {
         file.read(m_state.buffer);
         fillRow();
     }
-    setCell(grid, 0, 0, reportTitle(QDateTime::currentDateTime()));
+    grid.setCells(0, 0, reportTitle(QDateTime::currentDateTime()));
 }
 
 void TForm1::showFirstRecord() {

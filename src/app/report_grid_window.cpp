@@ -1,15 +1,16 @@
 #include "app/report_grid_window.h"
 
+#include "report/string_grid.h"
+
 #include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTableWidget>
 
 TForm2::TForm2(QWidget* parent) : QWidget(parent) {
     setObjectName("Form2");
     setWindowTitle(QStringLiteral("Form2"));
 
-    StringGrid1 = new QTableWidget(0, kGridColumns, this);
+    StringGrid1 = new TStringGrid(kGridColumns, this);
     StringGrid1->setObjectName("StringGrid1");
     StringGrid1->horizontalHeader()->hide();
     StringGrid1->verticalHeader()->hide();

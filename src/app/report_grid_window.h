@@ -4,7 +4,7 @@
 
 class QPlainTextEdit;
 class QPushButton;
-class QTableWidget;
+class TStringGrid;
 
 // A window that is never shown; its grid stages the rows of the spreadsheet report.
 class TForm2 : public QWidget {
@@ -17,7 +17,7 @@ public:
     explicit TForm2(QWidget* parent = nullptr);
 
     // Five columns, no header row or column, rows 15 pixels high.
-    QTableWidget* StringGrid1 = nullptr;
+    TStringGrid* StringGrid1 = nullptr;
     // Present on the window; the report does not use them.
     QPushButton* Button1 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;

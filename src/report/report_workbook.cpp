@@ -1,8 +1,7 @@
 #include "report/report_workbook.h"
 
 #include "report/automation/object_registry.h"
-
-#include <QTableWidget>
+#include "report/string_grid.h"
 
 using automation::ObjectPtr;
 using automation::Variant;
@@ -46,15 +45,14 @@ QString CellName(int column, int row) {
     return QChar(64 + column) + QString::number(row);
 }
 
-bool SaveGridAsWorkbook(const QTableWidget& grid, const QString& sheetName, const QString& path) {
+bool SaveGridAsWorkbook(const TStringGrid& grid, const QString& sheetName, const QString& path) {
     const int rows = grid.rowCount();
     const int columns = grid.columnCount();
     auto values = std::make_shared<VariantArray>(rows, columns);
     for (int r = 0; r < rows; ++r) {
-        for (int c = 0; c < columns; ++c) {
-            const QTableWidgetItem* item = grid.item(r, c);
-            values->at(r + 1, c + 1) = Variant(item ? item->text() : QString());
-        }
+        // The array shares each cell's text with the grid rather than copying it.
+        for (int c = 0; c < columns; ++c)
+            values->at(r + 1, c + 1) = Variant(grid.Cells(c, r));
     }
 
     bool saved = false;

@@ -5,13 +5,13 @@
 #include "report/automation/object_registry.h"
 #include "report/spreadsheet/application_object.h"
 #include "report/spreadsheet/workbook_file.h"
+#include "report/string_grid.h"
 #include "support/report_fixture.h"
 
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QToolButton>
 #include <QtTest/QTest>
 
@@ -123,17 +123,17 @@ TEST(ReportRun, ThreeRecordsGiveAFormattedWorkbook) {
     EXPECT_EQ(f.form1->fio->text(), "Иванов Иван");
     EXPECT_EQ(f.form1->state().index, 0);
     // The grid as it was handed over: five columns, rows 15 pixels high, no headers.
-    const QTableWidget& grid = *f.form2->StringGrid1;
+    const TStringGrid& grid = *f.form2->StringGrid1;
     EXPECT_EQ(grid.rowCount(), 5);
     EXPECT_EQ(grid.columnCount(), 5);
     EXPECT_EQ(grid.rowHeight(4), 15);
     EXPECT_TRUE(grid.horizontalHeader()->isHidden());
     EXPECT_TRUE(grid.verticalHeader()->isHidden());
-    EXPECT_EQ(grid.item(0, 0)->text(), title);
-    EXPECT_EQ(grid.item(1, 3)->text(), "Место работы");
-    EXPECT_EQ(grid.item(3, 3)->text(), "01.02.2003");
+    EXPECT_EQ(grid.Cells(0, 0), title);
+    EXPECT_EQ(grid.Cells(3, 1), "Место работы");
+    EXPECT_EQ(grid.Cells(3, 3), "01.02.2003");
     for (int c = 1; c < 5; ++c)
-        EXPECT_TRUE(!grid.item(0, c) || grid.item(0, c)->text().isEmpty()) << c;
+        EXPECT_TRUE(grid.Cells(c, 0).isEmpty()) << c;
 }
 
 TEST(ReportRun, CancelKeepsTheWorkbookAndOpensNothing) {
@@ -163,7 +163,7 @@ TEST(ReportRun, ShowsTheFirstRecordWhateverWasOnShow) {
     // The report replaced the previous grid contents completely.
     clickReport(f);
     EXPECT_EQ(f.form2->StringGrid1->rowCount(), 6);
-    EXPECT_EQ(f.form2->StringGrid1->item(5, 0)->text(), "Name 4");
+    EXPECT_EQ(f.form2->StringGrid1->Cells(0, 5), "Name 4");
 }
 
 TEST(ReportRun, EmptyDataFileStopsWithReadErrorAndClearsTheStatus) {
