@@ -63,6 +63,8 @@ bool SaveGridAsWorkbook(const TStringGrid& grid, const QString& sheetName, const
         const ObjectPtr s = a->object("Workbooks", {1})->object("WorkSheets", {1});
         s->put("Name", sheetName);
         s->object("Range", {CellName(1, 1), CellName(columns, rows)})->put("Value", values);
+        // The sheet holds the values now; the array is not needed while the file is saved.
+        values.reset();
         try {
             a->object("Workbooks", {1})->call("SaveAs", {path});
             saved = true;

@@ -154,23 +154,24 @@ QByteArray xfRecord(uint16_t font, const CellFormat& format, bool style, bool ow
 // each slot holds the string's hash (high half) and its number + 1 (low half, 0 = free).
 class SharedStrings {
 public:
-    // `cells` bounds the number of distinct strings; the table grows past half full.
-    explicit SharedStrings(qsizetype cells) {
-        std::size_t capacity = 64;
-        while (capacity < static_cast<std::size_t>(cells))
-            capacity *= 2;
-        m_slots.assign(capacity, 0);
+    // Every text cell is looked up once, so the number of cells bounds the number of
+    // distinct strings: the list never moves and the table stays under three quarters full.
+    explicit SharedStrings(qsizetype cells) : m_capacity(static_cast<std::size_t>(cells)) {
+        std::size_t slotCount = 64;
+        while (m_capacity * 4 > slotCount * 3)
+            slotCount *= 2;
+        m_slots.assign(slotCount, 0);
+        m_strings.reserve(m_capacity);
     }
 
     uint32_t index(const QString& text) {
         ++m_total;
-        if ((m_strings.size() + 1) * 2 > m_slots.size())
-            grow();
         const uint32_t hash = static_cast<uint32_t>(qHash(text));
         const std::size_t mask = m_slots.size() - 1;
         for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
             const uint64_t slot = m_slots[i];
             if (slot == 0) {
+                Q_ASSERT(m_strings.size() < m_capacity);
                 m_strings.push_back(text);
                 m_slots[i] = uint64_t(hash) << 32 | m_strings.size();
                 return static_cast<uint32_t>(m_strings.size() - 1);
@@ -230,21 +231,8 @@ public:
     }
 
 private:
-    void grow() {
-        std::vector<uint64_t> old(m_slots.size() * 2, 0);
-        old.swap(m_slots);
-        const std::size_t mask = m_slots.size() - 1;
-        for (uint64_t slot : old) {
-            if (slot == 0)
-                continue;
-            std::size_t i = (slot >> 32) & mask;
-            while (m_slots[i] != 0)
-                i = (i + 1) & mask;
-            m_slots[i] = slot;
-        }
-    }
-
     std::vector<uint64_t> m_slots;
+    std::size_t m_capacity;
     std::vector<QString> m_strings;
     uint32_t m_total = 0;
 };
