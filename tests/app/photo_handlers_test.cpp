@@ -9,7 +9,6 @@
 
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -64,16 +63,7 @@ protected:
     // Presses the button while the picture chooser answers with `picture` (empty: cancel).
     void choose(QAbstractButton* button, const QString& picture) {
         ModalScript script;
-        script.then([&](QWidget* window) {
-            auto* chooser = qobject_cast<QFileDialog*>(window);
-            ASSERT_NE(chooser, nullptr);
-            if (picture.isEmpty()) {
-                chooser->reject();
-                return;
-            }
-            chooser->selectFile(picture);
-            QMetaObject::invokeMethod(chooser, "accept");
-        });
+        script.then(answerPictureChooser(picture));
         button->click();
         EXPECT_EQ(script.stepsLeft(), 0);
     }
