@@ -142,7 +142,11 @@ private:
     void connectPhotoHandlers();
     // Runs the picture chooser; a chosen picture is copied to the record's photo path,
     // which becomes the pending one, and shown. The path, or empty when cancelled.
+    // A picture that could not be copied is reported and changes nothing: empty result.
     QString attachChosenPicture();
+    // Deletes the record's photo file from the images folder ("-", "Удалить"); one that
+    // stays because the folder refuses is reported.
+    void deletePhotoFile(const QString& path);
     void showPhoto(const QString& path);
     void updateBaseSize();
     void setRecordNumberLabel(int number);
