@@ -24,6 +24,7 @@ class QKeyEvent;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QStringListModel;
 class TForm3;
 
 // The main window: one contact on show, the toolbar of record operations, navigation,
@@ -180,6 +181,8 @@ private:
 
     // Set while the search box receives the upper-cased form of a typed key.
     bool m_retypingSearchKey = false;
+    // The search box's list: "Поиск" replaces it whole, in one step.
+    QStringListModel* m_searchList = nullptr;
     RecordState m_state;
     QPointer<TForm3> m_imagesFolderDialog;
     bool m_shownBefore = false;
