@@ -136,9 +136,11 @@ void TForm1::ShowRecord() {
     email->setText(record.field(ContactField::Email));
 
     const QString photo = record.field(ContactField::PhotoPath);
-    if (photo.isEmpty()) {
+    // A photo whose file is gone shows nothing, like no photo: the picture of the record
+    // shown before must not pass for this one's.
+    if (photo.isEmpty() || !QFile::exists(photo)) {
         Image1->setPixmap(QPixmap());
-    } else if (QFile::exists(photo)) {
+    } else {
         setPhotoPanelText(photo);
         // A damaged picture is reported, but the record, its number and the navigation
         // still come up: otherwise one bad photo would leave the window stuck on it.

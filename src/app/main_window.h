@@ -24,6 +24,7 @@ class QKeyEvent;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QStringListModel;
 class TForm3;
 
 // The main window: one contact on show, the toolbar of record operations, navigation,
@@ -142,7 +143,11 @@ private:
     void connectPhotoHandlers();
     // Runs the picture chooser; a chosen picture is copied to the record's photo path,
     // which becomes the pending one, and shown. The path, or empty when cancelled.
+    // A picture that could not be copied is reported and changes nothing: empty result.
     QString attachChosenPicture();
+    // Deletes the record's photo file from the images folder ("-", "Удалить"); one that
+    // stays because the folder refuses is reported.
+    void deletePhotoFile(const QString& path);
     void showPhoto(const QString& path);
     void updateBaseSize();
     void setRecordNumberLabel(int number);
@@ -176,6 +181,8 @@ private:
 
     // Set while the search box receives the upper-cased form of a typed key.
     bool m_retypingSearchKey = false;
+    // The search box's list: "Поиск" replaces it whole, in one step.
+    QStringListModel* m_searchList = nullptr;
     RecordState m_state;
     QPointer<TForm3> m_imagesFolderDialog;
     bool m_shownBefore = false;

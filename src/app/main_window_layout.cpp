@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QPixmap>
 #include <QPushButton>
+#include <QStringListModel>
 #include <utility>
 
 namespace {
@@ -144,6 +145,10 @@ void TForm1::buildToolBars() {
     suiComboBox1->setArrowColor(TColor(0));
     suiComboBox1->setEditable(true);
     suiComboBox1->setInsertPolicy(QComboBox::NoInsert);
+    // "Поиск" replaces the whole list at once, tens of thousands of names: a plain list
+    // model takes them in one reset, where item insertion would make an object per name.
+    m_searchList = new QStringListModel(suiComboBox1);
+    suiComboBox1->setModel(m_searchList);
     suiComboBox1->setAccessibleName(QStringLiteral("ФИО для поиска"));
     suiToolBar2->addControl(suiComboBox1);
     suiToolBar2->addSeparator("ToolButton2", kToolSeparatorWidth);

@@ -3,9 +3,11 @@
 #include "app/main_window.h"
 #include "photos/images_folder_dialog.h"
 #include "photos/photo_box.h"
+#include "photos/photo_file_messages.h"
 #include "photos/photo_files.h"
 #include "photos/photo_path_refresh.h"
 #include "photos/picture_open_dialog.h"
+#include "platform/message_boxes.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -74,9 +76,15 @@ QString TForm1::attachChosenPicture() {
     if (chosen.isEmpty())
         return QString();
     const QString folder = imagesFolder();
-    const QString photo = photo_files::photoPath(folder, fio->text());
+    const QString name = fio->text();
+    // A picture that did not reach the images folder is neither recorded nor shown as
+    // attached: the record would name a file that is not there.
+    if (const std::error_code error = photo_files::copyPhoto(chosen, folder, name)) {
+        platform::showMessage(photo_file_messages::copyFailed(folder, name, error));
+        return QString();
+    }
+    const QString photo = photo_files::photoPath(folder, name);
     Label9->setText(photo);
-    photo_files::copyPhoto(chosen, folder, fio->text());
     showPhoto(chosen);
     return photo;
 }
@@ -98,10 +106,17 @@ void TForm1::suiButton4Click() {
     // Only a stored record on show has a photo to remove.
     if (!hasRecordOnShow())
         return;
-    photo_files::deleteOwnPhotoFile(m_state.buffer.field(ContactField::PhotoPath), imagesFolder());
+    // The record lets go of its photo even when the file stays.
+    deletePhotoFile(m_state.buffer.field(ContactField::PhotoPath));
     Label9->clear();
     m_state.buffer.store(ContactField::PhotoPath, QString());
     suiButton2Click();
+}
+
+void TForm1::deletePhotoFile(const QString& path) {
+    const QString folder = imagesFolder();
+    if (const std::error_code error = photo_files::deleteOwnPhotoFile(path, folder))
+        platform::showMessage(photo_file_messages::deleteFailed(path, folder, error));
 }
 
 void TForm1::Image1Click() {

@@ -2,7 +2,6 @@
 #include "app/main_window.h"
 
 #include "app/control_enabling.h"
-#include "photos/photo_files.h"
 #include "platform/message_boxes.h"
 #include "store/data_file_error.h"
 #include "store/record_order.h"
@@ -123,8 +122,7 @@ void TForm1::deleteClick() {
     if (!hasRecordOnShow())
         return;
     if (platform::confirm(QStringLiteral("Удалить запись?"))) {
-        photo_files::deleteOwnPhotoFile(m_state.buffer.field(ContactField::PhotoPath),
-                                        imagesFolder());
+        deletePhotoFile(m_state.buffer.field(ContactField::PhotoPath));
 
         const int32_t count = m_state.file.count();
         int32_t i = m_state.index;

@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QStringListModel>
 #include <QToolButton>
 
 void TForm1::searchClick() {
@@ -21,7 +22,7 @@ void TForm1::searchClick() {
     const QStringList names = ReadFullNames(m_state.file);
     if (names.isEmpty())
         throw DataFileError::readBeyondEnd();
-    suiComboBox1->addItems(SortedForSearchList(names));
+    m_searchList->setStringList(SortedForSearchList(names));
     ToolButton1->setEnabled(true);
     suiComboBox1->setFocus();
     suiComboBox1->setCurrentIndex(0);

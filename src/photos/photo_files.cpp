@@ -1,5 +1,7 @@
 #include "photos/photo_files.h"
 
+#include "store/file_copy.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -28,12 +30,11 @@ bool isStorableName(const QString& imagesFolder, const QString& fullName) {
            !fullName.contains(QChar(0));
 }
 
-void copyPhoto(const QString& source, const QString& imagesFolder, const QString& fullName) {
+std::error_code copyPhoto(const QString& source, const QString& imagesFolder,
+                          const QString& fullName) {
     if (!isStorableName(imagesFolder, fullName))
-        return;
-    std::error_code ignored;
-    std::filesystem::copy_file(fsPath(source), fsPath(photoPath(imagesFolder, fullName)),
-                               std::filesystem::copy_options::overwrite_existing, ignored);
+        return std::make_error_code(std::errc::invalid_argument);
+    return ReplaceWithCopy(source, photoPath(imagesFolder, fullName));
 }
 
 bool isOwnPhotoFile(const QString& path, const QString& imagesFolder) {
@@ -44,14 +45,18 @@ bool isOwnPhotoFile(const QString& path, const QString& imagesFolder) {
            QFileInfo(file).path() == normalised(imagesFolder);
 }
 
-void deleteOwnPhotoFile(const QString& path, const QString& imagesFolder) {
+std::error_code deleteOwnPhotoFile(const QString& path, const QString& imagesFolder) {
     if (!isOwnPhotoFile(path, imagesFolder))
-        return;
-    std::error_code ignored;
-    // A folder that happens to end in ".jpg" is no photo.
-    if (std::filesystem::is_directory(std::filesystem::symlink_status(fsPath(path), ignored)))
-        return;
-    std::filesystem::remove(fsPath(path), ignored);
+        return {};
+    std::error_code error;
+    const auto status = std::filesystem::symlink_status(fsPath(path), error);
+    // A photo already gone is no failure; a folder that happens to end in ".jpg" is no photo.
+    if (status.type() == std::filesystem::file_type::not_found)
+        return {};
+    if (error || std::filesystem::is_directory(status))
+        return error;
+    std::filesystem::remove(fsPath(path), error);
+    return error;
 }
 
 } // namespace photo_files

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <system_error>
+
 // Where photos are kept and which of them the program may touch. Every photo is a copy
 // in the images folder named after the record's full name.
 namespace photo_files {
@@ -15,15 +17,19 @@ QString photoPath(const QString& imagesFolder, const QString& fullName);
 bool isStorableName(const QString& imagesFolder, const QString& fullName);
 
 // Copies the chosen picture to the record's photo path, replacing a file of that name.
-// A failed or refused copy is silent: the caller records the path all the same.
-void copyPhoto(const QString& source, const QString& imagesFolder, const QString& fullName);
+// The file there is either its old self or a complete copy, never a piece of one.
+// Returns the file system's error; a refused name or an unset folder is
+// `std::errc::invalid_argument`. An empty code means the copy is in place.
+std::error_code copyPhoto(const QString& source, const QString& imagesFolder,
+                          const QString& fullName);
 
 // Whether the file is one of the program's photos: its path, made absolute and
 // normalised, names a ".jpg" file directly in the (equally normalised) images folder.
 bool isOwnPhotoFile(const QString& path, const QString& imagesFolder);
 
 // Deletes the photo file when it is one of the program's own; a missing file, an empty
-// path or a path elsewhere is left alone.
-void deleteOwnPhotoFile(const QString& path, const QString& imagesFolder);
+// path or a path elsewhere is left alone. Returns the error of a deletion that failed
+// (the file is still there), or an empty code.
+std::error_code deleteOwnPhotoFile(const QString& path, const QString& imagesFolder);
 
 } // namespace photo_files

@@ -2,9 +2,7 @@
 
 #include "store/codec1251.h"
 #include "store/contact_record.h"
-
-#include <QCollator>
-#include <QLocale>
+#include "store/search_collation.h"
 
 #include <algorithm>
 #include <cstring>
@@ -65,20 +63,23 @@ std::optional<int32_t> FindFullName(DataFile& file, const QString& name) {
 }
 
 QStringList SortedForSearchList(const QStringList& names) {
-    QCollator collator(QLocale(QLocale::Russian, QLocale::Russia));
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    // Sort keys turn each comparison into a byte comparison: one collation per name.
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(names.size());
-    for (const QString& name : names)
-        keys.push_back(collator.sortKey(name));
-    std::vector<int> order(names.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&keys](int a, int b) { return keys[a].compare(keys[b]) < 0; });
+    static const QCollator collator = SearchListCollator();
+    static const SearchCollationTable table(collator);
+    std::optional<std::vector<int>> order = table.order(names);
+    if (!order) {
+        // Sort keys turn each comparison into a byte comparison: one collation per name.
+        std::vector<QCollatorSortKey> keys;
+        keys.reserve(names.size());
+        for (const QString& name : names)
+            keys.push_back(collator.sortKey(name));
+        order.emplace(names.size());
+        std::iota(order->begin(), order->end(), 0);
+        std::stable_sort(order->begin(), order->end(),
+                         [&keys](int a, int b) { return keys[a].compare(keys[b]) < 0; });
+    }
     QStringList sorted;
     sorted.reserve(names.size());
-    for (const int k : order)
+    for (const int k : *order)
         sorted.append(names[k]);
     return sorted;
 }

@@ -7,6 +7,7 @@
 #include "platform/base_folder.h"
 #include "platform/message_box_recorder.h"
 #include "support/record_fixture.h"
+#include "support/small_file_system.h"
 #include "support/test_folder.h"
 
 #include <gtest/gtest.h>
@@ -23,49 +24,9 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
-#include <cerrno>
-#include <cstring>
 #include <memory>
-#include <sys/mount.h>
 
 namespace {
-
-// A small tmpfs mounted over a fresh folder, for a read-only or a full file system.
-// Mounting needs root; without it the test is skipped with a message.
-class SmallFileSystem {
-public:
-    explicit SmallFileSystem(const char* size) {
-        const QByteArray options = QByteArray("size=") + size;
-        m_mounted = ::mount("kalmo-test", m_dir.path().toLocal8Bit().constData(), "tmpfs", 0,
-                            options.constData()) == 0;
-        m_error = errno;
-    }
-    ~SmallFileSystem() {
-        if (m_mounted)
-            ::umount2(m_dir.path().toLocal8Bit().constData(), MNT_DETACH);
-    }
-    bool mounted() const { return m_mounted; }
-    std::string whyNot() const {
-        return "cannot mount a tmpfs here (" + std::string(strerror(m_error)) +
-               "); run as root where mounting is allowed";
-    }
-    bool makeReadOnly() const {
-        return ::mount(nullptr, m_dir.path().toLocal8Bit().constData(), nullptr,
-                       MS_REMOUNT | MS_RDONLY, nullptr) == 0;
-    }
-    QString path() const { return m_dir.path(); }
-    QString filePath(const QString& name) const { return m_dir.filePath(name); }
-
-private:
-    QTemporaryDir m_dir;
-    bool m_mounted = false;
-    int m_error = 0;
-};
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -79,17 +40,6 @@ QList<ContactRecord> someRecords(int count) {
         records << makeRecord(QStringLiteral("Запись %1").arg(k),
                               QStringLiteral("ул. Мира, %1").arg(k));
     return records;
-}
-
-// Fills the file system the folder is on until not one more byte fits.
-void fillUp(const QString& folder) {
-    QFile filler(QDir(folder).filePath("filler"));
-    ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
-    const QByteArray block(4096, 'f');
-    while (filler.write(block) == block.size() && filler.flush()) {
-    }
-    for (const QByteArray byte(1, 'f'); filler.write(byte) == 1 && filler.flush();) {
-    }
 }
 
 } // namespace
@@ -149,7 +99,7 @@ TEST(BadInput, APhotoPathOfTheFull255CharactersToAJpegCutInHalfStillShowsTheReco
     QImage picture(320, 240, QImage::Format_RGB32);
     picture.fill(Qt::darkGreen);
     ASSERT_TRUE(picture.save(photo, "JPEG"));
-    QByteArray whole = readFile(photo);
+    QByteArray whole = readWholeFile(photo);
     writeFile(photo, whole.left(whole.size() / 2));
 
     f.writeDataFile({makeRecord("С фото", "", "", "", "", photo), makeRecord("Второй")});
@@ -182,7 +132,7 @@ TEST(BadInput, AReadOnlyBaseIsReportedAndLeftAsItWas) {
     w.fio->setText("Новая");
     w.save->click();
     w.N5->trigger();
-    EXPECT_EQ(readFile(disk.filePath("Baza.dat")), bytes);
+    EXPECT_EQ(readWholeFile(disk.filePath("Baza.dat")), bytes);
 }
 
 TEST(BadInput, OnAFullDiskNothingIsLostAndTheFailureIsReported) {
@@ -207,7 +157,7 @@ TEST(BadInput, OnAFullDiskNothingIsLostAndTheFailureIsReported) {
             records << makeRecord(QStringLiteral("Добавлена %1").arg(k));
     }
     EXPECT_EQ(boxes.texts(), QStringList{"Disk full"});
-    EXPECT_EQ(readFile(disk.filePath("Baza.dat")), record_fixture::fileBytes(records));
+    EXPECT_EQ(readWholeFile(disk.filePath("Baza.dat")), record_fixture::fileBytes(records));
 
     // A change appends its new version first: with no room, the old one stays.
     boxes.boxes.clear();
@@ -216,7 +166,7 @@ TEST(BadInput, OnAFullDiskNothingIsLostAndTheFailureIsReported) {
     w->suiButton2->setEnabled(true); // as a key typed into the box does
     w->suiButton2->click();
     EXPECT_EQ(boxes.texts(), QStringList{"Disk full"});
-    EXPECT_EQ(readFile(disk.filePath("Baza.dat")), record_fixture::fileBytes(records));
+    EXPECT_EQ(readWholeFile(disk.filePath("Baza.dat")), record_fixture::fileBytes(records));
 
     // The backup has no room either: it says so and leaves no piece of a copy behind.
     boxes.boxes.clear();
@@ -230,5 +180,5 @@ TEST(BadInput, OnAFullDiskNothingIsLostAndTheFailureIsReported) {
     w = std::make_unique<TForm1>();
     w->delete_->click();
     EXPECT_EQ(boxes.texts(platform::ShownBox::Error), QStringList());
-    EXPECT_EQ(readFile(disk.filePath("Baza.dat")), record_fixture::fileBytes(records.mid(1)));
+    EXPECT_EQ(readWholeFile(disk.filePath("Baza.dat")), record_fixture::fileBytes(records.mid(1)));
 }

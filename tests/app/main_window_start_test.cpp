@@ -157,7 +157,7 @@ TEST_F(MainWindowStart, ADamagedBaseShowsTheErrorAndLeavesTheWindowUsable) {
     EXPECT_TRUE(form.new_->isEnabled());
 }
 
-TEST_F(MainWindowStart, PhotosAreScaledIntoTheBoxAndKeptWhenTheNextPathIsMissing) {
+TEST_F(MainWindowStart, PhotosAreScaledIntoTheBoxAndClearedWhenTheNextPathIsMissing) {
     const QString big = folder.filePath("big.jpg");
     const QString small = folder.filePath("small.jpg");
     ASSERT_TRUE(gradientPicture(290, 121).save(big, "JPG"));
@@ -169,12 +169,13 @@ TEST_F(MainWindowStart, PhotosAreScaledIntoTheBoxAndKeptWhenTheNextPathIsMissing
     EXPECT_EQ(form.Image1->pixmap().size(), QSize(145, 60));
     EXPECT_EQ(form.photoPanelText(), big);
 
-    // A path that names no file leaves the previous picture and panel text on show.
+    // A path that names no file shows no picture, as no photo does; the panel keeps the
+    // previous path.
     form.state().file.seek(1);
     form.state().file.read(form.state().buffer);
     form.state().index = 1;
     form.ShowRecord();
-    EXPECT_EQ(form.Image1->pixmap().size(), QSize(145, 60));
+    EXPECT_TRUE(form.Image1->pixmap().isNull());
     EXPECT_EQ(form.photoPanelText(), big);
 
     // No photo clears the picture but not the panel.

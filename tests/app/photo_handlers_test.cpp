@@ -9,7 +9,6 @@
 
 #include <QDesktopServices>
 #include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -64,16 +63,7 @@ protected:
     // Presses the button while the picture chooser answers with `picture` (empty: cancel).
     void choose(QAbstractButton* button, const QString& picture) {
         ModalScript script;
-        script.then([&](QWidget* window) {
-            auto* chooser = qobject_cast<QFileDialog*>(window);
-            ASSERT_NE(chooser, nullptr);
-            if (picture.isEmpty()) {
-                chooser->reject();
-                return;
-            }
-            chooser->selectFile(picture);
-            QMetaObject::invokeMethod(chooser, "accept");
-        });
+        script.then(answerPictureChooser(picture));
         button->click();
         EXPECT_EQ(script.stepsLeft(), 0);
     }
@@ -152,13 +142,20 @@ TEST_F(PhotoHandlersTest, ADamagedPictureIsReportedAfterTheCopyAndTheRecordStays
     EXPECT_EQ(base.names(), QStringList({"A", "B"}));
 }
 
-TEST_F(PhotoHandlersTest, ANameThatLeavesTheFolderCopiesNothingButIsRecorded) {
+TEST_F(PhotoHandlersTest, ANameThatLeavesTheFolderCopiesNothingAndIsReported) {
     open({record("A")});
     w().new_->click();
     w().fio->setText("../escaped");
     choose(w().suiButton5, red);
     EXPECT_FALSE(QFile::exists(path("escaped.jpg")));
-    EXPECT_EQ(w().Label9->text(), images() + "/../escaped.jpg");
+    EXPECT_EQ(base.boxes.texts(platform::ShownBox::Message),
+              QStringList{"Изображение не скопировано: имя «../escaped» не может быть именем "
+                          "файла."});
+    // Nothing names a file that is not there: the record is saved without a photo.
+    EXPECT_TRUE(w().Label9->text().isEmpty());
+    EXPECT_TRUE(w().Image1->pixmap().isNull());
+    w().save->click();
+    EXPECT_EQ(base.dataBytes(), fileBytes({record("A"), record("../escaped")}));
 }
 
 TEST_F(PhotoHandlersTest, MinusDeletesTheOwnFileAndClearsThePath) {

@@ -30,7 +30,7 @@ TEST(PhotoFiles, NamesThatLeaveTheFolderAreRefused) {
     EXPECT_FALSE(isStorableName("", "Петров"));
 }
 
-TEST(PhotoFiles, CopyReplacesTheNamedFileAndFailsSilently) {
+TEST(PhotoFiles, CopyReplacesTheNamedFileAndReturnsWhyItFailed) {
     QTemporaryDir dir;
     const QString folder = dir.filePath("images");
     QDir().mkpath(folder);
@@ -43,22 +43,28 @@ TEST(PhotoFiles, CopyReplacesTheNamedFileAndFailsSilently) {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     };
 
-    copyPhoto(first, folder, "");
+    EXPECT_FALSE(copyPhoto(first, folder, ""));
     EXPECT_EQ(contents(folder + "/.jpg"), firstBytes);
-    copyPhoto(second, folder, "");
+    EXPECT_FALSE(copyPhoto(second, folder, ""));
+    EXPECT_EQ(contents(folder + "/.jpg"), secondBytes);
+    // The target itself: it stays as it is.
+    EXPECT_FALSE(copyPhoto(folder + "/.jpg", folder, ""));
     EXPECT_EQ(contents(folder + "/.jpg"), secondBytes);
 
     // Refused names write nowhere, least of all beside the folder.
-    copyPhoto(first, folder, "../escaped");
-    copyPhoto(first, folder, "..");
+    const std::error_code refused = std::make_error_code(std::errc::invalid_argument);
+    EXPECT_EQ(copyPhoto(first, folder, "../escaped"), refused);
+    EXPECT_EQ(copyPhoto(first, folder, ".."), refused);
+    EXPECT_EQ(copyPhoto(first, "", "x"), refused);
     EXPECT_FALSE(QFile::exists(dir.filePath("escaped.jpg")));
     EXPECT_FALSE(QFile::exists(folder + "/...jpg"));
-    // A missing folder, a missing source, the target itself: nothing thrown.
-    copyPhoto(first, dir.filePath("absent"), "x");
-    copyPhoto(dir.filePath("absent.jpg"), folder, "y");
-    EXPECT_FALSE(QFile::exists(folder + "/y.jpg"));
-    copyPhoto(folder + "/.jpg", folder, "");
-    EXPECT_EQ(contents(folder + "/.jpg"), secondBytes);
+    // A missing folder or a missing source: the error, and no file made.
+    EXPECT_EQ(copyPhoto(first, dir.filePath("absent"), "x"),
+              std::make_error_code(std::errc::no_such_file_or_directory));
+    EXPECT_EQ(copyPhoto(dir.filePath("absent.jpg"), folder, "y"),
+              std::make_error_code(std::errc::no_such_file_or_directory));
+    EXPECT_FALSE(QFile::exists(dir.filePath("absent")));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{".jpg"});
 }
 
 TEST(PhotoFiles, OnlyJpgFilesDirectlyInTheImagesFolderAreOwn) {
@@ -98,9 +104,10 @@ TEST(PhotoFiles, DeletesOnlyItsOwnPhotos) {
     EXPECT_TRUE(QFile::exists(other));
     EXPECT_TRUE(QDir(folder + "/folder.jpg").exists());
 
-    deleteOwnPhotoFile(own, folder);
+    EXPECT_FALSE(deleteOwnPhotoFile(own, folder));
     EXPECT_FALSE(QFile::exists(own));
-    // Gone already, or no path at all: nothing happens.
-    deleteOwnPhotoFile(own, folder);
-    deleteOwnPhotoFile("", folder);
+    // Gone already, in a folder that is gone, or no path at all: nothing fails.
+    EXPECT_FALSE(deleteOwnPhotoFile(own, folder));
+    EXPECT_FALSE(deleteOwnPhotoFile(dir.filePath("gone/a.jpg"), dir.filePath("gone")));
+    EXPECT_FALSE(deleteOwnPhotoFile("", folder));
 }

@@ -1,6 +1,8 @@
 #include "support/photo_fixture.h"
 
+#include <QFileDialog>
 #include <QSettings>
+#include <gtest/gtest.h>
 
 namespace {
 const QString kSettingsFileName = QStringLiteral("Kalmo.conf");
@@ -27,4 +29,17 @@ QString ScopedSettingsFolder::savedImagesFolder() const {
     const QSettings settings(settingsFile(), QSettings::IniFormat);
     const QVariant value = settings.value("ImagesPath");
     return value.isValid() ? value.toString() : QString();
+}
+
+ModalScript::Step answerPictureChooser(const QString& picture) {
+    return [picture](QWidget* window) {
+        auto* chooser = qobject_cast<QFileDialog*>(window);
+        ASSERT_NE(chooser, nullptr);
+        if (picture.isEmpty()) {
+            chooser->reject();
+            return;
+        }
+        chooser->selectFile(picture);
+        QMetaObject::invokeMethod(chooser, "accept");
+    };
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/modal_script.h"
 #include "support/test_folder.h"
 
 #include <QByteArray>
@@ -25,3 +26,7 @@ public:
 private:
     TestFolder m_folder;
 };
+
+// A step of a ModalScript for the picture chooser: it answers with `picture`, or is
+// cancelled when that is empty.
+ModalScript::Step answerPictureChooser(const QString& picture);

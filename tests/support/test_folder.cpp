@@ -26,7 +26,11 @@ void TestFolder::writeBytes(const QString& name, const QByteArray& bytes) const 
 }
 
 QByteArray TestFolder::readBytes(const QString& name) const {
-    QFile file(filePath(name));
+    return readWholeFile(filePath(name));
+}
+
+QByteArray readWholeFile(const QString& path) {
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     return file.readAll();

@@ -23,6 +23,9 @@ private:
     QTemporaryDir m_dir;
 };
 
+// The whole contents of the file at `path`, or nothing when it cannot be read.
+QByteArray readWholeFile(const QString& path);
+
 // A record with the given texts in its five text fields and photo path.
 ContactRecord makeRecord(const QString& fullName, const QString& address = QString(),
                          const QString& telephone = QString(), const QString& workplace = QString(),
