@@ -1,7 +1,9 @@
 #include "photos/photo_path_refresh.h"
 
 #include "store/data_file_error.h"
+#include "store/record_order.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <vector>
@@ -41,25 +43,43 @@ void ApplyPhotoPathUpdates(DataFile& file, int32_t onShow, const ContactRecord& 
         throw DataFileError::fromErrno(EINVAL);
     if (count < 2)
         return;
-    std::vector<unsigned char> old(size_t(count) * ContactRecord::kSize);
-    file.readBlock(0, old);
 
     // The updates take the record on show, then the others from the top; the last of
     // them waits at the top, unchanged, for the caller's update.
     const int32_t waiting = onShow == count - 1 ? count - 2 : count - 1;
-    std::vector<unsigned char> updated(old.size());
-    int32_t at = 0;
-    put(updated, at++, recordAt(old, waiting));
-    put(updated, at++, shown);
-    for (int32_t k = 0; k < count; ++k) {
-        if (k == onShow || k == waiting)
-            continue;
-        const ContactRecord record = recordAt(old, k);
-        put(updated, at++, withPhotoPath(record, pathFor(record)));
-    }
+    ContactRecord record;
+    file.seek(waiting);
+    file.read(record);
 
-    file.writeBlock(count, updated);
-    file.writeBlock(0, updated);
+    // The new order goes after the old records a block at a time, then over them.
+    std::vector<unsigned char> updated(size_t(kRecordsPerBlock) * ContactRecord::kSize);
+    int32_t pending = 0;
+    int32_t appended = 0;
+    auto add = [&](const ContactRecord& next) {
+        put(updated, pending++, next);
+        if (pending == kRecordsPerBlock) {
+            file.writeBlock(count + appended, updated);
+            appended += pending;
+            pending = 0;
+        }
+    };
+    add(record);
+    add(shown);
+    std::vector<unsigned char> old;
+    for (int32_t first = 0; first < count; first += kRecordsPerBlock) {
+        old.resize(size_t(std::min(kRecordsPerBlock, count - first)) * ContactRecord::kSize);
+        file.readBlock(first, old);
+        for (int32_t k = first; k < first + int32_t(old.size() / ContactRecord::kSize); ++k) {
+            if (k == onShow || k == waiting)
+                continue;
+            record = recordAt(old, k - first);
+            add(withPhotoPath(record, pathFor(record)));
+        }
+    }
+    file.writeBlock(count + appended,
+                    std::span(updated).first(size_t(pending) * ContactRecord::kSize));
+
+    CopyRecordsDown(file, count, 0, count);
     file.seek(count);
     file.cut();
 }

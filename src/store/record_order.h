@@ -8,6 +8,13 @@
 // The order rules of the data file: new records are appended, deleting a record moves
 // every later record up by one, and a changed record moves to the end.
 
+// About a mebibyte of whole records: the unit of reads and writes when records move.
+constexpr int32_t kRecordsPerBlock = (1 << 20) / int32_t(ContactRecord::kSize);
+
+// Copies `records` records from `from` on to `to` on (to <= from), a block at a time in
+// increasing order, so an interruption leaves every record at least once in the file.
+void CopyRecordsDown(DataFile& file, int32_t from, int32_t to, int32_t records);
+
 // Appends the record as the file's last record.
 void AppendRecord(DataFile& file, const ContactRecord& record);
 

@@ -95,3 +95,32 @@ TEST(PhotoPathRefresh, RefusesAnIndexOutsideTheFile) {
     EXPECT_THROW(ApplyPhotoPathUpdates(file, -1, ContactRecord(), pathFor), DataFileError);
     EXPECT_EQ(file.count(), 2);
 }
+
+// Large bases go through in blocks: around each block boundary the file must hold the
+// record left for the caller, the window's record, then every other record re-pointed,
+// and nothing of the appended copy after them.
+TEST(PhotoPathRefresh, LargeBasesComeOutWholeAcrossBlocks) {
+    TestFolder folder;
+    for (const int count :
+         {kRecordsPerBlock - 1, kRecordsPerBlock, kRecordsPerBlock + 1, 2 * kRecordsPerBlock + 7}) {
+        const QList<ContactRecord> records = storedRecords(count);
+        for (const int onShow : {0, count / 2, count - 1}) {
+            folder.writeBytes("big.dat", fileBytes(records));
+            DataFile file;
+            file.bind(folder.filePath("big.dat"));
+            file.openExisting();
+            const ContactRecord shown = withPhotoPath(records[onShow], "/img/shown.jpg");
+            ApplyPhotoPathUpdates(file, onShow, shown, pathFor);
+            file.close();
+
+            const int waiting = onShow == count - 1 ? count - 2 : count - 1;
+            QList<ContactRecord> expected{records[waiting], shown};
+            for (int k = 0; k < count; ++k) {
+                if (k != onShow && k != waiting)
+                    expected << withPhotoPath(records[k], pathFor(records[k]));
+            }
+            EXPECT_TRUE(folder.readBytes("big.dat") == fileBytes(expected))
+                << count << " records, " << onShow << " on show";
+        }
+    }
+}
