@@ -29,9 +29,15 @@ void put(std::vector<unsigned char>& bytes, int32_t index, const ContactRecord& 
 } // namespace
 
 ContactRecord withPhotoPath(const ContactRecord& record, const QString& photoPath) {
+    // Every byte decodes and encodes back to itself, so storing a text read from the
+    // record copies its length (cut to the capacity) and its bytes.
     ContactRecord result;
-    for (ContactField field : kTexts)
-        result.store(field, record.field(field));
+    for (ContactField field : kTexts) {
+        const int at = ContactRecord::offset(field);
+        const int length = std::min<int>(record.bytes()[at], ContactRecord::capacity(field));
+        std::copy_n(record.bytes().begin() + at, 1 + length, result.bytes().begin() + at);
+        result.bytes()[at] = static_cast<unsigned char>(length);
+    }
     result.store(ContactField::PhotoPath, photoPath);
     return result;
 }

@@ -44,10 +44,18 @@ char toByte(char32_t codePoint) {
 } // namespace
 
 QByteArray encode(const QString& text) {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (const uint codePoint : text.toUcs4())
-        bytes.append(toByte(codePoint));
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    qsizetype length = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i].unicode();
+        // A surrogate pair is one character, outside the code page like a lone surrogate:
+        // one '?' either way.
+        if (QChar::isHighSurrogate(unit) && i + 1 < text.size() &&
+            QChar::isLowSurrogate(text[i + 1].unicode()))
+            ++i;
+        bytes[length++] = toByte(unit);
+    }
+    bytes.truncate(length);
     return bytes;
 }
 

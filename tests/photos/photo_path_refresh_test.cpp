@@ -124,3 +124,23 @@ TEST(PhotoPathRefresh, LargeBasesComeOutWholeAcrossBlocks) {
         }
     }
 }
+
+// The update copies the texts byte for byte: it must give what storing each text as read
+// gives, for every byte value and for length bytes past a field's capacity.
+TEST(PhotoPathRefresh, UpdatedRecordsHoldTheirTextsAsReadAndStored) {
+    for (int seed = 0; seed < 64; ++seed) {
+        ContactRecord damaged;
+        for (std::size_t i = 0; i < ContactRecord::kSize; ++i)
+            damaged.bytes()[i] = static_cast<unsigned char>((i * 37 + seed * 101) % 256);
+        damaged.bytes()[ContactRecord::offset(ContactField::Address)] = 200; // past 50
+        damaged.bytes()[ContactRecord::offset(ContactField::Email)] =
+            static_cast<unsigned char>(seed);
+        ContactRecord expected;
+        for (ContactField field :
+             {ContactField::FullName, ContactField::Address, ContactField::Telephone,
+              ContactField::Workplace, ContactField::Email})
+            expected.store(field, damaged.field(field));
+        expected.store(ContactField::PhotoPath, "/img/новый.jpg");
+        EXPECT_TRUE(withPhotoPath(damaged, "/img/новый.jpg").bytes() == expected.bytes()) << seed;
+    }
+}
