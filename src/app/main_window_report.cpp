@@ -26,9 +26,6 @@ const QString kViewQuestion = QStringLiteral("Отчет создан, хоти�
 const QStringList kHeadings{QStringLiteral("ФИО"), QStringLiteral("Адрес"),
                             QStringLiteral("Телефон"), QStringLiteral("Место работы"),
                             QStringLiteral("E-mail")};
-constexpr ContactField kExported[] = {ContactField::FullName, ContactField::Address,
-                                      ContactField::Telephone, ContactField::Workplace,
-                                      ContactField::Email};
 
 // The new workbook is written beside Report.xls under a name of its own and replaces it
 // only once it is complete, so a failed report leaves the previous one in place.
@@ -128,7 +125,7 @@ void TForm1::fillReportGrid() {
 
     auto fillRow = [&] {
         for (int c = 0; c < TForm2::kGridColumns; ++c)
-            grid.setCells(c, m_state.index + 2, m_state.buffer.field(kExported[c]));
+            grid.setCells(c, m_state.index + 2, m_state.buffer.field(kTextFields[c]));
     };
     m_state.index = 0;
     file.seek(0);

@@ -10,10 +10,6 @@
 
 namespace {
 
-constexpr ContactField kTexts[] = {ContactField::FullName, ContactField::Address,
-                                   ContactField::Telephone, ContactField::Workplace,
-                                   ContactField::Email};
-
 ContactRecord recordAt(const std::vector<unsigned char>& bytes, int32_t index) {
     ContactRecord record;
     std::memcpy(record.bytes().data(), bytes.data() + size_t(index) * ContactRecord::kSize,
@@ -32,7 +28,7 @@ ContactRecord withPhotoPath(const ContactRecord& record, const QString& photoPat
     // Every byte decodes and encodes back to itself, so storing a text read from the
     // record copies its length (cut to the capacity) and its bytes.
     ContactRecord result;
-    for (ContactField field : kTexts) {
+    for (ContactField field : kTextFields) {
         const int at = ContactRecord::offset(field);
         const int length = std::min<int>(record.bytes()[at], ContactRecord::capacity(field));
         std::copy_n(record.bytes().begin() + at, 1 + length, result.bytes().begin() + at);

@@ -8,6 +8,11 @@
 // The fields of a contact record, in their order in the record.
 enum class ContactField { FullName, Address, Telephone, Workplace, Email, PhotoPath };
 
+// The five text fields, in their order in the record (every field but the photo path).
+inline constexpr ContactField kTextFields[] = {ContactField::FullName, ContactField::Address,
+                                               ContactField::Telephone, ContactField::Workplace,
+                                               ContactField::Email};
+
 // One contact record exactly as it lies in the data file: 511 bytes, six length-prefixed
 // fields of 1 + 50 bytes (five texts) and 1 + 255 bytes (photo path), no padding.
 class ContactRecord {

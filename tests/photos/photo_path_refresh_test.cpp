@@ -136,9 +136,7 @@ TEST(PhotoPathRefresh, UpdatedRecordsHoldTheirTextsAsReadAndStored) {
         damaged.bytes()[ContactRecord::offset(ContactField::Email)] =
             static_cast<unsigned char>(seed);
         ContactRecord expected;
-        for (ContactField field :
-             {ContactField::FullName, ContactField::Address, ContactField::Telephone,
-              ContactField::Workplace, ContactField::Email})
+        for (ContactField field : kTextFields)
             expected.store(field, damaged.field(field));
         expected.store(ContactField::PhotoPath, "/img/новый.jpg");
         EXPECT_TRUE(withPhotoPath(damaged, "/img/новый.jpg").bytes() == expected.bytes()) << seed;

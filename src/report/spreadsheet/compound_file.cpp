@@ -36,7 +36,7 @@ AutomationError saveFailed(const QString& path, GError* error) {
 void saveWorkbookContainer(const QString& path,
                            const std::function<void(const StreamSink&)>& produce) {
     GError* error = nullptr;
-    GsfPtr<GsfOutput> file(gsf_output_stdio_new(path.toLocal8Bit().constData(), &error));
+    GsfPtr<GsfOutput> file(gsf_output_stdio_new(QFile::encodeName(path).constData(), &error));
     if (!file)
         throw saveFailed(path, error);
     GsfPtr<GsfOutfile> container(gsf_outfile_msole_new(file.get()));
