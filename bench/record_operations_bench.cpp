@@ -71,7 +71,7 @@ void BM_DeleteRecordOne(benchmark::State& state) {
         else
             w.deleteClick();
         state.PauseTiming();
-        AppendRecord(w.state().file, contact(++k)); // keeps the size of the base
+        appendRecord(w.state().file, contact(++k)); // keeps the size of the base
         state.ResumeTiming();
     }
 }

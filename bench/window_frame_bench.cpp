@@ -18,7 +18,7 @@ void BM_TitleBarRepaint(benchmark::State& state) {
     window.setWindowTitle(QStringLiteral("Записная книжка v 2.1b"));
     window.resize(int(state.range(0)), 429);
     TsuiForm* form =
-        SkinWindow(&window, {TsuiTitleBarBtnType::suiClose, TsuiTitleBarBtnType::suiMin});
+        skinWindow(&window, {TsuiTitleBarBtnType::suiClose, TsuiTitleBarBtnType::suiMin});
     TsuiTitleBar* bar = form->TitleBar();
     QImage canvas(bar->size(), QImage::Format_RGB32);
     for (auto _ : state)
@@ -34,7 +34,7 @@ void BM_DrawMenuItem(benchmark::State& state) {
     QImage canvas(220, 21, QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&canvas);
-        menu.DrawItem(item, painter, canvas.rect(), selected);
+        menu.drawItem(item, painter, canvas.rect(), selected);
     }
 }
 BENCHMARK(BM_DrawMenuItem)->Arg(0)->Arg(1);

@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     TsuiFileTheme theme;
     try {
-        theme.SetThemeFile(path);
+        theme.setThemeFile(path);
     } catch (const ThemeFileError&) {
         return 0;
     }

@@ -73,7 +73,7 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     resize(kWidth, kHeight);
     setFont(platform::interfaceFont());
 
-    suiForm1 = SkinWindow(this, {TsuiTitleBarBtnType::suiClose});
+    suiForm1 = skinWindow(this, {TsuiTitleBarBtnType::suiClose});
 
     Label1 = label(suiForm1, "Label1", QStringLiteral("Записная книжка v 2.1b"), 24, 40, 146);
     QFont bold = Label1->font();

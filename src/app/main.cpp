@@ -19,13 +19,13 @@ int main(int argc, char** argv) {
     platform::BaseFolder::captureWorkingFolder();
     platform::registerInterfaceFonts();
     platform::installAccessibleNames();
-    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(LoadSkinResource("MAINICON"))));
+    QApplication::setWindowIcon(QIcon(QPixmap::fromImage(loadSkinResource("MAINICON"))));
     // Lets the desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("kalmo"));
 
     // Created in this order; the first is the main window, whose closing ends the run.
     TForm1 form1;
-    SetMainForm(&form1);
+    setMainForm(&form1);
     TForm4 form4;
     TForm2 form2;
     TForm3 form3;

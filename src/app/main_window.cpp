@@ -43,7 +43,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     resize(kWidth, kHeight);
     setFont(platform::interfaceFont());
 
-    suiForm1 = SkinWindow(this, {TsuiTitleBarBtnType::suiClose, TsuiTitleBarBtnType::suiMin});
+    suiForm1 = skinWindow(this, {TsuiTitleBarBtnType::suiClose, TsuiTitleBarBtnType::suiMin});
     buildMenu();
     buildToolBars();
     buildDataGroup();

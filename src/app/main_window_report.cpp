@@ -90,7 +90,7 @@ void TForm1::printClick() {
             !pending.path().isEmpty() &&
             SaveGridAsWorkbook(*reportGridWindow()->StringGrid1, kSheetName, pending.path());
         if (saved) {
-            FormatReportWorkbook(pending.path());
+            formatReportWorkbook(pending.path());
             pending.replace(reportPath);
         }
         setPhotoPanelText(QString());

@@ -5,9 +5,9 @@
 #include "photos/photo_box.h"
 #include "photos/photo_file_messages.h"
 #include "photos/photo_files.h"
-#include "photos/photo_path_refresh.h"
 #include "photos/picture_open_dialog.h"
 #include "platform/message_boxes.h"
+#include "store/photo_path_updates.h"
 
 #include <QAction>
 #include <QDesktopServices>
@@ -140,7 +140,7 @@ void TForm1::Button1Click() {
         return photo_files::photoPath(folder, record.field(ContactField::FullName));
     };
     if (m_state.file.count() >= 2) {
-        ApplyPhotoPathUpdates(m_state.file, m_state.index,
+        applyPhotoPathUpdates(m_state.file, m_state.index,
                               recordFromWindow(photo_files::photoPath(folder, fio->text())),
                               pathFor);
         showRecordAt(0);

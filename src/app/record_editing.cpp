@@ -72,7 +72,7 @@ void TForm1::newClick() {
 void TForm1::saveClick() {
     if (!m_state.enteringNew)
         return;
-    AppendRecord(m_state.file, recordFromWindow(Label9->text()));
+    appendRecord(m_state.file, recordFromWindow(Label9->text()));
     m_state.enteringNew = false;
     setControlsEnabled({Image1, first, last, next, save}, false);
     setControlsEnabled({delete_, new_, search}, true);
@@ -101,7 +101,7 @@ void TForm1::suiButton2Click() {
     const int32_t count = m_state.file.count();
     const int32_t i = m_state.index;
     try {
-        MoveChangedRecordToEnd(m_state.file, i,
+        moveChangedRecordToEnd(m_state.file, i,
                                recordFromWindow(m_state.buffer.field(ContactField::PhotoPath)));
     } catch (const DataFileError&) {
         keepIndexIfStillOnShow(i);

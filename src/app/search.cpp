@@ -19,10 +19,10 @@ void TForm1::searchClick() {
     suiComboBox1->setEnabled(true);
     suiComboBox1->clear();
     suiComboBox1->clearEditText();
-    const QStringList names = ReadFullNames(m_state.file);
+    const QStringList names = readFullNames(m_state.file);
     if (names.isEmpty())
         throw DataFileError::readBeyondEnd();
-    m_searchList->setStringList(SortedForSearchList(names));
+    m_searchList->setStringList(sortedForSearchList(names));
     ToolButton1->setEnabled(true);
     suiComboBox1->setFocus();
     suiComboBox1->setCurrentIndex(0);
@@ -32,7 +32,7 @@ void TForm1::searchClick() {
 }
 
 void TForm1::ToolButton1Click() {
-    const std::optional<int32_t> found = FindFullName(m_state.file, suiComboBox1->currentText());
+    const std::optional<int32_t> found = findFullName(m_state.file, suiComboBox1->currentText());
     // No match: the scan ran off the end of the file; the record on show stays.
     if (!found)
         throw DataFileError::readBeyondEnd();

@@ -39,7 +39,7 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
     resize(kWidth, kHeight);
     setFont(platform::interfaceFont());
 
-    suiForm1 = SkinWindow(this, {TsuiTitleBarBtnType::suiClose});
+    suiForm1 = skinWindow(this, {TsuiTitleBarBtnType::suiClose});
     Label1 = place(new QLabel(QStringLiteral("Путь к папке с изображениями"), suiForm1), "Label1",
                    8, 29, 160, 13);
     Edit1 = place(new TsuiEdit(suiForm1), "Edit1", 8, 48, 393, 21);

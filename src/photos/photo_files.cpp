@@ -34,7 +34,7 @@ std::error_code copyPhoto(const QString& source, const QString& imagesFolder,
                           const QString& fullName) {
     if (!isStorableName(imagesFolder, fullName))
         return std::make_error_code(std::errc::invalid_argument);
-    return ReplaceWithCopy(source, photoPath(imagesFolder, fullName));
+    return replaceWithCopy(source, photoPath(imagesFolder, fullName));
 }
 
 bool isOwnPhotoFile(const QString& path, const QString& imagesFolder) {

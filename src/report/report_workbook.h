@@ -19,4 +19,4 @@ bool SaveGridAsWorkbook(const TStringGrid& grid, const QString& sheetName, const
 // grey headings, column widths, centred columns with thin borders, landscape pages with a
 // top margin of 25 points, no gridlines, the title merged over A1:E1. Saves it in place.
 // Errors raise; the instance is told to quit in every case.
-void FormatReportWorkbook(const QString& path);
+void formatReportWorkbook(const QString& path);

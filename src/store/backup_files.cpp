@@ -41,20 +41,20 @@ BackupOutcome createBackup(const QString& baseFolder) {
         if (const std::error_code error = makeFolder(backupFolderPath(baseFolder)))
             throw DataFileError::fromErrno(error.value());
     }
-    const bool copied = !ReplaceWithCopy(dataFilePath(baseFolder), backup);
+    const bool copied = !replaceWithCopy(dataFilePath(baseFolder), backup);
     if (copied && QFileInfo::exists(backup))
         return BackupOutcome::Created;
     return hadBackup ? BackupOutcome::NotReplaced : BackupOutcome::NotCreated;
 }
 
 std::error_code restoreFromBackup(const QString& baseFolder) {
-    return ReplaceWithCopy(backupFilePath(baseFolder), dataFilePath(baseFolder));
+    return replaceWithCopy(backupFilePath(baseFolder), dataFilePath(baseFolder));
 }
 
 std::error_code restoreFromLocatedFile(const QString& located, const QString& baseFolder) {
     if (!makeFolder(backupFolderPath(baseFolder)))
-        ReplaceWithCopy(located, backupFilePath(baseFolder));
-    return ReplaceWithCopy(located, dataFilePath(baseFolder));
+        replaceWithCopy(located, backupFilePath(baseFolder));
+    return replaceWithCopy(located, dataFilePath(baseFolder));
 }
 
 } // namespace backup_files

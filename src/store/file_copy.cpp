@@ -54,7 +54,7 @@ std::error_code copyContents(int from, int to) {
 
 } // namespace
 
-std::error_code ReplaceWithCopy(const QString& source, const QString& target) {
+std::error_code replaceWithCopy(const QString& source, const QString& target) {
     const QByteArray targetName = target.toLocal8Bit();
     Descriptor in{::open(source.toLocal8Bit().constData(), O_RDONLY | O_CLOEXEC)};
     if (in.fd < 0)

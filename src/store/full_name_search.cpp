@@ -36,7 +36,7 @@ void forEachFullName(DataFile& file, const std::function<bool(int32_t, const cha
 
 } // namespace
 
-QStringList ReadFullNames(DataFile& file) {
+QStringList readFullNames(DataFile& file) {
     QStringList names;
     names.reserve(file.count());
     forEachFullName(file, [&names](int32_t, const char* bytes, int length) {
@@ -46,7 +46,7 @@ QStringList ReadFullNames(DataFile& file) {
     return names;
 }
 
-std::optional<int32_t> FindFullName(DataFile& file, const QString& name) {
+std::optional<int32_t> findFullName(DataFile& file, const QString& name) {
     // Compared on code-page bytes; a text the code page cannot hold matches nothing.
     const QByteArray wanted = cp1251::encode(name);
     if (cp1251::decode(wanted) != name)
@@ -62,8 +62,8 @@ std::optional<int32_t> FindFullName(DataFile& file, const QString& name) {
     return found;
 }
 
-QStringList SortedForSearchList(const QStringList& names) {
-    static const QCollator collator = SearchListCollator();
+QStringList sortedForSearchList(const QStringList& names) {
+    static const QCollator collator = searchListCollator();
     static const SearchCollationTable table(collator);
     std::optional<std::vector<int>> order = table.order(names);
     if (!order) {

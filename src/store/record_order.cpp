@@ -6,12 +6,12 @@
 #include <cerrno>
 #include <vector>
 
-void AppendRecord(DataFile& file, const ContactRecord& record) {
+void appendRecord(DataFile& file, const ContactRecord& record) {
     file.seek(file.count());
     file.write(record);
 }
 
-void CopyRecordsDown(DataFile& file, int32_t from, int32_t to, int32_t records) {
+void copyRecordsDown(DataFile& file, int32_t from, int32_t to, int32_t records) {
     std::vector<unsigned char> block;
     for (int32_t done = 0; done < records; done += kRecordsPerBlock) {
         const int32_t n = std::min(kRecordsPerBlock, records - done);
@@ -25,14 +25,14 @@ void RemoveRecordAt(DataFile& file, int32_t index) {
     const int32_t count = file.count();
     if (index < 0 || index >= count)
         throw DataFileError::fromErrno(EINVAL);
-    CopyRecordsDown(file, index + 1, index, count - index - 1);
+    copyRecordsDown(file, index + 1, index, count - index - 1);
     file.seek(count - 1);
     file.cut();
 }
 
-void MoveChangedRecordToEnd(DataFile& file, int32_t index, const ContactRecord& changed) {
+void moveChangedRecordToEnd(DataFile& file, int32_t index, const ContactRecord& changed) {
     if (index < 0 || index >= file.count())
         throw DataFileError::fromErrno(EINVAL);
-    AppendRecord(file, changed);
+    appendRecord(file, changed);
     RemoveRecordAt(file, index);
 }

@@ -13,10 +13,10 @@ constexpr int32_t kRecordsPerBlock = (1 << 20) / int32_t(ContactRecord::kSize);
 
 // Copies `records` records from `from` on to `to` on (to <= from), a block at a time in
 // increasing order, so an interruption leaves every record at least once in the file.
-void CopyRecordsDown(DataFile& file, int32_t from, int32_t to, int32_t records);
+void copyRecordsDown(DataFile& file, int32_t from, int32_t to, int32_t records);
 
 // Appends the record as the file's last record.
-void AppendRecord(DataFile& file, const ContactRecord& record);
+void appendRecord(DataFile& file, const ContactRecord& record);
 
 // Removes record `index` (0 <= index < count): the later records move up by one and the
 // file ends one record shorter, positioned at its end. The tail moves in large blocks,
@@ -26,4 +26,4 @@ void RemoveRecordAt(DataFile& file, int32_t index);
 // Replaces record `index` by `changed`, which becomes the last record. The new version
 // is appended before the old one is removed: an interruption at any step leaves the old
 // version, or both, never neither.
-void MoveChangedRecordToEnd(DataFile& file, int32_t index, const ContactRecord& changed);
+void moveChangedRecordToEnd(DataFile& file, int32_t index, const ContactRecord& changed);

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <numeric>
 
-QCollator SearchListCollator() {
+QCollator searchListCollator() {
     QCollator collator(QLocale(QLocale::Russian, QLocale::Russia));
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     return collator;

@@ -8,7 +8,7 @@
 
 // The order of the search list: Russian, locale-aware and case-insensitive (the
 // collator below), names that compare equal keeping their order.
-QCollator SearchListCollator();
+QCollator searchListCollator();
 
 // The collator's order over a small alphabet (Cyrillic and Latin letters, digits, the blank
 // and a few punctuation marks), read from the collator once, as byte keys that sort names

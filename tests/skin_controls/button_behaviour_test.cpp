@@ -52,7 +52,7 @@ TEST(ButtonBehaviour, PressingAndMovingOutGivesNoClick) {
 TEST(ButtonBehaviour, HoldingTheLeftButtonRepeatsEveryIntervalUntilRelease) {
     TsuiButton button;
     EXPECT_EQ(button.MouseContinuouslyDownInterval(), 100);
-    QSignalSpy repeats(&button, &TsuiCustomButton::MouseContinuouslyDown);
+    QSignalSpy repeats(&button, &TsuiCustomButton::mouseContinuouslyDown);
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(10, 10));
     QTimer* timer = repeatTimer(button);
     ASSERT_NE(timer, nullptr);
@@ -72,7 +72,7 @@ TEST(ButtonBehaviour, HoldingTheLeftButtonRepeatsEveryIntervalUntilRelease) {
 TEST(ButtonBehaviour, TheRepeatStopsWhenTheMouseLeavesAndFollowsTheInterval) {
     TsuiButton button;
     button.setMouseContinuouslyDownInterval(30);
-    QSignalSpy repeats(&button, &TsuiCustomButton::MouseContinuouslyDown);
+    QSignalSpy repeats(&button, &TsuiCustomButton::mouseContinuouslyDown);
     QTest::mousePress(&button, Qt::LeftButton, {}, QPoint(10, 10));
     ASSERT_NE(repeatTimer(button), nullptr);
     EXPECT_EQ(repeatTimer(button)->interval(), 30);

@@ -94,7 +94,7 @@ TEST(ButtonFace, TheStyleDecidesTransparencyAndAutoSizeTakesOneFrame) {
         button.setUIStyle(style);
         EXPECT_EQ(button.Transparent(),
                   style == TsuiUIStyle::MacOS || style == TsuiUIStyle::BlueGlass)
-            << UIStyleName(style).toStdString();
+            << uiStyleName(style).toStdString();
     }
     button.setUIStyle(TsuiUIStyle::WinXP);
     EXPECT_EQ(button.size(), QSize(80, 27)); // a style change does not size the button

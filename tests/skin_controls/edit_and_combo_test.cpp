@@ -70,9 +70,9 @@ TEST(SkinnedComboBox, WinXPShowsTheButtonPictureWithoutAnArrow) {
 
     QImage expected(button.size(), QImage::Format_RGB32);
     QPainter painter(&expected);
-    const QImage picture = LoadSkinResource("WINXP_COMBOBOX_BUTTON");
+    const QImage picture = loadSkinResource("WINXP_COMBOBOX_BUTTON");
     ASSERT_EQ(picture.size(), QSize(16, 18));
-    StretchBlit(painter, expected.rect(), picture, picture.rect(), false);
+    stretchBlit(painter, expected.rect(), picture, picture.rect(), false);
     painter.end();
     EXPECT_EQ(image.copy(button), expected);
     EXPECT_EQ(rgb(image, 0, 0), hex(0x686868));

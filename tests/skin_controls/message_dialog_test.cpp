@@ -47,17 +47,17 @@ TEST(MessageDialog, StartsWithItsDefaults) {
     EXPECT_EQ(dialog.UIStyle(), TsuiUIStyle::DeepBlue);
     EXPECT_EQ(dialog.ButtonCursor(), Qt::PointingHandCursor);
     EXPECT_TRUE(dialog.CaptionFont().bold());
-    EXPECT_EQ(dialog.CaptionFontColor(), TColor::fromHex(0xFFFFFF));
+    EXPECT_EQ(dialog.captionFontColor(), TColor::fromHex(0xFFFFFF));
     dialog.setButtonCount(7);
     EXPECT_EQ(dialog.ButtonCount(), 3);
     dialog.setUIStyle(TsuiUIStyle::MacOS);
-    EXPECT_EQ(dialog.CaptionFontColor(), TColor(0));
+    EXPECT_EQ(dialog.captionFontColor(), TColor(0));
 }
 
 TEST(MessageDialog, OneLineWithoutIconIsTheNarrowWindowWithTheButtonAtTheRight) {
     TsuiMessageDialog dialog;
     configureNotice(dialog);
-    const auto window = dialog.BuildWindow();
+    const auto window = dialog.buildWindow();
     EXPECT_EQ(window->width(), 336 - 64);
     EXPECT_EQ(window->height(), 169); // b = 104, + 65
     EXPECT_TRUE(window->Image1->isHidden());
@@ -87,7 +87,7 @@ TEST(MessageDialog, ThreeButtonsFillFromTheRightAndTheFocusStartsOnTheFirst) {
     dialog.setButton1ModalResult(6);
     dialog.setButton2ModalResult(7);
     dialog.setButton3ModalResult(2);
-    const auto window = dialog.BuildWindow();
+    const auto window = dialog.buildWindow();
     const int W = window->width();
     EXPECT_EQ(W, 336); // three buttons keep the full width even without an icon
     const QList<TsuiButton*> buttons = window->buttons();
@@ -112,12 +112,12 @@ TEST(MessageDialog, ThreeButtonsFillFromTheRightAndTheFocusStartsOnTheFirst) {
 TEST(MessageDialog, AnIconTakesItsFrameAndMovesTheTextRight) {
     TsuiMessageDialog dialog;
     dialog.setIconType(TsuiMessageDialog::suiStop);
-    const auto window = dialog.BuildWindow();
+    const auto window = dialog.buildWindow();
     EXPECT_EQ(window->width(), 336);
     EXPECT_FALSE(window->Image1->isHidden());
     EXPECT_EQ(window->lbl->pos(), QPoint(88, 64));
     QImage expected;
-    CutFrame(LoadSkinResource("MSGDLG"), expected, 4, 2);
+    CutFrame(loadSkinResource("MSGDLG"), expected, 4, 2);
     const QImage shown = window->Image1->pixmap().toImage().convertToFormat(expected.format());
     EXPECT_EQ(shown.size(), QSize(42, 42));
     EXPECT_EQ(shown, expected);
@@ -130,7 +130,7 @@ TEST(MessageDialog, ALongTextPushesTheButtonsToStayTwentyBelowIt) {
     for (int i = 1; i <= 5; ++i)
         lines << QStringLiteral("Строка %1").arg(i);
     dialog.setText(lines.join('\n'));
-    const auto window = dialog.BuildWindow();
+    const auto window = dialog.buildWindow();
     const int textBottom = window->lbl->geometry().bottom() + 1;
     EXPECT_GT(textBottom, 104);
     EXPECT_EQ(window->lbl->height(), 5 * QFontMetrics(window->lbl->font()).lineSpacing());
@@ -140,7 +140,7 @@ TEST(MessageDialog, ALongTextPushesTheButtonsToStayTwentyBelowIt) {
 
 TEST(MessageDialog, CtrlCCopiesTheRuleFramedTextByteForByte) {
     TsuiMessageDialog dialog;
-    const auto window = dialog.BuildWindow();
+    const auto window = dialog.buildWindow();
     window->show();
     QApplication::clipboard()->clear();
     QTest::keyClick(window->buttons()[0], Qt::Key_C, Qt::ControlModifier);
@@ -156,7 +156,7 @@ TEST(MessageDialog, CtrlCCopiesTheRuleFramedTextByteForByte) {
     TsuiMessageDialog notice;
     configureNotice(notice);
     notice.setButtonCount(2);
-    const auto second = notice.BuildWindow();
+    const auto second = notice.buildWindow();
     QTest::keyClick(second.get(), Qt::Key_C, Qt::ControlModifier);
     const QStringList copied = QApplication::clipboard()->text().split("\r\n");
     ASSERT_EQ(copied.size(), 7);

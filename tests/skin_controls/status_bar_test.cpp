@@ -20,7 +20,7 @@ struct SkinnedWindow {
     explicit SkinnedWindow(FormBorderStyle border = FormBorderStyle::Sizeable) {
         window.resize(300, 200);
         window.move(100, 80);
-        form = SkinWindow(&window, {TsuiTitleBarBtnType::suiClose}, border);
+        form = skinWindow(&window, {TsuiTitleBarBtnType::suiClose}, border);
         bar = new TsuiStatusBar(form);
         bar->setGeometry(0, 150, 200, 19);
         bar->addPanel(150, "panel text");
@@ -33,7 +33,7 @@ struct SkinnedWindow {
 // The picture drawn one pixel in from the corner, keyed pixels showing the panel colour.
 bool showsGrip(TsuiStatusBar& bar) {
     const QImage image = shot(bar);
-    const QImage grip = LoadSkinResource("STATUSBAR_HANDLE");
+    const QImage grip = loadSkinResource("STATUSBAR_HANDLE");
     const int left = bar.width() - 12, top = bar.height() - 12;
     bool anyDot = false;
     for (int y = 0; y < grip.height(); ++y)

@@ -114,7 +114,7 @@ TEST_F(MainWindowFrame, HoveredCloseButtonShowsItsMouseOverPicture) {
 
     hover(bar, close.center());
     const QImage hovered = shot();
-    EXPECT_EQ(bar->HoveredButton(), 0);
+    EXPECT_EQ(bar->hoveredButton(), 0);
     EXPECT_EQ(rgb(hovered.copy(close.translated(3, 0))),
               styleImage(ThemeElement::TitleBarButtonImage, 17, 18));
     // Still the normal picture on the minimise button.

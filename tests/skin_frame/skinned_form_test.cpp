@@ -39,7 +39,7 @@ struct SkinnedWindow {
                                                                  TsuiTitleBarBtnType::suiMin}) {
         window.setWindowTitle("Записная книжка v 2.1b");
         window.resize(size);
-        form = SkinWindow(&window, buttons);
+        form = skinWindow(&window, buttons);
     }
     QWidget window;
     TsuiForm* form = nullptr;
@@ -59,7 +59,7 @@ void sendMouse(QWidget* widget, QEvent::Type type, const QPoint& at, const QPoin
 
 } // namespace
 
-TEST(SkinnedForm, ASecondSkinnedFormOnOneWindowIsRefused) {
+TEST(skinnedForm, ASecondSkinnedFormOnOneWindowIsRefused) {
     QWidget window;
     auto* first = new TsuiForm(&window);
     try {
@@ -73,7 +73,7 @@ TEST(SkinnedForm, ASecondSkinnedFormOnOneWindowIsRefused) {
     EXPECT_EQ(window.findChild<TsuiForm*>(), first);
 }
 
-TEST(SkinnedForm, TakesTheFrameAndLaysThePanelOutInsideTheBorder) {
+TEST(skinnedForm, TakesTheFrameAndLaysThePanelOutInsideTheBorder) {
     SkinnedWindow w;
     EXPECT_TRUE(w.window.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(w.form->objectName(), "suiForm1");
@@ -94,7 +94,7 @@ TEST(SkinnedForm, TakesTheFrameAndLaysThePanelOutInsideTheBorder) {
     EXPECT_EQ(w.bar()->width(), 594);
 }
 
-TEST(SkinnedForm, WinXPStyleValuesAndTheSizeProperties) {
+TEST(skinnedForm, WinXPStyleValuesAndTheSizeProperties) {
     SkinnedWindow w;
     EXPECT_EQ(w.form->BorderColor(), TColor(13118464));
     EXPECT_EQ(w.form->BorderWidth(), 3);
@@ -110,7 +110,7 @@ TEST(SkinnedForm, WinXPStyleValuesAndTheSizeProperties) {
     EXPECT_EQ(w.form->geometry().topLeft(), QPoint(5, 0));
 }
 
-TEST(SkinnedForm, FormPanelCannotBeTheSkinnedFormItself) {
+TEST(skinnedForm, FormPanelCannotBeTheSkinnedFormItself) {
     platform::MessageBoxRecorder boxes;
     SkinnedWindow w;
     auto* panel = new QWidget(w.form);
@@ -122,21 +122,21 @@ TEST(SkinnedForm, FormPanelCannotBeTheSkinnedFormItself) {
     EXPECT_EQ(panel->geometry(), QRect(0, 29, 480, 397 - 29));
 }
 
-TEST(SkinnedForm, ResizeZonesOnlyForSizeableWindows) {
+TEST(skinnedForm, ResizeZonesOnlyForSizeableWindows) {
     SkinnedWindow w;
     const int cw = w.window.width(), ch = w.window.height();
-    EXPECT_EQ(w.form->HitTest({2, 2}), HitZone::TopLeft);
-    EXPECT_EQ(w.form->HitTest({cw - 3, ch - 3}), HitZone::BottomRight);
-    EXPECT_EQ(w.form->HitTest({100, 100}), HitZone::Default);
+    EXPECT_EQ(w.form->hitTest({2, 2}), HitZone::TopLeft);
+    EXPECT_EQ(w.form->hitTest({cw - 3, ch - 3}), HitZone::BottomRight);
+    EXPECT_EQ(w.form->hitTest({100, 100}), HitZone::Default);
 
     QWidget dialog;
     dialog.resize(300, 200);
     TsuiForm fixed(&dialog, FormBorderStyle::Dialog);
-    EXPECT_EQ(fixed.HitTest({2, 2}), HitZone::Default);
-    EXPECT_EQ(fixed.HitTest({297, 197}), HitZone::Default);
+    EXPECT_EQ(fixed.hitTest({2, 2}), HitZone::Default);
+    EXPECT_EQ(fixed.hitTest({297, 197}), HitZone::Default);
 }
 
-TEST(SkinnedForm, DraggingAnEdgeResizesTheWindowWhereTheSystemCannot) {
+TEST(skinnedForm, DraggingAnEdgeResizesTheWindowWhereTheSystemCannot) {
     SkinnedWindow w;
     w.window.move(100, 100);
     w.window.show();
@@ -154,7 +154,7 @@ TEST(SkinnedForm, DraggingAnEdgeResizesTheWindowWhereTheSystemCannot) {
     EXPECT_EQ(w.window.pos(), QPoint(100, 100));
 }
 
-TEST(SkinnedForm, PressingTheBarOutsideTheButtonsMovesTheWindow) {
+TEST(skinnedForm, PressingTheBarOutsideTheButtonsMovesTheWindow) {
     SkinnedWindow w;
     w.window.move(100, 100);
     w.window.show();
@@ -167,7 +167,7 @@ TEST(SkinnedForm, PressingTheBarOutsideTheButtonsMovesTheWindow) {
     EXPECT_EQ(w.window.size(), QSize(486, 400));
 }
 
-TEST(SkinnedForm, CloseAndMinimiseButtonsActOnTheWindow) {
+TEST(skinnedForm, CloseAndMinimiseButtonsActOnTheWindow) {
     SkinnedWindow w;
     w.window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.window));
@@ -193,7 +193,7 @@ TEST(SkinnedForm, CloseAndMinimiseButtonsActOnTheWindow) {
     EXPECT_FALSE(w.window.isVisible());
 }
 
-TEST(SkinnedForm, DoubleClickMaximisesOnlyWithAMaximiseButton) {
+TEST(skinnedForm, DoubleClickMaximisesOnlyWithAMaximiseButton) {
     SkinnedWindow w;
     w.window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w.window));
@@ -211,27 +211,27 @@ TEST(SkinnedForm, DoubleClickMaximisesOnlyWithAMaximiseButton) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return sizeable.window.geometry() == work; }));
     EXPECT_EQ(sizeable.bar()->Buttons()[1].PicNormal.convertToFormat(QImage::Format_RGB32),
               buttonFrame(10));
-    EXPECT_EQ(sizeable.form->HitTest({2, 2}), HitZone::Default);
+    EXPECT_EQ(sizeable.form->hitTest({2, 2}), HitZone::Default);
 }
 
-TEST(SkinnedForm, WindowMenuItemsFollowTheButtons) {
+TEST(skinnedForm, WindowMenuItemsFollowTheButtons) {
     SkinnedWindow w;
     TsuiTitleBarPopupMenu* menu = w.bar()->PopupMenu();
-    menu->UpdateItems();
+    menu->updateItems();
     EXPECT_EQ(menu->actions().size(), 4);
-    EXPECT_EQ(menu->MinimizeItem()->text(), "Mi&nimize");
-    EXPECT_EQ(menu->MaximizeItem()->text(), "Ma&ximize/Restore");
+    EXPECT_EQ(menu->minimizeItem()->text(), "Mi&nimize");
+    EXPECT_EQ(menu->maximizeItem()->text(), "Ma&ximize/Restore");
     EXPECT_TRUE(menu->actions()[2]->isSeparator());
-    EXPECT_EQ(menu->CloseItem()->text(), "&Close");
-    EXPECT_TRUE(menu->MinimizeItem()->isEnabled());
-    EXPECT_FALSE(menu->MaximizeItem()->isEnabled());
-    EXPECT_TRUE(menu->CloseItem()->isEnabled());
+    EXPECT_EQ(menu->closeItem()->text(), "&Close");
+    EXPECT_TRUE(menu->minimizeItem()->isEnabled());
+    EXPECT_FALSE(menu->maximizeItem()->isEnabled());
+    EXPECT_TRUE(menu->closeItem()->isEnabled());
     w.window.show();
-    menu->CloseItem()->trigger();
+    menu->closeItem()->trigger();
     EXPECT_FALSE(w.window.isVisible());
 }
 
-TEST(SkinnedForm, AltSpaceOpensTheWindowMenu) {
+TEST(skinnedForm, AltSpaceOpensTheWindowMenu) {
     SkinnedWindow w;
     w.window.show();
     w.window.activateWindow();
@@ -241,7 +241,7 @@ TEST(SkinnedForm, AltSpaceOpensTheWindowMenu) {
     w.bar()->PopupMenu()->close();
 }
 
-TEST(SkinnedForm, MenuShortcutsRunTheirItemAndAreNotPassedOn) {
+TEST(skinnedForm, MenuShortcutsRunTheirItemAndAreNotPassedOn) {
     SkinnedWindow w;
     auto* menu = new TsuiMainMenu(&w.window);
     QMenu* file = menu->addMenu("Файл");
@@ -258,11 +258,11 @@ TEST(SkinnedForm, MenuShortcutsRunTheirItemAndAreNotPassedOn) {
     EXPECT_EQ(triggered.count(), 1);
 }
 
-TEST(SkinnedForm, TheMainMenuAttachesToTheFormAndFillsTheMenuBar) {
+TEST(skinnedForm, TheMainMenuAttachesToTheFormAndFillsTheMenuBar) {
     SkinnedWindow w;
     auto* menu = new TsuiMainMenu(&w.window);
     EXPECT_EQ(w.form->Menu(), menu);
-    EXPECT_EQ(menu->SkinnedForm(), w.form);
+    EXPECT_EQ(menu->skinnedForm(), w.form);
     EXPECT_EQ(menu->UIStyle(), TsuiUIStyle::WinXP);
     QMenu* file = menu->addMenu("Файл");
     file->addAction("Выход");
@@ -274,7 +274,7 @@ TEST(SkinnedForm, TheMainMenuAttachesToTheFormAndFillsTheMenuBar) {
     EXPECT_EQ(bar->geometry(), QRect(0, 29, 480, 22));
     ASSERT_EQ(bar->Buttons().size(), 2);
     EXPECT_EQ(bar->Buttons()[0]->text(), "Файл");
-    EXPECT_EQ(bar->Buttons()[0]->DropDown(), file);
+    EXPECT_EQ(bar->Buttons()[0]->dropDown(), file);
     EXPECT_FALSE(bar->Buttons()[1]->isEnabled());
     EXPECT_EQ(bar->Buttons()[1]->x(), bar->Buttons()[0]->width());
     // Caption changes of an item reach its button.
@@ -290,7 +290,7 @@ TEST(TitleBar, OnlyOneControlBoxAndOneClientSection) {
     platform::MessageBoxRecorder boxes;
     SkinnedWindow w;
     TsuiTitleBar* bar = w.bar();
-    const int box = bar->AddButton(TsuiTitleBarBtnType::suiControlBox);
+    const int box = bar->addButton(TsuiTitleBarBtnType::suiControlBox);
     EXPECT_EQ(bar->Buttons()[box].ButtonType, TsuiTitleBarBtnType::suiControlBox);
     EXPECT_FALSE(bar->setButtonType(0, TsuiTitleBarBtnType::suiControlBox));
     EXPECT_EQ(bar->Buttons()[0].ButtonType, TsuiTitleBarBtnType::suiClose);
@@ -318,7 +318,7 @@ TEST(TitleBar, CustomBarsKeepTheirSectionsThroughStyleChanges) {
 TEST(TitleBar, LongCaptionsAreShortenedWithDots) {
     SkinnedWindow w({200, 100});
     w.form->setCaption("Очень длинный заголовок окна, который не помещается");
-    const QString shown = w.bar()->ShownCaption();
+    const QString shown = w.bar()->shownCaption();
     EXPECT_TRUE(shown.endsWith("..."));
     EXPECT_LT(shown.size(), w.form->Caption().size());
     const ButtonLayout layout = w.bar()->Layout();
@@ -350,10 +350,10 @@ TEST(TitleBar, WinXPBar480WideOnARealWindow) {
     EXPECT_EQ(layout.rects[1], QRect(435, 5, 21, 21));
     EXPECT_EQ(layout.captionLeft, 2);
     EXPECT_EQ(layout.captionRight - layout.captionLeft, 433);
-    EXPECT_EQ(w.bar()->ShownCaption(), "Записная книжка v 2.1b");
+    EXPECT_EQ(w.bar()->shownCaption(), "Записная книжка v 2.1b");
 }
 
-TEST(SkinnedForm, StylePassesToChildrenOnlyWhenAsked) {
+TEST(skinnedForm, StylePassesToChildrenOnlyWhenAsked) {
     SkinnedWindow w;
     auto* child = new TsuiPopupMenu(w.form);
     child->setUIStyle(TsuiUIStyle::WinXP);
@@ -365,7 +365,7 @@ TEST(SkinnedForm, StylePassesToChildrenOnlyWhenAsked) {
     EXPECT_EQ(child->UIStyle(), TsuiUIStyle::Protein);
 }
 
-TEST(SkinnedForm, ARemovedFileThemeFallsBackToDeepBlue) {
+TEST(skinnedForm, ARemovedFileThemeFallsBackToDeepBlue) {
     SkinnedWindow w;
     auto* menu = new TsuiMainMenu(&w.window);
     auto* theme = new TsuiFileTheme(&w.window);
@@ -381,7 +381,7 @@ TEST(SkinnedForm, ARemovedFileThemeFallsBackToDeepBlue) {
               GetStyleColor(TsuiUIStyle::DeepBlue, ThemeElement::FormBorderColor));
 }
 
-TEST(SkinnedForm, MenuBarFollowsTheMenusFont) {
+TEST(skinnedForm, MenuBarFollowsTheMenusFont) {
     SkinnedWindow w;
     auto* menu = new TsuiMainMenu(&w.window);
     menu->addMenu("Файл");
@@ -397,7 +397,7 @@ TEST(SkinnedForm, MenuBarFollowsTheMenusFont) {
 
 // A file theme that goes away leaves the frame, its title bar and its menu in DeepBlue
 // without a reference to it; a frame that goes first stops watching the theme.
-TEST(SkinnedForm, ARemovedFileThemeLeavesTheWholeFrameInDeepBlue) {
+TEST(skinnedForm, ARemovedFileThemeLeavesTheWholeFrameInDeepBlue) {
     SkinnedWindow w;
     auto* menu = new TsuiMainMenu(&w.window);
     w.form->setMenu(menu);

@@ -40,7 +40,7 @@ QImage drawItem(const TsuiMenu& menu, QAction* item, bool selected, QRect rect =
     QImage image(rect.size(), QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
-    menu.DrawItem(item, painter, rect, selected);
+    menu.drawItem(item, painter, rect, selected);
     return image;
 }
 
@@ -114,20 +114,20 @@ TEST(SkinnedMenu, MeasuresCaptionPlusBarPlus40AndTheItemHeights) {
     QAction* dash = w.list->addAction("-");
     QAction* dashes = w.list->addAction("--");
     QAction* spaced = w.list->addAction(" -");
-    const QFontMetrics metrics(w.menu->ItemFont());
+    const QFontMetrics metrics(w.menu->itemFont());
     QSize size;
-    w.menu->MeasureItem(load, size);
+    w.menu->measureItem(load, size);
     EXPECT_EQ(size, QSize(metrics.horizontalAdvance("Загрузить резервную копию") + 26 + 40, 21));
-    w.menu->MeasureItem(separator, size);
+    w.menu->measureItem(separator, size);
     EXPECT_EQ(size.height(), 5);
-    w.menu->MeasureItem(dash, size);
+    w.menu->measureItem(dash, size);
     EXPECT_EQ(size.height(), 5);
-    w.menu->MeasureItem(dashes, size);
+    w.menu->measureItem(dashes, size);
     EXPECT_EQ(size.height(), 21);
-    w.menu->MeasureItem(spaced, size);
+    w.menu->measureItem(spaced, size);
     EXPECT_EQ(size.height(), 21);
     load->setShortcut(QKeySequence("Ctrl+L"));
-    w.menu->MeasureItem(load, size);
+    w.menu->measureItem(load, size);
     EXPECT_EQ(size.width(),
               metrics.horizontalAdvance("Загрузить резервную копию") +
                   metrics.horizontalAdvance(load->shortcut().toString(QKeySequence::NativeText)) +
@@ -144,7 +144,7 @@ TEST(SkinnedMenu, DropDownListsAreMeasuredAndDrawnByTheMenu) {
     const QRect item = w.list->actionGeometry(load);
     EXPECT_EQ(item.height(), 21);
     EXPECT_EQ(w.list->actionGeometry(separator).height(), 5);
-    const QFontMetrics metrics(w.menu->ItemFont());
+    const QFontMetrics metrics(w.menu->itemFont());
     EXPECT_GE(item.width(), metrics.horizontalAdvance("Загрузить резервную копию") + 66);
     const QImage shot = w.list->grab().toImage().convertToFormat(QImage::Format_RGB32);
     // The left bar and the white background right of it.
@@ -196,7 +196,7 @@ TEST(SkinnedMenu, TickedItemWithoutImageShowsTheCheckMark) {
     expected.fill(kBar);
     {
         QPainter painter(&expected);
-        painter.drawImage(0, 0, LoadMenuCheckMark());
+        painter.drawImage(0, 0, loadMenuCheckMark());
     }
     EXPECT_EQ(image.copy(4, 3, 16, 16), expected);
     EXPECT_LT(count(image, QRect(4, 3, 16, 16), kBar), 16 * 16); // something was drawn

@@ -116,10 +116,10 @@ TEST(MenuDrawing, MacBarsStretchOnlyTheirTopRows) {
         DrawMacMenuBarShort(painter, QRect(0, 0, 4, 12));
         DrawMacMenuSelection(painter, QRect(0, 20, 4, 20));
     }
-    const QImage bar = QImage(LoadSkinResource("MACOS_MENU_BAR"));
+    const QImage bar = QImage(loadSkinResource("MACOS_MENU_BAR"));
     EXPECT_EQ(out.pixel(3, 0), bar.pixel(0, 0));
     EXPECT_EQ(out.pixel(3, 11), bar.pixel(0, 11));
-    const QImage select = LoadSkinResource("MACOS_MENU_SELECT");
+    const QImage select = loadSkinResource("MACOS_MENU_SELECT");
     EXPECT_EQ(out.pixel(0, 39), select.pixel(0, 19));
 }
 
@@ -188,7 +188,7 @@ TEST(FormState, PropertiesBoundsAndActiveFormWithoutMainForm) {
     SetFormBounds(&form, QRect(10, 20, 300, 200));
     EXPECT_EQ(form.size(), QSize(300, 200));
 
-    SetMainForm(nullptr);
+    setMainForm(nullptr);
     EXPECT_FALSE(IsFormActive(&form)); // never shown, so not active
     EXPECT_FALSE(IsFormActive(nullptr));
     EXPECT_FALSE(GetWorkArea().isEmpty());
@@ -211,13 +211,13 @@ TEST(MenuHandlers, InstalledOnTheItemAndEveryItemBelow) {
         file, [&](QAction*, QSize& size) { size = QSize(++measured, 1); },
         [](QAction*, QPainter&, const QRect&, bool) {});
     for (QAction* item : {file, open, recent, first}) {
-        const MenuDrawHandlers handlers = MenuDrawHandlersOf(item);
+        const MenuDrawHandlers handlers = menuDrawHandlersOf(item);
         ASSERT_TRUE(handlers.measure && handlers.draw);
         QSize size;
         handlers.measure(item, size);
     }
     EXPECT_EQ(measured, 4);
-    EXPECT_FALSE(MenuDrawHandlersOf(outside).measure);
+    EXPECT_FALSE(menuDrawHandlersOf(outside).measure);
 }
 
 } // namespace

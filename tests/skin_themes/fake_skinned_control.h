@@ -10,8 +10,8 @@
 // counts how often each setter ran.
 class TsuiFakeControl : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(TsuiStyles::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
-    Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE SetFileTheme)
+    Q_PROPERTY(TsuiStyles::TsuiUIStyle UIStyle READ UIStyle WRITE setUIStyle)
+    Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE setFileTheme)
 public:
     explicit TsuiFakeControl(QWidget* parent = nullptr, const QString& name = QString())
         : QWidget(parent) {
@@ -19,13 +19,13 @@ public:
     }
 
     TsuiUIStyle UIStyle() const { return m_style; }
-    void SetUIStyle(TsuiUIStyle style) {
+    void setUIStyle(TsuiUIStyle style) {
         m_style = style;
         ++styleSets;
         order += QLatin1Char('S');
     }
     TsuiFileTheme* FileTheme() const { return m_theme; }
-    void SetFileTheme(TsuiFileTheme* theme) {
+    void setFileTheme(TsuiFileTheme* theme) {
         m_theme = theme;
         ++themeSets;
         order += QLatin1Char('T');
@@ -43,11 +43,11 @@ private:
 // The same properties on a class whose name does not mark it as a skinned class.
 class PlainThemedControl : public QWidget {
     Q_OBJECT
-    Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE SetFileTheme)
+    Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE setFileTheme)
 public:
     explicit PlainThemedControl(QWidget* parent) : QWidget(parent) {}
     TsuiFileTheme* FileTheme() const { return m_theme; }
-    void SetFileTheme(TsuiFileTheme* theme) {
+    void setFileTheme(TsuiFileTheme* theme) {
         m_theme = theme;
         ++themeSets;
     }

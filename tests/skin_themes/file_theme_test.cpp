@@ -42,7 +42,7 @@ TEST_F(FileThemeTest, NothingLoadedGivesZeroFalseAndLeavesBitmapsAlone) {
 TEST_F(FileThemeTest, LoadedThemeAnswersByElementNumber) {
     dumpStyle(QStringLiteral("WinXP"), path(QStringLiteral("xp.theme")));
     TsuiFileTheme theme;
-    theme.SetThemeFile(path(QStringLiteral("xp.theme")));
+    theme.setThemeFile(path(QStringLiteral("xp.theme")));
     ASSERT_TRUE(theme.CanUse());
     EXPECT_EQ(theme.ThemeFile(), path(QStringLiteral("xp.theme")));
     EXPECT_EQ(theme.GetColor(E::FormBackgroundColor), TColor::fromHex(0xEFEBDE));
@@ -50,7 +50,7 @@ TEST_F(FileThemeTest, LoadedThemeAnswersByElementNumber) {
     EXPECT_FALSE(theme.GetBool(E::ButtonTransparentBool));
     QImage hoveredClose;
     theme.GetBitmap(E::TitleBarButtonImage, hoveredClose, 17, 18);
-    EXPECT_EQ(hoveredClose, LoadSkinResource("WINXP_TITLEBTN").copy(16 * 21, 0, 21, 21));
+    EXPECT_EQ(hoveredClose, loadSkinResource("WINXP_TITLEBTN").copy(16 * 21, 0, 21, 21));
     QImage face;
     theme.GetBitmap(E::ButtonImage, face);
     EXPECT_EQ(face.size(), QSize(54, 21));
@@ -63,7 +63,7 @@ TEST_F(FileThemeTest, AbsentKeysGiveMinusOneAndFalse) {
     f.data(200, QByteArray(1, '\x02'));
     f.save(path(QStringLiteral("partial")));
     TsuiFileTheme theme;
-    theme.SetThemeFile(path(QStringLiteral("partial")));
+    theme.setThemeFile(path(QStringLiteral("partial")));
     EXPECT_TRUE(theme.GetBool(E::ButtonTransparentBool)); // 2 reads as True
     EXPECT_EQ(theme.GetInt(E::FormMinWidthInt), -1);
     EXPECT_EQ(theme.GetColor(E::FormBorderColor).value, 0xFFFFFFFFu);
@@ -98,7 +98,7 @@ TEST_F(FileThemeTest, BitmapsThatAreNoBmpOrHugeLeaveTheTargetAlone) {
     f.data(400, "not a bmp");
     f.save(path(QStringLiteral("odd-images")));
     TsuiFileTheme theme;
-    theme.SetThemeFile(path(QStringLiteral("odd-images")));
+    theme.setThemeFile(path(QStringLiteral("odd-images")));
     ASSERT_TRUE(theme.CanUse());
     QImage target(4, 4, QImage::Format_RGB32);
     target.fill(Qt::yellow);
@@ -113,18 +113,18 @@ TEST_F(FileThemeTest, SameValueIsNotReloadedAndMissingFilesChangeNothing) {
     const QString file = path(QStringLiteral("look.theme"));
     dumpStyle(QStringLiteral("WinXP"), file);
     TsuiFileTheme theme;
-    theme.SetThemeFile(file);
+    theme.setThemeFile(file);
     dumpStyle(QStringLiteral("Protein"), file); // changed on disk
-    theme.SetThemeFile(file);
+    theme.setThemeFile(file);
     EXPECT_EQ(theme.GetColor(E::FormBackgroundColor), TColor::fromHex(0xEFEBDE));
 
-    theme.SetThemeFile(path(QStringLiteral("nowhere/none.theme")));
+    theme.setThemeFile(path(QStringLiteral("nowhere/none.theme")));
     EXPECT_EQ(theme.ThemeFile(), file);
     EXPECT_TRUE(theme.CanUse());
     EXPECT_EQ(theme.GetColor(E::FormBackgroundColor), TColor::fromHex(0xEFEBDE));
 
     TsuiFileTheme fresh;
-    fresh.SetThemeFile(path(QStringLiteral("none.theme")));
+    fresh.setThemeFile(path(QStringLiteral("none.theme")));
     EXPECT_FALSE(fresh.CanUse());
     EXPECT_TRUE(fresh.ThemeFile().isEmpty());
 }
@@ -137,7 +137,7 @@ TEST_F(FileThemeTest, BareNameIsFoundBesideTheExecutable) {
     const QString previous = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(dir.path()));
     TsuiFileTheme theme;
-    theme.SetThemeFile(name);
+    theme.setThemeFile(name);
     QDir::setCurrent(previous);
     QFile::remove(beside);
     EXPECT_TRUE(theme.CanUse());
@@ -154,12 +154,12 @@ TEST_F(FileThemeTest, UnreadableFileThrowsAndKeepsThePreviousTheme) {
     bad.close();
 
     TsuiFileTheme theme;
-    EXPECT_THROW(theme.SetThemeFile(bad.fileName()), ThemeFileError);
+    EXPECT_THROW(theme.setThemeFile(bad.fileName()), ThemeFileError);
     EXPECT_FALSE(theme.CanUse());
     EXPECT_TRUE(theme.ThemeFile().isEmpty());
 
-    theme.SetThemeFile(good);
-    EXPECT_THROW(theme.SetThemeFile(bad.fileName()), ThemeFileError);
+    theme.setThemeFile(good);
+    EXPECT_THROW(theme.setThemeFile(bad.fileName()), ThemeFileError);
     EXPECT_TRUE(theme.CanUse());
     EXPECT_EQ(theme.ThemeFile(), good);
     EXPECT_EQ(theme.GetColor(E::FormBackgroundColor), TColor::fromHex(0xE8E8E8));
@@ -174,18 +174,18 @@ TEST_F(FileThemeTest, LoadingGivesTheThemeAgainToSkinnedComponentsThatNameIt) {
     auto* named = new TsuiFakeControl(&panel); // reached through the panel
     auto* elsewhere = new TsuiFakeControl(&form);
     auto* plain = new PlainThemedControl(&form);
-    named->SetFileTheme(theme);
-    elsewhere->SetFileTheme(&other);
-    plain->SetFileTheme(theme);
+    named->setFileTheme(theme);
+    elsewhere->setFileTheme(&other);
+    plain->setFileTheme(theme);
     const int namedBefore = named->themeSets, elsewhereBefore = elsewhere->themeSets;
 
-    theme->SetThemeFile(path(QStringLiteral("a.theme")));
+    theme->setThemeFile(path(QStringLiteral("a.theme")));
     EXPECT_EQ(named->themeSets, namedBefore + 1);
     EXPECT_EQ(named->FileTheme(), theme);
     EXPECT_EQ(elsewhere->themeSets, elsewhereBefore);
     EXPECT_EQ(plain->themeSets, 1);
 
-    theme->SetThemeFile(path(QStringLiteral("a.theme"))); // same value: nothing
+    theme->setThemeFile(path(QStringLiteral("a.theme"))); // same value: nothing
     EXPECT_EQ(named->themeSets, namedBefore + 1);
 }
 

@@ -120,26 +120,26 @@ constexpr Expected kSizes[] = {
 
 TEST(SkinResources, EveryResourceIsBuiltInAtItsSize) {
     for (const Expected& e : kSizes) {
-        const QImage image = LoadSkinResource(e.name);
+        const QImage image = loadSkinResource(e.name);
         ASSERT_FALSE(image.isNull()) << e.name;
         EXPECT_EQ(image.size(), QSize(e.width, e.height)) << e.name;
         EXPECT_EQ(image.format(), QImage::Format_RGB32) << e.name;
     }
-    const QImage icon = LoadSkinResource("MAINICON");
+    const QImage icon = loadSkinResource("MAINICON");
     ASSERT_FALSE(icon.isNull());
     EXPECT_EQ(icon.width(), icon.height());
     EXPECT_TRUE(icon.hasAlphaChannel());
-    EXPECT_TRUE(LoadSkinResource("NO_SUCH_RESOURCE").isNull());
+    EXPECT_TRUE(loadSkinResource("NO_SUCH_RESOURCE").isNull());
 }
 
 TEST(SkinResources, EveryImageElementOfEveryBuiltInStyleLoads) {
     for (TsuiUIStyle style : kBuiltInStyles) {
         for (int e = 1; e <= ThemeElement::Count; ++e) {
-            if (ElementKindOf(e) != ElementKind::Image)
+            if (elementKindOf(e) != ElementKind::Image)
                 continue;
             QImage image;
             GetStyleBitmap(style, e, &image, 0, 0);
-            EXPECT_FALSE(image.isNull()) << StyleImageName(style, e);
+            EXPECT_FALSE(image.isNull()) << styleImageName(style, e);
         }
     }
 }
@@ -155,20 +155,20 @@ bool hasKey(const QImage& image) {
 TEST(SkinResources, KeyColourMarksOnlyWhatIsDrawnKeyed) {
     // The size grip stands on the key colour; transparent title buttons keep it in their
     // bottom-left pixel, which the title bar takes as its key.
-    const QImage grip = LoadSkinResource("STATUSBAR_HANDLE");
+    const QImage grip = loadSkinResource("STATUSBAR_HANDLE");
     EXPECT_EQ(grip.pixel(0, 0) & 0xFFFFFF, 0xFF00FFu);
     EXPECT_NE(grip.pixel(9, 9) & 0xFFFFFF, 0xFF00FFu);
     for (const char* name : {"PROTEIN_TITLEBTN", "BLUEGLASS_TITLEBTN"}) {
-        const QImage strip = LoadSkinResource(name);
+        const QImage strip = loadSkinResource(name);
         EXPECT_EQ(strip.pixel(0, strip.height() - 1) & 0xFFFFFF, 0xFF00FFu) << name;
     }
     // The rounded WinXP caption keys its outer top corners only.
-    const QImage left = LoadSkinResource("WINXP_TITLE_LEFT");
+    const QImage left = loadSkinResource("WINXP_TITLE_LEFT");
     EXPECT_EQ(left.pixel(0, 0) & 0xFFFFFF, 0xFF00FFu);
     EXPECT_NE(left.pixel(0, 20) & 0xFFFFFF, 0xFF00FFu);
-    EXPECT_FALSE(hasKey(LoadSkinResource("WINXP_BUTTON")));
-    EXPECT_FALSE(hasKey(LoadSkinResource("WINXP_TITLE_CLIENT")));
-    EXPECT_FALSE(hasKey(LoadSkinResource("MSGDLG")));
+    EXPECT_FALSE(hasKey(loadSkinResource("WINXP_BUTTON")));
+    EXPECT_FALSE(hasKey(loadSkinResource("WINXP_TITLE_CLIENT")));
+    EXPECT_FALSE(hasKey(loadSkinResource("MSGDLG")));
 }
 
 TEST(SkinResources, WinXPCloseButtonIsRedAndTheOthersBlue) {

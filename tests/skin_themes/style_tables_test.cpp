@@ -52,17 +52,17 @@ TEST(StyleTables, FlagLookupsGiveTheTableValuesAndFalseForOtherKinds) {
 }
 
 TEST(StyleTables, ImageNamesFollowThePrefixAndTheSharedScrollButton) {
-    EXPECT_STREQ(StyleImageName(S::WinXP, E::TitleBarLeftImage), "WINXP_TITLE_LEFT");
-    EXPECT_STREQ(StyleImageName(S::Protein, E::SideChannelHandleImage),
+    EXPECT_STREQ(styleImageName(S::WinXP, E::TitleBarLeftImage), "WINXP_TITLE_LEFT");
+    EXPECT_STREQ(styleImageName(S::Protein, E::SideChannelHandleImage),
                  "PROTEIN_SIDECHENNEL_HANDLE");
-    EXPECT_STREQ(StyleImageName(S::MacOS, E::ScrollButtonImage), "MACOS_SCROLLBUTTON");
-    EXPECT_STREQ(StyleImageName(S::WinXP, E::ScrollButtonImage), "WINXP_SCROLLBUTTON");
+    EXPECT_STREQ(styleImageName(S::MacOS, E::ScrollButtonImage), "MACOS_SCROLLBUTTON");
+    EXPECT_STREQ(styleImageName(S::WinXP, E::ScrollButtonImage), "WINXP_SCROLLBUTTON");
     for (S s : {S::DeepBlue, S::Protein, S::BlueGlass})
-        EXPECT_STREQ(StyleImageName(s, E::ScrollButtonImage), "MORE_SCROLLBUTTON");
-    EXPECT_STREQ(StyleImageName(S::BlueGlass, E::ScrollBarSliderImage),
+        EXPECT_STREQ(styleImageName(s, E::ScrollButtonImage), "MORE_SCROLLBUTTON");
+    EXPECT_STREQ(styleImageName(S::BlueGlass, E::ScrollBarSliderImage),
                  "BLUEGLASS_SCROLLBAR_TRACK");
-    EXPECT_EQ(StyleImageName(S::WinXP, E::FormBorderColor), nullptr);
-    EXPECT_EQ(StyleImageName(S::FromThemeFile, E::ButtonImage), nullptr);
+    EXPECT_EQ(styleImageName(S::WinXP, E::FormBorderColor), nullptr);
+    EXPECT_EQ(styleImageName(S::FromThemeFile, E::ButtonImage), nullptr);
 }
 
 TEST(StyleTables, BitmapLookupCutsFramesAndLeavesOtherTargetsAlone) {
@@ -89,14 +89,14 @@ TEST(StyleTables, BitmapLookupCutsFramesAndLeavesOtherTargetsAlone) {
 }
 
 TEST(StyleTables, ElementListHasTheKeysAndKinds) {
-    EXPECT_STREQ(ElementKey(1), "ButtonImage");
-    EXPECT_STREQ(ElementKey(37), "ToolBarButtonDownBackgroundColor");
-    EXPECT_STREQ(ElementKey(42), "SideChannelBarImage");
-    EXPECT_EQ(ElementKey(0), nullptr);
-    EXPECT_EQ(ElementKey(43), nullptr);
+    EXPECT_STREQ(elementKey(1), "ButtonImage");
+    EXPECT_STREQ(elementKey(37), "ToolBarButtonDownBackgroundColor");
+    EXPECT_STREQ(elementKey(42), "SideChannelBarImage");
+    EXPECT_EQ(elementKey(0), nullptr);
+    EXPECT_EQ(elementKey(43), nullptr);
     int counts[4] = {};
     for (int e = 1; e <= ThemeElement::Count; ++e)
-        ++counts[int(ElementKindOf(e))];
+        ++counts[int(elementKindOf(e))];
     EXPECT_EQ(counts[int(ElementKind::Int)], 6);
     EXPECT_EQ(counts[int(ElementKind::Color)], 15);
     EXPECT_EQ(counts[int(ElementKind::Image)], 19);
@@ -104,13 +104,13 @@ TEST(StyleTables, ElementListHasTheKeysAndKinds) {
 }
 
 TEST(StyleTables, StyleNamesRoundTrip) {
-    EXPECT_EQ(UIStyleName(S::WinXP), QStringLiteral("WinXP"));
-    EXPECT_EQ(UIStyleName(S::FromThemeFile), QStringLiteral("FromThemeFile"));
+    EXPECT_EQ(uiStyleName(S::WinXP), QStringLiteral("WinXP"));
+    EXPECT_EQ(uiStyleName(S::FromThemeFile), QStringLiteral("FromThemeFile"));
     S found = S::FromThemeFile;
-    ASSERT_TRUE(BuiltInStyleFromName(QStringLiteral("blueglass"), found));
+    ASSERT_TRUE(builtInStyleFromName(QStringLiteral("blueglass"), found));
     EXPECT_EQ(found, S::BlueGlass);
-    EXPECT_FALSE(BuiltInStyleFromName(QStringLiteral("FromThemeFile"), found));
-    EXPECT_FALSE(BuiltInStyleFromName(QStringLiteral("Aqua"), found));
+    EXPECT_FALSE(builtInStyleFromName(QStringLiteral("FromThemeFile"), found));
+    EXPECT_FALSE(builtInStyleFromName(QStringLiteral("Aqua"), found));
 }
 
 } // namespace

@@ -33,7 +33,7 @@ TEST_F(ThemeFileReaderTest, ReadsBackWhatKalmoThemeWritesForABuiltInStyle) {
     EXPECT_TRUE(bmp->startsWith("BM"));
     QImage strip;
     ASSERT_TRUE(strip.loadFromData(*bmp, "BMP"));
-    EXPECT_EQ(strip.convertToFormat(QImage::Format_RGB32), LoadSkinResource("WINXP_TITLEBTN"));
+    EXPECT_EQ(strip.convertToFormat(QImage::Format_RGB32), loadSkinResource("WINXP_TITLEBTN"));
     EXPECT_FALSE(reader.FindImage(QStringLiteral("FormBorderColor")).has_value());
 
     dumpStyle(QStringLiteral("blueglass"), path(QStringLiteral("glass.theme")));
@@ -57,7 +57,7 @@ TEST_F(ThemeFileReaderTest, BooleansAreTheLowByteAndTheFirstOfEqualKeysAnswers) 
     const TsuiThemeFileReader reader(path(QStringLiteral("t")));
     EXPECT_TRUE(reader.FindBoolean(QStringLiteral("flag")));
     EXPECT_EQ(reader.FindInteger(QStringLiteral("COLOUR")), 0x00DEEBEF);
-    EXPECT_FALSE(reader.FindString(QStringLiteral("Words")).has_value());
+    EXPECT_FALSE(reader.findString(QStringLiteral("Words")).has_value());
 }
 
 TEST_F(ThemeFileReaderTest, AChainOfOnlyTheTerminatingRecordHoldsNothing) {

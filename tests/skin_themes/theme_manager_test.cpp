@@ -26,7 +26,7 @@ TEST(ResolveStyle, BuiltInStylesStayAndFromThemeFileNeedsAUsableTheme) {
     QTemporaryDir dir;
     dumpStyle(QStringLiteral("Protein"), dir.filePath(QStringLiteral("p.theme")));
     TsuiFileTheme loaded;
-    loaded.SetThemeFile(dir.filePath(QStringLiteral("p.theme")));
+    loaded.setThemeFile(dir.filePath(QStringLiteral("p.theme")));
     EXPECT_TRUE(ResolveStyle(&loaded, S::FromThemeFile, resolved));
     EXPECT_EQ(resolved, S::FromThemeFile);
     EXPECT_FALSE(ResolveStyle(&loaded, S::BlueGlass, resolved));
@@ -84,23 +84,23 @@ TEST_F(ThemeManagerTest, PushesStyleThenFileThemeToListedComponents) {
     TsuiThemeManager manager(&form);
     TsuiFileTheme theme(&form);
     QSignalSpy changed(&manager, &TsuiThemeManager::OnUIStyleChanged);
-    manager.SetCompList(
+    manager.setCompList(
         {QStringLiteral("suiButton1"), QStringLiteral("missing"), QStringLiteral("suiEdit1")});
     EXPECT_EQ(button->styleSets, 0); // setting the list pushes nothing
 
-    manager.SetFileTheme(&theme);
+    manager.setFileTheme(&theme);
     EXPECT_EQ(changed.count(), 0);
     EXPECT_EQ(button->order, QStringLiteral("ST"));
     EXPECT_EQ(button->FileTheme(), &theme);
 
-    manager.SetUIStyle(S::WinXP);
+    manager.setUIStyle(S::WinXP);
     ASSERT_EQ(changed.count(), 1);
     EXPECT_EQ(changed.first().first().value<QObject*>(), &manager);
     EXPECT_EQ(button->UIStyle(), S::WinXP);
     EXPECT_EQ(edit->UIStyle(), S::WinXP);
     EXPECT_EQ(unlisted->styleSets, 0);
 
-    manager.SetUIStyle(S::WinXP); // pushes again, no event
+    manager.setUIStyle(S::WinXP); // pushes again, no event
     EXPECT_EQ(button->styleSets, 3);
     EXPECT_EQ(changed.count(), 1);
 
@@ -111,8 +111,8 @@ TEST_F(ThemeManagerTest, PushesStyleThenFileThemeToListedComponents) {
 
 TEST_F(ThemeManagerTest, WithoutAnOwnerFormNothingIsPushed) {
     TsuiThemeManager manager(&panel); // a panel is no form
-    manager.SetCompList({QStringLiteral("suiEdit1")});
-    manager.SetUIStyle(S::Protein);
+    manager.setCompList({QStringLiteral("suiEdit1")});
+    manager.setUIStyle(S::Protein);
     EXPECT_EQ(edit->styleSets, 0);
 }
 
@@ -120,8 +120,8 @@ TEST_F(ThemeManagerTest, AListedComponentWithoutTheStylePropertyIsAnError) {
     QWidget plain(&form);
     plain.setObjectName(QStringLiteral("Panel1"));
     TsuiThemeManager manager(&form);
-    manager.SetCompList({QStringLiteral("suiButton1"), QStringLiteral("Panel1")});
-    EXPECT_THROW(manager.SetUIStyle(S::WinXP), ThemePropertyError);
+    manager.setCompList({QStringLiteral("suiButton1"), QStringLiteral("Panel1")});
+    EXPECT_THROW(manager.setUIStyle(S::WinXP), ThemePropertyError);
     EXPECT_EQ(button->UIStyle(), S::WinXP); // pushed before the failing one
     EXPECT_EQ(manager.UIStyle(), S::WinXP);
 }
@@ -129,10 +129,10 @@ TEST_F(ThemeManagerTest, AListedComponentWithoutTheStylePropertyIsAnError) {
 TEST_F(ThemeManagerTest, RemovedComponentsLeaveTheListAndARemovedThemeResets) {
     TsuiThemeManager manager(&form);
     auto* theme = new TsuiFileTheme(&form);
-    manager.SetCompList(
+    manager.setCompList(
         {QStringLiteral("suiButton1"), QStringLiteral("suiEdit1"), QStringLiteral("suiButton1")});
-    manager.SetFileTheme(theme);
-    manager.SetUIStyle(S::BlueGlass);
+    manager.setFileTheme(theme);
+    manager.setUIStyle(S::BlueGlass);
     QSignalSpy changed(&manager, &TsuiThemeManager::OnUIStyleChanged);
 
     delete button;

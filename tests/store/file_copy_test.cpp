@@ -28,7 +28,7 @@ TEST_F(FileCopyTest, ReplacesTheTargetWithAnExactCopy) {
         bytes.append(char(k * 31));
     folder.writeBytes("from", bytes);
     folder.writeBytes("to", "old and longer than nothing");
-    EXPECT_FALSE(ReplaceWithCopy(folder.filePath("from"), folder.filePath("to")));
+    EXPECT_FALSE(replaceWithCopy(folder.filePath("from"), folder.filePath("to")));
     EXPECT_EQ(folder.readBytes("to"), bytes);
     EXPECT_EQ(filesInDir(), QStringList({"from", "to"}));
 }
@@ -37,7 +37,7 @@ TEST_F(FileCopyTest, AFailedCopyLeavesTheTargetAsItWas) {
     folder.writeBytes("from", "new");
     folder.writeBytes("to", "old");
     write_fault::failNthWrite(1, ENOSPC);
-    EXPECT_EQ(ReplaceWithCopy(folder.filePath("from"), folder.filePath("to")),
+    EXPECT_EQ(replaceWithCopy(folder.filePath("from"), folder.filePath("to")),
               std::error_code(ENOSPC, std::generic_category()));
     EXPECT_EQ(folder.readBytes("to"), "old");
     EXPECT_EQ(filesInDir(), QStringList({"from", "to"}));
@@ -45,15 +45,15 @@ TEST_F(FileCopyTest, AFailedCopyLeavesTheTargetAsItWas) {
 
 TEST_F(FileCopyTest, MissingOrFolderSourceIsAnErrorAndTouchesNothing) {
     folder.writeBytes("to", "old");
-    EXPECT_EQ(ReplaceWithCopy(folder.filePath("missing"), folder.filePath("to")).value(), ENOENT);
+    EXPECT_EQ(replaceWithCopy(folder.filePath("missing"), folder.filePath("to")).value(), ENOENT);
     QDir(folder.path()).mkdir("folder");
-    EXPECT_EQ(ReplaceWithCopy(folder.filePath("folder"), folder.filePath("to")).value(), EISDIR);
+    EXPECT_EQ(replaceWithCopy(folder.filePath("folder"), folder.filePath("to")).value(), EISDIR);
     EXPECT_EQ(folder.readBytes("to"), "old");
 }
 
 TEST_F(FileCopyTest, CopyOntoItselfKeepsTheFile) {
     folder.writeBytes("same", "content");
-    EXPECT_FALSE(ReplaceWithCopy(folder.filePath("same"), folder.filePath("same")));
+    EXPECT_FALSE(replaceWithCopy(folder.filePath("same"), folder.filePath("same")));
     EXPECT_EQ(folder.readBytes("same"), "content");
 }
 

@@ -45,7 +45,7 @@ protected:
 TEST_F(RecordOrderTest, AppendAddsTheRecordAtTheEndWhereverThePositionWas) {
     open({makeRecord("А"), makeRecord("Б")});
     file.seek(0);
-    AppendRecord(file, makeRecord("В"));
+    appendRecord(file, makeRecord("В"));
     EXPECT_EQ(folder.readBytes("Baza.dat"),
               fileBytes({makeRecord("А"), makeRecord("Б"), makeRecord("В")}));
 }
@@ -90,12 +90,12 @@ TEST_F(RecordOrderTest, RemoveKeepsATrailingPieceOutOfTheMove) {
 
 TEST_F(RecordOrderTest, ChangedRecordMovesToTheEnd) {
     open({makeRecord("A"), makeRecord("B"), makeRecord("C")});
-    MoveChangedRecordToEnd(file, 1, makeRecord("B2", "новый адрес"));
+    moveChangedRecordToEnd(file, 1, makeRecord("B2", "новый адрес"));
     EXPECT_EQ(folder.readBytes("Baza.dat"),
               fileBytes({makeRecord("A"), makeRecord("C"), makeRecord("B2", "новый адрес")}));
 
     open({makeRecord("A")});
-    MoveChangedRecordToEnd(file, 0, makeRecord("A2"));
+    moveChangedRecordToEnd(file, 0, makeRecord("A2"));
     EXPECT_EQ(folder.readBytes("Baza.dat"), fileBytes({makeRecord("A2")}));
 }
 
@@ -106,7 +106,7 @@ void RecordOrderTest::expectNoStepLosesARecord(const QList<ContactRecord>& recor
         open(records);
         write_fault::failNthWrite(step, ENOSPC);
         try {
-            MoveChangedRecordToEnd(file, index, changed);
+            moveChangedRecordToEnd(file, index, changed);
         } catch (const DataFileError& error) {
             EXPECT_EQ(error.text(), "Disk full");
             ++failures;
@@ -147,7 +147,7 @@ TEST_F(RecordOrderTest, ChangeInterruptedAtAnyStepKeepsEveryContact) {
 TEST_F(RecordOrderTest, ChangeFailingOnTheAppendLeavesTheFileAsItWas) {
     open({makeRecord("A"), makeRecord("B")});
     write_fault::failNthWrite(1, ENOSPC);
-    EXPECT_THROW(MoveChangedRecordToEnd(file, 0, makeRecord("A2")), DataFileError);
+    EXPECT_THROW(moveChangedRecordToEnd(file, 0, makeRecord("A2")), DataFileError);
     EXPECT_EQ(folder.readBytes("Baza.dat"), fileBytes({makeRecord("A"), makeRecord("B")}));
 }
 

@@ -15,7 +15,7 @@ namespace {
 
 // The names in the collator's order, equal names keeping their order.
 QStringList collatorOrder(const QStringList& names) {
-    const QCollator collator = SearchListCollator();
+    const QCollator collator = searchListCollator();
     std::vector<int> order(names.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
@@ -28,7 +28,7 @@ QStringList collatorOrder(const QStringList& names) {
 
 QStringList tableOrder(const QStringList& names) {
     const std::optional<std::vector<int>> order =
-        SearchCollationTable(SearchListCollator()).order(names);
+        SearchCollationTable(searchListCollator()).order(names);
     if (!order)
         return {"(not keyed)"};
     QStringList sorted;
@@ -86,6 +86,6 @@ TEST(SearchCollation, NamesWithOtherCharactersAreLeftToTheCollator) {
                                "№ 5",  "Ёжиков", "Андреев", "«Рога»",
                                "Їжак", "петров"};
     EXPECT_EQ(tableOrder(names), QStringList{"(not keyed)"});
-    EXPECT_EQ(SortedForSearchList(names), collatorOrder(names));
-    EXPECT_EQ(SortedForSearchList(reversed(names)), collatorOrder(reversed(names)));
+    EXPECT_EQ(sortedForSearchList(names), collatorOrder(names));
+    EXPECT_EQ(sortedForSearchList(reversed(names)), collatorOrder(reversed(names)));
 }

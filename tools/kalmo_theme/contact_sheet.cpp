@@ -91,14 +91,14 @@ QImage windowPreview(TsuiUIStyle style) {
     window.fill(GetStyleColor(style, E::FormBackgroundColor).toQColor());
     QPainter painter(&window);
     if (style == TsuiUIStyle::MacOS || style == TsuiUIStyle::Protein) {
-        const QImage pattern = LoadSkinResource(
+        const QImage pattern = loadSkinResource(
             style == TsuiUIStyle::MacOS ? "MACOS_FORM_BACKGROUND" : "PROTEIN_FORM_BACKGROUND");
         painter.fillRect(window.rect(), QBrush(pattern));
     }
     painter.drawImage(QRect(left.width(), 0, width - left.width() - right.width(), title), client);
     // The rounded corners are keyed out, as the form's rounded window shape would cut them.
-    StretchBlit(painter, QRect(QPoint(0, 0), left.size()), left, left.rect(), true);
-    StretchBlit(painter, QRect(QPoint(width - right.width(), 0), right.size()), right, right.rect(),
+    stretchBlit(painter, QRect(QPoint(0, 0), left.size()), left, left.rect(), true);
+    stretchBlit(painter, QRect(QPoint(width - right.width(), 0), right.size()), right, right.rect(),
                 true);
     QFont font = painter.font();
     font.setPixelSize(12);
@@ -152,18 +152,18 @@ QImage drawContactSheet() {
     QPainter painter(&sheet);
     Flow flow(painter, kMargin);
     for (TsuiUIStyle style : kBuiltInStyles) {
-        flow.heading(UIStyleName(style));
+        flow.heading(uiStyleName(style));
         flow.item(QStringLiteral("window"), windowPreview(style), 1);
         flow.newLine();
         for (int e = 1; e <= ThemeElement::Count; ++e) {
-            if (ElementKindOf(e) == ElementKind::Image)
-                flow.item(QLatin1String(StyleImageName(style, e)), styleImage(style, e));
+            if (elementKindOf(e) == ElementKind::Image)
+                flow.item(QLatin1String(styleImageName(style, e)), styleImage(style, e));
         }
         flow.newLine();
     }
     flow.heading(QStringLiteral("Shared"));
     for (const char* name : kExtraSkinResources)
-        flow.item(QLatin1String(name), LoadSkinResource(name));
+        flow.item(QLatin1String(name), loadSkinResource(name));
     // The pinstripes of the MacOS menu bar show only when it is stretched as menus draw it.
     QImage menuBar(240, 20, QImage::Format_RGB32);
     {

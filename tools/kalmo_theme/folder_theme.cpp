@@ -12,7 +12,7 @@ namespace {
 
 int elementOfKey(const QString& key) {
     for (int e = 1; e <= ThemeElement::Count; ++e) {
-        if (key.compare(QLatin1String(ElementKey(e)), Qt::CaseInsensitive) == 0)
+        if (key.compare(QLatin1String(elementKey(e)), Qt::CaseInsensitive) == 0)
             return e;
     }
     return 0;
@@ -64,7 +64,7 @@ bool readValues(const QString& path, QHash<int, qint32>& values, QString& error)
         };
         if (element == 0)
             return fail(QStringLiteral("\"%1\" is not a theme element key").arg(key));
-        const ElementKind kind = ElementKindOf(element);
+        const ElementKind kind = elementKindOf(element);
         if (kind == ElementKind::Image)
             return fail(QStringLiteral("%1 is an image: put it in %1.bmp").arg(key));
         if (values.contains(element))
@@ -91,8 +91,8 @@ bool folderThemeEntries(const QString& folder, QList<ThemeEntry>& entries, QStri
         return false;
     const QStringList bitmaps = dir.entryList({QStringLiteral("*.bmp")}, QDir::Files);
     for (int e = 1; e <= ThemeElement::Count; ++e) {
-        const QByteArray key(ElementKey(e));
-        const ElementKind kind = ElementKindOf(e);
+        const QByteArray key(elementKey(e));
+        const ElementKind kind = elementKindOf(e);
         if (kind != ElementKind::Image) {
             if (!values.contains(e)) {
                 warnings << QStringLiteral("values.txt gives no %1").arg(QLatin1String(key));

@@ -27,7 +27,7 @@ int fail(const QString& message) {
 
 int dump(const QString& styleName, const QString& path) {
     TsuiUIStyle style;
-    if (!BuiltInStyleFromName(styleName, style))
+    if (!builtInStyleFromName(styleName, style))
         return fail(QStringLiteral("unknown style \"%1\"").arg(styleName));
     QString error;
     return writeThemeFile(path, builtInStyleEntries(style), error) ? 0 : fail(error);

@@ -17,8 +17,8 @@ QByteArray bmpBytes(const QImage& image) {
 QList<ThemeEntry> builtInStyleEntries(TsuiUIStyle style) {
     QList<ThemeEntry> entries;
     for (int e = 1; e <= ThemeElement::Count; ++e) {
-        const QByteArray key(ElementKey(e));
-        switch (ElementKindOf(e)) {
+        const QByteArray key(elementKey(e));
+        switch (elementKindOf(e)) {
         case ElementKind::Image: {
             QImage image;
             GetStyleBitmap(style, e, &image, 0, 0);

@@ -13,7 +13,7 @@ TsuiButton::TsuiButton(QWidget* parent) : TsuiCustomButton(parent) {
 }
 
 void TsuiButton::UIStyleChanged() {
-    setTransparent(ControlStyleBool(FileTheme(), UIStyle(), ThemeElement::ButtonTransparentBool));
+    setTransparent(controlStyleBool(FileTheme(), UIStyle(), ThemeElement::ButtonTransparentBool));
 }
 
 TsuiButton::GlyphPlacement TsuiButton::placeGlyph(TsuiButtonLayout layout, QSize buttonSize,
@@ -59,11 +59,11 @@ void TsuiButton::DrawSkin(QPainter& painter, const QImage& face) {
     if (twoFrames) {
         // Both frames share the mask colour of the glyph's top-left pixel.
         const int frame = isEnabled() ? 0 : 1;
-        const QImage picture = MaskedByTopLeft(m_glyph).copy(frame * glyphSize.width(), 0,
+        const QImage picture = maskedByTopLeft(m_glyph).copy(frame * glyphSize.width(), 0,
                                                              glyphSize.width(), glyphSize.height());
-        DrawImageListPicture(painter, origin, picture, false, false);
+        drawImageListPicture(painter, origin, picture, false, false);
     } else
-        DrawImageListPicture(painter, origin, m_glyph, true, !isEnabled());
+        drawImageListPicture(painter, origin, m_glyph, true, !isEnabled());
 }
 
 void TsuiButton::DrawCaption(QPainter& painter) {

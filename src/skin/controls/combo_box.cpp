@@ -1,9 +1,9 @@
 #include "skin/controls/combo_box.h"
 
+#include "platform/platform_version.h"
 #include "skin/themes/control_painting.h"
 #include "skin/themes/keyed_blit.h"
 #include "skin/themes/menu_drawing.h"
-#include "skin/themes/platform_version.h"
 #include "skin/themes/skin_resources.h"
 #include "skin/themes/theme_elements.h"
 
@@ -31,7 +31,7 @@ void drawArrow(QPainter& painter, int x, int y, TColor color) {
 TsuiCustomComboBox::TsuiCustomComboBox(QWidget* parent) : QComboBox(parent) {
     setAutoFillBackground(true);
     setEditable(true);
-    setUIStyle(StartStyleFor(parent));
+    setUIStyle(startStyleFor(parent));
 }
 
 void TsuiCustomComboBox::setFileTheme(TsuiFileTheme* theme) {
@@ -42,8 +42,8 @@ void TsuiCustomComboBox::setFileTheme(TsuiFileTheme* theme) {
 void TsuiCustomComboBox::setUIStyle(TsuiUIStyle style) {
     m_style = style;
     m_arrowColor = kBlack;
-    m_borderColor = ControlStyleColor(FileTheme(), style, ThemeElement::ControlBorderColor);
-    m_buttonColor = ControlStyleColor(FileTheme(), style, ThemeElement::FormBackgroundColor);
+    m_borderColor = controlStyleColor(FileTheme(), style, ThemeElement::ControlBorderColor);
+    m_buttonColor = controlStyleColor(FileTheme(), style, ThemeElement::FormBackgroundColor);
     update();
 }
 
@@ -99,7 +99,7 @@ void TsuiCustomComboBox::paintEvent(QPaintEvent* event) {
     if (IsWin95Osr2() || m_comboStyle == csSimple)
         return;
     QPainter painter(this);
-    DrawControlBorder(painter, this, m_borderColor, PaletteColor(*this, QPalette::Base), true);
+    DrawControlBorder(painter, this, m_borderColor, paletteColor(*this, QPalette::Base), true);
     drawButton(painter, buttonRect());
 }
 
@@ -108,8 +108,8 @@ void TsuiCustomComboBox::drawButton(QPainter& painter, const QRect& button) cons
                           : m_style == TsuiUIStyle::MacOS ? "MACOS_COMBOBOX_BUTTON"
                                                           : nullptr;
     if (picture) {
-        const QImage image = LoadSkinResource(picture);
-        StretchBlit(painter, button, image, image.rect(), false);
+        const QImage image = loadSkinResource(picture);
+        stretchBlit(painter, button, image, image.rect(), false);
     } else {
         FillRectColor(painter, button, m_buttonColor);
         painter.setPen(m_borderColor.toQColor());

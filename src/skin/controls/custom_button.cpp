@@ -31,7 +31,7 @@ TsuiCustomButton::TsuiCustomButton(QWidget* parent) : QAbstractButton(parent) {
     TsuiButtonAccessible::install();
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_style = StartStyleFor(parent);
+    m_style = startStyleFor(parent);
     // Connected before anyone else can connect, so it runs ahead of the click handlers.
     connect(this, &QAbstractButton::clicked, this, &TsuiCustomButton::onClick);
 }
@@ -101,13 +101,13 @@ void TsuiCustomButton::TransparentChanged() {
 }
 
 QImage TsuiCustomButton::faceFrame(int index) const {
-    return ControlStyleFrame(FileTheme(), m_style, ThemeElement::ButtonImage, index, 3);
+    return controlStyleFrame(FileTheme(), m_style, ThemeElement::ButtonImage, index, 3);
 }
 
 void TsuiCustomButton::DrawSkin(QPainter& painter, const QImage& face) {
     if (face.isNull())
         return;
-    DrawImageListPicture(painter, QPoint(0, 0), face, m_skinTransparent, !isEnabled());
+    drawImageListPicture(painter, QPoint(0, 0), face, m_skinTransparent, !isEnabled());
 }
 
 void TsuiCustomButton::drawCaptionText(QPainter& painter, const QRect& rect, int flags) {
@@ -191,7 +191,7 @@ void TsuiCustomButton::enterEvent(QEnterEvent* event) {
     QAbstractButton::enterEvent(event);
     m_mouseOn = true;
     update();
-    emit MouseEnter();
+    emit mouseEnter();
 }
 
 void TsuiCustomButton::leaveEvent(QEvent* event) {
@@ -200,7 +200,7 @@ void TsuiCustomButton::leaveEvent(QEvent* event) {
     m_mouseDown = false;
     releaseRepeatTimer();
     update();
-    emit MouseExit();
+    emit mouseExit();
 }
 
 void TsuiCustomButton::mousePressEvent(QMouseEvent* event) {
@@ -211,7 +211,7 @@ void TsuiCustomButton::mousePressEvent(QMouseEvent* event) {
             m_repeatTimer->setObjectName("MouseContinuouslyDownTimer");
             m_repeatTimer->setInterval(std::max(m_repeatInterval, 0));
             connect(m_repeatTimer, &QTimer::timeout, this,
-                    &TsuiCustomButton::MouseContinuouslyDown);
+                    &TsuiCustomButton::mouseContinuouslyDown);
             m_repeatTimer->start();
         }
         update();

@@ -51,11 +51,11 @@ public:
     bool isMouseDown() const { return m_mouseDown; }
 
 signals:
-    void MouseEnter();
-    void MouseExit();
+    void mouseEnter();
+    void mouseExit();
     // Fires every MouseContinuouslyDownInterval ms while the left button is held on the
     // button, the first time one period after the press.
-    void MouseContinuouslyDown();
+    void mouseContinuouslyDown();
 
 protected:
     virtual void UpdateAutoSize();

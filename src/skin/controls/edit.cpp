@@ -10,7 +10,7 @@ TsuiEdit::TsuiEdit(QWidget* parent) : QLineEdit(parent) {
     // frame is drawn in.
     setFrame(false);
     setAutoFillBackground(true);
-    setUIStyle(StartStyleFor(parent));
+    setUIStyle(startStyleFor(parent));
 }
 
 void TsuiEdit::setFileTheme(TsuiFileTheme* theme) {
@@ -20,8 +20,8 @@ void TsuiEdit::setFileTheme(TsuiFileTheme* theme) {
 
 void TsuiEdit::setUIStyle(TsuiUIStyle style) {
     m_style = style;
-    m_borderColor = ControlStyleColor(FileTheme(), style, ThemeElement::ControlBorderColor);
-    StyleChanged();
+    m_borderColor = controlStyleColor(FileTheme(), style, ThemeElement::ControlBorderColor);
+    styleChanged();
     update();
 }
 

@@ -23,12 +23,12 @@ public:
     TColor BorderColor() const { return m_borderColor; }
     void setBorderColor(TColor color);
     // The background, which is also the inner frame line.
-    TColor Color() const { return PaletteColor(*this, QPalette::Base); }
+    TColor Color() const { return paletteColor(*this, QPalette::Base); }
     void setColor(TColor color);
 
 protected:
     // Runs after every style change; for subclasses that read more of the style.
-    virtual void StyleChanged() {}
+    virtual void styleChanged() {}
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -30,7 +30,7 @@ TsuiCustomGroupBox::TsuiCustomGroupBox(QWidget* parent) : TsuiCustomPanel(parent
     setPanelText(QStringLiteral(" "));
     resize(kDefaultSize);
     updateAlignedArea();
-    setUIStyle(StartStyleFor(parent));
+    setUIStyle(startStyleFor(parent));
 }
 
 void TsuiCustomGroupBox::setFileTheme(TsuiFileTheme* theme) {
@@ -48,8 +48,8 @@ void TsuiCustomGroupBox::setUIStyle(TsuiUIStyle style) {
 
 void TsuiCustomGroupBox::ApplyStyle(TsuiUIStyle style, TsuiFileTheme* fileTheme) {
     ApplyStyleToChildren(this, style, fileTheme);
-    m_borderColor = ControlStyleColor(FileTheme(), m_style, ThemeElement::ControlBorderColor);
-    m_fontColor = ControlStyleColor(FileTheme(), m_style, ThemeElement::ControlFontColor);
+    m_borderColor = controlStyleColor(FileTheme(), m_style, ThemeElement::ControlBorderColor);
+    m_fontColor = controlStyleColor(FileTheme(), m_style, ThemeElement::ControlFontColor);
     update();
 }
 

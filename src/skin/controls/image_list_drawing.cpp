@@ -7,7 +7,7 @@
 #include <QStyle>
 #include <QStyleOption>
 
-QImage MaskedByTopLeft(const QImage& picture) {
+QImage maskedByTopLeft(const QImage& picture) {
     QImage image = picture.convertToFormat(QImage::Format_ARGB32);
     if (image.isNull())
         return image;
@@ -21,11 +21,11 @@ QImage MaskedByTopLeft(const QImage& picture) {
     return image;
 }
 
-void DrawImageListPicture(QPainter& painter, const QPoint& origin, const QImage& picture,
+void drawImageListPicture(QPainter& painter, const QPoint& origin, const QImage& picture,
                           bool masked, bool greyed) {
     if (picture.isNull())
         return;
-    QPixmap pixmap = QPixmap::fromImage(masked ? MaskedByTopLeft(picture) : picture);
+    QPixmap pixmap = QPixmap::fromImage(masked ? maskedByTopLeft(picture) : picture);
     if (greyed) {
         QStyleOption option;
         option.palette = QApplication::palette();

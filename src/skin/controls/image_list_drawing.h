@@ -6,9 +6,9 @@ class QImage;
 class QPainter;
 
 // The picture as a masked image list holds it: pixels of its top-left colour cleared.
-QImage MaskedByTopLeft(const QImage& picture);
+QImage maskedByTopLeft(const QImage& picture);
 
 // Draws picture at origin the way an image list does: when masked, pixels of the picture's
 // top-left colour are left out; greyed gives the toolkit's disabled rendering.
-void DrawImageListPicture(QPainter& painter, const QPoint& origin, const QImage& picture,
+void drawImageListPicture(QPainter& painter, const QPoint& origin, const QImage& picture,
                           bool masked, bool greyed);

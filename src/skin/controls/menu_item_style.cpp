@@ -41,7 +41,7 @@ MenuItemStyle* MenuItemStyle::instance() {
     return style;
 }
 
-const TsuiMenu* MenuItemStyle::OwningMenu(const QWidget* list) {
+const TsuiMenu* MenuItemStyle::owningMenu(const QWidget* list) {
     for (const QObject* o = list; o; o = o->parent()) {
         if (const auto* menu = qobject_cast<const TsuiMenu*>(o))
             return menu;
@@ -56,7 +56,7 @@ void MenuItemStyle::drawControl(ControlElement element, const QStyleOption* opti
     const auto* list = qobject_cast<const QMenu*>(widget);
     if (element == CE_MenuItem && list) {
         QAction* action = list->actionAt(option->rect.center());
-        const MenuDrawHandlers handlers = MenuDrawHandlersOf(action);
+        const MenuDrawHandlers handlers = menuDrawHandlersOf(action);
         if (handlers.draw) {
             painter->save();
             handlers.draw(action, *painter, option->rect, option->state & State_Selected);
@@ -65,7 +65,7 @@ void MenuItemStyle::drawControl(ControlElement element, const QStyleOption* opti
         }
     }
     if (element == CE_MenuEmptyArea && list) {
-        if (const TsuiMenu* menu = OwningMenu(list)) {
+        if (const TsuiMenu* menu = owningMenu(list)) {
             painter->fillRect(option->rect, menu->Color().toQColor());
             return;
         }
@@ -76,10 +76,10 @@ void MenuItemStyle::drawControl(ControlElement element, const QStyleOption* opti
 void MenuItemStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                   QPainter* painter, const QWidget* widget) const {
     if (element == PE_PanelMenu || element == PE_FrameMenu) {
-        if (const TsuiMenu* menu = OwningMenu(widget)) {
+        if (const TsuiMenu* menu = owningMenu(widget)) {
             if (element == PE_PanelMenu)
                 painter->fillRect(option->rect, menu->Color().toQColor());
-            menu->DrawFrame(*painter, option->rect);
+            menu->drawFrame(*painter, option->rect);
             return;
         }
     }
@@ -92,7 +92,7 @@ QSize MenuItemStyle::sizeFromContents(ContentsType type, const QStyleOption* opt
     const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
     if (type == CT_MenuItem && list && item) {
         QAction* action = measuredAction(list, item);
-        const MenuDrawHandlers handlers = MenuDrawHandlersOf(action);
+        const MenuDrawHandlers handlers = menuDrawHandlersOf(action);
         if (handlers.measure) {
             QSize measured = size;
             handlers.measure(action, measured);
@@ -104,7 +104,7 @@ QSize MenuItemStyle::sizeFromContents(ContentsType type, const QStyleOption* opt
 
 int MenuItemStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
                                const QWidget* widget) const {
-    if (OwningMenu(widget)) {
+    if (owningMenu(widget)) {
         switch (metric) {
         case PM_MenuPanelWidth:
             return kFrameWidth;

@@ -25,7 +25,7 @@ public:
                     const QWidget* widget) const override;
 
     // The skinned menu that a drop-down list belongs to (itself or an ancestor menu).
-    static const TsuiMenu* OwningMenu(const QWidget* list);
+    static const TsuiMenu* owningMenu(const QWidget* list);
 
 private:
     MenuItemStyle();

@@ -5,7 +5,7 @@
 #include <QAction>
 #include <QKeyEvent>
 
-TsuiMainMenu::TsuiMainMenu(QWidget* owner) : TsuiMenu(owner), m_checkMark(LoadMenuCheckMark()) {
+TsuiMainMenu::TsuiMainMenu(QWidget* owner) : TsuiMenu(owner), m_checkMark(loadMenuCheckMark()) {
     if (owner && owner->isWindow()) {
         if (auto* form = owner->findChild<TsuiForm*>(QString(), Qt::FindDirectChildrenOnly))
             form->setMenu(this);
@@ -18,7 +18,7 @@ TsuiMainMenu::~TsuiMainMenu() {
 }
 
 void TsuiMainMenu::Loaded() {
-    HookItems();
+    hookItems();
     if (m_form)
         m_form->RebuildMenuBar();
 }
@@ -29,7 +29,7 @@ void TsuiMainMenu::setUseSystemFont(bool use) {
         m_form->UpdateMenuBarFont();
 }
 
-TsuiForm* TsuiMainMenu::SkinnedForm() const {
+TsuiForm* TsuiMainMenu::skinnedForm() const {
     return m_form;
 }
 
@@ -37,7 +37,7 @@ void TsuiMainMenu::setSkinnedForm(TsuiForm* form) {
     m_form = form;
 }
 
-bool TsuiMainMenu::IsShortCut(const QKeyEvent* key) {
+bool TsuiMainMenu::isShortCut(const QKeyEvent* key) {
     const QKeySequence pressed(key->keyCombination());
     QList<QAction*> pending = actions();
     while (!pending.isEmpty()) {

@@ -23,14 +23,14 @@ public:
     void setUseSystemFont(bool use) override;
 
     // The skinned form this menu is attached to (set by the form).
-    TsuiForm* SkinnedForm() const;
+    TsuiForm* skinnedForm() const;
     void setSkinnedForm(TsuiForm* form);
 
     // Runs the enabled item whose shortcut is key; false when no item has it.
-    bool IsShortCut(const QKeyEvent* key);
+    bool isShortCut(const QKeyEvent* key);
 
 protected:
-    QImage CheckMark() const override { return m_checkMark; }
+    QImage checkMark() const override { return m_checkMark; }
 
 private:
     QImage m_checkMark;

@@ -2,12 +2,12 @@
 
 TsuiPopupMenu::TsuiPopupMenu(QWidget* owner) : TsuiMenu(owner) {}
 
-QImage TsuiPopupMenu::CheckMark() const {
-    static const QImage shared = LoadMenuCheckMark();
+QImage TsuiPopupMenu::checkMark() const {
+    static const QImage shared = loadMenuCheckMark();
     return shared;
 }
 
 void TsuiPopupMenu::Popup(const QPoint& point) {
-    HookItems();
+    hookItems();
     popup(point);
 }

@@ -15,5 +15,5 @@ public:
 
 protected:
     // One check mark for all popup menus.
-    QImage CheckMark() const override;
+    QImage checkMark() const override;
 };

@@ -41,8 +41,8 @@ QPixmap itemPixmap(const QIcon& icon, const QSize& size, bool enabled) {
 
 } // namespace
 
-QImage LoadMenuCheckMark() {
-    QImage mark = LoadSkinResource("MENU_CHECKED").convertToFormat(QImage::Format_ARGB32);
+QImage loadMenuCheckMark() {
+    QImage mark = loadSkinResource("MENU_CHECKED").convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < mark.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(mark.scanLine(y));
         for (int x = 0; x < mark.width(); ++x) {
@@ -55,10 +55,10 @@ QImage LoadMenuCheckMark() {
 
 TsuiMenu::TsuiMenu(QWidget* owner) : QMenu(owner) {
     const QPalette palette = QApplication::palette();
-    m_barColor = TColorOf(palette.color(QPalette::Button));
+    m_barColor = tcolorOf(palette.color(QPalette::Button));
     m_color = TColor::fromHex(0xFFFFFF);
     m_separatorColor = TColor::fromHex(0x808080);
-    m_selectedBorderColor = m_selectedColor = TColorOf(palette.color(QPalette::Highlight));
+    m_selectedBorderColor = m_selectedColor = tcolorOf(palette.color(QPalette::Highlight));
     m_selectedFontColor = m_fontColor = TColor::fromHex(0xFFFFFF);
     setStyle(MenuItemStyle::instance());
     setUIStyle(OwnerFormStyle(owner));
@@ -103,7 +103,7 @@ void TsuiMenu::setSeparatorHeight(int height) {
         m_separatorHeight = height;
 }
 
-QFont TsuiMenu::ItemFont() const {
+QFont TsuiMenu::itemFont() const {
     if (m_useSystemFont) {
         QFont font;
         QColor color;
@@ -115,16 +115,16 @@ QFont TsuiMenu::ItemFont() const {
     return font;
 }
 
-QColor TsuiMenu::ItemFontColor() const {
+QColor TsuiMenu::itemFontColor() const {
     return m_fontColor.toQColor();
 }
 
-void TsuiMenu::HookItems() {
+void TsuiMenu::hookItems() {
     const auto measure = [this](QAction* item, QSize& size) {
-        MeasureItem(item, size);
+        measureItem(item, size);
     };
     const auto draw = [this](QAction* item, QPainter& painter, const QRect& rect, bool selected) {
-        DrawItem(item, painter, rect, selected);
+        drawItem(item, painter, rect, selected);
     };
     for (QAction* item : actions()) {
         SetMenuDrawHandlers(item, measure, draw);
@@ -140,19 +140,19 @@ void TsuiMenu::HookItems() {
     }
 }
 
-bool TsuiMenu::IsSeparator(const QAction* item) {
+bool TsuiMenu::isSeparator(const QAction* item) {
     return item->isSeparator() || item->text() == QLatin1String("-");
 }
 
-void TsuiMenu::MeasureItem(QAction* item, QSize& size) const {
-    const QFontMetrics metrics(ItemFont());
+void TsuiMenu::measureItem(QAction* item, QSize& size) const {
+    const QFontMetrics metrics(itemFont());
     const QString caption = item->isSeparator() ? QStringLiteral("-") : item->text();
-    size.setHeight(IsSeparator(item) ? m_separatorHeight : m_itemHeight);
+    size.setHeight(isSeparator(item) ? m_separatorHeight : m_itemHeight);
     size.setWidth(metrics.horizontalAdvance(caption) +
                   metrics.horizontalAdvance(shortcutText(item)) + m_barWidth + kMeasurePadding);
 }
 
-void TsuiMenu::DrawItem(QAction* item, QPainter& painter, const QRect& r, bool selected) const {
+void TsuiMenu::drawItem(QAction* item, QPainter& painter, const QRect& r, bool selected) const {
     const bool mac = m_style == TsuiUIStyle::MacOS;
     const auto fillBarAndBackground = [&] {
         if (m_barWidth > 0)
@@ -160,7 +160,7 @@ void TsuiMenu::DrawItem(QAction* item, QPainter& painter, const QRect& r, bool s
         FillRectColor(painter, QRect(r.x() + m_barWidth, r.y(), r.width() - m_barWidth, r.height()),
                       m_color);
     };
-    if (IsSeparator(item)) {
+    if (isSeparator(item)) {
         if (mac) {
             DrawMacMenuBarShort(painter, r);
         } else {
@@ -184,7 +184,7 @@ void TsuiMenu::DrawItem(QAction* item, QPainter& painter, const QRect& r, bool s
         fillBarAndBackground();
     }
 
-    QFont font = ItemFont();
+    QFont font = itemFont();
     const QMenu* owner = qobject_cast<QMenu*>(item->parent());
     if (owner && owner->defaultAction() == item)
         font.setBold(true);
@@ -216,7 +216,7 @@ void TsuiMenu::DrawItem(QAction* item, QPainter& painter, const QRect& r, bool s
             FrameRectColor(painter, QRect(r.x() + 2, r.y() + 1, 19, 19), TColor(0));
             FillRectColor(painter, QRect(r.x() + 3, r.y() + 2, 17, 17), m_selectedColor);
         } else {
-            const QImage mark = CheckMark();
+            const QImage mark = checkMark();
             painter.drawPixmap(imageAt,
                                itemPixmap(QIcon(QPixmap::fromImage(mark)), mark.size(), enabled));
         }
@@ -227,7 +227,7 @@ void TsuiMenu::DrawItem(QAction* item, QPainter& painter, const QRect& r, bool s
     }
 }
 
-void TsuiMenu::DrawFrame(QPainter& painter, const QRect& window) const {
+void TsuiMenu::drawFrame(QPainter& painter, const QRect& window) const {
     if (m_flatMenu) {
         DrawPopupMenuFrame(
             painter, window, TColor(0),

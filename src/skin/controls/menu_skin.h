@@ -77,28 +77,28 @@ public:
     virtual void setUseSystemFont(bool use) { m_useSystemFont = use; }
 
     // The font items are written in and its colour for enabled, unselected items.
-    QFont ItemFont() const;
-    QColor ItemFontColor() const;
+    QFont itemFont() const;
+    QColor itemFontColor() const;
 
     // Installs this menu's measuring and drawing on every item, and the item drawing on
     // every drop-down list below this menu.
-    void HookItems();
+    void hookItems();
 
     // The owner-drawn item's size and painting.
-    void MeasureItem(QAction* item, QSize& size) const;
-    void DrawItem(QAction* item, QPainter& painter, const QRect& rect, bool selected) const;
+    void measureItem(QAction* item, QSize& size) const;
+    void drawItem(QAction* item, QPainter& painter, const QRect& rect, bool selected) const;
 
     // The frame of one drop-down list of this menu, drawn on the list itself.
-    void DrawFrame(QPainter& painter, const QRect& window) const;
+    void drawFrame(QPainter& painter, const QRect& window) const;
 
 protected:
     explicit TsuiMenu(QWidget* owner);
 
     // The image list of the check mark: image 0 of the list is the mark.
-    virtual QImage CheckMark() const = 0;
+    virtual QImage checkMark() const = 0;
 
 private:
-    static bool IsSeparator(const QAction* item);
+    static bool isSeparator(const QAction* item);
 
     FileThemeLink m_fileTheme;
     TsuiUIStyle m_style = TsuiUIStyle::DeepBlue;
@@ -115,4 +115,4 @@ private:
 };
 
 // The check-mark picture of the menus: MENU_CHECKED with its white made transparent.
-QImage LoadMenuCheckMark();
+QImage loadMenuCheckMark();

@@ -72,7 +72,7 @@ void TsuiDialog::placeWindow(QWidget& window) const {
 
 TsuiMessageDialog::TsuiMessageDialog(QObject* owner) : TsuiDialog(owner) {}
 
-std::unique_ptr<TfrmMsg> TsuiMessageDialog::BuildWindow() const {
+std::unique_ptr<TfrmMsg> TsuiMessageDialog::buildWindow() const {
     auto window = std::make_unique<TfrmMsg>();
     window->setFont(Font());
     QLabel& text = *window->lbl;
@@ -83,7 +83,7 @@ std::unique_ptr<TfrmMsg> TsuiMessageDialog::BuildWindow() const {
     if (m_iconType != suiNone) {
         text.move(kTextWithIcon);
         QImage icon;
-        CutFrame(LoadSkinResource("MSGDLG"), icon, kIconFrames, int(m_iconType));
+        CutFrame(loadSkinResource("MSGDLG"), icon, kIconFrames, int(m_iconType));
         window->Image1->setPixmap(QPixmap::fromImage(icon));
         window->Image1->resize(icon.size());
     } else {
@@ -114,11 +114,11 @@ std::unique_ptr<TfrmMsg> TsuiMessageDialog::BuildWindow() const {
     window->suiForm1->setCaption(Caption());
     window->suiForm1->setFileTheme(FileTheme());
     window->suiForm1->setUIStyle(UIStyle());
-    window->suiForm1->setCaptionFont(CaptionFont(), CaptionFontColor());
+    window->suiForm1->setCaptionFont(CaptionFont(), captionFontColor());
     return window;
 }
 
 int TsuiMessageDialog::ShowModal() {
-    const std::unique_ptr<TfrmMsg> window = BuildWindow();
+    const std::unique_ptr<TfrmMsg> window = buildWindow();
     return window->exec();
 }

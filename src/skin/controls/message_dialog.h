@@ -49,7 +49,7 @@ public:
     QFont CaptionFont() const { return m_captionFont; }
     void setCaptionFont(const QFont& font) { m_captionFont = font; }
     // The caption font's colour goes with it.
-    TColor CaptionFontColor() const { return m_captionColor; }
+    TColor captionFontColor() const { return m_captionColor; }
     void setCaptionFontColor(TColor color) { m_captionColor = color; }
 
     virtual int ShowModal() = 0;
@@ -115,7 +115,7 @@ public:
     void setText(const QString& text) { m_text = text; }
 
     // The window as ShowModal shows it, laid out and placed but not yet shown.
-    std::unique_ptr<TfrmMsg> BuildWindow() const;
+    std::unique_ptr<TfrmMsg> buildWindow() const;
     int ShowModal() override;
 
 private:

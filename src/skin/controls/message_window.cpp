@@ -21,7 +21,7 @@ TfrmMsg::TfrmMsg(QWidget* parent) : QDialog(parent) {
     setObjectName("frmMsg");
     setMinimumWidth(150);
     resize(kClientSize);
-    suiForm1 = SkinWindow(this, {TsuiTitleBarBtnType::suiClose}, FormBorderStyle::Dialog);
+    suiForm1 = skinWindow(this, {TsuiTitleBarBtnType::suiClose}, FormBorderStyle::Dialog);
     suiForm1->setUIStyleAutoUpdateSub(true);
 
     lbl = new QLabel(suiForm1);

@@ -29,7 +29,7 @@ public:
     // A fixed place for the text; (-1, -1) aligns it instead.
     void setTextPosition(QPoint position);
     // The background when not transparent.
-    TColor Color() const { return PaletteColor(*this, QPalette::Window); }
+    TColor Color() const { return paletteColor(*this, QPalette::Window); }
     void setColor(TColor color);
 
 protected:

@@ -22,7 +22,7 @@ constexpr int kGripOvershoot = 5;
 TsuiStatusBar::TsuiStatusBar(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    setUIStyle(StartStyleFor(parent));
+    setUIStyle(startStyleFor(parent));
 }
 
 void TsuiStatusBar::setFileTheme(TsuiFileTheme* theme) {
@@ -32,7 +32,7 @@ void TsuiStatusBar::setFileTheme(TsuiFileTheme* theme) {
 
 void TsuiStatusBar::setUIStyle(TsuiUIStyle style) {
     m_style = style;
-    setPanelColor(ControlStyleColor(FileTheme(), style, ThemeElement::FormBackgroundColor));
+    setPanelColor(controlStyleColor(FileTheme(), style, ThemeElement::FormBackgroundColor));
 }
 
 void TsuiStatusBar::setPanelColor(TColor color) {
@@ -74,10 +74,10 @@ void TsuiStatusBar::paintEvent(QPaintEvent*) {
     }
     if (!gripWanted())
         return;
-    const QImage grip = LoadSkinResource("STATUSBAR_HANDLE");
+    const QImage grip = loadSkinResource("STATUSBAR_HANDLE");
     const int w = grip.width(), h = grip.height(), W = width(), H = height();
     m_gripRect = QRect(QPoint(W - w / 2 - 2, H - h / 2 - 2), QPoint(W - 1, H - 1));
-    StretchBlit(painter, QRect(W - w - 1, H - h - 1, w, h), grip, grip.rect(), true);
+    stretchBlit(painter, QRect(W - w - 1, H - h - 1, w, h), grip, grip.rect(), true);
 }
 
 void TsuiStatusBar::mousePressEvent(QMouseEvent* event) {

@@ -5,21 +5,21 @@
 #include <QImage>
 #include <QWidget>
 
-TColor ControlStyleColor(const TsuiFileTheme* fileTheme, TsuiUIStyle style, int element) {
+TColor controlStyleColor(const TsuiFileTheme* fileTheme, TsuiUIStyle style, int element) {
     TsuiUIStyle resolved;
     if (ResolveStyle(fileTheme, style, resolved))
         return fileTheme->GetColor(element);
     return GetStyleColor(resolved, element);
 }
 
-bool ControlStyleBool(const TsuiFileTheme* fileTheme, TsuiUIStyle style, int element) {
+bool controlStyleBool(const TsuiFileTheme* fileTheme, TsuiUIStyle style, int element) {
     TsuiUIStyle resolved;
     if (ResolveStyle(fileTheme, style, resolved))
         return fileTheme->GetBool(element);
     return GetStyleBool(resolved, element);
 }
 
-QImage ControlStyleFrame(const TsuiFileTheme* fileTheme, TsuiUIStyle style, int element,
+QImage controlStyleFrame(const TsuiFileTheme* fileTheme, TsuiUIStyle style, int element,
                          int frameIndex, int frameCount) {
     QImage frame;
     TsuiUIStyle resolved;
@@ -30,12 +30,12 @@ QImage ControlStyleFrame(const TsuiFileTheme* fileTheme, TsuiUIStyle style, int 
     return frame;
 }
 
-TColor PaletteColor(const QWidget& control, QPalette::ColorRole role) {
+TColor paletteColor(const QWidget& control, QPalette::ColorRole role) {
     const QColor colour = control.palette().color(role);
     return TColor::fromRgb(colour.red(), colour.green(), colour.blue());
 }
 
-TsuiUIStyle StartStyleFor(const QWidget* parent) {
+TsuiUIStyle startStyleFor(const QWidget* parent) {
     // The owner of every control on a window is the window itself.
     return OwnerFormStyle(parent ? parent->window() : nullptr);
 }

@@ -13,16 +13,16 @@ class QImage;
 // A skinned control's look, read by theme element: from the file theme when the style is
 // FromThemeFile and the theme can be used, otherwise from the built-in table of the style
 // ResolveStyle hands back.
-TColor ControlStyleColor(const TsuiFileTheme* fileTheme, TsuiUIStyle style, int element);
-bool ControlStyleBool(const TsuiFileTheme* fileTheme, TsuiUIStyle style, int element);
+TColor controlStyleColor(const TsuiFileTheme* fileTheme, TsuiUIStyle style, int element);
+bool controlStyleBool(const TsuiFileTheme* fileTheme, TsuiUIStyle style, int element);
 // Frame frameIndex (1-based) of frameCount of the element's picture; a null image when
 // there is none.
-QImage ControlStyleFrame(const TsuiFileTheme* fileTheme, TsuiUIStyle style, int element,
+QImage controlStyleFrame(const TsuiFileTheme* fileTheme, TsuiUIStyle style, int element,
                          int frameIndex, int frameCount);
 
 // A colour of the control's palette as the skin holds colours.
-TColor PaletteColor(const QWidget& control, QPalette::ColorRole role);
+TColor paletteColor(const QWidget& control, QPalette::ColorRole role);
 
 // The style a control created with this parent starts in: that of the skinned frame of
 // the window the parent belongs to.
-TsuiUIStyle StartStyleFor(const QWidget* parent);
+TsuiUIStyle startStyleFor(const QWidget* parent);

@@ -39,7 +39,7 @@ void drawDropDownArrow(QPainter& painter, const QRect& r) {
 
 TsuiToolBar::TsuiToolBar(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setUIStyle(StartStyleFor(parent));
+    setUIStyle(startStyleFor(parent));
 }
 
 void TsuiToolBar::setFileTheme(TsuiFileTheme* theme) {
@@ -50,10 +50,10 @@ void TsuiToolBar::setFileTheme(TsuiFileTheme* theme) {
 void TsuiToolBar::setUIStyle(TsuiUIStyle style) {
     m_style = style;
     const TsuiFileTheme* theme = FileTheme();
-    m_buttonBorderColor = ControlStyleColor(theme, style, ThemeElement::ToolBarButtonBorderColor);
-    m_buttonColor = ControlStyleColor(theme, style, ThemeElement::ToolBarButtonBackgroundColor);
+    m_buttonBorderColor = controlStyleColor(theme, style, ThemeElement::ToolBarButtonBorderColor);
+    m_buttonColor = controlStyleColor(theme, style, ThemeElement::ToolBarButtonBackgroundColor);
     m_buttonDownColor =
-        ControlStyleColor(theme, style, ThemeElement::ToolBarButtonDownBackgroundColor);
+        controlStyleColor(theme, style, ThemeElement::ToolBarButtonDownBackgroundColor);
     m_transparent = style == TsuiUIStyle::MacOS || style == TsuiUIStyle::Protein;
     update();
 }

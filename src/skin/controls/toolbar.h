@@ -20,7 +20,7 @@ class TsuiToolBar : public QWidget {
     Q_PROPERTY(TColor ButtonDownColor READ ButtonDownColor WRITE setButtonDownColor)
     Q_PROPERTY(bool Transparent READ Transparent WRITE setTransparent)
     Q_PROPERTY(int ButtonWidth READ ButtonWidth WRITE setButtonWidth)
-    Q_PROPERTY(int ButtonHeight READ ButtonHeight WRITE setButtonHeight)
+    Q_PROPERTY(int buttonHeight READ buttonHeight WRITE setButtonHeight)
     Q_PROPERTY(bool List READ List WRITE setList)
     Q_PROPERTY(bool ShowCaptions READ ShowCaptions WRITE setShowCaptions)
 
@@ -44,7 +44,7 @@ public:
     void setTransparent(bool on);
     int ButtonWidth() const { return m_buttonWidth; }
     void setButtonWidth(int width);
-    int ButtonHeight() const { return m_buttonHeight; }
+    int buttonHeight() const { return m_buttonHeight; }
     void setButtonHeight(int height);
     bool List() const { return m_list; }
     void setList(bool on);

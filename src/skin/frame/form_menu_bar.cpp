@@ -33,7 +33,7 @@ MenuBarButton::MenuBarButton(QAction* item, FormMenuBar* bar) : QToolButton(bar)
 QSize MenuBarButton::sizeHint() const {
     const QFontMetrics metrics(m_bar->Look().font);
     const int textWidth = metrics.boundingRect(QRect(), kTextFlags, text()).width();
-    return QSize(textWidth + frame_metrics::kMenuBarButtonPadding, m_bar->BarHeight());
+    return QSize(textWidth + frame_metrics::kMenuBarButtonPadding, m_bar->barHeight());
 }
 
 bool MenuBarButton::event(QEvent* event) {
@@ -42,7 +42,7 @@ bool MenuBarButton::event(QEvent* event) {
     return QToolButton::event(event);
 }
 
-QMenu* MenuBarButton::DropDown() const {
+QMenu* MenuBarButton::dropDown() const {
     return defaultAction() ? defaultAction()->menu() : nullptr;
 }
 
@@ -50,7 +50,7 @@ void MenuBarButton::paintEvent(QPaintEvent*) {
     const MenuBarLook& look = m_bar->Look();
     QPainter painter(this);
     painter.setFont(look.font);
-    const bool pressed = isDown() || (DropDown() && DropDown()->isVisible());
+    const bool pressed = isDown() || (dropDown() && dropDown()->isVisible());
     const bool hot = underMouse() && isEnabled();
     QRect r = rect();
     if (!pressed && !hot) {
@@ -59,8 +59,8 @@ void MenuBarButton::paintEvent(QPaintEvent*) {
         return;
     }
     if (look.style == TsuiUIStyle::MacOS) {
-        const QImage select = LoadSkinResource("MACOS_MENU_SELECT");
-        StretchBlit(painter, r, select, select.rect(), false);
+        const QImage select = loadSkinResource("MACOS_MENU_SELECT");
+        stretchBlit(painter, r, select, select.rect(), false);
         painter.setPen(look.selectedFont.toQColor());
         painter.drawText(r.adjusted(0, 0, 0, kMacTextDrop), kTextFlags, text());
         return;
@@ -93,19 +93,19 @@ void FormMenuBar::setBarHeight(int height) {
     arrange();
 }
 
-void FormMenuBar::Rebuild(const QList<QAction*>& items) {
+void FormMenuBar::rebuild(const QList<QAction*>& items) {
     qDeleteAll(m_buttons);
     m_buttons.clear();
     for (QAction* item : items) {
         auto* button = new MenuBarButton(item, this);
-        connect(item, &QAction::changed, this, &FormMenuBar::UpdateCaptions);
+        connect(item, &QAction::changed, this, &FormMenuBar::updateCaptions);
         button->show();
         m_buttons.append(button);
     }
     arrange();
 }
 
-void FormMenuBar::UpdateCaptions() {
+void FormMenuBar::updateCaptions() {
     for (MenuBarButton* b : m_buttons) {
         if (QAction* item = b->defaultAction()) {
             b->setText(item->text());
@@ -127,8 +127,8 @@ void FormMenuBar::arrange() {
 void FormMenuBar::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (m_look.style == TsuiUIStyle::MacOS) {
-        const QImage bar = LoadSkinResource("MACOS_MENU_BAR");
-        StretchBlit(painter, rect(), bar, bar.rect(), false);
+        const QImage bar = loadSkinResource("MACOS_MENU_BAR");
+        stretchBlit(painter, rect(), bar, bar.rect(), false);
     } else {
         painter.fillRect(rect(), m_look.barColor.toQColor());
     }

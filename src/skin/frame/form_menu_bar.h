@@ -30,7 +30,7 @@ public:
     MenuBarButton(QAction* item, FormMenuBar* bar);
     QSize sizeHint() const override;
     // The item's drop-down list.
-    QMenu* DropDown() const;
+    QMenu* dropDown() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -52,12 +52,12 @@ public:
     const MenuBarLook& Look() const { return m_look; }
     void setLook(const MenuBarLook& look);
     void setBarHeight(int height);
-    int BarHeight() const { return m_height; }
+    int barHeight() const { return m_height; }
 
     // Replaces the buttons by one per item, in order.
-    void Rebuild(const QList<QAction*>& items);
+    void rebuild(const QList<QAction*>& items);
     // Re-reads every button's caption and enabled state.
-    void UpdateCaptions();
+    void updateCaptions();
     QList<MenuBarButton*> Buttons() const { return m_buttons; }
 
 protected:

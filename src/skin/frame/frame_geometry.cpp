@@ -4,7 +4,7 @@
 
 using frame_metrics::kResizeMargin;
 
-HitZone FormHitTest(const QPoint& point, const QSize& client, bool sizeable) {
+HitZone formHitTest(const QPoint& point, const QSize& client, bool sizeable) {
     if (!sizeable)
         return HitZone::Default;
     const int x = point.x(), y = point.y();
@@ -30,7 +30,7 @@ HitZone FormHitTest(const QPoint& point, const QSize& client, bool sizeable) {
     return HitZone::Default;
 }
 
-HitZone TitleBarHitTest(const QPoint& point, int formClientWidth, bool sizeable) {
+HitZone titleBarHitTest(const QPoint& point, int formClientWidth, bool sizeable) {
     if (!sizeable || point.y() >= kResizeMargin)
         return HitZone::Default;
     if (point.x() < kResizeMargin)
@@ -40,19 +40,19 @@ HitZone TitleBarHitTest(const QPoint& point, int formClientWidth, bool sizeable)
     return HitZone::Top;
 }
 
-QRect FormPanelRect(const QSize& client, int borderWidth, bool titleBarVisible) {
+QRect formPanelRect(const QSize& client, int borderWidth, bool titleBarVisible) {
     const int top = titleBarVisible ? 0 : borderWidth;
     return QRect(borderWidth, top, client.width() - 2 * borderWidth,
                  client.height() - borderWidth - top);
 }
 
-QList<QRect> FormBorderStrips(const QSize& client, int borderWidth) {
+QList<QRect> formBorderStrips(const QSize& client, int borderWidth) {
     const int cw = client.width(), ch = client.height(), bw = borderWidth;
     return {QRect(0, 0, bw, ch), QRect(0, ch - bw, cw, bw), QRect(cw - bw, 0, bw, ch),
             QRect(0, 0, cw, bw)};
 }
 
-QList<QRect> LayoutSections(const QList<SectionSlot>& sections, const QSize& bar) {
+QList<QRect> layoutSections(const QList<SectionSlot>& sections, const QSize& bar) {
     QList<QRect> rects(sections.size());
     int left = -1, right = bar.width() + 1;
     int client = -1;
@@ -79,7 +79,7 @@ QList<QRect> LayoutSections(const QList<SectionSlot>& sections, const QSize& bar
     return rects;
 }
 
-ButtonLayout LayoutButtons(const QList<ButtonSlot>& buttons, int barWidth, int leftOffset,
+ButtonLayout layoutButtons(const QList<ButtonSlot>& buttons, int barWidth, int leftOffset,
                            int rightOffset, int interval, bool drawAppIcon) {
     ButtonLayout layout;
     layout.rects.resize(buttons.size());
@@ -109,7 +109,7 @@ ButtonLayout LayoutButtons(const QList<ButtonSlot>& buttons, int barWidth, int l
     return layout;
 }
 
-QString ShortenCaption(const QString& caption, int available,
+QString shortenCaption(const QString& caption, int available,
                        const std::function<int(const QString&)>& textWidth) {
     if (textWidth(caption) <= available)
         return caption;
@@ -120,7 +120,7 @@ QString ShortenCaption(const QString& caption, int available,
     return text + dots;
 }
 
-RoundRegionParts RoundRegionFor(const QRect& client, int radius) {
+RoundRegionParts roundRegionFor(const QRect& client, int radius) {
     RoundRegionParts parts;
     parts.radius = radius;
     parts.rounded = QRect(client.topLeft(), client.size() + QSize(1, 1));

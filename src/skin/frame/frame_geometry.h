@@ -27,16 +27,16 @@ enum class HitZone {
 
 // The zone of point (form client coordinates) in a client area of size client. Only a
 // window whose own border was sizeable resizes; all others answer Default everywhere.
-HitZone FormHitTest(const QPoint& point, const QSize& client, bool sizeable);
+HitZone formHitTest(const QPoint& point, const QSize& client, bool sizeable);
 // The zone of point in title-bar coordinates: only the top band resizes from the bar.
-HitZone TitleBarHitTest(const QPoint& point, int formClientWidth, bool sizeable);
+HitZone titleBarHitTest(const QPoint& point, int formClientWidth, bool sizeable);
 
 // The panel's rectangle inside a client area, leaving border strips on the left, right
 // and bottom, and on top too when the title bar is hidden.
-QRect FormPanelRect(const QSize& client, int borderWidth, bool titleBarVisible);
+QRect formPanelRect(const QSize& client, int borderWidth, bool titleBarVisible);
 // The strips left, bottom, right and top that the form paints in its border colour (the
 // top one shows only while the title bar is hidden).
-QList<QRect> FormBorderStrips(const QSize& client, int borderWidth);
+QList<QRect> formBorderStrips(const QSize& client, int borderWidth);
 
 // One background section of the title bar as layout needs it.
 enum class SectionAlign { Left, Right, Client };
@@ -46,7 +46,7 @@ struct SectionSlot {
 };
 // The rectangle of each section in order (an empty rectangle for a right section that
 // no longer fits; the client section takes what lies between the sides).
-QList<QRect> LayoutSections(const QList<SectionSlot>& sections, const QSize& bar);
+QList<QRect> layoutSections(const QList<SectionSlot>& sections, const QSize& bar);
 
 // One button of the title bar as layout needs it.
 struct ButtonSlot {
@@ -61,12 +61,12 @@ struct ButtonLayout {
     int captionLeft = 0;
     int captionRight = 0; // the first right-side button's x (or where it would be)
 };
-ButtonLayout LayoutButtons(const QList<ButtonSlot>& buttons, int barWidth, int leftOffset,
+ButtonLayout layoutButtons(const QList<ButtonSlot>& buttons, int barWidth, int leftOffset,
                            int rightOffset, int interval, bool drawAppIcon);
 
 // The caption shortened from the end until it and "..." fit in available pixels, or the
 // caption itself when it fits. Always ends: at worst only "..." is left.
-QString ShortenCaption(const QString& caption, int available,
+QString shortenCaption(const QString& caption, int available,
                        const std::function<int(const QString&)>& textWidth);
 
 // The window outline with round top corners: a rounded rectangle over the client
@@ -77,4 +77,4 @@ struct RoundRegionParts {
     int radius = 0;
     QRect bottomLeft, bottomRight;
 };
-RoundRegionParts RoundRegionFor(const QRect& client, int radius);
+RoundRegionParts roundRegionFor(const QRect& client, int radius);

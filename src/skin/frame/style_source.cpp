@@ -6,7 +6,7 @@
 
 #include <QColor>
 
-TColor TColorOf(const QColor& color) {
+TColor tcolorOf(const QColor& color) {
     return TColor::fromRgb(color.red(), color.green(), color.blue());
 }
 

@@ -9,7 +9,7 @@ class QColor;
 class TsuiFileTheme;
 
 // A system colour (palette, menu text) in the skin's colour layout.
-TColor TColorOf(const QColor& color);
+TColor tcolorOf(const QColor& color);
 
 // The look one component reads its elements from: the file theme when ResolveStyle says
 // it is usable, otherwise the built-in table of the resolved style.

@@ -113,8 +113,8 @@ TsuiForm::TsuiForm(QWidget* form, FormBorderStyle savedBorderStyle)
         m_form->setWindowFlag(Qt::FramelessWindowHint, true);
     }
     m_titleBar = new TsuiTitleBar(this);
-    connect(m_titleBar, &TsuiTitleBar::CustomBtnsClick, this, &TsuiForm::TitleBarCustomBtnsClick);
-    connect(m_titleBar, &TsuiTitleBar::HelpBtnClick, this, &TsuiForm::TitleBarHelpBtnClick);
+    connect(m_titleBar, &TsuiTitleBar::customBtnsClick, this, &TsuiForm::titleBarCustomBtnsClick);
+    connect(m_titleBar, &TsuiTitleBar::helpBtnClick, this, &TsuiForm::titleBarHelpBtnClick);
     setUIStyle(TsuiUIStyle::DeepBlue);
     m_menuBarColor = m_color;
     if (m_form) {
@@ -325,10 +325,10 @@ bool TsuiForm::Sizeable() const {
            m_savedBorderStyle == FormBorderStyle::SizeToolWin;
 }
 
-HitZone TsuiForm::HitTest(const QPoint& formPoint) const {
+HitZone TsuiForm::hitTest(const QPoint& formPoint) const {
     if (!m_form || m_form->isMaximized())
         return HitZone::Default;
-    return FormHitTest(formPoint, m_form->size(), Sizeable());
+    return formHitTest(formPoint, m_form->size(), Sizeable());
 }
 
 // --- layout and painting ---------------------------------------------------------------
@@ -337,7 +337,7 @@ void TsuiForm::LayoutPanel() {
     if (!m_titleBar) // still being created
         return;
     if (m_form)
-        setGeometry(FormPanelRect(m_form->size(), m_borderWidth, TitleBarVisible()));
+        setGeometry(formPanelRect(m_form->size(), m_borderWidth, TitleBarVisible()));
     int top = 0;
     if (TitleBarVisible()) {
         m_titleBar->setGeometry(0, 0, width(), m_titleBar->height());
@@ -359,7 +359,7 @@ void TsuiForm::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (m_style == TsuiUIStyle::MacOS || m_style == TsuiUIStyle::Protein) {
         TileBitmap(painter,
-                   LoadSkinResource(m_style == TsuiUIStyle::MacOS ? "MACOS_FORM_BACKGROUND"
+                   loadSkinResource(m_style == TsuiUIStyle::MacOS ? "MACOS_FORM_BACKGROUND"
                                                                   : "PROTEIN_FORM_BACKGROUND"),
                    rect());
         return;
@@ -368,7 +368,7 @@ void TsuiForm::paintEvent(QPaintEvent*) {
 }
 
 void TsuiForm::paintBorder(QPainter& painter) {
-    for (const QRect& strip : FormBorderStrips(m_form->size(), m_borderWidth))
+    for (const QRect& strip : formBorderStrips(m_form->size(), m_borderWidth))
         painter.fillRect(strip, m_borderColor.toQColor());
 }
 
@@ -377,14 +377,14 @@ void TsuiForm::paintBorder(QPainter& painter) {
 void TsuiForm::RebuildMenuBar() {
     if (!m_menuBar || !m_menu)
         return;
-    m_menuBar->Rebuild(m_menu->actions());
+    m_menuBar->rebuild(m_menu->actions());
     applyMenuBarLook();
     LayoutPanel();
 }
 
 void TsuiForm::UpdateMenuBarCaptions() {
     if (m_menuBar)
-        m_menuBar->UpdateCaptions();
+        m_menuBar->updateCaptions();
 }
 
 void TsuiForm::UpdateMenuBarFont() {
@@ -402,12 +402,12 @@ void TsuiForm::applyMenuBarLook() {
     look.selectedFont = source.color(ThemeElement::MenuSelectedFontColor);
     look.barColor = m_menuBarColor;
     if (m_menu && !m_menu->UseSystemFont()) {
-        look.font = m_menu->ItemFont();
+        look.font = m_menu->itemFont();
         look.fontColor = m_menu->FontColor();
     } else {
         QColor color;
         GetMenuSystemFont(look.font, color);
-        look.fontColor = TColorOf(color);
+        look.fontColor = tcolorOf(color);
     }
     m_menuBar->setLook(look);
 }
@@ -426,7 +426,7 @@ void TsuiForm::formResized() {
     }
     LayoutPanel();
     m_form->update();
-    m_titleBar->UpdateMaxGlyphs();
+    m_titleBar->updateMaxGlyphs();
     m_titleBar->SetRoundRegion(m_titleBar->RoundCorner());
 }
 
@@ -462,7 +462,7 @@ bool TsuiForm::formEvent(QEvent* event) {
         formResized();
         break;
     case QEvent::WindowStateChange:
-        m_titleBar->UpdateMaxGlyphs();
+        m_titleBar->updateMaxGlyphs();
         break;
     case QEvent::ActivationChange:
         m_titleBar->setFormActive(m_form->isActiveWindow());
@@ -478,7 +478,7 @@ bool TsuiForm::formEvent(QEvent* event) {
 
 bool TsuiForm::menuShortcut(QEvent* event) {
     const auto* key = static_cast<QKeyEvent*>(event);
-    return IsFormActive(m_form) && m_form->isActiveWindow() && m_menu && m_menu->IsShortCut(key);
+    return IsFormActive(m_form) && m_form->isActiveWindow() && m_menu && m_menu->isShortCut(key);
 }
 
 bool TsuiForm::applicationEvent(QObject* watched, QEvent* event) {
@@ -503,7 +503,7 @@ bool TsuiForm::applicationEvent(QObject* watched, QEvent* event) {
         return false;
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const QPoint global = mouse->globalPosition().toPoint();
-    const HitZone zone = HitTest(m_form->mapFromGlobal(global));
+    const HitZone zone = hitTest(m_form->mapFromGlobal(global));
     if (type == QEvent::MouseMove) {
         if (mouse->buttons() == Qt::NoButton)
             updateResizeCursor(zone);
@@ -511,6 +511,6 @@ bool TsuiForm::applicationEvent(QObject* watched, QEvent* event) {
     }
     if (mouse->button() != Qt::LeftButton || zone == HitZone::Default)
         return false;
-    StartWindowResize(m_form, edgesOf(zone), global);
+    startWindowResize(m_form, edgesOf(zone), global);
     return true;
 }

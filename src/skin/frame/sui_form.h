@@ -92,11 +92,11 @@ public:
 
     TsuiTitleBar* TitleBar() const { return m_titleBar; }
     FormMenuBar* MenuBar() const { return m_menuBar; }
-    FormBorderStyle SavedBorderStyle() const { return m_savedBorderStyle; }
+    FormBorderStyle savedBorderStyle() const { return m_savedBorderStyle; }
     bool Sizeable() const;
 
     // Where a point of the window's client area acts on the window.
-    HitZone HitTest(const QPoint& formPoint) const;
+    HitZone hitTest(const QPoint& formPoint) const;
 
     void LayoutPanel();
     void RebuildMenuBar();
@@ -104,8 +104,8 @@ public:
     void UpdateMenuBarFont();
 
 signals:
-    void TitleBarCustomBtnsClick(int buttonIndex);
-    void TitleBarHelpBtnClick(int buttonIndex);
+    void titleBarCustomBtnsClick(int buttonIndex);
+    void titleBarHelpBtnClick(int buttonIndex);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

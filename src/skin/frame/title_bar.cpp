@@ -57,7 +57,7 @@ TsuiTitleBar::TsuiTitleBar(QWidget* owner) : QWidget(owner) {
     for (TsuiTitleBarBtnType type :
          {TsuiTitleBarBtnType::suiControlBox, TsuiTitleBarBtnType::suiClose,
           TsuiTitleBarBtnType::suiMax, TsuiTitleBarBtnType::suiMin})
-        AddButton(type);
+        addButton(type);
     QFont caption(QStringLiteral("Tahoma"));
     caption.setPixelSize(11);
     caption.setBold(true);
@@ -86,7 +86,7 @@ void TsuiTitleBar::setUIStyle(TsuiUIStyle style) {
     m_sections.clear();
     const StyleSource source(m_fileTheme.get(), style);
     const auto section = [&](int element, TsuiTitleBarAlign align, bool autoSize) {
-        const int index = AddSection(align);
+        const int index = addSection(align);
         setSectionPicture(index, source.image(element));
         if (autoSize)
             setSectionAutoSize(index, true);
@@ -173,7 +173,7 @@ void TsuiTitleBar::setFontColor(TColor color) {
 
 // --- buttons ---------------------------------------------------------------------------
 
-int TsuiTitleBar::AddButton(TsuiTitleBarBtnType type) {
+int TsuiTitleBar::addButton(TsuiTitleBarBtnType type) {
     m_buttons.append(TsuiTitleBarButton{});
     const int index = int(m_buttons.size()) - 1;
     if (!setButtonType(index, type))
@@ -213,7 +213,7 @@ void TsuiTitleBar::applyButtonStyle(int index) {
     const StyleSource source(m_fileTheme.get(), b.UIStyle);
     b.Transparent = source.flag(ThemeElement::TitleBarButtonTransparentBool);
     if (b.ButtonType != TsuiTitleBarBtnType::suiCustom) {
-        const int first = TitleButtonBaseFrame(b.ButtonType);
+        const int first = titleButtonBaseFrame(b.ButtonType);
         b.PicNormal = styleFrame(source, first);
         b.PicMouseOn = styleFrame(source, first + 1);
         b.PicMouseDown = styleFrame(source, first + 2);
@@ -226,7 +226,7 @@ void TsuiTitleBar::applyButtonStyle(int index) {
 void TsuiTitleBar::setButtons(const QList<TsuiTitleBarButton>& buttons) {
     m_buttons.clear();
     for (const TsuiTitleBarButton& source : buttons) {
-        const int i = AddButton(TsuiTitleBarBtnType::suiCustom);
+        const int i = addButton(TsuiTitleBarBtnType::suiCustom);
         m_buttons[i].Visible = source.Visible;
         setButtonType(i, source.ButtonType);
         m_buttons[i].Transparent = source.Transparent;
@@ -256,14 +256,14 @@ void TsuiTitleBar::UpdateMaxGlyph(int index) {
     update();
 }
 
-void TsuiTitleBar::UpdateMaxGlyphs() {
+void TsuiTitleBar::updateMaxGlyphs() {
     for (int i = 0; i < m_buttons.size(); ++i)
         UpdateMaxGlyph(i);
 }
 
 // --- sections --------------------------------------------------------------------------
 
-int TsuiTitleBar::AddSection(TsuiTitleBarAlign align) {
+int TsuiTitleBar::addSection(TsuiTitleBarAlign align) {
     m_sections.append(TsuiTitleBarSection{});
     const int index = int(m_sections.size()) - 1;
     setSectionAlign(index, align);
@@ -334,14 +334,14 @@ ButtonLayout TsuiTitleBar::Layout() const {
     for (const TsuiTitleBarButton& b : m_buttons)
         items.append(ButtonSlot{b.Visible, b.ButtonType == TsuiTitleBarBtnType::suiControlBox,
                                 b.PicNormal.size(), b.Top});
-    return LayoutButtons(items, width(), m_leftOffset, m_rightOffset, m_buttonInterval,
+    return layoutButtons(items, width(), m_leftOffset, m_rightOffset, m_buttonInterval,
                          m_drawAppIcon);
 }
 
-QString TsuiTitleBar::ShownCaption() const {
+QString TsuiTitleBar::shownCaption() const {
     const ButtonLayout layout = Layout();
     const QFontMetrics metrics(font());
-    return ShortenCaption(
+    return shortenCaption(
         m_caption, layout.captionRight - layout.captionLeft,
         [&metrics](const QString& text) { return metrics.horizontalAdvance(text); });
 }
@@ -371,17 +371,17 @@ void TsuiTitleBar::paintEvent(QPaintEvent*) {
             align = SectionAlign::Client;
         items.append(SectionSlot{align, s.Width});
     }
-    const QList<QRect> sectionRects = LayoutSections(items, size());
+    const QList<QRect> sectionRects = layoutSections(items, size());
     for (int i = 0; i < m_sections.size(); ++i) {
         const TsuiTitleBarSection& s = m_sections[i];
         const QRect& r = sectionRects[i];
         if (s.Picture.isNull() || r.isEmpty())
             continue;
         if (s.Stretch) {
-            StretchBlit(painter, r, s.Picture, s.Picture.rect(), true);
+            stretchBlit(painter, r, s.Picture, s.Picture.rect(), true);
         } else {
             const QRect source(0, 0, std::min(s.Width, s.Picture.width()), s.Picture.height());
-            StretchBlit(painter, QRect(r.topLeft(), source.size()), s.Picture, source, true);
+            stretchBlit(painter, QRect(r.topLeft(), source.size()), s.Picture, source, true);
         }
     }
 
@@ -398,7 +398,7 @@ void TsuiTitleBar::paintEvent(QPaintEvent*) {
         if (i == layout.controlBox && m_drawAppIcon) {
             QIcon icon = QApplication::windowIcon();
             const QImage picture = icon.isNull()
-                                       ? LoadSkinResource("MAINICON")
+                                       ? loadSkinResource("MAINICON")
                                        : icon.pixmap(frame_metrics::kAppIconSize).toImage();
             painter.drawImage(
                 QRect(r.x() + 3, b.Top, frame_metrics::kAppIconSize, frame_metrics::kAppIconSize),
@@ -419,7 +419,7 @@ void TsuiTitleBar::paintEvent(QPaintEvent*) {
     painter.setPen(text);
     const QFontMetrics metrics(font());
     const int y = (m_stripHeight - metrics.height()) / 2 + m_captionTop;
-    painter.drawText(QPoint(layout.captionLeft, y + metrics.ascent()), ShownCaption());
+    painter.drawText(QPoint(layout.captionLeft, y + metrics.ascent()), shownCaption());
 
     if (m_style != TsuiUIStyle::WinXP && m_roundCorner != 0 && skinnedForm()) {
         painter.setPen(m_outlineColor.toQColor());
@@ -447,7 +447,7 @@ void TsuiTitleBar::mousePressEvent(QMouseEvent* event) {
     QWidget* form = window();
     if (m_hovered < 0 && !formMaximised() && form != this) {
         m_pressed = false;
-        StartWindowMove(form, event->globalPosition().toPoint());
+        startWindowMove(form, event->globalPosition().toPoint());
     }
 }
 
@@ -475,9 +475,9 @@ void TsuiTitleBar::mouseReleaseEvent(QMouseEvent* event) {
             const TsuiTitleBarBtnType type = b.ButtonType;
             DoButtonAction(index);
             if (type == TsuiTitleBarBtnType::suiCustom)
-                emit CustomBtnsClick(index);
+                emit customBtnsClick(index);
             else if (type == TsuiTitleBarBtnType::suiHelp)
-                emit HelpBtnClick(index);
+                emit helpBtnClick(index);
         }
     }
     update();
@@ -541,7 +541,7 @@ void TsuiTitleBar::SetRoundRegion(int corner) {
     QWidget* window = form ? form->window() : nullptr;
     if (!window || window == form)
         return;
-    const RoundRegionParts parts = RoundRegionFor(window->rect(), corner);
+    const RoundRegionParts parts = roundRegionFor(window->rect(), corner);
     QRegion region(parts.rounded);
     if (parts.radius > 0) {
         // The rounded rectangle: its corners cut away and filled back with quarter ellipses.

@@ -67,7 +67,7 @@ public:
     // Replaces the buttons by copies of buttons: visibility, type, transparency, top and
     // style first, then the pictures (those that hold one) and the control-box menu.
     void setButtons(const QList<TsuiTitleBarButton>& buttons);
-    int AddButton(TsuiTitleBarBtnType type);
+    int addButton(TsuiTitleBarBtnType type);
     // Refused with an error box when it would make a second control box.
     bool setButtonType(int index, TsuiTitleBarBtnType type);
     void setButtonStyle(int index, TsuiUIStyle style);
@@ -75,7 +75,7 @@ public:
 
     const QList<TsuiTitleBarSection>& Sections() const { return m_sections; }
     void setSections(const QList<TsuiTitleBarSection>& sections);
-    int AddSection(TsuiTitleBarAlign align);
+    int addSection(TsuiTitleBarAlign align);
     // Refused with an error box when it would make a second client section.
     bool setSectionAlign(int index, TsuiTitleBarAlign align);
     void setSectionAutoSize(int index, bool autoSize);
@@ -84,20 +84,20 @@ public:
 
     // Button geometry of the current width, and the caption as it is drawn.
     ButtonLayout Layout() const;
-    QString ShownCaption() const;
+    QString shownCaption() const;
     // The button under the mouse at the last paint, -1 for none.
-    int HoveredButton() const { return m_hovered; }
+    int hoveredButton() const { return m_hovered; }
 
     void DoButtonAction(int index);
     void UpdateMaxGlyph(int index);
-    void UpdateMaxGlyphs();
+    void updateMaxGlyphs();
     // Shapes the window: top corners rounded with a corner x corner ellipse.
     void SetRoundRegion(int corner);
     TsuiTitleBarPopupMenu* PopupMenu() const { return m_popup; }
 
 signals:
-    void CustomBtnsClick(int buttonIndex);
-    void HelpBtnClick(int buttonIndex);
+    void customBtnsClick(int buttonIndex);
+    void helpBtnClick(int buttonIndex);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

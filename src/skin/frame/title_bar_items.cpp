@@ -1,6 +1,6 @@
 #include "skin/frame/title_bar_items.h"
 
-int TitleButtonBaseFrame(TsuiTitleBarBtnType type) {
+int titleButtonBaseFrame(TsuiTitleBarBtnType type) {
     switch (type) {
     case TsuiTitleBarBtnType::suiControlBox:
         return 1;

@@ -44,4 +44,4 @@ struct TsuiTitleBarSection {
 
 // The frame (1-based, of the 18-frame button strip) that shows a button of this type
 // normally; the mouse-over and pressed frames follow it.
-int TitleButtonBaseFrame(TsuiTitleBarBtnType type);
+int titleButtonBaseFrame(TsuiTitleBarBtnType type);

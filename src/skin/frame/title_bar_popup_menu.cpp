@@ -21,7 +21,7 @@ TsuiTitleBarPopupMenu::TsuiTitleBarPopupMenu(TsuiTitleBar* bar) : TsuiPopupMenu(
     m_maximize = addAction(QStringLiteral("Ma&ximize/Restore"));
     addSeparator();
     m_close = addAction(QStringLiteral("&Close"));
-    connect(this, &QMenu::aboutToShow, this, &TsuiTitleBarPopupMenu::UpdateItems);
+    connect(this, &QMenu::aboutToShow, this, &TsuiTitleBarPopupMenu::updateItems);
     connect(m_minimize, &QAction::triggered, this, [this] {
         for (int i = 0; i < m_bar->Buttons().size(); ++i) {
             if (m_bar->Buttons()[i].ButtonType == TsuiTitleBarBtnType::suiMin) {
@@ -42,7 +42,7 @@ TsuiTitleBarPopupMenu::TsuiTitleBarPopupMenu(TsuiTitleBar* bar) : TsuiPopupMenu(
     });
 }
 
-void TsuiTitleBarPopupMenu::UpdateItems() {
+void TsuiTitleBarPopupMenu::updateItems() {
     m_minimize->setEnabled(hasButton(m_bar, TsuiTitleBarBtnType::suiMin));
     m_maximize->setEnabled(hasButton(m_bar, TsuiTitleBarBtnType::suiMax));
     m_close->setEnabled(hasButton(m_bar, TsuiTitleBarBtnType::suiClose));

@@ -12,12 +12,12 @@ class TsuiTitleBarPopupMenu : public TsuiPopupMenu {
 public:
     explicit TsuiTitleBarPopupMenu(TsuiTitleBar* bar);
 
-    QAction* MinimizeItem() const { return m_minimize; }
-    QAction* MaximizeItem() const { return m_maximize; }
-    QAction* CloseItem() const { return m_close; }
+    QAction* minimizeItem() const { return m_minimize; }
+    QAction* maximizeItem() const { return m_maximize; }
+    QAction* closeItem() const { return m_close; }
 
     // Enables the items by the bar's buttons; done before every opening.
-    void UpdateItems();
+    void updateItems();
 
 private:
     TsuiTitleBar* m_bar;

@@ -46,7 +46,7 @@ private:
             m_window->move(m_start.topLeft() + delta);
         else
             m_window->setGeometry(
-                ResizedGeometry(m_start, m_edges, delta, m_window->minimumSize()));
+                resizedGeometry(m_start, m_edges, delta, m_window->minimumSize()));
     }
 
     QPointer<QWidget> m_window;
@@ -57,7 +57,7 @@ private:
 
 } // namespace
 
-QRect ResizedGeometry(const QRect& start, Qt::Edges edges, const QPoint& delta,
+QRect resizedGeometry(const QRect& start, Qt::Edges edges, const QPoint& delta,
                       const QSize& minimum) {
     int left = start.left(), top = start.top();
     int right = start.left() + start.width(), bottom = start.top() + start.height();
@@ -73,14 +73,14 @@ QRect ResizedGeometry(const QRect& start, Qt::Edges edges, const QPoint& delta,
     return QRect(left, top, right - left, bottom - top);
 }
 
-void StartWindowMove(QWidget* window, const QPoint& globalPress) {
+void startWindowMove(QWidget* window, const QPoint& globalPress) {
     QWindow* handle = window->windowHandle();
     if (handle && handle->startSystemMove())
         return;
     new MouseFollower(window, Qt::Edges(), globalPress);
 }
 
-void StartWindowResize(QWidget* window, Qt::Edges edges, const QPoint& globalPress) {
+void startWindowResize(QWidget* window, Qt::Edges edges, const QPoint& globalPress) {
     QWindow* handle = window->windowHandle();
     if (handle && handle->startSystemResize(edges))
         return;

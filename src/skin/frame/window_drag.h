@@ -11,10 +11,10 @@ class QWidget;
 // globalPress. The window system does it when it can (it then also snaps and shows its
 // own feedback); where it cannot, as on an X server without a window manager, the
 // window follows the mouse until the button is released.
-void StartWindowMove(QWidget* window, const QPoint& globalPress);
-void StartWindowResize(QWidget* window, Qt::Edges edges, const QPoint& globalPress);
+void startWindowMove(QWidget* window, const QPoint& globalPress);
+void startWindowResize(QWidget* window, Qt::Edges edges, const QPoint& globalPress);
 
 // The window's new geometry when the mouse has moved by delta from where a resize of
 // edges started on start, kept at least minimum in size.
-QRect ResizedGeometry(const QRect& start, Qt::Edges edges, const QPoint& delta,
+QRect resizedGeometry(const QRect& start, Qt::Edges edges, const QPoint& delta,
                       const QSize& minimum);

@@ -10,7 +10,7 @@ constexpr int kRoundCorner = 13;
 constexpr int kMenuBarHeight = 22;
 } // namespace
 
-TsuiForm* SkinWindow(QWidget* window, const QList<TsuiTitleBarBtnType>& buttons,
+TsuiForm* skinWindow(QWidget* window, const QList<TsuiTitleBarBtnType>& buttons,
                      FormBorderStyle border) {
     auto* form = new TsuiForm(window, border);
     form->setTitleBarCustom(false);

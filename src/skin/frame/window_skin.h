@@ -11,5 +11,5 @@ class QWidget;
 // the window's caption in bold white Tahoma, the given title-bar buttons (in this order),
 // top corners rounded with 13 and a 22-pixel menu bar for a menu attached later. border is
 // the border the window would have had; only a sizeable one resizes.
-TsuiForm* SkinWindow(QWidget* window, const QList<TsuiTitleBarBtnType>& buttons,
+TsuiForm* skinWindow(QWidget* window, const QList<TsuiTitleBarBtnType>& buttons,
                      FormBorderStyle border = FormBorderStyle::Sizeable);

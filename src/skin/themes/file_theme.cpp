@@ -22,7 +22,7 @@ void TsuiFileThemeMgr::load(const QString& path) {
 
 TsuiFileTheme::TsuiFileTheme(QObject* owner) : QObject(owner) {}
 
-void TsuiFileTheme::SetThemeFile(const QString& value) {
+void TsuiFileTheme::setThemeFile(const QString& value) {
     if (value == m_themeFile)
         return;
     QString path = value;
@@ -52,7 +52,7 @@ void TsuiFileTheme::refreshOwnerComponents() {
 
 void TsuiFileTheme::GetBitmap(int element, QImage& target) const {
     const TsuiThemeFileReader* reader = m_mgr.reader();
-    const char* key = ElementKey(element);
+    const char* key = elementKey(element);
     if (!reader || !key)
         return;
     const std::optional<QByteArray> data = reader->FindImage(QLatin1String(key));
@@ -84,7 +84,7 @@ TColor TsuiFileTheme::GetColor(int element) const {
 
 int TsuiFileTheme::GetInt(int element) const {
     const TsuiThemeFileReader* reader = m_mgr.reader();
-    const char* key = ElementKey(element);
+    const char* key = elementKey(element);
     if (!reader)
         return 0;
     return key ? reader->FindInteger(QLatin1String(key)) : -1;
@@ -92,6 +92,6 @@ int TsuiFileTheme::GetInt(int element) const {
 
 bool TsuiFileTheme::GetBool(int element) const {
     const TsuiThemeFileReader* reader = m_mgr.reader();
-    const char* key = ElementKey(element);
+    const char* key = elementKey(element);
     return reader && key && reader->FindBoolean(QLatin1String(key));
 }

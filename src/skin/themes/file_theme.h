@@ -25,7 +25,7 @@ private:
 // their "UIStyle" is FromThemeFile and it can be used.
 class TsuiFileTheme : public QObject {
     Q_OBJECT
-    Q_PROPERTY(QString ThemeFile READ ThemeFile WRITE SetThemeFile)
+    Q_PROPERTY(QString ThemeFile READ ThemeFile WRITE setThemeFile)
 public:
     explicit TsuiFileTheme(QObject* owner = nullptr);
 
@@ -35,7 +35,7 @@ public:
     // changes nothing. A file that is there but cannot be read throws ThemeFileError and
     // leaves the previous theme in use. After a load, every skinned component of the
     // owner form that names this theme is given it again, so it re-reads its look.
-    void SetThemeFile(const QString& path);
+    void setThemeFile(const QString& path);
 
     bool CanUse() const { return m_canUse; }
     // Loads target from the image entry of the element's key. An absent entry, one that is

@@ -20,7 +20,7 @@ QMdiArea* mdiClientOf(const QWidget* form) {
 
 } // namespace
 
-void SetMainForm(QWidget* form) {
+void setMainForm(QWidget* form) {
     mainFormHolder() = form;
 }
 

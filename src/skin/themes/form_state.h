@@ -6,7 +6,7 @@ class QWidget;
 // The application's main form: the first window created, which the program registers at
 // start. Closing it ends the program; the skin asks for it to find the work area and to
 // decide which form draws as active.
-void SetMainForm(QWidget* form);
+void setMainForm(QWidget* form);
 QWidget* MainForm();
 
 // Whether form draws as the active one. Inside an MDI main form (one holding a QMdiArea)

@@ -20,7 +20,7 @@ QImage withKeyTransparent(const QImage& piece) {
 
 } // namespace
 
-void StretchBlit(QPainter& painter, const QRect& target, const QImage& image, const QRect& source,
+void stretchBlit(QPainter& painter, const QRect& target, const QImage& image, const QRect& source,
                  bool keyed) {
     if (target.isEmpty() || source.isEmpty())
         return;

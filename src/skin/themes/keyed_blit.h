@@ -10,5 +10,5 @@ inline constexpr unsigned kSkinKeyColor = 0xFF00FF;
 
 // Copies the source rectangle of image onto target in painter, stretched without
 // smoothing; when keyed, pixels of exactly #FF00FF are left out.
-void StretchBlit(QPainter& painter, const QRect& target, const QImage& image, const QRect& source,
+void stretchBlit(QPainter& painter, const QRect& target, const QImage& image, const QRect& source,
                  bool keyed);

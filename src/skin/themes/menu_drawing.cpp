@@ -14,8 +14,8 @@ namespace {
 
 // Stretches the top rows of a one-column resource over rect, without smoothing.
 void stretchTopRows(QPainter& painter, const QRect& rect, const char* resource, int rows) {
-    const QImage image = LoadSkinResource(resource);
-    StretchBlit(painter, rect, image, QRect(0, 0, image.width(), std::min(rows, image.height())),
+    const QImage image = loadSkinResource(resource);
+    stretchBlit(painter, rect, image, QRect(0, 0, image.width(), std::min(rows, image.height())),
                 false);
 }
 

@@ -19,6 +19,6 @@ void SetMenuDrawHandlers(QAction* item, const MenuMeasureHandler& measure,
     }
 }
 
-MenuDrawHandlers MenuDrawHandlersOf(const QAction* item) {
+MenuDrawHandlers menuDrawHandlersOf(const QAction* item) {
     return item ? item->property(kHandlersProperty).value<MenuDrawHandlers>() : MenuDrawHandlers{};
 }

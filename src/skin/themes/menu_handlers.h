@@ -24,4 +24,4 @@ Q_DECLARE_METATYPE(MenuDrawHandlers)
 void SetMenuDrawHandlers(QAction* item, const MenuMeasureHandler& measure,
                          const MenuDrawHandler& draw);
 // The handlers installed on item (both empty when none are).
-MenuDrawHandlers MenuDrawHandlersOf(const QAction* item);
+MenuDrawHandlers menuDrawHandlersOf(const QAction* item);

@@ -12,7 +12,7 @@ static void registerSkinArtwork() {
     Q_UNUSED(registered);
 }
 
-QImage LoadSkinResource(const char* name) {
+QImage loadSkinResource(const char* name) {
     registerSkinArtwork();
     QImage image(QStringLiteral(":/skin/%1.png").arg(QLatin1String(name)));
     if (image.isNull())

@@ -5,7 +5,7 @@
 // The skin bitmaps built into the program, by resource name ("WINXP_BUTTON",
 // "MACOS_MENU_BAR", "MAINICON"). Bitmaps come back as 32-bit RGB; magenta #FF00FF marks
 // the pixels that keyed drawing leaves out. A name that is not built in gives a null image.
-QImage LoadSkinResource(const char* name);
+QImage loadSkinResource(const char* name);
 
 // The resource names outside the style tables that the skinned classes load by name.
 inline constexpr const char* kExtraSkinResources[] = {

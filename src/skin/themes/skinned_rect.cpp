@@ -39,7 +39,7 @@ Edges drawCorner(const QImage& src, QPainter& p, Edges s, Edges t, Keep keep, in
     const int y = keepBottom ? farBottom - ph : 0;
     const Edges drawn{x, y, x + pw, y + ph};
     if (pw > 0 && ph > 0)
-        StretchBlit(p, drawn.toQRect(), src, s.toQRect(), keyed);
+        stretchBlit(p, drawn.toQRect(), src, s.toQRect(), keyed);
     return drawn;
 }
 
@@ -60,7 +60,7 @@ void drawStrip(const QImage& src, QPainter& p, Edges s, const Edges& d, Cut cut)
         s.top = s.bottom - d.height();
     if (s.width() <= 0 || s.height() <= 0)
         return;
-    StretchBlit(p, d.toQRect(), src, s.toQRect(), true);
+    stretchBlit(p, d.toQRect(), src, s.toQRect(), true);
 }
 
 } // namespace

@@ -272,12 +272,12 @@ Lookup lookup(TsuiUIStyle style, int element) {
     const StyleValue* table = tableOf(style);
     if (!table || element < 1 || element > ThemeElement::Count)
         return {ElementKind::Int, num(-1)};
-    return {ElementKindOf(element), table[element - 1]};
+    return {elementKindOf(element), table[element - 1]};
 }
 
 } // namespace
 
-const char* StyleImageName(TsuiUIStyle style, int element) {
+const char* styleImageName(TsuiUIStyle style, int element) {
     const Lookup found = lookup(style, element);
     return found.kind == ElementKind::Image ? found.value.image : nullptr;
 }
@@ -286,14 +286,14 @@ void GetStyleBitmap(TsuiUIStyle style, int element, QImage* target, int frameInd
                     int frameCount) {
     if (!target)
         return;
-    const char* name = StyleImageName(style, element);
+    const char* name = styleImageName(style, element);
     if (!name)
         return;
     if (frameCount == 0) {
-        *target = LoadSkinResource(name);
+        *target = loadSkinResource(name);
         return;
     }
-    CutFrame(LoadSkinResource(name), *target, frameCount, frameIndex);
+    CutFrame(loadSkinResource(name), *target, frameCount, frameIndex);
 }
 
 TColor GetStyleColor(TsuiUIStyle style, int element) {

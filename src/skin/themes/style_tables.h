@@ -20,4 +20,4 @@ int GetStyleInt(TsuiUIStyle style, int element);
 bool GetStyleBool(TsuiUIStyle style, int element);
 
 // The resource name an image element has in a built-in style; nullptr when it has none.
-const char* StyleImageName(TsuiUIStyle style, int element);
+const char* styleImageName(TsuiUIStyle style, int element);

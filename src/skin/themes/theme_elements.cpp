@@ -60,10 +60,10 @@ bool inRange(int element) {
 
 } // namespace
 
-const char* ElementKey(int element) {
+const char* elementKey(int element) {
     return inRange(element) ? kElements[element - 1].key : nullptr;
 }
 
-ElementKind ElementKindOf(int element) {
+ElementKind elementKindOf(int element) {
     return inRange(element) ? kElements[element - 1].kind : ElementKind::Int;
 }

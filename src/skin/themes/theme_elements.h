@@ -54,6 +54,6 @@ inline constexpr int Count = 42;
 enum class ElementKind : int { Int = 0, Color = 1, Image = 2, Bool = 3 };
 
 // Key under which a theme file stores the element ("ButtonImage"); nullptr outside 1..42.
-const char* ElementKey(int element);
+const char* elementKey(int element);
 // The element's kind; Int outside 1..42.
-ElementKind ElementKindOf(int element);
+ElementKind elementKindOf(int element);

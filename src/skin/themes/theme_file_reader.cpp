@@ -100,7 +100,7 @@ bool TsuiThemeFileReader::FindBoolean(const QString& key) const {
     return value && *value != 0;
 }
 
-std::optional<QByteArray> TsuiThemeFileReader::FindString(const QString& key) const {
+std::optional<QByteArray> TsuiThemeFileReader::findString(const QString& key) const {
     if (const QByteArray* data = find(m_strings, key))
         return QByteArray(data->constData(), data->size());
     return std::nullopt;

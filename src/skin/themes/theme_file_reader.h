@@ -22,7 +22,7 @@ public:
     // True when the low byte of the number stored under key is non-zero; false when absent.
     bool FindBoolean(const QString& key) const;
     // The text stored under key; nothing when absent. Kept, though no element reads it.
-    std::optional<QByteArray> FindString(const QString& key) const;
+    std::optional<QByteArray> findString(const QString& key) const;
 
 private:
     template <typename T> struct Entry {

@@ -21,10 +21,10 @@ void requireProperty(const QObject* component, const char* name) {
 } // namespace
 
 TsuiThemeManager::TsuiThemeManager(QObject* owner) : QObject(owner) {
-    SetUIStyle(TsuiUIStyle::DeepBlue);
+    setUIStyle(TsuiUIStyle::DeepBlue);
 }
 
-void TsuiThemeManager::SetUIStyle(TsuiUIStyle style) {
+void TsuiThemeManager::setUIStyle(TsuiUIStyle style) {
     const TsuiUIStyle old = m_style;
     m_style = style;
     push();
@@ -32,16 +32,16 @@ void TsuiThemeManager::SetUIStyle(TsuiUIStyle style) {
         emit OnUIStyleChanged(this);
 }
 
-void TsuiThemeManager::SetFileTheme(TsuiFileTheme* fileTheme) {
+void TsuiThemeManager::setFileTheme(TsuiFileTheme* fileTheme) {
     if (m_fileTheme)
         disconnect(m_fileTheme, &QObject::destroyed, this, nullptr);
     m_fileTheme = fileTheme;
     if (fileTheme)
         connect(fileTheme, &QObject::destroyed, this, &TsuiThemeManager::fileThemeDestroyed);
-    SetUIStyle(m_style);
+    setUIStyle(m_style);
 }
 
-void TsuiThemeManager::SetCompList(const QStringList& names) {
+void TsuiThemeManager::setCompList(const QStringList& names) {
     m_compList = names;
     watchListedComponents();
 }

@@ -10,9 +10,9 @@
 // Hands one style and one file theme to a list of named components of its owner form.
 class TsuiThemeManager : public QObject {
     Q_OBJECT
-    Q_PROPERTY(TsuiStyles::TsuiUIStyle UIStyle READ UIStyle WRITE SetUIStyle)
-    Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE SetFileTheme)
-    Q_PROPERTY(QStringList CompList READ CompList WRITE SetCompList)
+    Q_PROPERTY(TsuiStyles::TsuiUIStyle UIStyle READ UIStyle WRITE setUIStyle)
+    Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE setFileTheme)
+    Q_PROPERTY(QStringList CompList READ CompList WRITE setCompList)
 public:
     explicit TsuiThemeManager(QObject* owner = nullptr);
 
@@ -20,15 +20,15 @@ public:
     // Stores the style and pushes style and file theme to every listed component; the
     // signal fires only when the style changed. Throws ThemePropertyError when a listed
     // component does not publish "UIStyle" or "FileTheme".
-    void SetUIStyle(TsuiUIStyle style);
+    void setUIStyle(TsuiUIStyle style);
 
     TsuiFileTheme* FileTheme() const { return m_fileTheme; }
     // Stores the file theme and pushes both again.
-    void SetFileTheme(TsuiFileTheme* fileTheme);
+    void setFileTheme(TsuiFileTheme* fileTheme);
 
     QStringList CompList() const { return m_compList; }
     // Takes the names; nothing is pushed.
-    void SetCompList(const QStringList& names);
+    void setCompList(const QStringList& names);
 
 signals:
     void OnUIStyleChanged(QObject* sender);

@@ -2,13 +2,13 @@
 
 #include <QMetaEnum>
 
-QString UIStyleName(TsuiUIStyle style) {
+QString uiStyleName(TsuiUIStyle style) {
     return QString::fromLatin1(QMetaEnum::fromType<TsuiUIStyle>().valueToKey(style));
 }
 
-bool BuiltInStyleFromName(const QString& name, TsuiUIStyle& style) {
+bool builtInStyleFromName(const QString& name, TsuiUIStyle& style) {
     for (TsuiUIStyle candidate : kBuiltInStyles) {
-        if (UIStyleName(candidate).compare(name, Qt::CaseInsensitive) == 0) {
+        if (uiStyleName(candidate).compare(name, Qt::CaseInsensitive) == 0) {
             style = candidate;
             return true;
         }

@@ -18,6 +18,6 @@ inline constexpr TsuiUIStyle kBuiltInStyles[] = {TsuiUIStyle::MacOS, TsuiUIStyle
                                                  TsuiUIStyle::BlueGlass};
 
 // The style's name as stored ("WinXP"); empty for a value outside the enumeration.
-QString UIStyleName(TsuiUIStyle style);
+QString uiStyleName(TsuiUIStyle style);
 // The built-in style of that name (case-insensitive); false when there is none.
-bool BuiltInStyleFromName(const QString& name, TsuiUIStyle& style);
+bool builtInStyleFromName(const QString& name, TsuiUIStyle& style);

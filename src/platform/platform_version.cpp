@@ -1,4 +1,4 @@
-#include "skin/themes/platform_version.h"
+#include "platform/platform_version.h"
 
 bool IsWin95Osr2() {
     // Only that system family had the flag; this program does not run there.

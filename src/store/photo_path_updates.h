@@ -18,7 +18,7 @@
 //
 // The new order is appended after the old records before it is copied over them, so an
 // interruption leaves every record in the file at least once.
-void ApplyPhotoPathUpdates(DataFile& file, int32_t onShow, const ContactRecord& shown,
+void applyPhotoPathUpdates(DataFile& file, int32_t onShow, const ContactRecord& shown,
                            const std::function<QString(const ContactRecord&)>& pathFor);
 
 // The record with its five texts and the given photo path, zeros after each text, as an

@@ -1,5 +1,5 @@
-#include "photos/photo_path_refresh.h"
 #include "store/data_file_error.h"
+#include "store/photo_path_updates.h"
 #include "store/record_order.h"
 #include "support/record_fixture.h"
 
@@ -43,18 +43,18 @@ QByteArray afterRefresh(const TestFolder& folder, const QList<ContactRecord>& re
     const int count = file.count();
     ContactRecord top;
     if (literally) {
-        MoveChangedRecordToEnd(file, onShow, shown);
+        moveChangedRecordToEnd(file, onShow, shown);
         for (int k = 1; k < count; ++k) {
             file.seek(0);
             file.read(top);
-            MoveChangedRecordToEnd(file, 0, withPhotoPath(top, pathFor(top)));
+            moveChangedRecordToEnd(file, 0, withPhotoPath(top, pathFor(top)));
         }
     } else {
-        ApplyPhotoPathUpdates(file, onShow, shown, pathFor);
+        applyPhotoPathUpdates(file, onShow, shown, pathFor);
         file.seek(0);
         file.read(top);
         // With one record the caller's update is the first: it writes the window's record.
-        MoveChangedRecordToEnd(file, 0, count == 1 ? shown : withPhotoPath(top, pathFor(top)));
+        moveChangedRecordToEnd(file, 0, count == 1 ? shown : withPhotoPath(top, pathFor(top)));
     }
     file.close();
     return folder.readBytes("refresh.dat");
@@ -91,8 +91,8 @@ TEST(PhotoPathRefresh, RefusesAnIndexOutsideTheFile) {
     DataFile file;
     file.bind(folder.filePath("b.dat"));
     file.openExisting();
-    EXPECT_THROW(ApplyPhotoPathUpdates(file, 2, ContactRecord(), pathFor), DataFileError);
-    EXPECT_THROW(ApplyPhotoPathUpdates(file, -1, ContactRecord(), pathFor), DataFileError);
+    EXPECT_THROW(applyPhotoPathUpdates(file, 2, ContactRecord(), pathFor), DataFileError);
+    EXPECT_THROW(applyPhotoPathUpdates(file, -1, ContactRecord(), pathFor), DataFileError);
     EXPECT_EQ(file.count(), 2);
 }
 
@@ -110,7 +110,7 @@ TEST(PhotoPathRefresh, LargeBasesComeOutWholeAcrossBlocks) {
             file.bind(folder.filePath("big.dat"));
             file.openExisting();
             const ContactRecord shown = withPhotoPath(records[onShow], "/img/shown.jpg");
-            ApplyPhotoPathUpdates(file, onShow, shown, pathFor);
+            applyPhotoPathUpdates(file, onShow, shown, pathFor);
             file.close();
 
             const int waiting = onShow == count - 1 ? count - 2 : count - 1;

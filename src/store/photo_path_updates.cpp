@@ -1,4 +1,4 @@
-#include "photos/photo_path_refresh.h"
+#include "store/photo_path_updates.h"
 
 #include "store/data_file_error.h"
 #include "store/record_order.h"
@@ -38,7 +38,7 @@ ContactRecord withPhotoPath(const ContactRecord& record, const QString& photoPat
     return result;
 }
 
-void ApplyPhotoPathUpdates(DataFile& file, int32_t onShow, const ContactRecord& shown,
+void applyPhotoPathUpdates(DataFile& file, int32_t onShow, const ContactRecord& shown,
                            const std::function<QString(const ContactRecord&)>& pathFor) {
     const int32_t count = file.count();
     if (onShow < 0 || onShow >= count)
@@ -81,7 +81,7 @@ void ApplyPhotoPathUpdates(DataFile& file, int32_t onShow, const ContactRecord& 
     file.writeBlock(count + appended,
                     std::span(updated).first(size_t(pending) * ContactRecord::kSize));
 
-    CopyRecordsDown(file, count, 0, count);
+    copyRecordsDown(file, count, 0, count);
     file.seek(count);
     file.cut();
 }
