@@ -1,6 +1,7 @@
 #include "report/report_workbook.h"
 
 #include "report/automation/object_registry.h"
+#include "report/spreadsheet/application_object.h"
 #include "report/string_grid.h"
 
 using automation::ObjectPtr;
@@ -17,6 +18,17 @@ constexpr int32_t kLandscape = 2;                   // xlLandscape
 constexpr int32_t kHeadingGrey = 12632256;          // #C0C0C0
 constexpr int32_t kTopMarginPoints = 25;
 constexpr int32_t kColumnWidths[] = {30, 30, 15, 25, 25};
+
+// A new instance of the spreadsheet server, which the report registers on first use so
+// the automation layer needs to know no server of its own.
+ObjectPtr startServer() {
+    static const bool registered = [] {
+        spreadsheet::registerApplicationServer();
+        return true;
+    }();
+    Q_UNUSED(registered);
+    return automation::createObject(kServer);
+}
 
 void quit(const ObjectPtr& application) {
     application->put("DisplayAlerts", false);
@@ -56,7 +68,7 @@ bool SaveGridAsWorkbook(const TStringGrid& grid, const QString& sheetName, const
     }
 
     bool saved = false;
-    const ObjectPtr a = automation::createObject(kServer);
+    const ObjectPtr a = startServer();
     talkTo(a, [&] {
         a->put("Visible", false);
         a->object("Workbooks")->call("Add", {kSingleWorksheetTemplate});
@@ -75,8 +87,8 @@ bool SaveGridAsWorkbook(const TStringGrid& grid, const QString& sheetName, const
     return saved;
 }
 
-void FormatReportWorkbook(const QString& path) {
-    const ObjectPtr b = automation::createObject(kServer);
+void formatReportWorkbook(const QString& path) {
+    const ObjectPtr b = startServer();
     talkTo(b, [&] {
         b->put("DisplayAlerts", false);
         b->object("WorkBooks")->call("Open", {path});

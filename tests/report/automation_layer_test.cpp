@@ -3,6 +3,7 @@
 #include "report/automation/object_registry.h"
 #include "report/report_title.h"
 #include "report/report_workbook.h"
+#include "report/spreadsheet/application_object.h"
 #include "report/spreadsheet/workbook_file.h"
 #include "support/report_fixture.h"
 
@@ -13,6 +14,9 @@
 using namespace automation;
 
 namespace {
+
+// The report registers the server on first use; these tests talk to it directly.
+[[maybe_unused]] const bool kServerRegistered = (spreadsheet::registerApplicationServer(), true);
 
 ObjectPtr newApplicationWithSheet() {
     ObjectPtr app = createObject("Excel.Application");
@@ -70,6 +74,35 @@ TEST(AutomationLayer, UnknownMembersAndBadCallsRaise) {
     EXPECT_NE(
         errorOf([&] { app->object("ActiveSheet")->object("PageSetup")->put("Orientation", 3); }),
         "no error");
+}
+
+TEST(AutomationLayer, OverridesStandInFrontOfRegisteredServersUntilTheyEnd) {
+    int registeredMade = 0, overrideMade = 0;
+    EXPECT_EQ(errorOf([] { createObject("Kalmo.Probe"); }), "Invalid class string.");
+    registerServer("Kalmo.Probe", [&] {
+        ++registeredMade;
+        return createObject("Excel.Application");
+    });
+    createObject("KALMO.probe");
+    {
+        ServerOverride stand("kalmo.PROBE", [&] {
+            ++overrideMade;
+            return createObject("Excel.Application");
+        });
+        createObject("Kalmo.Probe");
+        {
+            ServerOverride failing("Kalmo.Probe", []() -> ObjectPtr {
+                throw AutomationError("Server execution failed.");
+            });
+            EXPECT_EQ(errorOf([] { createObject("Kalmo.Probe"); }), "Server execution failed.");
+        }
+        createObject("Kalmo.Probe");
+    }
+    createObject("Kalmo.Probe");
+    EXPECT_EQ(registeredMade, 2);
+    EXPECT_EQ(overrideMade, 2);
+    registerServer("Kalmo.Probe", {});
+    EXPECT_EQ(errorOf([] { createObject("Kalmo.Probe"); }), "Invalid class string.");
 }
 
 TEST(AutomationLayer, RangesStayInsideOneSheet) {

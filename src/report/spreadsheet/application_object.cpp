@@ -1,6 +1,7 @@
 #include "report/spreadsheet/application_object.h"
 
 #include "report/automation/automation_error.h"
+#include "report/automation/object_registry.h"
 #include "report/spreadsheet/server_objects.h"
 #include "report/spreadsheet/workbook_file.h"
 
@@ -140,6 +141,10 @@ int indexArgument(const Variant& value, int count) {
 
 ObjectPtr createApplication() {
     return std::make_shared<ApplicationObject>();
+}
+
+void registerApplicationServer() {
+    automation::registerServer(QStringLiteral("Excel.Application"), createApplication);
 }
 
 } // namespace spreadsheet

@@ -9,4 +9,7 @@ namespace spreadsheet {
 // Open write and read Excel 97-2003 files.
 automation::ObjectPtr createApplication();
 
+// Registers the server with the automation layer as "Excel.Application".
+void registerApplicationServer();
+
 } // namespace spreadsheet
