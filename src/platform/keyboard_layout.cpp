@@ -39,20 +39,39 @@ QStringList groupNames(Display* display) {
     return names;
 }
 
+// The core keyboard of an X display.
+class XKeyboard : public KeyboardGroups {
+public:
+    explicit XKeyboard(Display* display) : m_display(display) {}
+    QStringList names() const override { return groupNames(m_display); }
+    void lock(int group) override {
+        XkbLockGroup(m_display, XkbUseCoreKbd, group);
+        XFlush(m_display);
+    }
+
+private:
+    Display* m_display;
+};
+
 } // namespace
 
-void activateRussianKeyboard() {
+int lockRussianGroup(KeyboardGroups& keyboard) {
+    const int group = russianGroupIndex(keyboard.names());
+    if (group >= 0)
+        keyboard.lock(group);
+    return group;
+}
+
+int activateRussianKeyboard() {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return;
+        return -1;
     Display* display = XOpenDisplay(nullptr);
     if (!display)
-        return;
-    const int group = russianGroupIndex(groupNames(display));
-    if (group >= 0) {
-        XkbLockGroup(display, XkbUseCoreKbd, group);
-        XFlush(display);
-    }
+        return -1;
+    XKeyboard keyboard(display);
+    const int group = lockRussianGroup(keyboard);
     XCloseDisplay(display);
+    return group;
 }
 
 } // namespace platform

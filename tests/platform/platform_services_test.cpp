@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QGuiApplication>
 
 using platform::ShownBox;
 
@@ -25,10 +26,32 @@ TEST(KeyboardLayout, ChoosesTheRussianGroup) {
     EXPECT_EQ(platform::russianGroupIndex({}), -1);
 }
 
-TEST(KeyboardLayout, DoesNothingWithoutAnXServer) {
-    // The tests run on the offscreen platform: the call must return quietly.
-    platform::activateRussianKeyboard();
-    SUCCEED();
+// A keyboard that records the groups it was told to lock.
+class RecordingKeyboard : public platform::KeyboardGroups {
+public:
+    explicit RecordingKeyboard(QStringList groups) : m_groups(std::move(groups)) {}
+    QStringList names() const override { return m_groups; }
+    void lock(int group) override { locked << group; }
+    QList<int> locked;
+
+private:
+    QStringList m_groups;
+};
+
+TEST(KeyboardLayout, LocksTheRussianGroupOnceAndNothingElse) {
+    RecordingKeyboard three({"English (US)", "German", "Russian"});
+    EXPECT_EQ(platform::lockRussianGroup(three), 2);
+    EXPECT_EQ(three.locked, QList<int>{2});
+
+    RecordingKeyboard none({"English (US)", "Ukrainian"});
+    EXPECT_EQ(platform::lockRussianGroup(none), -1);
+    EXPECT_TRUE(none.locked.isEmpty());
+}
+
+TEST(KeyboardLayout, ChangesNothingWithoutAnXServer) {
+    // The tests run on the offscreen platform, which has no X keyboard to switch.
+    ASSERT_NE(QGuiApplication::platformName(), QLatin1String("xcb"));
+    EXPECT_EQ(platform::activateRussianKeyboard(), -1);
 }
 
 TEST(HintPause, IsAnsweredByTheApplicationStyle) {
