@@ -6,7 +6,7 @@ if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update
 $SUDO apt-get install -y --no-install-recommends \
-    cmake make g++ clang pkg-config \
+    cmake make g++ clang clang-format pkg-config \
     qt6-base-dev qt6-qpa-plugins libqt6svg6 \
     libjpeg-dev libgsf-1-dev libx11-dev \
     libgtest-dev libgmock-dev libbenchmark-dev \

@@ -7,6 +7,7 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 jobs="$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 bash "$here/scripts/install-deps.sh"
+bash "$here/scripts/check-format.sh"
 
 rm -rf "$here/build" "$here/build-fuzz" "$here/build-asan"
 cmake -S "$here" -B "$here/build" -DCMAKE_BUILD_TYPE=Release

@@ -1,5 +1,5 @@
 # Build-time tools, included from the top-level CMakeLists so their generated sources
-# can feed kalmo_core directly.
+# can feed the libraries directly.
 
 # The artwork generator draws every skin bitmap; its output is embedded through one
 # generated resource file. It runs on the build machine and needs no display.
@@ -26,5 +26,7 @@ add_custom_command(
             ${KALMO_ARTWORK_DIR}/skin_artwork.qrc
     DEPENDS ${KALMO_ARTWORK_DIR}/skin_artwork.qrc
     VERBATIM)
-set(KALMO_ARTWORK_RESOURCE ${KALMO_ARTWORK_DIR}/qrc_skin_artwork.cpp)
-set_source_files_properties(${KALMO_ARTWORK_RESOURCE} PROPERTIES SKIP_AUTOGEN ON)
+# The library that loads the artwork links this one and so carries the resource's objects.
+add_library(kalmo_artwork_resource OBJECT ${KALMO_ARTWORK_DIR}/qrc_skin_artwork.cpp)
+set_target_properties(kalmo_artwork_resource PROPERTIES AUTOMOC OFF AUTORCC OFF AUTOUIC OFF)
+target_link_libraries(kalmo_artwork_resource PRIVATE Qt6::Core)
