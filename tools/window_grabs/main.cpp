@@ -125,7 +125,9 @@ void grabLook(WindowGrabber& grabber, const GrabFolder& folder, const WindowLook
         windows.form3->hide();
         grabber.grabShown(windows.form4.get(), QStringLiteral("TForm4"));
         windows.form4->hide();
-        grabber.grabHidden(windows.form2.get(), QStringLiteral("TForm2"));
+        // The program never shows it and gives it no size: shown, it is 100 x 30 pixels.
+        grabber.grabShown(windows.form2.get(), QStringLiteral("TForm2"));
+        windows.form2->hide();
         grabMessage(grabber, *form1.suiMessageDialog1, QStringLiteral("TfrmMsg-notice"));
         for (int i = 0; i < iconDialogs.size(); ++i)
             grabMessage(grabber, *iconDialogs[i],

@@ -45,11 +45,6 @@ void WindowGrabber::grabShown(QWidget* window, const QString& name) {
     save(window, name);
 }
 
-void WindowGrabber::grabHidden(QWidget* window, const QString& name) {
-    QApplication::processEvents();
-    save(window, name);
-}
-
 void WindowGrabber::grabPopup(QMenu* menu, const QString& name) {
     waitFor(name, exposed, menu);
     save(menu, name);

@@ -15,8 +15,6 @@ public:
     void setLook(const QString& look) { m_look = look; }
     // Shows the window (it stays shown) and grabs it.
     void grabShown(QWidget* window, const QString& name);
-    // Grabs a window the program never shows, as it is.
-    void grabHidden(QWidget* window, const QString& name);
     // Grabs a menu that was just popped up.
     void grabPopup(QMenu* menu, const QString& name);
 
