@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// The base folder the grabbed windows work on. Its path is fixed, not random, because the
+// main window shows the photo's full path in its status bar: a random folder name would
+// make every record grab differ from the last.
+class GrabFolder {
+public:
+    // Empties (or makes) the folder, points the base folder and the user's settings at it
+    // and saves its images folder there, then puts the record photo and a theme file in.
+    GrabFolder();
+    ~GrabFolder();
+    GrabFolder(const GrabFolder&) = delete;
+    GrabFolder& operator=(const GrabFolder&) = delete;
+
+    // Baza.dat with three records, the first with text in every field and a photo.
+    void writeRecords() const;
+    // No Baza.dat at all: the main window starts on a new, empty base.
+    void removeBase() const;
+    // A theme file written from a built-in style, for the theme-file look.
+    QString themeFile() const;
+
+private:
+    QString m_path;
+};

@@ -1,0 +1,32 @@
+#include "window_looks.h"
+
+#include "skin/themes/file_theme.h"
+#include "skin/themes/form_state.h"
+
+#include <QVariant>
+#include <QWidget>
+
+QList<WindowLook> windowLooks() {
+    QList<WindowLook> looks{{QStringLiteral("AsBuilt"), false, TsuiUIStyle::WinXP}};
+    for (TsuiUIStyle style : kBuiltInStyles)
+        looks.append({UIStyleName(style), true, style});
+    looks.append({UIStyleName(TsuiUIStyle::FromThemeFile), true, TsuiUIStyle::FromThemeFile});
+    return looks;
+}
+
+void applyLook(QWidget* window, const WindowLook& look, const QString& themeFile) {
+    if (!look.restyled)
+        return;
+    TsuiFileTheme* theme = nullptr;
+    if (look.style == TsuiUIStyle::FromThemeFile) {
+        theme = new TsuiFileTheme(window);
+        theme->SetThemeFile(themeFile);
+    }
+    for (QObject* component : window->findChildren<QObject*>()) {
+        if (!HasProperty(component, "UIStyle"))
+            continue;
+        if (HasProperty(component, "FileTheme"))
+            component->setProperty("FileTheme", QVariant::fromValue(theme));
+        component->setProperty("UIStyle", QVariant::fromValue(look.style));
+    }
+}
