@@ -34,7 +34,7 @@ const QPoint kMenuPlace(60, 100);
 
 std::unique_ptr<TForm1> makeMainWindow() {
     auto form = std::make_unique<TForm1>();
-    SetMainForm(form.get());
+    setMainForm(form.get());
     return form;
 }
 
@@ -83,14 +83,14 @@ QList<TsuiMessageDialog*> makeIconDialogs(TForm1& form) {
         dialog->setButton3Caption(QStringLiteral("Справка"));
         dialog->setFont(form.suiMessageDialog1->Font());
         dialog->setCaptionFont(form.suiMessageDialog1->CaptionFont());
-        dialog->setCaptionFontColor(form.suiMessageDialog1->CaptionFontColor());
+        dialog->setCaptionFontColor(form.suiMessageDialog1->captionFontColor());
         dialogs << dialog;
     }
     return dialogs;
 }
 
 void grabMessage(WindowGrabber& grabber, const TsuiMessageDialog& dialog, const QString& name) {
-    const std::unique_ptr<TfrmMsg> window = dialog.BuildWindow();
+    const std::unique_ptr<TfrmMsg> window = dialog.buildWindow();
     grabber.grabShown(window.get(), name);
 }
 

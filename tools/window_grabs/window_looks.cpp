@@ -9,8 +9,8 @@
 QList<WindowLook> windowLooks() {
     QList<WindowLook> looks{{QStringLiteral("AsBuilt"), false, TsuiUIStyle::WinXP}};
     for (TsuiUIStyle style : kBuiltInStyles)
-        looks.append({UIStyleName(style), true, style});
-    looks.append({UIStyleName(TsuiUIStyle::FromThemeFile), true, TsuiUIStyle::FromThemeFile});
+        looks.append({uiStyleName(style), true, style});
+    looks.append({uiStyleName(TsuiUIStyle::FromThemeFile), true, TsuiUIStyle::FromThemeFile});
     return looks;
 }
 
@@ -20,7 +20,7 @@ void applyLook(QWidget* window, const WindowLook& look, const QString& themeFile
     TsuiFileTheme* theme = nullptr;
     if (look.style == TsuiUIStyle::FromThemeFile) {
         theme = new TsuiFileTheme(window);
-        theme->SetThemeFile(themeFile);
+        theme->setThemeFile(themeFile);
     }
     for (QObject* component : window->findChildren<QObject*>()) {
         if (!HasProperty(component, "UIStyle"))
