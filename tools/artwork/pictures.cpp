@@ -1,5 +1,7 @@
 #include "pictures.h"
 
+#include "canvas.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -8,16 +10,6 @@
 namespace {
 
 const QColor kKey(255, 0, 255);
-
-QImage blank(QSize size) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    return image;
-}
-
-void smooth(QPainter& painter) {
-    painter.setRenderHint(QPainter::Antialiasing, true);
-}
 
 QLinearGradient vertical(const QRectF& r, const QColor& top, const QColor& bottom) {
     QLinearGradient g(r.topLeft(), r.bottomLeft());
