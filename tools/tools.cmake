@@ -1,11 +1,15 @@
 # Build-time tools, included from the top-level CMakeLists so their generated sources
 # can feed the libraries directly.
 
-# The artwork generator draws every skin bitmap; its output is embedded through one
-# generated resource file. It runs on the build machine and needs no display.
+# The artwork generator draws every skin bitmap and the pictures of the program's own
+# windows; its output is embedded through one generated resource file. It runs on the
+# build machine and needs no display.
 file(GLOB KALMO_ARTWORK_SOURCES CONFIGURE_DEPENDS
     ${CMAKE_SOURCE_DIR}/tools/artwork/*.cpp ${CMAKE_SOURCE_DIR}/tools/artwork/*.h)
 add_executable(kalmo-artwork ${KALMO_ARTWORK_SOURCES})
+# The window pictures' indices and resource files come from the headers that load them.
+target_include_directories(kalmo-artwork PRIVATE
+    $<TARGET_PROPERTY:kalmo_app,INTERFACE_INCLUDE_DIRECTORIES>)
 target_link_libraries(kalmo-artwork PRIVATE Qt6::Gui)
 
 set(KALMO_ARTWORK_DIR ${CMAKE_BINARY_DIR}/artwork)

@@ -2,9 +2,11 @@
 
 #include <QImage>
 #include <QList>
+#include <QString>
 
-// The main window's small pictures, drawn by code: the twelve 16 x 16 icons of
-// ImageList1 (toolbar buttons and menu items) and the navigation buttons' glyphs.
+// The main window's small pictures: the twelve 16 x 16 icons of ImageList1 (toolbar
+// buttons and menu items) and the navigation buttons' glyphs. The build draws them
+// (tools/artwork) into the program's resources; these functions load them.
 namespace artwork {
 
 enum ImageListIndex {
@@ -27,6 +29,19 @@ QImage imageListIcon(int index);
 QList<QImage> imageList1();
 
 enum class Glyph { First, Previous, Next, Last };
+inline constexpr Glyph kGlyphs[] = {Glyph::First, Glyph::Previous, Glyph::Next, Glyph::Last};
 QImage navigationGlyph(Glyph glyph);
+
+// Where the build puts each picture inside the resources.
+inline QString imageListIconFile(int index) {
+    return QStringLiteral("app/IMAGELIST1_%1.png").arg(index);
+}
+inline QString navigationGlyphFile(Glyph glyph) {
+    return QStringLiteral("app/GLYPH_%1.png").arg(int(glyph));
+}
+
+// A picture the build drew, from its resource file, in the format it was drawn in; null
+// if the program was built without it.
+QImage builtInPicture(const QString& file, QImage::Format format);
 
 } // namespace artwork

@@ -1,3 +1,4 @@
+#include "app/about_artwork.h"
 #include "app/artwork.h"
 
 #include <gtest/gtest.h>
@@ -38,4 +39,27 @@ TEST(Artwork, FourDistinctNavigationGlyphs) {
         seen.insert(qHashBits(image.constBits(), size_t(image.sizeInBytes())));
     }
     EXPECT_EQ(seen.size(), 4);
+}
+
+// The pictures come from the resources in the format they were drawn in: a missing or
+// converted picture would show as an empty or wrongly blended icon.
+TEST(Artwork, BuiltInPicturesKeepTheirSizeAndFormat) {
+    EXPECT_EQ(artwork::imageListIcon(artwork::Folder).format(),
+              QImage::Format_ARGB32_Premultiplied);
+    EXPECT_EQ(artwork::navigationGlyph(artwork::Glyph::Last).format(),
+              QImage::Format_ARGB32_Premultiplied);
+
+    const QImage photo = artwork::aboutPhoto();
+    EXPECT_EQ(photo.size(), QSize(162, 178));
+    EXPECT_EQ(photo.format(), QImage::Format_RGB32);
+
+    const QImage icon = artwork::aboutIcon();
+    EXPECT_EQ(icon.size(), QSize(32, 32));
+    EXPECT_EQ(icon.format(), QImage::Format_ARGB32_Premultiplied);
+    EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << "the icon's corner is not see-through";
+    EXPECT_EQ(qAlpha(icon.pixel(16, 16)), 255) << "the book's middle is not opaque";
+
+    EXPECT_TRUE(artwork::builtInPicture(QStringLiteral("app/NO_SUCH.png"),
+                                        QImage::Format_ARGB32_Premultiplied)
+                    .isNull());
 }

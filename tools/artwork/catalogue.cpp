@@ -4,6 +4,10 @@
 
 namespace {
 
+QString skinFile(const QString& name) {
+    return QStringLiteral("skin/%1.png").arg(name);
+}
+
 // Sizes of one style's table pictures, in element order of the style tables.
 struct StyleSizes {
     ArtStyle style;
@@ -55,7 +59,7 @@ void styleArtwork(const StyleSizes& s, QList<Artwork>& out) {
     const QImage back = solid(p.background);
     const QString prefix = QString::fromLatin1(s.prefix);
     auto add = [&](const char* suffix, const QImage& drawn, bool keyed, const QImage& behind) {
-        out.append({prefix + QLatin1String(suffix), flatten(drawn, behind, keyed)});
+        out.append({skinFile(prefix + QLatin1String(suffix)), flatten(drawn, behind, keyed)});
     };
     const int titleHeight = s.titleLeft.height();
     const QImage caption = captionColumn(titleHeight, p);
@@ -97,7 +101,7 @@ QList<Artwork> drawAllArtwork() {
     const StylePalette& glass = paletteOf(ArtStyle::BlueGlass);
     const QImage white = solid(Qt::white);
     auto add = [&](const char* name, const QImage& drawn, bool keyed, const QImage& behind) {
-        out.append({QString::fromLatin1(name), flatten(drawn, behind, keyed)});
+        out.append({skinFile(QLatin1String(name)), flatten(drawn, behind, keyed)});
     };
     add("MORE_SCROLLBUTTON", scrollButtons({72, 17}, glass), false, solid(glass.background));
     add("MACOS_FORM_BACKGROUND", brushedPattern({8, 8}, mac), false, white);
@@ -110,7 +114,7 @@ QList<Artwork> drawAllArtwork() {
     add("STATUSBAR_HANDLE", sizeGrip({11, 11}), true, solid(xp.background));
     add("MSGDLG", messageIcons({168, 42}), false, solid(xp.background));
     // The program icon keeps its alpha channel.
-    out.append(
-        {QStringLiteral("MAINICON"), programIcon({32, 32}).convertToFormat(QImage::Format_ARGB32)});
+    out.append({skinFile(QStringLiteral("MAINICON")),
+                programIcon({32, 32}).convertToFormat(QImage::Format_ARGB32)});
     return out;
 }

@@ -4,11 +4,12 @@
 #include <QList>
 #include <QString>
 
-// Every bitmap the program embeds, by resource name, at the size and frame layout the
-// skinned classes expect.
+// A picture the program embeds, by its path inside the resources.
 struct Artwork {
-    QString name;
+    QString file;
     QImage image;
 };
 
+// Every skin bitmap, as "skin/<resource name>.png", at the size and frame layout the
+// skinned classes expect.
 QList<Artwork> drawAllArtwork();

@@ -1,12 +1,14 @@
-// Draws every skin bitmap of the program and writes them, with the resource file that
-// embeds them, into the folder given on the command line, and the program icon at the
-// sizes of the desktop's icon theme into its hicolor/ sub-folder for installing. Run by
-// the build; the output is the same on every run.
+// Draws every skin bitmap and window picture of the program and writes them, with the
+// resource file that embeds them, into the folder given on the command line, and the
+// program icon at the sizes of the desktop's icon theme into its hicolor/ sub-folder for
+// installing. Run by the build; the output is the same on every run.
 #include "catalogue.h"
 #include "pictures.h"
+#include "window_pictures.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTextStream>
 #include <cstdio>
 
@@ -16,10 +18,6 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    if (!QDir().mkpath(folder + QStringLiteral("/skin"))) {
-        std::fprintf(stderr, "kalmo-artwork: cannot create %s\n", argv[1]);
-        return 1;
-    }
     for (const int size : kDesktopIconSizes) {
         const QString dir = QStringLiteral("%1/hicolor/%2x%2/apps").arg(folder).arg(size);
         if (!QDir().mkpath(dir) ||
@@ -31,13 +29,13 @@ int main(int argc, char** argv) {
     QString qrc;
     QTextStream list(&qrc);
     list << "<RCC>\n  <qresource prefix=\"/\">\n";
-    for (const Artwork& art : drawAllArtwork()) {
-        const QString file = QStringLiteral("skin/%1.png").arg(art.name);
-        if (!art.image.save(folder + QLatin1Char('/') + file, "PNG")) {
-            std::fprintf(stderr, "kalmo-artwork: cannot write %s\n", qPrintable(file));
+    for (const Artwork& art : drawAllArtwork() + drawWindowPictures()) {
+        const QString path = folder + QLatin1Char('/') + art.file;
+        if (!QDir().mkpath(QFileInfo(path).path()) || !art.image.save(path, "PNG")) {
+            std::fprintf(stderr, "kalmo-artwork: cannot write %s\n", qPrintable(art.file));
             return 1;
         }
-        list << "    <file>" << file << "</file>\n";
+        list << "    <file>" << art.file << "</file>\n";
     }
     list << "  </qresource>\n</RCC>\n";
     QFile out(folder + QStringLiteral("/skin_artwork.qrc"));
