@@ -5,11 +5,10 @@
 #include "photos/photo_view.h"
 #include "photos/picture_error.h"
 #include "platform/base_folder.h"
-#include "platform/fonts.h"
 #include "platform/hint_pause.h"
 #include "platform/keyboard_layout.h"
 #include "platform/message_boxes.h"
-#include "skin/frame/window_skin.h"
+#include "skin/controls/window_building.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -37,13 +36,9 @@ bool sameSize(const QString& a, const QString& b) {
 } // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
-    setObjectName("Form1");
-    setWindowTitle(QStringLiteral("Записная книжка v 2.1b"));
-    setMinimumWidth(150);
-    resize(kWidth, kHeight);
-    setFont(platform::interfaceFont());
-
-    suiForm1 = skinWindow(this, {TsuiTitleBarBtnType::suiClose, TsuiTitleBarBtnType::suiMin});
+    suiForm1 = controls::setUpSkinnedWindow(
+        this, "Form1", QStringLiteral("Записная книжка v 2.1b"), {kWidth, kHeight},
+        {TsuiTitleBarBtnType::suiClose, TsuiTitleBarBtnType::suiMin});
     buildMenu();
     buildToolBars();
     buildDataGroup();
@@ -52,7 +47,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     buildPhotoGroup();
     buildStatusBar();
     buildMessageDialog();
-    connectRecordHandlers();
+    connectHandlers();
 
     // Start states: only what is usable before a record is on show.
     for (QWidget* off : std::initializer_list<QWidget*>{
@@ -62,9 +57,6 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
 
     for (QLineEdit* edit : {fio, adres, tel, rabota, email})
         edit->installEventFilter(this);
-    connectReportHandlers();
-    connectAboutHandlers();
-    connectPhotoHandlers();
 
     guarded([this] { FormCreate(); });
 }

@@ -2,12 +2,12 @@
 #include "app/main_window.h"
 
 #include "app/artwork.h"
-#include "photos/photo_box.h"
 #include "skin/controls/button.h"
 #include "skin/controls/combo_box.h"
 #include "skin/controls/edit.h"
 #include "skin/controls/group_box.h"
 #include "skin/controls/toolbar.h"
+#include "skin/controls/window_building.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -16,6 +16,10 @@
 #include <QPushButton>
 #include <QStringListModel>
 #include <utility>
+
+using controls::button;
+using controls::label;
+using controls::place;
 
 namespace {
 
@@ -30,28 +34,6 @@ constexpr TColor kToolButton(15717318);
 constexpr TColor kToolButtonBorder(13003057);
 constexpr TColor kToolButtonDown(14789779);
 constexpr TColor kComboButton(14609391);
-
-template <typename Widget>
-Widget* place(Widget* widget, const char* name, int left, int top, int width, int height) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(left, top, width, height);
-    return widget;
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& text, int left, int top) {
-    auto* result = new QLabel(text, parent);
-    result->setObjectName(QString::fromLatin1(name));
-    result->move(left, top);
-    result->adjustSize();
-    return result;
-}
-
-QFrame* bevelLine(QWidget* parent, const char* name, int left, int top, int width) {
-    auto* line = place(new QFrame(parent), name, left, top, width, 2);
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
-}
 
 QIcon icon(int index) {
     return QIcon(QPixmap::fromImage(artwork::imageListIcon(index)));
@@ -90,14 +72,6 @@ TsuiEdit* edit(QWidget* parent, const char* name, int left, int top) {
     return result;
 }
 
-TsuiButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top,
-                   int width, int height) {
-    auto* result = place(new TsuiButton(parent), name, left, top, width, height);
-    result->setUIStyle(TsuiUIStyle::WinXP);
-    result->setCaption(caption);
-    return result;
-}
-
 } // namespace
 
 void TForm1::buildMenu() {
@@ -123,8 +97,8 @@ void TForm1::buildMenu() {
 }
 
 void TForm1::buildToolBars() {
-    bevelLine(suiForm1, "Bevel1", 0, 51, 480);
-    bevelLine(suiForm1, "Bevel2", 0, 78, 480);
+    controls::bevel(suiForm1, "Bevel1", 0, 51, 480, 2, QFrame::HLine);
+    controls::bevel(suiForm1, "Bevel2", 0, 78, 480, 2, QFrame::HLine);
 
     suiToolBar1 = toolBar(suiForm1, "suiToolBar1", 0, 54, 169, 23);
     new_ = toolButton(suiToolBar1, "new", artwork::NewRecord, QStringLiteral("Новая запись"));

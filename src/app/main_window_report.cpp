@@ -67,10 +67,6 @@ private:
 
 } // namespace
 
-void TForm1::connectReportHandlers() {
-    connect(print, &QToolButton::clicked, this, [this] { guarded([this] { printClick(); }); });
-}
-
 TForm2* TForm1::reportGridWindow() {
     if (!m_form2) {
         m_form2 = new TForm2(this);

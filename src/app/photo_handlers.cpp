@@ -2,7 +2,6 @@
 // dialog, the start-up check and "Изменить путь", and the photo operations.
 #include "app/main_window.h"
 #include "photos/images_folder_dialog.h"
-#include "photos/photo_box.h"
 #include "photos/photo_file_messages.h"
 #include "photos/photo_files.h"
 #include "photos/picture_open_dialog.h"
@@ -16,20 +15,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QUrl>
-
-void TForm1::connectPhotoHandlers() {
-    connect(N15, &QAction::triggered, this, [this] { guarded([this] { N15Click(); }); });
-    connect(suiButton5, &QPushButton::clicked, this,
-            [this] { guarded([this] { suiButton5Click(); }); });
-    connect(suiButton3, &QPushButton::clicked, this,
-            [this] { guarded([this] { suiButton3Click(); }); });
-    connect(suiButton4, &QPushButton::clicked, this,
-            [this] { guarded([this] { suiButton4Click(); }); });
-    // Image1 is made as a PhotoBox (main_window_layout.cpp).
-    connect(static_cast<PhotoBox*>(Image1), &PhotoBox::clicked, this,
-            [this] { guarded([this] { Image1Click(); }); });
-    connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
-}
 
 void TForm1::setImagesFolderDialog(TForm3* dialog) {
     m_imagesFolderDialog = dialog;

@@ -1,53 +1,30 @@
 #include "photos/images_folder_dialog.h"
 
 #include "photos/images_folder_setting.h"
-#include "platform/fonts.h"
 #include "platform/message_boxes.h"
 #include "skin/controls/button.h"
 #include "skin/controls/edit.h"
+#include "skin/controls/window_building.h"
 #include "skin/frame/sui_form.h"
-#include "skin/frame/window_skin.h"
 
 #include <QFileDialog>
 #include <QLabel>
 
-namespace {
-
-template <typename Widget>
-Widget* place(Widget* widget, const char* name, int left, int top, int width, int height) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(left, top, width, height);
-    return widget;
-}
-
-// The dialog's buttons are skinned WinXP; only a click acts, so Enter in the edit box
-// presses none of them.
-TsuiButton* button(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
-    auto* result = place(new TsuiButton(parent), name, geometry.x(), geometry.y(), geometry.width(),
-                         geometry.height());
-    result->setUIStyle(TsuiUIStyle::WinXP);
-    result->setCaption(caption);
-    return result;
-}
-
-} // namespace
+using controls::button;
+using controls::place;
 
 TForm3::TForm3(QWidget* parent) : QDialog(parent) {
-    setObjectName("Form3");
-    setWindowTitle(QStringLiteral("Путь"));
-    setMinimumWidth(150);
-    resize(kWidth, kHeight);
-    setFont(platform::interfaceFont());
-
-    suiForm1 = skinWindow(this, {TsuiTitleBarBtnType::suiClose});
+    suiForm1 = controls::setUpSkinnedWindow(this, "Form3", QStringLiteral("Путь"),
+                                            {kWidth, kHeight}, {TsuiTitleBarBtnType::suiClose});
     Label1 = place(new QLabel(QStringLiteral("Путь к папке с изображениями"), suiForm1), "Label1",
                    8, 29, 160, 13);
     Edit1 = place(new TsuiEdit(suiForm1), "Edit1", 8, 48, 393, 21);
     Edit1->setUIStyle(TsuiUIStyle::WinXP);
-    suiButton1 = button(suiForm1, "suiButton1", QStringLiteral("..."), {408, 48, 25, 25});
-    suiButton3 = button(suiForm1, "suiButton3", QStringLiteral("Применить"), {8, 80, 80, 27});
-    suiButton4 = button(suiForm1, "suiButton4", QStringLiteral("Отмена"), {96, 80, 80, 27});
-    suiButton2 = button(suiForm1, "suiButton2", QStringLiteral("Очистить"), {320, 80, 80, 27});
+    suiButton1 = button(suiForm1, "suiButton1", QStringLiteral("..."), 408, 48, 25, 25);
+    suiButton3 = button(suiForm1, "suiButton3", QStringLiteral("Применить"), 8, 80, 80, 27);
+    suiButton4 = button(suiForm1, "suiButton4", QStringLiteral("Отмена"), 96, 80, 80, 27);
+    suiButton2 = button(suiForm1, "suiButton2", QStringLiteral("Очистить"), 320, 80, 80, 27);
+    // Only a click acts on the buttons, so Enter in the edit box presses none of them.
     // For screen readers: the label names the edit box; "..." says nothing by itself.
     Label1->setBuddy(Edit1);
     suiButton1->setAccessibleName(QStringLiteral("Выбрать папку"));
