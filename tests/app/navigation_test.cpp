@@ -2,6 +2,7 @@
 // past the end leaves the record on show in place.
 #include "support/record_fixture.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -86,6 +87,33 @@ TEST_F(NavigationTest, NextPastTheOnlyRecordFailsAndKeepsRecordOneOnShow) {
     EXPECT_EQ(base.dataBytes(), fileBytes({makeRecord("A2")}));
     w().delete_->click();
     EXPECT_EQ(base.dataBytes().size(), 0);
+}
+
+TEST_F(NavigationTest, NextWhenTheFileWasCutUnderTheWindowFailsAndTheWindowStaysUsable) {
+    open({makeRecord("A"), makeRecord("B"), makeRecord("C")});
+    w().next->click(); // B, record 2
+    // Another program cuts the file in the middle of C.
+    const qint64 cutAt = 2 * qint64(ContactRecord::kSize) + qint64(ContactRecord::kSize) / 2;
+    ASSERT_TRUE(QFile::resize(base.dataFile(), cutAt));
+
+    w().next->click();
+    EXPECT_EQ(base.boxes.texts(ShownBox::Error), QStringList({"Read beyond end of file"}));
+    // B stays on show with its number; the step before the failed read (enabling
+    // "previous" and "first") has run, nothing after it.
+    EXPECT_EQ(w().fio->text(), "B");
+    EXPECT_EQ(w().Label6->text(), "Запись № 2");
+    EXPECT_EQ(w().state().index, 1);
+    EXPECT_EQ(navigation(), QStringList({"first", "last", "next", "previous"}));
+    EXPECT_EQ(base.dataBytes().size(), cutAt); // a failed read writes nothing
+
+    // The records still there are reached as before.
+    w().previous->click();
+    EXPECT_EQ(w().fio->text(), "A");
+    EXPECT_EQ(w().Label6->text(), "Запись № 1");
+    EXPECT_EQ(navigation(), QStringList({"last", "next"}));
+    w().next->click();
+    EXPECT_EQ(w().fio->text(), "B");
+    EXPECT_EQ(base.boxes.texts(ShownBox::Error).size(), 1);
 }
 
 TEST_F(NavigationTest, NavigationInAnEmptyFileFailsWithoutMovingTheIndex) {

@@ -155,6 +155,31 @@ TEST_F(SearchTest, KeyPressUpperCasesOnlyLowerCaseLetters) {
     EXPECT_EQ(TForm1::suiComboBox1KeyPress(u'ä'), QChar(u'ä'));
 }
 
+TEST_F(SearchTest, ACapitalOutsideTheCodePageIsKeptAndMatchesNoRecord) {
+    // "?" is what the data file holds for a character the code page lacks; the typed
+    // capital must neither turn into it nor find the record that holds it.
+    open({makeRecord("Петров"), makeRecord("?"), makeRecord("Сидоров")});
+    EXPECT_EQ(TForm1::suiComboBox1KeyPress(u'Ω'), QChar(u'Ω'));
+    w().search->click();
+    clearBox();
+    typeInBox("Ω");
+    EXPECT_EQ(w().suiComboBox1->currentText(), "Ω"); // nothing in the list begins with it
+    pressEnter();
+    EXPECT_EQ(base.boxes.texts(ShownBox::Error), QStringList({"Read beyond end of file"}));
+    EXPECT_EQ(w().fio->text(), "Петров");
+    EXPECT_EQ(w().Label6->text(), "Запись № 1");
+    EXPECT_TRUE(w().suiComboBox1->isEnabled());
+    EXPECT_TRUE(w().ToolButton1->isEnabled());
+    EXPECT_EQ(w().suiComboBox1->currentText(), "Ω");
+
+    // The record held as "?" is still found by its own text.
+    clearBox();
+    typeInBox("?");
+    pressEnter();
+    EXPECT_EQ(w().fio->text(), "?");
+    EXPECT_EQ(w().Label6->text(), "Запись № 2");
+}
+
 TEST_F(SearchTest, TypingYoLeavesItAsTyped) {
     open({makeRecord("Петров"), makeRecord("Ёлкин")});
     w().search->click();
