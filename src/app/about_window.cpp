@@ -48,33 +48,34 @@ QUrl projectMailUrl() {
 }
 
 TForm4::TForm4(QWidget* parent) : QDialog(parent) {
-    suiForm1 = controls::setUpSkinnedWindow(this, "Form4", QStringLiteral("О программе"),
-                                            {kWidth, kHeight}, {TsuiTitleBarBtnType::suiClose});
+    ui.suiForm1 = controls::setUpSkinnedWindow(this, "Form4", QStringLiteral("О программе"),
+                                               {kWidth, kHeight}, {TsuiTitleBarBtnType::suiClose});
 
-    Label1 = label(suiForm1, "Label1", QStringLiteral("Записная книжка v 2.1b"), 24, 40);
-    QFont bold = Label1->font();
+    ui.Label1 = label(ui.suiForm1, "Label1", QStringLiteral("Записная книжка v 2.1b"), 24, 40);
+    QFont bold = ui.Label1->font();
     bold.setBold(true);
-    Label1->setFont(bold);
-    Label1->adjustSize();
-    Bevel3 = bevel(suiForm1, "Bevel3", 8, 64, 185, 2, QFrame::HLine);
-    Label2 = label(suiForm1, "Label2", QStringLiteral("Автор"), 8, 72);
-    Label3 = label(suiForm1, "Label3", QStringLiteral("Разработчики Kalmo"), 8, 88);
-    suiURLLabel2 = place(urlLabel(suiForm1, QStringLiteral("Написать письмо"), projectMailUrl()),
-                         "suiURLLabel2", 8, 104, 90, 13);
+    ui.Label1->setFont(bold);
+    ui.Label1->adjustSize();
+    ui.Bevel3 = bevel(ui.suiForm1, "Bevel3", 8, 64, 185, 2, QFrame::HLine);
+    ui.Label2 = label(ui.suiForm1, "Label2", QStringLiteral("Автор"), 8, 72);
+    ui.Label3 = label(ui.suiForm1, "Label3", QStringLiteral("Разработчики Kalmo"), 8, 88);
+    ui.suiURLLabel2 =
+        place(urlLabel(ui.suiForm1, QStringLiteral("Написать письмо"), projectMailUrl()),
+              "suiURLLabel2", 8, 104, 90, 13);
 
-    Image2 = place(new QLabel(suiForm1), "Image2", 112, 72, 81, 89);
-    Image2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    ui.Image2 = place(new QLabel(ui.suiForm1), "Image2", 112, 72, 81, 89);
+    ui.Image2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     const QImage photo = artwork::aboutPhoto();
-    Image2->setPixmap(QPixmap::fromImage(fitPhoto({photo, photo.size()}, Image2->size())));
-    Bevel4 = bevel(suiForm1, "Bevel4", 112, 72, 78, 92, QFrame::Box);
+    ui.Image2->setPixmap(QPixmap::fromImage(fitPhoto({photo, photo.size()}, ui.Image2->size())));
+    ui.Bevel4 = bevel(ui.suiForm1, "Bevel4", 112, 72, 78, 92, QFrame::Box);
 
-    Bevel1 = bevel(suiForm1, "Bevel1", 8, 168, 185, 2, QFrame::HLine);
-    Label4 = label(suiForm1, "Label4", QStringLiteral("Дата компиляции"), 8, 176);
-    Label5 = label(suiForm1, "Label5", QStringLiteral("19.01.2006"), 8, 192);
-    Image1 = place(new QLabel(suiForm1), "Image1", 160, 176, 33, 33);
-    Image1->setPixmap(QPixmap::fromImage(artwork::aboutIcon()));
-    Bevel2 = bevel(suiForm1, "Bevel2", 8, 216, 185, 2, QFrame::HLine);
-    suiURLLabel1 = place(
-        urlLabel(suiForm1, QStringLiteral("Посетить сайт программы"), programDocumentationUrl()),
+    ui.Bevel1 = bevel(ui.suiForm1, "Bevel1", 8, 168, 185, 2, QFrame::HLine);
+    ui.Label4 = label(ui.suiForm1, "Label4", QStringLiteral("Дата компиляции"), 8, 176);
+    ui.Label5 = label(ui.suiForm1, "Label5", QStringLiteral("19.01.2006"), 8, 192);
+    ui.Image1 = place(new QLabel(ui.suiForm1), "Image1", 160, 176, 33, 33);
+    ui.Image1->setPixmap(QPixmap::fromImage(artwork::aboutIcon()));
+    ui.Bevel2 = bevel(ui.suiForm1, "Bevel2", 8, 216, 185, 2, QFrame::HLine);
+    ui.suiURLLabel1 = place(
+        urlLabel(ui.suiForm1, QStringLiteral("Посетить сайт программы"), programDocumentationUrl()),
         "suiURLLabel1", 24, 224, 136, 13);
 }

@@ -102,29 +102,33 @@ public:
     void N6Click();
 
     // The controls, by their names.
-    TsuiForm* suiForm1 = nullptr;
-    TsuiMainMenu* suiMainMenu1 = nullptr;
-    QAction *N1 = nullptr, *N3 = nullptr, *N4 = nullptr, *N15 = nullptr, *N5 = nullptr,
-            *N6 = nullptr;
-    TsuiToolBar* suiToolBar1 = nullptr;
-    TsuiToolBar* suiToolBar2 = nullptr;
-    TsuiToolButton *new_ = nullptr, *save = nullptr, *delete_ = nullptr, *search = nullptr,
-                   *print = nullptr, *ToolButton5 = nullptr, *ToolButton1 = nullptr;
-    TsuiComboBox* suiComboBox1 = nullptr;
-    TsuiGroupBox *data = nullptr, *suiGroupBox2 = nullptr, *suiGroupBox4 = nullptr,
-                 *suiGroupBox1 = nullptr;
-    TsuiEdit *fio = nullptr, *adres = nullptr, *tel = nullptr, *rabota = nullptr, *email = nullptr;
-    TsuiButton *suiButton1 = nullptr, *suiButton2 = nullptr;
-    TsuiButton *previous = nullptr, *next = nullptr, *first = nullptr, *last = nullptr;
-    QLabel *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr, *Label10 = nullptr;
-    QPushButton* Button1 = nullptr;
-    PhotoBox* Image1 = nullptr;
-    QLabel* Label9 = nullptr;
-    TsuiButton *suiButton5 = nullptr, *suiButton3 = nullptr, *suiButton4 = nullptr;
-    TsuiStatusBar* suiStatusBar1 = nullptr;
-    TsuiMessageDialog* suiMessageDialog1 = nullptr;
-    // The file dialog of the restore, made when first needed.
-    QFileDialog* OpenDialog1 = nullptr;
+    struct Controls {
+        TsuiForm* suiForm1 = nullptr;
+        TsuiMainMenu* suiMainMenu1 = nullptr;
+        QAction *N1 = nullptr, *N3 = nullptr, *N4 = nullptr, *N15 = nullptr, *N5 = nullptr,
+                *N6 = nullptr;
+        TsuiToolBar* suiToolBar1 = nullptr;
+        TsuiToolBar* suiToolBar2 = nullptr;
+        TsuiToolButton *new_ = nullptr, *save = nullptr, *delete_ = nullptr, *search = nullptr,
+                       *print = nullptr, *ToolButton5 = nullptr, *ToolButton1 = nullptr;
+        TsuiComboBox* suiComboBox1 = nullptr;
+        TsuiGroupBox *data = nullptr, *suiGroupBox2 = nullptr, *suiGroupBox4 = nullptr,
+                     *suiGroupBox1 = nullptr;
+        TsuiEdit *fio = nullptr, *adres = nullptr, *tel = nullptr, *rabota = nullptr,
+                 *email = nullptr;
+        TsuiButton *suiButton1 = nullptr, *suiButton2 = nullptr;
+        TsuiButton *previous = nullptr, *next = nullptr, *first = nullptr, *last = nullptr;
+        QLabel *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr, *Label10 = nullptr;
+        QPushButton* Button1 = nullptr;
+        PhotoBox* Image1 = nullptr;
+        QLabel* Label9 = nullptr;
+        TsuiButton *suiButton5 = nullptr, *suiButton3 = nullptr, *suiButton4 = nullptr;
+        TsuiStatusBar* suiStatusBar1 = nullptr;
+        TsuiMessageDialog* suiMessageDialog1 = nullptr;
+        // The file dialog of the restore, made when first needed.
+        QFileDialog* OpenDialog1 = nullptr;
+    };
+    Controls ui;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -19,5 +19,5 @@ void TForm1::ToolButton5Click() {
 
 // The address on screen, saved or not, exactly as typed.
 void TForm1::suiButton1Click() {
-    platform::openUrl(QUrl(QStringLiteral("mailto:") + email->text()));
+    platform::openUrl(QUrl(QStringLiteral("mailto:") + ui.email->text()));
 }

@@ -26,28 +26,28 @@ QString TForm1::imagesFolder() const {
 
 // The notice shown at start when no images folder is set.
 void TForm1::buildMessageDialog() {
-    suiMessageDialog1 = new TsuiMessageDialog(this);
-    suiMessageDialog1->setObjectName("suiMessageDialog1");
-    suiMessageDialog1->setCaption(QStringLiteral("Внимание!"));
-    suiMessageDialog1->setText(QStringLiteral("Необходимо задать путь к папке с изображениями"));
-    suiMessageDialog1->setButtonCount(1);
-    suiMessageDialog1->setButton1Caption(QStringLiteral("OK"));
-    suiMessageDialog1->setIconType(TsuiMessageDialog::suiNone);
-    suiMessageDialog1->setUIStyle(TsuiUIStyle::WinXP);
-    suiMessageDialog1->setPosition(TsuiDialog::poScreenCenter);
-    suiMessageDialog1->setButtonCursor(Qt::PointingHandCursor);
-    suiMessageDialog1->setFont(font());
+    ui.suiMessageDialog1 = new TsuiMessageDialog(this);
+    ui.suiMessageDialog1->setObjectName("suiMessageDialog1");
+    ui.suiMessageDialog1->setCaption(QStringLiteral("Внимание!"));
+    ui.suiMessageDialog1->setText(QStringLiteral("Необходимо задать путь к папке с изображениями"));
+    ui.suiMessageDialog1->setButtonCount(1);
+    ui.suiMessageDialog1->setButton1Caption(QStringLiteral("OK"));
+    ui.suiMessageDialog1->setIconType(TsuiMessageDialog::suiNone);
+    ui.suiMessageDialog1->setUIStyle(TsuiUIStyle::WinXP);
+    ui.suiMessageDialog1->setPosition(TsuiDialog::poScreenCenter);
+    ui.suiMessageDialog1->setButtonCursor(Qt::PointingHandCursor);
+    ui.suiMessageDialog1->setFont(font());
     QFont caption(QStringLiteral("Tahoma"));
     caption.setPixelSize(11);
     caption.setBold(true);
-    suiMessageDialog1->setCaptionFont(caption);
-    suiMessageDialog1->setCaptionFontColor(TColor::fromHex(0xFFFFFF));
+    ui.suiMessageDialog1->setCaptionFont(caption);
+    ui.suiMessageDialog1->setCaptionFontColor(TColor::fromHex(0xFFFFFF));
 }
 
 void TForm1::FormShow() {
     if (!m_imagesFolderDialog || !imagesFolder().isEmpty())
         return;
-    suiMessageDialog1->ShowModal(); // only a notice: its answer is not used
+    ui.suiMessageDialog1->ShowModal(); // only a notice: its answer is not used
     m_imagesFolderDialog->exec();
 }
 
@@ -61,7 +61,7 @@ QString TForm1::attachChosenPicture() {
     if (chosen.isEmpty())
         return QString();
     const QString folder = imagesFolder();
-    const QString name = fio->text();
+    const QString name = ui.fio->text();
     // A picture that did not reach the images folder is neither recorded nor shown as
     // attached: the record would name a file that is not there.
     if (const std::error_code error = photo_files::copyPhoto(chosen, folder, name)) {
@@ -69,7 +69,7 @@ QString TForm1::attachChosenPicture() {
         return QString();
     }
     const QString photo = photo_files::photoPath(folder, name);
-    Label9->setText(photo);
+    ui.Label9->setText(photo);
     showPhoto(chosen);
     return photo;
 }
@@ -93,7 +93,7 @@ void TForm1::suiButton4Click() {
         return;
     // The record lets go of its photo even when the file stays.
     deletePhotoFile(m_state.buffer.field(ContactField::PhotoPath));
-    Label9->clear();
+    ui.Label9->clear();
     m_state.buffer.store(ContactField::PhotoPath, QString());
     suiButton2Click();
 }
@@ -126,13 +126,13 @@ void TForm1::Button1Click() {
     };
     if (m_state.file.count() >= 2) {
         applyPhotoPathUpdates(m_state.file, m_state.index,
-                              recordFromWindow(photo_files::photoPath(folder, fio->text())),
+                              recordFromWindow(photo_files::photoPath(folder, ui.fio->text())),
                               pathFor);
         showRecordAt(0);
     }
     // The last update, as "Изменить" makes it, shows record 1 and sets the buttons.
-    const QString photo = photo_files::photoPath(folder, fio->text());
-    Label9->setText(photo);
+    const QString photo = photo_files::photoPath(folder, ui.fio->text());
+    ui.Label9->setText(photo);
     m_state.buffer.store(ContactField::PhotoPath, photo);
     suiButton2Click();
 }
