@@ -36,6 +36,8 @@ using controls::bevel;
 using controls::label;
 using controls::place;
 
+namespace app {
+
 QUrl programDocumentationUrl() {
     const QString folder = QCoreApplication::applicationDirPath();
     const QString beside = folder + '/' + kDocumentationName;
@@ -46,6 +48,8 @@ QUrl programDocumentationUrl() {
 QUrl projectMailUrl() {
     return QUrl(kProjectMail);
 }
+
+} // namespace app
 
 TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     ui.suiForm1 = controls::setUpSkinnedWindow(this, "Form4", QStringLiteral("О программе"),
@@ -60,7 +64,7 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     ui.Label2 = label(ui.suiForm1, "Label2", QStringLiteral("Автор"), 8, 72);
     ui.Label3 = label(ui.suiForm1, "Label3", QStringLiteral("Разработчики Kalmo"), 8, 88);
     ui.suiURLLabel2 =
-        place(urlLabel(ui.suiForm1, QStringLiteral("Написать письмо"), projectMailUrl()),
+        place(urlLabel(ui.suiForm1, QStringLiteral("Написать письмо"), app::projectMailUrl()),
               "suiURLLabel2", 8, 104, 90, 13);
 
     ui.Image2 = place(new QLabel(ui.suiForm1), "Image2", 112, 72, 81, 89);
@@ -75,7 +79,7 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     ui.Image1 = place(new QLabel(ui.suiForm1), "Image1", 160, 176, 33, 33);
     ui.Image1->setPixmap(QPixmap::fromImage(artwork::aboutIcon()));
     ui.Bevel2 = bevel(ui.suiForm1, "Bevel2", 8, 216, 185, 2, QFrame::HLine);
-    ui.suiURLLabel1 = place(
-        urlLabel(ui.suiForm1, QStringLiteral("Посетить сайт программы"), programDocumentationUrl()),
-        "suiURLLabel1", 24, 224, 136, 13);
+    ui.suiURLLabel1 = place(urlLabel(ui.suiForm1, QStringLiteral("Посетить сайт программы"),
+                                     app::programDocumentationUrl()),
+                            "suiURLLabel1", 24, 224, 136, 13);
 }

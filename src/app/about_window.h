@@ -32,5 +32,7 @@ public:
 
 // Where the links lead: the program's documentation installed with it, and the project's
 // mail address.
+namespace app {
 QUrl programDocumentationUrl();
 QUrl projectMailUrl();
+} // namespace app

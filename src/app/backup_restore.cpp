@@ -69,7 +69,8 @@ void TForm1::reopenAfterRestore(const std::error_code& copyError) {
     OpenDataFile();
     if (m_state.file.count() == 0) {
         ClearRecordView();
-        setControlsEnabled({ui.delete_, ui.search, ui.first, ui.previous, ui.next, ui.last}, false);
+        app::setControlsEnabled({ui.delete_, ui.search, ui.first, ui.previous, ui.next, ui.last},
+                                false);
     }
     if (copyError)
         platform::showError(QString::fromStdString(copyError.message()));
@@ -88,9 +89,9 @@ void TForm1::N5Click() {
     ClearRecordView();
     setRecordCountLabel(m_state.file.count());
     setRecordNumberLabel(0);
-    setControlsEnabled({ui.first, ui.previous, ui.next, ui.last}, false);
+    app::setControlsEnabled({ui.first, ui.previous, ui.next, ui.last}, false);
     platform::showMessage(QStringLiteral("Все записи были успешно удалены"));
-    setControlsEnabled({ui.save, ui.delete_, ui.search}, false);
+    app::setControlsEnabled({ui.save, ui.delete_, ui.search}, false);
     // Clearing during an entry must leave a way to enter records again.
     ui.new_->setEnabled(true);
     QFile::remove(platform::BaseFolder::filePath(QStringLiteral("Baza1.dat")));

@@ -188,7 +188,7 @@ void TForm1::updateBaseSize() {
                                    std::filesystem::copy_options::overwrite_existing, ignored);
         m_copiedModification = ignored ? kNoCopy : modification;
     }
-    ui.Label10->setText(baseSizeText(GetFileSizeBytes(copy)));
+    ui.Label10->setText(app::baseSizeText(app::GetFileSizeBytes(copy)));
     ui.Label10->adjustSize();
 }
 

@@ -7,27 +7,27 @@
 #include <QPushButton>
 
 void TForm1::firstClick() {
-    setControlsEnabled({ui.next, ui.last}, true);
+    app::setControlsEnabled({ui.next, ui.last}, true);
     showRecordAt(0);
-    setControlsEnabled({ui.previous, ui.first}, false);
+    app::setControlsEnabled({ui.previous, ui.first}, false);
 }
 
 void TForm1::previousClick() {
-    setControlsEnabled({ui.next, ui.last}, true);
+    app::setControlsEnabled({ui.next, ui.last}, true);
     showRecordAt(m_state.index > 0 ? m_state.index - 1 : m_state.index);
     if (m_state.index == 0)
-        setControlsEnabled({ui.previous, ui.first}, false);
+        app::setControlsEnabled({ui.previous, ui.first}, false);
 }
 
 void TForm1::nextClick() {
-    setControlsEnabled({ui.previous, ui.first}, true);
+    app::setControlsEnabled({ui.previous, ui.first}, true);
     if (m_state.index == m_state.file.count() - 2)
-        setControlsEnabled({ui.next, ui.last}, false);
+        app::setControlsEnabled({ui.next, ui.last}, false);
     showRecordAt(m_state.index + 1);
 }
 
 void TForm1::lastClick() {
-    setControlsEnabled({ui.previous, ui.first}, true);
-    setControlsEnabled({ui.last, ui.next}, false);
+    app::setControlsEnabled({ui.previous, ui.first}, true);
+    app::setControlsEnabled({ui.last, ui.next}, false);
     showRecordAt(m_state.file.count() - 1);
 }

@@ -63,10 +63,10 @@ void TForm1::newClick() {
     m_state.enteringNew = true;
     m_state.index = m_state.file.count();
     m_state.file.seek(m_state.index);
-    setControlsEnabled({ui.first, ui.previous, ui.next, ui.last, ui.delete_, ui.search, ui.new_},
-                       false);
+    app::setControlsEnabled(
+        {ui.first, ui.previous, ui.next, ui.last, ui.delete_, ui.search, ui.new_}, false);
     // A search left open would show a stored record while the new one is entered.
-    setControlsEnabled({ui.ToolButton1, ui.suiComboBox1}, false);
+    app::setControlsEnabled({ui.ToolButton1, ui.suiComboBox1}, false);
     ui.save->setEnabled(true);
 }
 
@@ -75,18 +75,18 @@ void TForm1::saveClick() {
         return;
     appendRecord(m_state.file, recordFromWindow(ui.Label9->text()));
     m_state.enteringNew = false;
-    setControlsEnabled({ui.Image1, ui.first, ui.last, ui.next, ui.save}, false);
-    setControlsEnabled({ui.delete_, ui.new_, ui.search}, true);
+    app::setControlsEnabled({ui.Image1, ui.first, ui.last, ui.next, ui.save}, false);
+    app::setControlsEnabled({ui.delete_, ui.new_, ui.search}, true);
 
     showRecordAt(0);
     const int32_t count = m_state.file.count();
     if (count >= 2)
-        setControlsEnabled({ui.next, ui.last}, true);
+        app::setControlsEnabled({ui.next, ui.last}, true);
     else
-        setControlsEnabled({ui.first, ui.previous, ui.next, ui.last, ui.search}, false);
+        app::setControlsEnabled({ui.first, ui.previous, ui.next, ui.last, ui.search}, false);
     setRecordCountLabel(count);
-    setControlsEnabled({ui.suiButton2, ui.suiButton5}, false);
-    setControlsEnabled({ui.suiButton3, ui.suiButton4}, true);
+    app::setControlsEnabled({ui.suiButton2, ui.suiButton5}, false);
+    app::setControlsEnabled({ui.suiButton3, ui.suiButton4}, true);
 }
 
 void TForm1::suiButton2Click() {
@@ -135,10 +135,10 @@ void TForm1::deleteClick() {
         }
         m_state.index = kNothingOnShow;
         if (i == count - 1) {
-            setControlsEnabled({ui.next, ui.last}, false);
+            app::setControlsEnabled({ui.next, ui.last}, false);
             if (i == 0) {
                 m_state.index = 0;
-                setControlsEnabled({ui.save, ui.search, ui.delete_}, false);
+                app::setControlsEnabled({ui.save, ui.search, ui.delete_}, false);
                 setRecordNumberLabel(0);
                 setRecordCountLabel(0);
                 platform::showMessage(QStringLiteral("Вы удалили последнюю запись."));
@@ -152,9 +152,9 @@ void TForm1::deleteClick() {
     }
     showRecordAt(0);
     if (m_state.file.count() >= 2) {
-        setControlsEnabled({ui.first, ui.previous}, false);
-        setControlsEnabled({ui.last, ui.next}, true);
+        app::setControlsEnabled({ui.first, ui.previous}, false);
+        app::setControlsEnabled({ui.last, ui.next}, true);
     } else {
-        setControlsEnabled({ui.first, ui.previous, ui.next, ui.last, ui.search}, false);
+        app::setControlsEnabled({ui.first, ui.previous, ui.next, ui.last, ui.search}, false);
     }
 }

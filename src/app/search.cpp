@@ -37,7 +37,7 @@ void TForm1::ToolButton1Click() {
     if (!found)
         throw DataFileError::readBeyondEnd();
     showRecordAt(*found);
-    setControlsEnabled({ui.ToolButton1, ui.suiComboBox1}, false);
+    app::setControlsEnabled({ui.ToolButton1, ui.suiComboBox1}, false);
     ui.suiComboBox1->setEditText(QString());
 }
 

@@ -121,10 +121,10 @@ TEST(AboutWindow, LinksLookLikeLinksAndOpenTheirAddresses) {
         QTest::mouseClick(link, Qt::RightButton);
     }
     ASSERT_EQ(opened.urls.size(), 2);
-    EXPECT_EQ(opened.urls[0], programDocumentationUrl());
+    EXPECT_EQ(opened.urls[0], app::programDocumentationUrl());
     EXPECT_TRUE(opened.urls[0].isLocalFile());
     EXPECT_TRUE(opened.urls[0].path().endsWith("README.md"));
-    EXPECT_EQ(opened.urls[1], projectMailUrl());
+    EXPECT_EQ(opened.urls[1], app::projectMailUrl());
     EXPECT_EQ(opened.urls[1].scheme(), "mailto");
 }
 

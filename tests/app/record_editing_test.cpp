@@ -309,7 +309,7 @@ TEST_F(RecordEditingTest, TheSizeCopyFollowsEveryChangeOfTheDataFile) {
     EXPECT_EQ(copy(), base.dataBytes());
     w().ui.delete_->click();
     EXPECT_EQ(copy(), base.dataBytes());
-    EXPECT_EQ(w().ui.Label10->text(), baseSizeText(2 * 511));
+    EXPECT_EQ(w().ui.Label10->text(), app::baseSizeText(2 * 511));
     // A copy removed or altered behind the program's back is made again.
     QFile::remove(base.folder.filePath("Baza1.dat"));
     w().ui.next->click();
