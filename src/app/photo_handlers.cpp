@@ -6,6 +6,7 @@
 #include "photos/photo_files.h"
 #include "photos/picture_open_dialog.h"
 #include "platform/message_boxes.h"
+#include "skin/frame/window_skin.h"
 #include "store/photo_path_updates.h"
 
 #include <QAction>
@@ -37,11 +38,8 @@ void TForm1::buildMessageDialog() {
     ui.suiMessageDialog1->setPosition(TsuiDialog::poScreenCenter);
     ui.suiMessageDialog1->setButtonCursor(Qt::PointingHandCursor);
     ui.suiMessageDialog1->setFont(font());
-    QFont caption(QStringLiteral("Tahoma"));
-    caption.setPixelSize(11);
-    caption.setBold(true);
-    ui.suiMessageDialog1->setCaptionFont(caption);
-    ui.suiMessageDialog1->setCaptionFontColor(TColor::fromHex(0xFFFFFF));
+    ui.suiMessageDialog1->setCaptionFont(windowCaptionFont());
+    ui.suiMessageDialog1->setCaptionFontColor(kWindowCaptionColor);
 }
 
 void TForm1::FormShow() {
