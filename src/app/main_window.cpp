@@ -39,14 +39,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     ui.suiForm1 = controls::setUpSkinnedWindow(
         this, "Form1", QStringLiteral("Записная книжка v 2.1b"), {kWidth, kHeight},
         {TsuiTitleBarBtnType::suiClose, TsuiTitleBarBtnType::suiMin});
-    buildMenu();
-    buildToolBars();
-    buildDataGroup();
-    buildNavigationGroup();
-    buildBaseGroup();
-    buildPhotoGroup();
-    buildStatusBar();
-    buildMessageDialog();
+    buildControls();
     connectHandlers();
 
     // Start states: only what is usable before a record is on show.

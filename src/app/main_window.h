@@ -136,14 +136,8 @@ protected:
 
 private:
     void FormCreate();
-    void buildMenu();
-    void buildToolBars();
-    void buildDataGroup();
-    void buildNavigationGroup();
-    void buildBaseGroup();
-    void buildPhotoGroup();
-    void buildStatusBar();
-    void buildMessageDialog();
+    // Makes the controls at their places (main_window_layout.cpp).
+    void buildControls();
     // Runs the picture chooser; a chosen picture is copied to the record's photo path,
     // which becomes the pending one, and shown. The path, or empty when cancelled.
     // A picture that could not be copied is reported and changes nothing: empty result.

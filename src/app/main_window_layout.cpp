@@ -8,6 +8,7 @@
 #include "skin/controls/group_box.h"
 #include "skin/controls/toolbar.h"
 #include "skin/controls/window_building.h"
+#include "skin/frame/window_skin.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -72,11 +73,9 @@ TsuiEdit* edit(QWidget* parent, const char* name, int left, int top) {
     return result;
 }
 
-} // namespace
-
-void TForm1::buildMenu() {
+void buildMenu(TForm1::Controls& ui, QWidget* window) {
     // The skinned form shows the menu in its menu bar under the title bar.
-    ui.suiMainMenu1 = new TsuiMainMenu(this);
+    ui.suiMainMenu1 = new TsuiMainMenu(window);
     ui.suiMainMenu1->setObjectName("suiMainMenu1");
     QMenu* file = ui.suiMainMenu1->addMenu(QStringLiteral("Файл"));
     ui.N1 = file->menuAction();
@@ -96,7 +95,8 @@ void TForm1::buildMenu() {
     ui.suiMainMenu1->Loaded();
 }
 
-void TForm1::buildToolBars() {
+// The search box gets a plain list model, returned.
+QStringListModel* buildToolBars(TForm1::Controls& ui) {
     controls::bevel(ui.suiForm1, "Bevel1", 0, 51, 480, 2, QFrame::HLine);
     controls::bevel(ui.suiForm1, "Bevel2", 0, 78, 480, 2, QFrame::HLine);
 
@@ -122,16 +122,17 @@ void TForm1::buildToolBars() {
     ui.suiComboBox1->setInsertPolicy(QComboBox::NoInsert);
     // "Поиск" replaces the whole list at once, tens of thousands of names: a plain list
     // model takes them in one reset, where item insertion would make an object per name.
-    m_searchList = new QStringListModel(ui.suiComboBox1);
-    ui.suiComboBox1->setModel(m_searchList);
+    auto* searchList = new QStringListModel(ui.suiComboBox1);
+    ui.suiComboBox1->setModel(searchList);
     ui.suiComboBox1->setAccessibleName(QStringLiteral("ФИО для поиска"));
     ui.suiToolBar2->addControl(ui.suiComboBox1);
     ui.suiToolBar2->addSeparator("ToolButton2", kToolSeparatorWidth);
     ui.ToolButton1 =
         toolButton(ui.suiToolBar2, "ToolButton1", artwork::Find, QStringLiteral("Найти"));
+    return searchList;
 }
 
-void TForm1::buildDataGroup() {
+void buildDataGroup(TForm1::Controls& ui) {
     ui.data = groupBox(ui.suiForm1, "data", QStringLiteral("Данные"), 8, 88, 297, 177);
     label(ui.data, "Label1", QStringLiteral("ФИО"), 8, 24);
     label(ui.data, "Label2", QStringLiteral("Адрес"), 8, 48);
@@ -162,11 +163,11 @@ void TForm1::buildDataGroup() {
     QWidget::setTabOrder(ui.email, ui.suiButton2);
 }
 
-void TForm1::buildNavigationGroup() {
+void buildNavigationGroup(TForm1::Controls& ui) {
     ui.suiGroupBox2 =
         groupBox(ui.suiForm1, "suiGroupBox2", QStringLiteral("Навигация"), 8, 272, 297, 97);
-    auto navigation = [this](const char* name, const QString& text, artwork::Glyph glyph,
-                             TsuiButton::TsuiButtonLayout layout, int left, int top) {
+    auto navigation = [&ui](const char* name, const QString& text, artwork::Glyph glyph,
+                            TsuiButton::TsuiButtonLayout layout, int left, int top) {
         auto* b = button(ui.suiGroupBox2, name, text, left, top, 137, 27);
         b->setGlyph(artwork::navigationGlyph(glyph));
         b->setLayout(layout);
@@ -183,7 +184,7 @@ void TForm1::buildNavigationGroup() {
                          TsuiButton::blGlyphRight, 152, 56);
 }
 
-void TForm1::buildBaseGroup() {
+void buildBaseGroup(TForm1::Controls& ui) {
     ui.suiGroupBox4 =
         groupBox(ui.suiForm1, "suiGroupBox4", QStringLiteral("База"), 312, 272, 161, 97);
     ui.Label6 = label(ui.suiGroupBox4, "Label6", QStringLiteral("Запись №"), 8, 16);
@@ -195,7 +196,7 @@ void TForm1::buildBaseGroup() {
     ui.Button1->hide();
 }
 
-void TForm1::buildPhotoGroup() {
+void buildPhotoGroup(TForm1::Controls& ui) {
     ui.suiGroupBox1 =
         groupBox(ui.suiForm1, "suiGroupBox1", QStringLiteral("Фото"), 312, 88, 161, 177);
     ui.Image1 = place(new PhotoBox(ui.suiGroupBox1), "Image1", 8, 16, 145, 121);
@@ -212,9 +213,39 @@ void TForm1::buildPhotoGroup() {
     ui.suiButton4->setToolTip(QStringLiteral("Убрать изображение"));
 }
 
-void TForm1::buildStatusBar() {
+void buildStatusBar(TForm1::Controls& ui) {
     ui.suiStatusBar1 = place(new TsuiStatusBar(ui.suiForm1), "suiStatusBar1", 0, 377, 480, 19);
     ui.suiStatusBar1->setUIStyle(TsuiUIStyle::WinXP);
     ui.suiStatusBar1->setPanelColor(TColor(14609391));
     ui.suiStatusBar1->addPanel(150);
+}
+
+// The notice shown at start when no images folder is set.
+void buildMessageDialog(TForm1::Controls& ui, QWidget* window) {
+    ui.suiMessageDialog1 = new TsuiMessageDialog(window);
+    ui.suiMessageDialog1->setObjectName("suiMessageDialog1");
+    ui.suiMessageDialog1->setCaption(QStringLiteral("Внимание!"));
+    ui.suiMessageDialog1->setText(QStringLiteral("Необходимо задать путь к папке с изображениями"));
+    ui.suiMessageDialog1->setButtonCount(1);
+    ui.suiMessageDialog1->setButton1Caption(QStringLiteral("OK"));
+    ui.suiMessageDialog1->setIconType(TsuiMessageDialog::suiNone);
+    ui.suiMessageDialog1->setUIStyle(TsuiUIStyle::WinXP);
+    ui.suiMessageDialog1->setPosition(TsuiDialog::poScreenCenter);
+    ui.suiMessageDialog1->setButtonCursor(Qt::PointingHandCursor);
+    ui.suiMessageDialog1->setFont(window->font());
+    ui.suiMessageDialog1->setCaptionFont(windowCaptionFont());
+    ui.suiMessageDialog1->setCaptionFontColor(kWindowCaptionColor);
+}
+
+} // namespace
+
+void TForm1::buildControls() {
+    buildMenu(ui, this);
+    m_searchList = buildToolBars(ui);
+    buildDataGroup(ui);
+    buildNavigationGroup(ui);
+    buildBaseGroup(ui);
+    buildPhotoGroup(ui);
+    buildStatusBar(ui);
+    buildMessageDialog(ui, this);
 }

@@ -6,7 +6,6 @@
 #include "photos/photo_files.h"
 #include "photos/picture_open_dialog.h"
 #include "platform/message_boxes.h"
-#include "skin/frame/window_skin.h"
 #include "store/photo_path_updates.h"
 
 #include <QAction>
@@ -23,23 +22,6 @@ void TForm1::setImagesFolderDialog(TForm3* dialog) {
 
 QString TForm1::imagesFolder() const {
     return m_imagesFolderDialog ? m_imagesFolderDialog->imagesFolder() : QString();
-}
-
-// The notice shown at start when no images folder is set.
-void TForm1::buildMessageDialog() {
-    ui.suiMessageDialog1 = new TsuiMessageDialog(this);
-    ui.suiMessageDialog1->setObjectName("suiMessageDialog1");
-    ui.suiMessageDialog1->setCaption(QStringLiteral("Внимание!"));
-    ui.suiMessageDialog1->setText(QStringLiteral("Необходимо задать путь к папке с изображениями"));
-    ui.suiMessageDialog1->setButtonCount(1);
-    ui.suiMessageDialog1->setButton1Caption(QStringLiteral("OK"));
-    ui.suiMessageDialog1->setIconType(TsuiMessageDialog::suiNone);
-    ui.suiMessageDialog1->setUIStyle(TsuiUIStyle::WinXP);
-    ui.suiMessageDialog1->setPosition(TsuiDialog::poScreenCenter);
-    ui.suiMessageDialog1->setButtonCursor(Qt::PointingHandCursor);
-    ui.suiMessageDialog1->setFont(font());
-    ui.suiMessageDialog1->setCaptionFont(windowCaptionFont());
-    ui.suiMessageDialog1->setCaptionFontColor(kWindowCaptionColor);
 }
 
 void TForm1::FormShow() {
