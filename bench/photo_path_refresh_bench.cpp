@@ -29,9 +29,9 @@ void BM_PhotoPathRefresh(benchmark::State& state) {
     TForm1 form;
     TForm3 dialog;
     form.setImagesFolderDialog(&dialog);
-    dialog.Edit1->setText(dir.filePath("images"));
+    dialog.ui.Edit1->setText(dir.filePath("images"));
     for (auto _ : state)
-        form.Button1->click();
+        form.ui.Button1->click();
     state.counters["records"] = double(state.range(0));
     reportPeakMemory(state);
 }

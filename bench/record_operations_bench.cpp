@@ -49,10 +49,10 @@ private:
 void BM_NextPrevious(benchmark::State& state) {
     Base base(int(state.range(0)));
     TForm1& w = *base.window;
-    w.next->click();
+    w.ui.next->click();
     bool forward = true;
     for (auto _ : state) {
-        (forward ? w.next : w.previous)->click();
+        (forward ? w.ui.next : w.ui.previous)->click();
         forward = !forward;
     }
 }
@@ -67,7 +67,7 @@ void BM_DeleteRecordOne(benchmark::State& state) {
     int k = 0;
     for (auto _ : state) {
         if (flush)
-            w.delete_->click();
+            w.ui.delete_->click();
         else
             w.deleteClick();
         state.PauseTiming();
@@ -86,10 +86,10 @@ void BM_ChangeRecordOne(benchmark::State& state) {
     const bool flush = state.range(1) != 0;
     int k = 0;
     for (auto _ : state) {
-        w.adres->setText(QStringLiteral("новый адрес %1").arg(++k));
-        w.suiButton2->setEnabled(true); // as a key in the edit does
+        w.ui.adres->setText(QStringLiteral("новый адрес %1").arg(++k));
+        w.ui.suiButton2->setEnabled(true); // as a key in the edit does
         if (flush)
-            w.suiButton2->click();
+            w.ui.suiButton2->click();
         else
             w.suiButton2Click();
     }
@@ -103,7 +103,7 @@ void BM_SearchFillsTheList(benchmark::State& state) {
     Base base(int(state.range(0)));
     TForm1& w = *base.window;
     for (auto _ : state)
-        w.search->click();
+        w.ui.search->click();
 }
 BENCHMARK(BM_SearchFillsTheList)->Arg(1000)->Arg(65000)->Unit(benchmark::kMillisecond);
 
@@ -112,9 +112,9 @@ void BM_NewAndSave(benchmark::State& state) {
     TForm1& w = *base.window;
     int k = 0;
     for (auto _ : state) {
-        w.new_->click();
-        w.fio->setText(QStringLiteral("Новый контакт %1").arg(++k));
-        w.save->click();
+        w.ui.new_->click();
+        w.ui.fio->setText(QStringLiteral("Новый контакт %1").arg(++k));
+        w.ui.save->click();
         state.PauseTiming();
         RemoveRecordAt(w.state().file, w.state().file.count() - 1); // keeps the size
         state.ResumeTiming();
@@ -130,10 +130,10 @@ void BM_FindLastRecord(benchmark::State& state) {
     const QString name = contact(count - 1).field(ContactField::FullName);
     for (auto _ : state) {
         state.PauseTiming();
-        w.search->click();
-        w.suiComboBox1->setEditText(name);
+        w.ui.search->click();
+        w.ui.suiComboBox1->setEditText(name);
         state.ResumeTiming();
-        w.ToolButton1->click();
+        w.ui.ToolButton1->click();
     }
 }
 BENCHMARK(BM_FindLastRecord)->Arg(1000)->Arg(65000)->Unit(benchmark::kMillisecond);
@@ -142,16 +142,16 @@ void BM_Backup(benchmark::State& state) {
     Base base(int(state.range(0)));
     TForm1& w = *base.window;
     for (auto _ : state)
-        w.N4->trigger();
+        w.ui.N4->trigger();
 }
 BENCHMARK(BM_Backup)->Arg(1000)->Arg(65000)->Unit(benchmark::kMillisecond);
 
 void BM_Restore(benchmark::State& state) {
     Base base(int(state.range(0)));
     TForm1& w = *base.window;
-    w.N4->trigger();
+    w.ui.N4->trigger();
     for (auto _ : state)
-        w.N3->trigger();
+        w.ui.N3->trigger();
 }
 BENCHMARK(BM_Restore)->Arg(1000)->Arg(65000)->Unit(benchmark::kMillisecond);
 

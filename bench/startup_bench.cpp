@@ -27,7 +27,7 @@ void BM_StartUp(benchmark::State& state) {
         TForm1 form;
         form.show();
         form.grab(); // up to the first painted window
-        benchmark::DoNotOptimize(form.Label10->text());
+        benchmark::DoNotOptimize(form.ui.Label10->text());
     }
     state.counters["records"] = double(state.range(0));
     reportPeakMemory(state);

@@ -19,15 +19,20 @@ public:
     explicit TForm4(QWidget* parent = nullptr);
 
     // The controls, by their names.
-    TsuiForm* suiForm1 = nullptr;
-    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr,
-           *Label5 = nullptr;
-    QFrame *Bevel1 = nullptr, *Bevel2 = nullptr, *Bevel3 = nullptr, *Bevel4 = nullptr;
-    QLabel *Image1 = nullptr, *Image2 = nullptr;
-    TsuiURLLabel *suiURLLabel1 = nullptr, *suiURLLabel2 = nullptr;
+    struct Controls {
+        TsuiForm* suiForm1 = nullptr;
+        QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr,
+               *Label5 = nullptr;
+        QFrame *Bevel1 = nullptr, *Bevel2 = nullptr, *Bevel3 = nullptr, *Bevel4 = nullptr;
+        QLabel *Image1 = nullptr, *Image2 = nullptr;
+        TsuiURLLabel *suiURLLabel1 = nullptr, *suiURLLabel2 = nullptr;
+    };
+    Controls ui;
 };
 
 // Where the links lead: the program's documentation installed with it, and the project's
 // mail address.
+namespace app {
 QUrl programDocumentationUrl();
 QUrl projectMailUrl();
+} // namespace app

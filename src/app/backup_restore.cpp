@@ -30,14 +30,14 @@ void TForm1::N4Click() {
 }
 
 QFileDialog* TForm1::openDialog1() {
-    if (!OpenDialog1) {
-        OpenDialog1 = new QFileDialog(this);
-        OpenDialog1->setObjectName("OpenDialog1");
-        OpenDialog1->setFileMode(QFileDialog::ExistingFile);
-        OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
-        OpenDialog1->setNameFilter(QStringLiteral("Файл базы (Baza.dat)"));
+    if (!ui.OpenDialog1) {
+        ui.OpenDialog1 = new QFileDialog(this);
+        ui.OpenDialog1->setObjectName("OpenDialog1");
+        ui.OpenDialog1->setFileMode(QFileDialog::ExistingFile);
+        ui.OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+        ui.OpenDialog1->setNameFilter(QStringLiteral("Файл базы (Baza.dat)"));
     }
-    return OpenDialog1;
+    return ui.OpenDialog1;
 }
 
 void TForm1::N3Click() {
@@ -64,12 +64,13 @@ void TForm1::reopenAfterRestore(const std::error_code& copyError) {
     // A restore starts afresh: an entry under way ends, and an empty base leaves nothing
     // on show.
     m_state.enteringNew = false;
-    save->setEnabled(false);
-    new_->setEnabled(true);
+    ui.save->setEnabled(false);
+    ui.new_->setEnabled(true);
     OpenDataFile();
     if (m_state.file.count() == 0) {
         ClearRecordView();
-        setControlsEnabled({delete_, search, first, previous, next, last}, false);
+        app::setControlsEnabled({ui.delete_, ui.search, ui.first, ui.previous, ui.next, ui.last},
+                                false);
     }
     if (copyError)
         platform::showError(QString::fromStdString(copyError.message()));
@@ -88,14 +89,14 @@ void TForm1::N5Click() {
     ClearRecordView();
     setRecordCountLabel(m_state.file.count());
     setRecordNumberLabel(0);
-    setControlsEnabled({first, previous, next, last}, false);
+    app::setControlsEnabled({ui.first, ui.previous, ui.next, ui.last}, false);
     platform::showMessage(QStringLiteral("Все записи были успешно удалены"));
-    setControlsEnabled({save, delete_, search}, false);
+    app::setControlsEnabled({ui.save, ui.delete_, ui.search}, false);
     // Clearing during an entry must leave a way to enter records again.
-    new_->setEnabled(true);
+    ui.new_->setEnabled(true);
     QFile::remove(platform::BaseFolder::filePath(QStringLiteral("Baza1.dat")));
-    Label10->setText(QStringLiteral("0 Kb"));
-    Label10->adjustSize();
+    ui.Label10->setText(QStringLiteral("0 Kb"));
+    ui.Label10->adjustSize();
 }
 
 void TForm1::N6Click() {

@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+namespace app {
+
 QString baseSizeText(int64_t bytes, const QLocale& locale) {
     // Up to 15 significant digits, no exponent for sizes that occur, no digit grouping.
     QString number = QString::number(double(bytes) / 1024.0, 'g', 15);
@@ -15,3 +17,5 @@ int64_t GetFileSizeBytes(const QString& path) {
         return -1;
     return file.size();
 }
+
+} // namespace app

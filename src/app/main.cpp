@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
     form1.setAboutWindow(&form4);
     form1.setReportGridWindow(&form2);
     form1.setImagesFolderDialog(&form3);
-    form3.setRefreshButton(form1.Button1);
+    form3.setRefreshButton(form1.ui.Button1);
 
     form1.move(form1.screen()->availableGeometry().center() - form1.rect().center());
     form1.show();

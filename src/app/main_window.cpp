@@ -5,11 +5,10 @@
 #include "photos/photo_view.h"
 #include "photos/picture_error.h"
 #include "platform/base_folder.h"
-#include "platform/fonts.h"
 #include "platform/hint_pause.h"
 #include "platform/keyboard_layout.h"
 #include "platform/message_boxes.h"
-#include "skin/frame/window_skin.h"
+#include "skin/controls/window_building.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -37,34 +36,20 @@ bool sameSize(const QString& a, const QString& b) {
 } // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
-    setObjectName("Form1");
-    setWindowTitle(QStringLiteral("Записная книжка v 2.1b"));
-    setMinimumWidth(150);
-    resize(kWidth, kHeight);
-    setFont(platform::interfaceFont());
-
-    suiForm1 = skinWindow(this, {TsuiTitleBarBtnType::suiClose, TsuiTitleBarBtnType::suiMin});
-    buildMenu();
-    buildToolBars();
-    buildDataGroup();
-    buildNavigationGroup();
-    buildBaseGroup();
-    buildPhotoGroup();
-    buildStatusBar();
-    buildMessageDialog();
-    connectRecordHandlers();
+    ui.suiForm1 = controls::setUpSkinnedWindow(
+        this, "Form1", QStringLiteral("Записная книжка v 2.1b"), {kWidth, kHeight},
+        {TsuiTitleBarBtnType::suiClose, TsuiTitleBarBtnType::suiMin});
+    buildControls();
+    connectHandlers();
 
     // Start states: only what is usable before a record is on show.
     for (QWidget* off : std::initializer_list<QWidget*>{
-             save, delete_, search, suiComboBox1, ToolButton1, suiButton2, previous, next, first,
-             last, suiButton5, suiButton3, suiButton4})
+             ui.save, ui.delete_, ui.search, ui.suiComboBox1, ui.ToolButton1, ui.suiButton2,
+             ui.previous, ui.next, ui.first, ui.last, ui.suiButton5, ui.suiButton3, ui.suiButton4})
         off->setEnabled(false);
 
-    for (QLineEdit* edit : {fio, adres, tel, rabota, email})
+    for (QLineEdit* edit : {ui.fio, ui.adres, ui.tel, ui.rabota, ui.email})
         edit->installEventFilter(this);
-    connectReportHandlers();
-    connectAboutHandlers();
-    connectPhotoHandlers();
 
     guarded([this] { FormCreate(); });
 }
@@ -100,11 +85,11 @@ void TForm1::OpenDataFile() {
             file.read(m_state.buffer);
             m_state.index = file.position() - 1;
             ShowRecord();
-            delete_->setEnabled(true);
+            ui.delete_->setEnabled(true);
             if (file.count() >= 2) {
-                search->setEnabled(true);
-                last->setEnabled(true);
-                next->setEnabled(true);
+                ui.search->setEnabled(true);
+                ui.last->setEnabled(true);
+                ui.next->setEnabled(true);
             }
         }
     } else {
@@ -118,28 +103,28 @@ void TForm1::OpenDataFile() {
 }
 
 void TForm1::setRecordNumberLabel(int number) {
-    Label6->setText(QStringLiteral("Запись № ") + QString::number(number));
-    Label6->adjustSize();
+    ui.Label6->setText(QStringLiteral("Запись № ") + QString::number(number));
+    ui.Label6->adjustSize();
 }
 
 void TForm1::setRecordCountLabel(int count) {
-    Label7->setText(QStringLiteral("Всего записей: ") + QString::number(count));
-    Label7->adjustSize();
+    ui.Label7->setText(QStringLiteral("Всего записей: ") + QString::number(count));
+    ui.Label7->adjustSize();
 }
 
 void TForm1::ShowRecord() {
     const ContactRecord& record = m_state.buffer;
-    fio->setText(record.field(ContactField::FullName));
-    adres->setText(record.field(ContactField::Address));
-    tel->setText(record.field(ContactField::Telephone));
-    rabota->setText(record.field(ContactField::Workplace));
-    email->setText(record.field(ContactField::Email));
+    ui.fio->setText(record.field(ContactField::FullName));
+    ui.adres->setText(record.field(ContactField::Address));
+    ui.tel->setText(record.field(ContactField::Telephone));
+    ui.rabota->setText(record.field(ContactField::Workplace));
+    ui.email->setText(record.field(ContactField::Email));
 
     const QString photo = record.field(ContactField::PhotoPath);
     // A photo whose file is gone shows nothing, like no photo: the picture of the record
     // shown before must not pass for this one's.
     if (photo.isEmpty() || !QFile::exists(photo)) {
-        Image1->setPixmap(QPixmap());
+        ui.Image1->setPixmap(QPixmap());
     } else {
         setPhotoPanelText(photo);
         // A damaged picture is reported, but the record, its number and the navigation
@@ -147,7 +132,7 @@ void TForm1::ShowRecord() {
         try {
             showPhoto(photo);
         } catch (const PictureError& error) {
-            Image1->setPixmap(QPixmap());
+            ui.Image1->setPixmap(QPixmap());
             platform::showError(QString::fromUtf8(error.what()));
         }
     }
@@ -157,30 +142,30 @@ void TForm1::ShowRecord() {
 
     const int32_t i = m_state.index;
     if (i == 0) {
-        first->setEnabled(false);
-        previous->setEnabled(false);
-        last->setEnabled(true);
-        next->setEnabled(true);
+        ui.first->setEnabled(false);
+        ui.previous->setEnabled(false);
+        ui.last->setEnabled(true);
+        ui.next->setEnabled(true);
     }
     if (i == m_state.file.count() - 1) {
-        last->setEnabled(false);
-        next->setEnabled(false);
-        first->setEnabled(true);
-        previous->setEnabled(true);
+        ui.last->setEnabled(false);
+        ui.next->setEnabled(false);
+        ui.first->setEnabled(true);
+        ui.previous->setEnabled(true);
     }
     if (i != 0 && i != m_state.file.count() - 1) {
-        for (TsuiButton* b : {first, previous, next, last})
+        for (TsuiButton* b : {ui.first, ui.previous, ui.next, ui.last})
             b->setEnabled(true);
     }
     if (m_state.file.count() >= 1) {
-        suiButton3->setEnabled(true);
-        suiButton4->setEnabled(true);
+        ui.suiButton3->setEnabled(true);
+        ui.suiButton4->setEnabled(true);
     }
 }
 
 void TForm1::showPhoto(const QString& path) {
-    const jpeg::Picture picture = jpeg::loadFile(path, Image1->size());
-    Image1->setPixmap(QPixmap::fromImage(fitPhoto(picture, Image1->size())));
+    const jpeg::Picture picture = jpeg::loadFile(path, ui.Image1->size());
+    ui.Image1->setPixmap(QPixmap::fromImage(fitPhoto(picture, ui.Image1->size())));
 }
 
 void TForm1::updateBaseSize() {
@@ -196,18 +181,18 @@ void TForm1::updateBaseSize() {
                                    std::filesystem::copy_options::overwrite_existing, ignored);
         m_copiedModification = ignored ? kNoCopy : modification;
     }
-    Label10->setText(baseSizeText(GetFileSizeBytes(copy)));
-    Label10->adjustSize();
+    ui.Label10->setText(app::baseSizeText(app::GetFileSizeBytes(copy)));
+    ui.Label10->adjustSize();
 }
 
 void TForm1::ClearRecordView() {
-    for (QLineEdit* edit : {fio, adres, tel, rabota, email})
+    for (QLineEdit* edit : {ui.fio, ui.adres, ui.tel, ui.rabota, ui.email})
         edit->clear();
-    Image1->setEnabled(true);
-    Image1->setPixmap(QPixmap());
-    suiButton3->setEnabled(false);
-    suiButton4->setEnabled(false);
-    suiButton5->setEnabled(true);
+    ui.Image1->setEnabled(true);
+    ui.Image1->setPixmap(QPixmap());
+    ui.suiButton3->setEnabled(false);
+    ui.suiButton4->setEnabled(false);
+    ui.suiButton5->setEnabled(true);
 }
 
 void TForm1::SetRussianKeyboard() {
@@ -215,20 +200,20 @@ void TForm1::SetRussianKeyboard() {
 }
 
 QString TForm1::photoPanelText() const {
-    return suiStatusBar1->panelText(0);
+    return ui.suiStatusBar1->panelText(0);
 }
 
 void TForm1::setPhotoPanelText(const QString& text) {
-    suiStatusBar1->setPanelText(0, text);
+    ui.suiStatusBar1->setPanelText(0, text);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress &&
-        (watched == suiComboBox1 || watched == suiComboBox1->lineEdit()))
+        (watched == ui.suiComboBox1 || watched == ui.suiComboBox1->lineEdit()))
         return suiComboBox1KeyDown(static_cast<QKeyEvent*>(event));
     if (event->type() == QEvent::KeyPress) {
         editKeyDown();
-        if (watched == fio) {
+        if (watched == ui.fio) {
             const auto* key = static_cast<QKeyEvent*>(event);
             if (key->key() == Qt::Key_Escape)
                 fioKeyPress(QChar(27));
@@ -247,7 +232,7 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::editKeyDown() {
-    suiButton2->setEnabled(true);
+    ui.suiButton2->setEnabled(true);
 }
 
 void TForm1::fioKeyPress(QChar key) {
@@ -259,8 +244,8 @@ void TForm1::fioKeyPress(QChar key) {
 void TForm1::cancelNewEntry() {
     showRecordAt(0);
     m_state.enteringNew = false;
-    next->setEnabled(true);
-    last->setEnabled(true);
-    save->setEnabled(false);
-    new_->setEnabled(true);
+    ui.next->setEnabled(true);
+    ui.last->setEnabled(true);
+    ui.save->setEnabled(false);
+    ui.new_->setEnabled(true);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/record_state.h"
+#include "photos/photo_box.h"
 #include "skin/controls/button.h"
 #include "skin/controls/combo_box.h"
 #include "skin/controls/edit.h"
@@ -101,29 +102,33 @@ public:
     void N6Click();
 
     // The controls, by their names.
-    TsuiForm* suiForm1 = nullptr;
-    TsuiMainMenu* suiMainMenu1 = nullptr;
-    QAction *N1 = nullptr, *N3 = nullptr, *N4 = nullptr, *N15 = nullptr, *N5 = nullptr,
-            *N6 = nullptr;
-    TsuiToolBar* suiToolBar1 = nullptr;
-    TsuiToolBar* suiToolBar2 = nullptr;
-    TsuiToolButton *new_ = nullptr, *save = nullptr, *delete_ = nullptr, *search = nullptr,
-                   *print = nullptr, *ToolButton5 = nullptr, *ToolButton1 = nullptr;
-    TsuiComboBox* suiComboBox1 = nullptr;
-    TsuiGroupBox *data = nullptr, *suiGroupBox2 = nullptr, *suiGroupBox4 = nullptr,
-                 *suiGroupBox1 = nullptr;
-    TsuiEdit *fio = nullptr, *adres = nullptr, *tel = nullptr, *rabota = nullptr, *email = nullptr;
-    TsuiButton *suiButton1 = nullptr, *suiButton2 = nullptr;
-    TsuiButton *previous = nullptr, *next = nullptr, *first = nullptr, *last = nullptr;
-    QLabel *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr, *Label10 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QLabel* Image1 = nullptr;
-    QLabel* Label9 = nullptr;
-    TsuiButton *suiButton5 = nullptr, *suiButton3 = nullptr, *suiButton4 = nullptr;
-    TsuiStatusBar* suiStatusBar1 = nullptr;
-    TsuiMessageDialog* suiMessageDialog1 = nullptr;
-    // The file dialog of the restore, made when first needed.
-    QFileDialog* OpenDialog1 = nullptr;
+    struct Controls {
+        TsuiForm* suiForm1 = nullptr;
+        TsuiMainMenu* suiMainMenu1 = nullptr;
+        QAction *N1 = nullptr, *N3 = nullptr, *N4 = nullptr, *N15 = nullptr, *N5 = nullptr,
+                *N6 = nullptr;
+        TsuiToolBar* suiToolBar1 = nullptr;
+        TsuiToolBar* suiToolBar2 = nullptr;
+        TsuiToolButton *new_ = nullptr, *save = nullptr, *delete_ = nullptr, *search = nullptr,
+                       *print = nullptr, *ToolButton5 = nullptr, *ToolButton1 = nullptr;
+        TsuiComboBox* suiComboBox1 = nullptr;
+        TsuiGroupBox *data = nullptr, *suiGroupBox2 = nullptr, *suiGroupBox4 = nullptr,
+                     *suiGroupBox1 = nullptr;
+        TsuiEdit *fio = nullptr, *adres = nullptr, *tel = nullptr, *rabota = nullptr,
+                 *email = nullptr;
+        TsuiButton *suiButton1 = nullptr, *suiButton2 = nullptr;
+        TsuiButton *previous = nullptr, *next = nullptr, *first = nullptr, *last = nullptr;
+        QLabel *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr, *Label10 = nullptr;
+        QPushButton* Button1 = nullptr;
+        PhotoBox* Image1 = nullptr;
+        QLabel* Label9 = nullptr;
+        TsuiButton *suiButton5 = nullptr, *suiButton3 = nullptr, *suiButton4 = nullptr;
+        TsuiStatusBar* suiStatusBar1 = nullptr;
+        TsuiMessageDialog* suiMessageDialog1 = nullptr;
+        // The file dialog of the restore, made when first needed.
+        QFileDialog* OpenDialog1 = nullptr;
+    };
+    Controls ui;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -131,16 +136,8 @@ protected:
 
 private:
     void FormCreate();
-    void buildMenu();
-    void buildToolBars();
-    void buildDataGroup();
-    void buildNavigationGroup();
-    void buildBaseGroup();
-    void buildPhotoGroup();
-    void buildStatusBar();
-    void buildMessageDialog();
-    // Wires the photo operations and "Изменить путь"; called once by the constructor.
-    void connectPhotoHandlers();
+    // Makes the controls at their places (main_window_layout.cpp).
+    void buildControls();
     // Runs the picture chooser; a chosen picture is copied to the record's photo path,
     // which becomes the pending one, and shown. The path, or empty when cancelled.
     // A picture that could not be copied is reported and changes nothing: empty result.
@@ -161,8 +158,14 @@ private:
     // What Escape does: the entry of a new record ends and record 1 is on show.
     void cancelNewEntry();
 
-    // Wires every record operation to its control; called once by the constructor.
-    void connectRecordHandlers();
+    // Wires every handler to its control; called once by the constructor.
+    void connectHandlers();
+    // Connects signal of sender to handler, run inside guarded().
+    template <typename Sender, typename Signal>
+    void connectGuarded(Sender* sender, Signal signal, void (TForm1::*handler)()) {
+        connect(sender, signal, this,
+                [this, handler] { guarded([=, this] { (this->*handler)(); }); });
+    }
     // Reads record k and puts it on show; on a failed read the record on show stays.
     void showRecordAt(int32_t k);
     // The window's five texts and the given photo path as a record of the data file.
@@ -201,8 +204,6 @@ public:
     void suiButton1Click();
 
 private:
-    void connectReportHandlers();
-    void connectAboutHandlers();
     TForm2* reportGridWindow();
     TForm4* aboutWindow();
     void fillReportGrid();

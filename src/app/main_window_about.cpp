@@ -7,13 +7,6 @@
 #include <QPushButton>
 #include <QToolButton>
 
-void TForm1::connectAboutHandlers() {
-    connect(ToolButton5, &QToolButton::clicked, this,
-            [this] { guarded([this] { ToolButton5Click(); }); });
-    connect(suiButton1, &QPushButton::clicked, this,
-            [this] { guarded([this] { suiButton1Click(); }); });
-}
-
 TForm4* TForm1::aboutWindow() {
     if (!m_form4)
         m_form4 = new TForm4(this);
@@ -26,5 +19,5 @@ void TForm1::ToolButton5Click() {
 
 // The address on screen, saved or not, exactly as typed.
 void TForm1::suiButton1Click() {
-    platform::openUrl(QUrl(QStringLiteral("mailto:") + email->text()));
+    platform::openUrl(QUrl(QStringLiteral("mailto:") + ui.email->text()));
 }

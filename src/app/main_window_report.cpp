@@ -67,10 +67,6 @@ private:
 
 } // namespace
 
-void TForm1::connectReportHandlers() {
-    connect(print, &QToolButton::clicked, this, [this] { guarded([this] { printClick(); }); });
-}
-
 TForm2* TForm1::reportGridWindow() {
     if (!m_form2) {
         m_form2 = new TForm2(this);
@@ -88,7 +84,7 @@ void TForm1::printClick() {
         PendingReport pending(reportPath);
         const bool saved =
             !pending.path().isEmpty() &&
-            SaveGridAsWorkbook(*reportGridWindow()->StringGrid1, kSheetName, pending.path());
+            SaveGridAsWorkbook(*reportGridWindow()->ui.StringGrid1, kSheetName, pending.path());
         if (saved) {
             formatReportWorkbook(pending.path());
             pending.replace(reportPath);
@@ -114,7 +110,7 @@ void TForm1::printClick() {
 // Grid row 0 holds the title, row 1 the headings, rows 2 on the records in file order.
 // The current record index and the record buffer serve as the cursor.
 void TForm1::fillReportGrid() {
-    TStringGrid& grid = *reportGridWindow()->StringGrid1;
+    TStringGrid& grid = *reportGridWindow()->ui.StringGrid1;
     DataFile& file = m_state.file;
     // The grid's view hears of the new contents once, not once per cell.
     const TStringGrid::Batch batch(grid);

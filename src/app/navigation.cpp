@@ -7,27 +7,27 @@
 #include <QPushButton>
 
 void TForm1::firstClick() {
-    setControlsEnabled({next, last}, true);
+    app::setControlsEnabled({ui.next, ui.last}, true);
     showRecordAt(0);
-    setControlsEnabled({previous, first}, false);
+    app::setControlsEnabled({ui.previous, ui.first}, false);
 }
 
 void TForm1::previousClick() {
-    setControlsEnabled({next, last}, true);
+    app::setControlsEnabled({ui.next, ui.last}, true);
     showRecordAt(m_state.index > 0 ? m_state.index - 1 : m_state.index);
     if (m_state.index == 0)
-        setControlsEnabled({previous, first}, false);
+        app::setControlsEnabled({ui.previous, ui.first}, false);
 }
 
 void TForm1::nextClick() {
-    setControlsEnabled({previous, first}, true);
+    app::setControlsEnabled({ui.previous, ui.first}, true);
     if (m_state.index == m_state.file.count() - 2)
-        setControlsEnabled({next, last}, false);
+        app::setControlsEnabled({ui.next, ui.last}, false);
     showRecordAt(m_state.index + 1);
 }
 
 void TForm1::lastClick() {
-    setControlsEnabled({previous, first}, true);
-    setControlsEnabled({last, next}, false);
+    app::setControlsEnabled({ui.previous, ui.first}, true);
+    app::setControlsEnabled({ui.last, ui.next}, false);
     showRecordAt(m_state.file.count() - 1);
 }

@@ -2,7 +2,6 @@
 // dialog, the start-up check and "Изменить путь", and the photo operations.
 #include "app/main_window.h"
 #include "photos/images_folder_dialog.h"
-#include "photos/photo_box.h"
 #include "photos/photo_file_messages.h"
 #include "photos/photo_files.h"
 #include "photos/picture_open_dialog.h"
@@ -17,20 +16,6 @@
 #include <QPushButton>
 #include <QUrl>
 
-void TForm1::connectPhotoHandlers() {
-    connect(N15, &QAction::triggered, this, [this] { guarded([this] { N15Click(); }); });
-    connect(suiButton5, &QPushButton::clicked, this,
-            [this] { guarded([this] { suiButton5Click(); }); });
-    connect(suiButton3, &QPushButton::clicked, this,
-            [this] { guarded([this] { suiButton3Click(); }); });
-    connect(suiButton4, &QPushButton::clicked, this,
-            [this] { guarded([this] { suiButton4Click(); }); });
-    // Image1 is made as a PhotoBox (main_window_layout.cpp).
-    connect(static_cast<PhotoBox*>(Image1), &PhotoBox::clicked, this,
-            [this] { guarded([this] { Image1Click(); }); });
-    connect(Button1, &QPushButton::clicked, this, [this] { guarded([this] { Button1Click(); }); });
-}
-
 void TForm1::setImagesFolderDialog(TForm3* dialog) {
     m_imagesFolderDialog = dialog;
 }
@@ -39,30 +24,10 @@ QString TForm1::imagesFolder() const {
     return m_imagesFolderDialog ? m_imagesFolderDialog->imagesFolder() : QString();
 }
 
-// The notice shown at start when no images folder is set.
-void TForm1::buildMessageDialog() {
-    suiMessageDialog1 = new TsuiMessageDialog(this);
-    suiMessageDialog1->setObjectName("suiMessageDialog1");
-    suiMessageDialog1->setCaption(QStringLiteral("Внимание!"));
-    suiMessageDialog1->setText(QStringLiteral("Необходимо задать путь к папке с изображениями"));
-    suiMessageDialog1->setButtonCount(1);
-    suiMessageDialog1->setButton1Caption(QStringLiteral("OK"));
-    suiMessageDialog1->setIconType(TsuiMessageDialog::suiNone);
-    suiMessageDialog1->setUIStyle(TsuiUIStyle::WinXP);
-    suiMessageDialog1->setPosition(TsuiDialog::poScreenCenter);
-    suiMessageDialog1->setButtonCursor(Qt::PointingHandCursor);
-    suiMessageDialog1->setFont(font());
-    QFont caption(QStringLiteral("Tahoma"));
-    caption.setPixelSize(11);
-    caption.setBold(true);
-    suiMessageDialog1->setCaptionFont(caption);
-    suiMessageDialog1->setCaptionFontColor(TColor::fromHex(0xFFFFFF));
-}
-
 void TForm1::FormShow() {
     if (!m_imagesFolderDialog || !imagesFolder().isEmpty())
         return;
-    suiMessageDialog1->ShowModal(); // only a notice: its answer is not used
+    ui.suiMessageDialog1->ShowModal(); // only a notice: its answer is not used
     m_imagesFolderDialog->exec();
 }
 
@@ -76,7 +41,7 @@ QString TForm1::attachChosenPicture() {
     if (chosen.isEmpty())
         return QString();
     const QString folder = imagesFolder();
-    const QString name = fio->text();
+    const QString name = ui.fio->text();
     // A picture that did not reach the images folder is neither recorded nor shown as
     // attached: the record would name a file that is not there.
     if (const std::error_code error = photo_files::copyPhoto(chosen, folder, name)) {
@@ -84,7 +49,7 @@ QString TForm1::attachChosenPicture() {
         return QString();
     }
     const QString photo = photo_files::photoPath(folder, name);
-    Label9->setText(photo);
+    ui.Label9->setText(photo);
     showPhoto(chosen);
     return photo;
 }
@@ -108,7 +73,7 @@ void TForm1::suiButton4Click() {
         return;
     // The record lets go of its photo even when the file stays.
     deletePhotoFile(m_state.buffer.field(ContactField::PhotoPath));
-    Label9->clear();
+    ui.Label9->clear();
     m_state.buffer.store(ContactField::PhotoPath, QString());
     suiButton2Click();
 }
@@ -141,13 +106,13 @@ void TForm1::Button1Click() {
     };
     if (m_state.file.count() >= 2) {
         applyPhotoPathUpdates(m_state.file, m_state.index,
-                              recordFromWindow(photo_files::photoPath(folder, fio->text())),
+                              recordFromWindow(photo_files::photoPath(folder, ui.fio->text())),
                               pathFor);
         showRecordAt(0);
     }
     // The last update, as "Изменить" makes it, shows record 1 and sets the buttons.
-    const QString photo = photo_files::photoPath(folder, fio->text());
-    Label9->setText(photo);
+    const QString photo = photo_files::photoPath(folder, ui.fio->text());
+    ui.Label9->setText(photo);
     m_state.buffer.store(ContactField::PhotoPath, photo);
     suiButton2Click();
 }

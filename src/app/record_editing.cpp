@@ -15,11 +15,11 @@
 ContactRecord TForm1::recordFromWindow(const QString& photoPath) const {
     // A fresh record: the bytes after each text are zeros, not remains of other records.
     ContactRecord record;
-    record.store(ContactField::FullName, fio->text());
-    record.store(ContactField::Address, adres->text());
-    record.store(ContactField::Telephone, tel->text());
-    record.store(ContactField::Workplace, rabota->text());
-    record.store(ContactField::Email, email->text());
+    record.store(ContactField::FullName, ui.fio->text());
+    record.store(ContactField::Address, ui.adres->text());
+    record.store(ContactField::Telephone, ui.tel->text());
+    record.store(ContactField::Workplace, ui.rabota->text());
+    record.store(ContactField::Email, ui.email->text());
     record.store(ContactField::PhotoPath, photoPath);
     return record;
 }
@@ -58,34 +58,35 @@ bool TForm1::hasRecordOnShow() {
 
 void TForm1::newClick() {
     ClearRecordView();
-    Label9->clear();
-    fio->setFocus();
+    ui.Label9->clear();
+    ui.fio->setFocus();
     m_state.enteringNew = true;
     m_state.index = m_state.file.count();
     m_state.file.seek(m_state.index);
-    setControlsEnabled({first, previous, next, last, delete_, search, new_}, false);
+    app::setControlsEnabled(
+        {ui.first, ui.previous, ui.next, ui.last, ui.delete_, ui.search, ui.new_}, false);
     // A search left open would show a stored record while the new one is entered.
-    setControlsEnabled({ToolButton1, suiComboBox1}, false);
-    save->setEnabled(true);
+    app::setControlsEnabled({ui.ToolButton1, ui.suiComboBox1}, false);
+    ui.save->setEnabled(true);
 }
 
 void TForm1::saveClick() {
     if (!m_state.enteringNew)
         return;
-    appendRecord(m_state.file, recordFromWindow(Label9->text()));
+    appendRecord(m_state.file, recordFromWindow(ui.Label9->text()));
     m_state.enteringNew = false;
-    setControlsEnabled({Image1, first, last, next, save}, false);
-    setControlsEnabled({delete_, new_, search}, true);
+    app::setControlsEnabled({ui.Image1, ui.first, ui.last, ui.next, ui.save}, false);
+    app::setControlsEnabled({ui.delete_, ui.new_, ui.search}, true);
 
     showRecordAt(0);
     const int32_t count = m_state.file.count();
     if (count >= 2)
-        setControlsEnabled({next, last}, true);
+        app::setControlsEnabled({ui.next, ui.last}, true);
     else
-        setControlsEnabled({first, previous, next, last, search}, false);
+        app::setControlsEnabled({ui.first, ui.previous, ui.next, ui.last, ui.search}, false);
     setRecordCountLabel(count);
-    setControlsEnabled({suiButton2, suiButton5}, false);
-    setControlsEnabled({suiButton3, suiButton4}, true);
+    app::setControlsEnabled({ui.suiButton2, ui.suiButton5}, false);
+    app::setControlsEnabled({ui.suiButton3, ui.suiButton4}, true);
 }
 
 void TForm1::suiButton2Click() {
@@ -95,7 +96,7 @@ void TForm1::suiButton2Click() {
         return;
     }
     if (!hasRecordOnShow()) {
-        suiButton2->setEnabled(false);
+        ui.suiButton2->setEnabled(false);
         return;
     }
     const int32_t count = m_state.file.count();
@@ -112,10 +113,10 @@ void TForm1::suiButton2Click() {
     // With two records the change has always passed through a file of one record, which
     // turns "Поиск" off; the other buttons are set again by the display of record 1.
     if (count == 2)
-        search->setEnabled(false);
+        ui.search->setEnabled(false);
     setRecordCountLabel(count);
     showRecordAt(0);
-    suiButton2->setEnabled(false);
+    ui.suiButton2->setEnabled(false);
 }
 
 void TForm1::deleteClick() {
@@ -134,10 +135,10 @@ void TForm1::deleteClick() {
         }
         m_state.index = kNothingOnShow;
         if (i == count - 1) {
-            setControlsEnabled({next, last}, false);
+            app::setControlsEnabled({ui.next, ui.last}, false);
             if (i == 0) {
                 m_state.index = 0;
-                setControlsEnabled({save, search, delete_}, false);
+                app::setControlsEnabled({ui.save, ui.search, ui.delete_}, false);
                 setRecordNumberLabel(0);
                 setRecordCountLabel(0);
                 platform::showMessage(QStringLiteral("Вы удалили последнюю запись."));
@@ -151,9 +152,9 @@ void TForm1::deleteClick() {
     }
     showRecordAt(0);
     if (m_state.file.count() >= 2) {
-        setControlsEnabled({first, previous}, false);
-        setControlsEnabled({last, next}, true);
+        app::setControlsEnabled({ui.first, ui.previous}, false);
+        app::setControlsEnabled({ui.last, ui.next}, true);
     } else {
-        setControlsEnabled({first, previous, next, last, search}, false);
+        app::setControlsEnabled({ui.first, ui.previous, ui.next, ui.last, ui.search}, false);
     }
 }

@@ -16,9 +16,13 @@ public:
 
     explicit TForm2(QWidget* parent = nullptr);
 
-    // Five columns, no header row or column, rows 15 pixels high.
-    TStringGrid* StringGrid1 = nullptr;
-    // Present on the window; the report does not use them.
-    QPushButton* Button1 = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
+    // The controls, by their names.
+    struct Controls {
+        // Five columns, no header row or column, rows 15 pixels high.
+        TStringGrid* StringGrid1 = nullptr;
+        // Present on the window; the report does not use them.
+        QPushButton* Button1 = nullptr;
+        QPlainTextEdit* Memo1 = nullptr;
+    };
+    Controls ui;
 };

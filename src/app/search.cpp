@@ -16,29 +16,29 @@
 #include <QToolButton>
 
 void TForm1::searchClick() {
-    suiComboBox1->setEnabled(true);
-    suiComboBox1->clear();
-    suiComboBox1->clearEditText();
+    ui.suiComboBox1->setEnabled(true);
+    ui.suiComboBox1->clear();
+    ui.suiComboBox1->clearEditText();
     const QStringList names = readFullNames(m_state.file);
     if (names.isEmpty())
         throw DataFileError::readBeyondEnd();
     m_searchList->setStringList(sortedForSearchList(names));
-    ToolButton1->setEnabled(true);
-    suiComboBox1->setFocus();
-    suiComboBox1->setCurrentIndex(0);
-    suiComboBox1->setEditText(suiComboBox1->itemText(0));
+    ui.ToolButton1->setEnabled(true);
+    ui.suiComboBox1->setFocus();
+    ui.suiComboBox1->setCurrentIndex(0);
+    ui.suiComboBox1->setEditText(ui.suiComboBox1->itemText(0));
     // As when a box is entered: the text is selected, so typing replaces it.
-    suiComboBox1->lineEdit()->selectAll();
+    ui.suiComboBox1->lineEdit()->selectAll();
 }
 
 void TForm1::ToolButton1Click() {
-    const std::optional<int32_t> found = findFullName(m_state.file, suiComboBox1->currentText());
+    const std::optional<int32_t> found = findFullName(m_state.file, ui.suiComboBox1->currentText());
     // No match: the scan ran off the end of the file; the record on show stays.
     if (!found)
         throw DataFileError::readBeyondEnd();
     showRecordAt(*found);
-    setControlsEnabled({ToolButton1, suiComboBox1}, false);
-    suiComboBox1->setEditText(QString());
+    app::setControlsEnabled({ui.ToolButton1, ui.suiComboBox1}, false);
+    ui.suiComboBox1->setEditText(QString());
 }
 
 QChar TForm1::suiComboBox1KeyPress(QChar typed) {
@@ -64,25 +64,25 @@ bool TForm1::suiComboBox1KeyDown(QKeyEvent* event) {
     QKeyEvent upper(event->type(), event->key(), event->modifiers(),
                     QString(suiComboBox1KeyPress(text.at(0))), event->isAutoRepeat());
     m_retypingSearchKey = true;
-    QCoreApplication::sendEvent(suiComboBox1->lineEdit(), &upper);
+    QCoreApplication::sendEvent(ui.suiComboBox1->lineEdit(), &upper);
     m_retypingSearchKey = false;
     completeSearchText();
     return true;
 }
 
 void TForm1::completeSearchText() {
-    QLineEdit* line = suiComboBox1->lineEdit();
+    QLineEdit* line = ui.suiComboBox1->lineEdit();
     const QString typed = line->text();
     if (typed.isEmpty() || line->cursorPosition() != typed.size())
         return;
-    for (int row = 0; row < suiComboBox1->count(); ++row) {
-        const QString entry = suiComboBox1->itemText(row);
+    for (int row = 0; row < ui.suiComboBox1->count(); ++row) {
+        const QString entry = ui.suiComboBox1->itemText(row);
         if (!entry.startsWith(typed, Qt::CaseInsensitive))
             continue;
         // The entry becomes the selected item; the text keeps what was typed and gets the
         // rest of the entry, selected, so the next character replaces it.
-        const QSignalBlocker quiet(suiComboBox1);
-        suiComboBox1->setCurrentIndex(row);
+        const QSignalBlocker quiet(ui.suiComboBox1);
+        ui.suiComboBox1->setCurrentIndex(row);
         line->setText(typed + entry.mid(typed.size()));
         line->setSelection(typed.size(), entry.size() - typed.size());
         return;

@@ -1,67 +1,44 @@
 #include "photos/images_folder_dialog.h"
 
 #include "photos/images_folder_setting.h"
-#include "platform/fonts.h"
 #include "platform/message_boxes.h"
 #include "skin/controls/button.h"
 #include "skin/controls/edit.h"
+#include "skin/controls/window_building.h"
 #include "skin/frame/sui_form.h"
-#include "skin/frame/window_skin.h"
 
 #include <QFileDialog>
 #include <QLabel>
 
-namespace {
-
-template <typename Widget>
-Widget* place(Widget* widget, const char* name, int left, int top, int width, int height) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(left, top, width, height);
-    return widget;
-}
-
-// The dialog's buttons are skinned WinXP; only a click acts, so Enter in the edit box
-// presses none of them.
-TsuiButton* button(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
-    auto* result = place(new TsuiButton(parent), name, geometry.x(), geometry.y(), geometry.width(),
-                         geometry.height());
-    result->setUIStyle(TsuiUIStyle::WinXP);
-    result->setCaption(caption);
-    return result;
-}
-
-} // namespace
+using controls::button;
+using controls::place;
 
 TForm3::TForm3(QWidget* parent) : QDialog(parent) {
-    setObjectName("Form3");
-    setWindowTitle(QStringLiteral("Путь"));
-    setMinimumWidth(150);
-    resize(kWidth, kHeight);
-    setFont(platform::interfaceFont());
-
-    suiForm1 = skinWindow(this, {TsuiTitleBarBtnType::suiClose});
-    Label1 = place(new QLabel(QStringLiteral("Путь к папке с изображениями"), suiForm1), "Label1",
-                   8, 29, 160, 13);
-    Edit1 = place(new TsuiEdit(suiForm1), "Edit1", 8, 48, 393, 21);
-    Edit1->setUIStyle(TsuiUIStyle::WinXP);
-    suiButton1 = button(suiForm1, "suiButton1", QStringLiteral("..."), {408, 48, 25, 25});
-    suiButton3 = button(suiForm1, "suiButton3", QStringLiteral("Применить"), {8, 80, 80, 27});
-    suiButton4 = button(suiForm1, "suiButton4", QStringLiteral("Отмена"), {96, 80, 80, 27});
-    suiButton2 = button(suiForm1, "suiButton2", QStringLiteral("Очистить"), {320, 80, 80, 27});
+    ui.suiForm1 = controls::setUpSkinnedWindow(this, "Form3", QStringLiteral("Путь"),
+                                               {kWidth, kHeight}, {TsuiTitleBarBtnType::suiClose});
+    ui.Label1 = place(new QLabel(QStringLiteral("Путь к папке с изображениями"), ui.suiForm1),
+                      "Label1", 8, 29, 160, 13);
+    ui.Edit1 = place(new TsuiEdit(ui.suiForm1), "Edit1", 8, 48, 393, 21);
+    ui.Edit1->setUIStyle(TsuiUIStyle::WinXP);
+    ui.suiButton1 = button(ui.suiForm1, "suiButton1", QStringLiteral("..."), 408, 48, 25, 25);
+    ui.suiButton3 = button(ui.suiForm1, "suiButton3", QStringLiteral("Применить"), 8, 80, 80, 27);
+    ui.suiButton4 = button(ui.suiForm1, "suiButton4", QStringLiteral("Отмена"), 96, 80, 80, 27);
+    ui.suiButton2 = button(ui.suiForm1, "suiButton2", QStringLiteral("Очистить"), 320, 80, 80, 27);
+    // Only a click acts on the buttons, so Enter in the edit box presses none of them.
     // For screen readers: the label names the edit box; "..." says nothing by itself.
-    Label1->setBuddy(Edit1);
-    suiButton1->setAccessibleName(QStringLiteral("Выбрать папку"));
+    ui.Label1->setBuddy(ui.Edit1);
+    ui.suiButton1->setAccessibleName(QStringLiteral("Выбрать папку"));
 
-    connect(suiButton1, &TsuiButton::clicked, this, &TForm3::suiButton1Click);
-    connect(suiButton3, &TsuiButton::clicked, this, &TForm3::suiButton3Click);
-    connect(suiButton2, &TsuiButton::clicked, this, &TForm3::suiButton2Click);
-    connect(suiButton4, &TsuiButton::clicked, this, &TForm3::suiButton4Click);
+    connect(ui.suiButton1, &TsuiButton::clicked, this, &TForm3::suiButton1Click);
+    connect(ui.suiButton3, &TsuiButton::clicked, this, &TForm3::suiButton3Click);
+    connect(ui.suiButton2, &TsuiButton::clicked, this, &TForm3::suiButton2Click);
+    connect(ui.suiButton4, &TsuiButton::clicked, this, &TForm3::suiButton4Click);
 
     FormCreate();
 }
 
 QString TForm3::imagesFolder() const {
-    return Edit1->text();
+    return ui.Edit1->text();
 }
 
 void TForm3::setRefreshButton(QAbstractButton* button) {
@@ -72,7 +49,7 @@ void TForm3::FormCreate() {
     // An unreadable value is reported; the folder stays empty, so the start-up check
     // asks for it.
     try {
-        Edit1->setText(images_folder_setting::load());
+        ui.Edit1->setText(images_folder_setting::load());
     } catch (const images_folder_setting::SettingError& error) {
         platform::showError(QString::fromUtf8(error.what()));
     }
@@ -82,12 +59,12 @@ void TForm3::suiButton1Click() {
     const QString folder =
         QFileDialog::getExistingDirectory(this, QStringLiteral("Выберите папку для поиска"));
     if (!folder.isEmpty())
-        Edit1->setText(folder);
+        ui.Edit1->setText(folder);
 }
 
 void TForm3::suiButton3Click() {
     try {
-        images_folder_setting::save(Edit1->text());
+        images_folder_setting::save(ui.Edit1->text());
     } catch (const images_folder_setting::SettingError& error) {
         platform::showError(QString::fromUtf8(error.what()));
         return;
@@ -98,7 +75,7 @@ void TForm3::suiButton3Click() {
 }
 
 void TForm3::suiButton2Click() {
-    Edit1->clear();
+    ui.Edit1->clear();
 }
 
 void TForm3::suiButton4Click() {

@@ -27,11 +27,15 @@ public:
     // clicks it after saving.
     void setRefreshButton(QAbstractButton* button);
 
-    TsuiForm* suiForm1 = nullptr;
-    QLabel* Label1 = nullptr;
-    TsuiEdit* Edit1 = nullptr;
-    TsuiButton *suiButton1 = nullptr, *suiButton3 = nullptr, *suiButton4 = nullptr,
-               *suiButton2 = nullptr;
+    // The controls, by their names.
+    struct Controls {
+        TsuiForm* suiForm1 = nullptr;
+        QLabel* Label1 = nullptr;
+        TsuiEdit* Edit1 = nullptr;
+        TsuiButton *suiButton1 = nullptr, *suiButton3 = nullptr, *suiButton4 = nullptr,
+                   *suiButton2 = nullptr;
+    };
+    Controls ui;
 
 private:
     void FormCreate();

@@ -46,7 +46,7 @@ TEST(AboutWindow, ControlsSitWhereTheyBelong) {
         {"suiURLLabel1", {24, 224, 136, 13}, "Посетить сайт программы"},
     };
     for (const Expected& e : fixed) {
-        auto* widget = form.suiForm1->findChild<QWidget*>(e.name);
+        auto* widget = form.ui.suiForm1->findChild<QWidget*>(e.name);
         ASSERT_NE(widget, nullptr) << e.name;
         EXPECT_EQ(widget->geometry(), e.geometry) << e.name;
         if (e.text) {
@@ -61,7 +61,7 @@ TEST(AboutWindow, ControlsSitWhereTheyBelong) {
         {"Label5", {8, 192, 0, 0}, "19.01.2006"},
     };
     for (const Expected& e : captions) {
-        auto* label = form.suiForm1->findChild<QLabel*>(e.name);
+        auto* label = form.ui.suiForm1->findChild<QLabel*>(e.name);
         ASSERT_NE(label, nullptr) << e.name;
         EXPECT_EQ(label->pos(), e.geometry.topLeft()) << e.name;
         EXPECT_EQ(label->text(), e.text);
@@ -71,14 +71,14 @@ TEST(AboutWindow, ControlsSitWhereTheyBelong) {
         }
         EXPECT_LE(label->geometry().right(), 198) << e.name;
     }
-    EXPECT_TRUE(form.Label1->font().bold());
-    EXPECT_FALSE(form.Label3->font().bold());
-    EXPECT_EQ(form.Label3->palette().color(QPalette::WindowText), QColor(Qt::black));
+    EXPECT_TRUE(form.ui.Label1->font().bold());
+    EXPECT_FALSE(form.ui.Label3->font().bold());
+    EXPECT_EQ(form.ui.Label3->palette().color(QPalette::WindowText), QColor(Qt::black));
 }
 
 TEST(AboutWindow, PicturesAreDrawnAndTheBookFitsItsBox) {
     TForm4 form;
-    const QImage photo = form.Image2->pixmap().toImage();
+    const QImage photo = form.ui.Image2->pixmap().toImage();
     ASSERT_FALSE(photo.isNull());
     // Scaled with its proportions kept, filling the box in one direction.
     EXPECT_TRUE(photo.width() == 81 || photo.height() == 89);
@@ -97,7 +97,7 @@ TEST(AboutWindow, PicturesAreDrawnAndTheBookFitsItsBox) {
     EXPECT_TRUE(red);
     EXPECT_TRUE(pale);
 
-    const QImage icon = form.Image1->pixmap().toImage();
+    const QImage icon = form.ui.Image1->pixmap().toImage();
     EXPECT_EQ(icon.size(), QSize(32, 32));
     EXPECT_EQ(icon.pixelColor(0, 0).alpha(), 0);     // transparent corner
     EXPECT_EQ(icon.pixelColor(16, 16).alpha(), 255); // the book itself
@@ -107,7 +107,7 @@ TEST(AboutWindow, LinksLookLikeLinksAndOpenTheirAddresses) {
     TForm4 form;
     form.show();
     platform::UrlOpenRecorder opened;
-    for (TsuiURLLabel* link : {form.suiURLLabel1, form.suiURLLabel2}) {
+    for (TsuiURLLabel* link : {form.ui.suiURLLabel1, form.ui.suiURLLabel2}) {
         EXPECT_TRUE(link->font().underline());
         EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
         EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
@@ -121,10 +121,10 @@ TEST(AboutWindow, LinksLookLikeLinksAndOpenTheirAddresses) {
         QTest::mouseClick(link, Qt::RightButton);
     }
     ASSERT_EQ(opened.urls.size(), 2);
-    EXPECT_EQ(opened.urls[0], programDocumentationUrl());
+    EXPECT_EQ(opened.urls[0], app::programDocumentationUrl());
     EXPECT_TRUE(opened.urls[0].isLocalFile());
     EXPECT_TRUE(opened.urls[0].path().endsWith("README.md"));
-    EXPECT_EQ(opened.urls[1], projectMailUrl());
+    EXPECT_EQ(opened.urls[1], app::projectMailUrl());
     EXPECT_EQ(opened.urls[1].scheme(), "mailto");
 }
 
@@ -140,11 +140,11 @@ protected:
 };
 
 TEST_F(MainWindowMail, SendsTheAddressOnScreenAsTyped) {
-    QTest::mouseClick(form->suiButton1, Qt::LeftButton);
-    form->email->setText("ivan@example.org");
-    QTest::mouseClick(form->suiButton1, Qt::LeftButton);
-    QTest::keyClicks(form->email, " x");
-    QTest::mouseClick(form->suiButton1, Qt::LeftButton);
+    QTest::mouseClick(form->ui.suiButton1, Qt::LeftButton);
+    form->ui.email->setText("ivan@example.org");
+    QTest::mouseClick(form->ui.suiButton1, Qt::LeftButton);
+    QTest::keyClicks(form->ui.email, " x");
+    QTest::mouseClick(form->ui.suiButton1, Qt::LeftButton);
     ASSERT_EQ(opened.urls.size(), 3);
     EXPECT_EQ(opened.urls[0].toString(), "mailto:");
     EXPECT_EQ(opened.urls[1].toString(), "mailto:ivan@example.org");
@@ -162,7 +162,7 @@ TEST_F(MainWindowMail, AboutButtonShowsTheSameWindowModally) {
             if (QApplication::activeModalWidget())
                 QApplication::activeModalWidget()->close();
         });
-        QTest::mouseClick(form->ToolButton5, Qt::LeftButton);
+        QTest::mouseClick(form->ui.ToolButton5, Qt::LeftButton);
     }
     EXPECT_EQ(shown, (QList<QWidget*>{&about, &about}));
     EXPECT_FALSE(about.isVisible());

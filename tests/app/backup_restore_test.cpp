@@ -62,15 +62,15 @@ protected:
 
 TEST_F(BackupRestoreTest, BackupCreatesTheFolderAndThenReplacesTheCopy) {
     open({makeRecord("A"), makeRecord("B")});
-    w().N4->trigger();
+    w().ui.N4->trigger();
     EXPECT_EQ(backupBytes(), base.dataBytes());
     EXPECT_EQ(base.boxes.texts(), QStringList({kCreated}));
     EXPECT_EQ(base.boxes.boxes.first().kind, ShownBox::Message);
 
-    w().new_->click();
-    w().fio->setText("C");
-    w().save->click();
-    w().N4->trigger();
+    w().ui.new_->click();
+    w().ui.fio->setText("C");
+    w().ui.save->click();
+    w().ui.N4->trigger();
     EXPECT_EQ(backupBytes(), fileBytes({makeRecord("A"), makeRecord("B"), makeRecord("C")}));
     EXPECT_EQ(base.boxes.texts(), QStringList({kCreated, kCreated}));
 }
@@ -78,7 +78,7 @@ TEST_F(BackupRestoreTest, BackupCreatesTheFolderAndThenReplacesTheCopy) {
 TEST_F(BackupRestoreTest, BackupIntoAnExistingEmptyFolderIsMade) {
     open({makeRecord("A")});
     QDir(base.folder.path()).mkpath("Копия");
-    w().N4->trigger();
+    w().ui.N4->trigger();
     EXPECT_EQ(backupBytes(), fileBytes({makeRecord("A")}));
     EXPECT_EQ(base.boxes.texts(), QStringList({kCreated}));
 }
@@ -87,7 +87,7 @@ TEST_F(BackupRestoreTest, AFailedBackupSaysSoAndKeepsTheEarlierCopy) {
     open({makeRecord("A")});
     writeBackup({makeRecord("old")});
     write_fault::failNthWrite(1, ENOSPC);
-    w().N4->trigger();
+    w().ui.N4->trigger();
     EXPECT_EQ(base.boxes.texts(), QStringList({"Резервная копия базы несоздана!"}));
     EXPECT_EQ(backupBytes(), fileBytes({makeRecord("old")}));
     EXPECT_EQ(QDir(base.folder.filePath("Копия")).entryList(QDir::Files | QDir::Hidden),
@@ -97,7 +97,7 @@ TEST_F(BackupRestoreTest, AFailedBackupSaysSoAndKeepsTheEarlierCopy) {
 TEST_F(BackupRestoreTest, AFailedFirstBackupSaysSo) {
     open({makeRecord("A")});
     write_fault::failNthWrite(1, ENOSPC);
-    w().N4->trigger();
+    w().ui.N4->trigger();
     EXPECT_EQ(base.boxes.texts(), QStringList({"Резервная копия базы не создана!"}));
     EXPECT_FALSE(QFile::exists(backup()));
 }
@@ -105,34 +105,34 @@ TEST_F(BackupRestoreTest, AFailedFirstBackupSaysSo) {
 TEST_F(BackupRestoreTest, ABackupFolderThatCannotBeMadeIsAnError) {
     open({makeRecord("A")});
     base.folder.writeBytes("Копия", "a file where the folder belongs");
-    w().N4->trigger();
+    w().ui.N4->trigger();
     EXPECT_EQ(base.boxes.texts(ShownBox::Error), QStringList({"I/O error 17"}));
     EXPECT_TRUE(base.boxes.texts(ShownBox::Message).isEmpty());
 }
 
 TEST_F(BackupRestoreTest, RestoreReplacesTheDataFileAndShowsItsFirstRecord) {
     open({makeRecord("A"), makeRecord("B"), makeRecord("C")});
-    w().last->click();
+    w().ui.last->click();
     writeBackup({makeRecord("X"), makeRecord("Y")});
-    w().N3->trigger();
+    w().ui.N3->trigger();
     EXPECT_EQ(base.dataBytes(), fileBytes({makeRecord("X"), makeRecord("Y")}));
-    EXPECT_EQ(w().fio->text(), "X");
-    EXPECT_EQ(w().Label6->text(), "Запись № 1");
-    EXPECT_EQ(w().Label7->text(), "Всего записей: 2");
+    EXPECT_EQ(w().ui.fio->text(), "X");
+    EXPECT_EQ(w().ui.Label6->text(), "Запись № 1");
+    EXPECT_EQ(w().ui.Label7->text(), "Всего записей: 2");
     EXPECT_EQ(base.boxes.texts(), QStringList({kRestored}));
     // The reopened file is the one the window works on.
-    w().next->click();
-    EXPECT_EQ(w().fio->text(), "Y");
+    w().ui.next->click();
+    EXPECT_EQ(w().ui.fio->text(), "Y");
 }
 
 TEST_F(BackupRestoreTest, RestoreOfAnEmptyBackupEmptiesTheWindow) {
     open({makeRecord("A"), makeRecord("B")});
     writeBackup({});
-    w().N3->trigger();
+    w().ui.N3->trigger();
     EXPECT_EQ(base.dataBytes().size(), 0);
-    EXPECT_EQ(w().Label6->text(), "Запись № 0");
-    EXPECT_EQ(w().Label7->text(), "Всего записей: 0");
-    EXPECT_TRUE(w().fio->text().isEmpty());
+    EXPECT_EQ(w().ui.Label6->text(), "Запись № 0");
+    EXPECT_EQ(w().ui.Label7->text(), "Всего записей: 0");
+    EXPECT_TRUE(w().ui.fio->text().isEmpty());
     EXPECT_EQ(enabledOf(w(), kRecordButtons), QStringList({"new"}));
     EXPECT_EQ(base.boxes.texts(), QStringList({kRestored}));
 }
@@ -140,35 +140,35 @@ TEST_F(BackupRestoreTest, RestoreOfAnEmptyBackupEmptiesTheWindow) {
 TEST_F(BackupRestoreTest, RestoreEndsAnEntryUnderWay) {
     open({makeRecord("A")});
     writeBackup({makeRecord("X")});
-    w().new_->click();
-    w().N3->trigger();
-    EXPECT_EQ(w().fio->text(), "X");
-    EXPECT_FALSE(w().save->isEnabled());
-    EXPECT_TRUE(w().new_->isEnabled());
+    w().ui.new_->click();
+    w().ui.N3->trigger();
+    EXPECT_EQ(w().ui.fio->text(), "X");
+    EXPECT_FALSE(w().ui.save->isEnabled());
+    EXPECT_TRUE(w().ui.new_->isEnabled());
     w().suiButton2Click(); // changes X, adds nothing
     EXPECT_EQ(base.names(), QStringList({"X"}));
 }
 
 TEST_F(BackupRestoreTest, AFailedRestoreIsReportedAndTheWindowShowsTheFileThere) {
     open({makeRecord("A"), makeRecord("B")});
-    w().next->click();
+    w().ui.next->click();
     QDir(base.folder.path()).mkpath("Копия/Baza.dat"); // a folder in place of the backup
-    w().N3->trigger();
+    w().ui.N3->trigger();
     EXPECT_EQ(base.boxes.texts(ShownBox::Error), QStringList({"Is a directory"}));
     EXPECT_FALSE(base.boxes.texts().contains(kRestored));
     EXPECT_EQ(base.dataBytes(), fileBytes({makeRecord("A"), makeRecord("B")}));
-    EXPECT_EQ(w().fio->text(), "A");
-    EXPECT_EQ(w().Label6->text(), "Запись № 1");
+    EXPECT_EQ(w().ui.fio->text(), "A");
+    EXPECT_EQ(w().ui.Label6->text(), "Запись № 1");
 }
 
 TEST_F(BackupRestoreTest, ARestoreCutShortLeavesTheDataFileWhole) {
     open({makeRecord("A"), makeRecord("B")});
     writeBackup({makeRecord("X")});
     write_fault::failNthWrite(1, ENOSPC);
-    w().N3->trigger();
+    w().ui.N3->trigger();
     EXPECT_EQ(base.boxes.texts(ShownBox::Error), QStringList({"No space left on device"}));
     EXPECT_EQ(base.dataBytes(), fileBytes({makeRecord("A"), makeRecord("B")}));
-    EXPECT_EQ(w().Label7->text(), "Всего записей: 2");
+    EXPECT_EQ(w().ui.Label7->text(), "Всего записей: 2");
 }
 
 TEST_F(BackupRestoreTest, RestoreWithoutBackupAsksForTheFileAndMakesItTheBackup) {
@@ -178,24 +178,24 @@ TEST_F(BackupRestoreTest, RestoreWithoutBackupAsksForTheFileAndMakesItTheBackup)
     base.folder.writeRecords("elsewhere/Baza.dat",
                              {makeRecord("X"), makeRecord("Y"), makeRecord("Z")});
     answerFileDialog(located);
-    w().N3->trigger();
+    w().ui.N3->trigger();
     EXPECT_EQ(dialogFilters, QStringList({"Файл базы (Baza.dat)"}));
     EXPECT_EQ(base.boxes.texts(), QStringList({kLocate, kRestored}));
     EXPECT_EQ(base.dataBytes(), base.folder.readBytes("elsewhere/Baza.dat"));
     EXPECT_EQ(backupBytes(), base.folder.readBytes("elsewhere/Baza.dat"));
-    EXPECT_EQ(w().fio->text(), "X");
-    EXPECT_EQ(w().Label7->text(), "Всего записей: 3");
+    EXPECT_EQ(w().ui.fio->text(), "X");
+    EXPECT_EQ(w().ui.Label7->text(), "Всего записей: 3");
 }
 
 TEST_F(BackupRestoreTest, RestoreWithoutBackupCancelledChangesNothing) {
     open({makeRecord("A")});
     answerFileDialog(QString());
-    w().N3->trigger();
+    w().ui.N3->trigger();
     EXPECT_EQ(base.boxes.texts(), QStringList({kLocate}));
     EXPECT_EQ(base.dataBytes(), fileBytes({makeRecord("A")}));
     EXPECT_FALSE(QDir(base.folder.filePath("Копия")).exists());
-    w().new_->click(); // the data file is still open
-    w().save->click();
+    w().ui.new_->click(); // the data file is still open
+    w().ui.save->click();
     EXPECT_EQ(base.names(), QStringList({"A", ""}));
 }
 
@@ -203,7 +203,7 @@ TEST_F(BackupRestoreTest, ClearingEmptiesTheFileAndLeavesOnlyNew) {
     open({makeRecord("A"), makeRecord("B")});
     writeBackup({makeRecord("A")});
     ASSERT_TRUE(QFile::exists(base.folder.filePath("Baza1.dat")));
-    w().N5->trigger();
+    w().ui.N5->trigger();
     EXPECT_EQ(base.boxes.texts(ShownBox::Confirmation),
               QStringList({"Вы действительно хотите очистить базу? Восстановить данные будет "
                            "невозможно."}));
@@ -212,15 +212,15 @@ TEST_F(BackupRestoreTest, ClearingEmptiesTheFileAndLeavesOnlyNew) {
     EXPECT_EQ(QFileInfo(base.dataFile()).size(), 0);
     EXPECT_FALSE(QFile::exists(base.folder.filePath("Baza1.dat")));
     EXPECT_TRUE(QFile::exists(backup()));
-    EXPECT_EQ(w().Label10->text(), "0 Kb");
-    EXPECT_EQ(w().Label6->text(), "Запись № 0");
-    EXPECT_EQ(w().Label7->text(), "Всего записей: 0");
-    EXPECT_TRUE(w().fio->text().isEmpty());
+    EXPECT_EQ(w().ui.Label10->text(), "0 Kb");
+    EXPECT_EQ(w().ui.Label6->text(), "Запись № 0");
+    EXPECT_EQ(w().ui.Label7->text(), "Всего записей: 0");
+    EXPECT_TRUE(w().ui.fio->text().isEmpty());
     EXPECT_EQ(enabledOf(w(), kRecordButtons), QStringList({"new"}));
 
-    w().new_->click();
-    w().fio->setText("C");
-    w().save->click();
+    w().ui.new_->click();
+    w().ui.fio->setText("C");
+    w().ui.save->click();
     EXPECT_EQ(base.dataBytes(), fileBytes({makeRecord("C")}));
 }
 
@@ -229,29 +229,29 @@ TEST_F(BackupRestoreTest, ClearingCancelledChangesNothing) {
     base.boxes.answer = [](const ShownBox&) {
         return false;
     };
-    w().N5->trigger();
+    w().ui.N5->trigger();
     EXPECT_EQ(base.names(), QStringList({"A", "B"}));
-    EXPECT_EQ(w().Label7->text(), "Всего записей: 2");
-    EXPECT_EQ(w().fio->text(), "A");
+    EXPECT_EQ(w().ui.Label7->text(), "Всего записей: 2");
+    EXPECT_EQ(w().ui.fio->text(), "A");
     EXPECT_EQ(base.boxes.texts(ShownBox::Message), QStringList());
 }
 
 TEST_F(BackupRestoreTest, ClearingDuringAnEntryLeavesNewUsable) {
     open({makeRecord("A")});
-    w().new_->click();
-    w().N5->trigger();
+    w().ui.new_->click();
+    w().ui.N5->trigger();
     EXPECT_EQ(enabledOf(w(), kRecordButtons), QStringList({"new"}));
 }
 
 TEST_F(BackupRestoreTest, ExitClosesTheFileAndTheRecordsAreThereNextTime) {
     open({makeRecord("A"), makeRecord("B")});
     w().show();
-    w().N6->trigger();
+    w().ui.N6->trigger();
     EXPECT_FALSE(w().state().file.isOpen());
     EXPECT_FALSE(w().isVisible());
     base.openWindow();
-    EXPECT_EQ(w().fio->text(), "A");
-    EXPECT_EQ(w().Label7->text(), "Всего записей: 2");
+    EXPECT_EQ(w().ui.fio->text(), "A");
+    EXPECT_EQ(w().ui.Label7->text(), "Всего записей: 2");
 }
 
 } // namespace

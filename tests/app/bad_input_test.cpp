@@ -55,9 +55,9 @@ TEST(BadInput, NamesLikePathsWithControlCharactersAndForeignLettersAreStoredAsPl
     const QStringList stored = {"../../etc/passwd", "..", "a/b\\c", typed[3],
                                 QStringLiteral("??d? ?? Ёлка")};
     for (const QString& name : typed) {
-        w.new_->click();
-        w.fio->setText(name);
-        w.save->click();
+        w.ui.new_->click();
+        w.ui.fio->setText(name);
+        w.ui.save->click();
     }
     EXPECT_TRUE(f.boxes.boxes.isEmpty()) << f.boxes.texts().join("; ").toStdString();
     EXPECT_EQ(f.names(), QStringList{"Первый"} + stored);
@@ -67,15 +67,15 @@ TEST(BadInput, NamesLikePathsWithControlCharactersAndForeignLettersAreStoredAsPl
 
     // Each is found by its stored name and can be deleted alone.
     for (const QString& name : stored) {
-        w.search->click();
-        w.suiComboBox1->setEditText(name);
-        w.ToolButton1->click();
-        EXPECT_EQ(w.fio->text(), name);
+        w.ui.search->click();
+        w.ui.suiComboBox1->setEditText(name);
+        w.ui.ToolButton1->click();
+        EXPECT_EQ(w.ui.fio->text(), name);
     }
-    w.search->click();
-    w.suiComboBox1->setEditText("..");
-    w.ToolButton1->click();
-    w.delete_->click();
+    w.ui.search->click();
+    w.ui.suiComboBox1->setEditText("..");
+    w.ui.ToolButton1->click();
+    w.ui.delete_->click();
     EXPECT_TRUE(f.boxes.texts(platform::ShownBox::Error).isEmpty());
     QStringList left = QStringList{"Первый"} + stored;
     left.removeOne("..");
@@ -104,14 +104,14 @@ TEST(BadInput, APhotoPathOfTheFull255CharactersToAJpegCutInHalfStillShowsTheReco
 
     f.writeDataFile({makeRecord("С фото", "", "", "", "", photo), makeRecord("Второй")});
     TForm1& w = f.openWindow();
-    EXPECT_EQ(w.fio->text(), "С фото");
-    EXPECT_EQ(w.Label7->text(), "Всего записей: 2");
+    EXPECT_EQ(w.ui.fio->text(), "С фото");
+    EXPECT_EQ(w.ui.Label7->text(), "Всего записей: 2");
     // The half picture is shown as far as it goes, or refused with the decoder's message.
     for (const QString& error : f.boxes.texts(platform::ShownBox::Error))
         EXPECT_TRUE(error.startsWith("JPEG error #")) << error.toStdString();
-    w.next->click();
-    w.previous->click();
-    EXPECT_EQ(w.fio->text(), "С фото");
+    w.ui.next->click();
+    w.ui.previous->click();
+    EXPECT_EQ(w.ui.fio->text(), "С фото");
     EXPECT_EQ(f.dataBytes(), record_fixture::fileBytes({makeRecord("С фото", "", "", "", "", photo),
                                                         makeRecord("Второй")}));
 }
@@ -128,10 +128,10 @@ TEST(BadInput, AReadOnlyBaseIsReportedAndLeftAsItWas) {
     platform::MessageBoxRecorder boxes;
     TForm1 w;
     EXPECT_EQ(boxes.texts(platform::ShownBox::Error), QStringList{"File access denied"});
-    w.new_->click();
-    w.fio->setText("Новая");
-    w.save->click();
-    w.N5->trigger();
+    w.ui.new_->click();
+    w.ui.fio->setText("Новая");
+    w.ui.save->click();
+    w.ui.N5->trigger();
     EXPECT_EQ(readWholeFile(disk.filePath("Baza.dat")), bytes);
 }
 
@@ -150,9 +150,9 @@ TEST(BadInput, OnAFullDiskNothingIsLostAndTheFailureIsReported) {
     // The file's last block may still take a record or two; then the disk is full. The
     // record that did not fit leaves no piece of itself at the end of the file.
     for (int k = 0; k < 20 && boxes.boxes.isEmpty(); ++k) {
-        w->new_->click();
-        w->fio->setText(QStringLiteral("Добавлена %1").arg(k));
-        w->save->click();
+        w->ui.new_->click();
+        w->ui.fio->setText(QStringLiteral("Добавлена %1").arg(k));
+        w->ui.save->click();
         if (boxes.boxes.isEmpty())
             records << makeRecord(QStringLiteral("Добавлена %1").arg(k));
     }
@@ -162,15 +162,15 @@ TEST(BadInput, OnAFullDiskNothingIsLostAndTheFailureIsReported) {
     // A change appends its new version first: with no room, the old one stays.
     boxes.boxes.clear();
     w = std::make_unique<TForm1>();
-    w->adres->setText("Новый адрес");
-    w->suiButton2->setEnabled(true); // as a key typed into the box does
-    w->suiButton2->click();
+    w->ui.adres->setText("Новый адрес");
+    w->ui.suiButton2->setEnabled(true); // as a key typed into the box does
+    w->ui.suiButton2->click();
     EXPECT_EQ(boxes.texts(), QStringList{"Disk full"});
     EXPECT_EQ(readWholeFile(disk.filePath("Baza.dat")), record_fixture::fileBytes(records));
 
     // The backup has no room either: it says so and leaves no piece of a copy behind.
     boxes.boxes.clear();
-    w->N4->trigger();
+    w->ui.N4->trigger();
     EXPECT_EQ(boxes.texts(), QStringList{"Резервная копия базы не создана!"});
     EXPECT_FALSE(QFile::exists(disk.filePath("Копия/Baza.dat")));
     EXPECT_EQ(QDir(disk.filePath("Копия")).entryList(QDir::Files | QDir::Hidden), QStringList());
@@ -178,7 +178,7 @@ TEST(BadInput, OnAFullDiskNothingIsLostAndTheFailureIsReported) {
     // Deleting needs no room: it works on a full disk.
     boxes.boxes.clear();
     w = std::make_unique<TForm1>();
-    w->delete_->click();
+    w->ui.delete_->click();
     EXPECT_EQ(boxes.texts(platform::ShownBox::Error), QStringList());
     EXPECT_EQ(readWholeFile(disk.filePath("Baza.dat")), record_fixture::fileBytes(records.mid(1)));
 }

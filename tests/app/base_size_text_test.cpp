@@ -13,19 +13,19 @@ TEST(BaseSizeText, CutsTheKilobyteFigureToFourCharacters) {
                  {10, "4,99 Kb"},  {21, "10,4 Kb"},  {200, "99,8 Kb"},
                  {201, "100, Kb"}, {1024, "511 Kb"}, {2005, "1000 Kb"}};
     for (const auto& c : cases)
-        EXPECT_EQ(baseSizeText(int64_t(c.records) * 511, russian), QString::fromUtf8(c.text))
+        EXPECT_EQ(app::baseSizeText(int64_t(c.records) * 511, russian), QString::fromUtf8(c.text))
             << c.records << " records";
 }
 
 TEST(BaseSizeText, UsesTheLocaleDecimalSeparator) {
-    EXPECT_EQ(baseSizeText(511, QLocale(QLocale::English, QLocale::UnitedStates)), "0.49 Kb");
-    EXPECT_EQ(baseSizeText(-1, QLocale(QLocale::Russian)), "-0,0 Kb");
-    EXPECT_EQ(baseSizeText(0, QLocale(QLocale::Russian)), "0 Kb");
+    EXPECT_EQ(app::baseSizeText(511, QLocale(QLocale::English, QLocale::UnitedStates)), "0.49 Kb");
+    EXPECT_EQ(app::baseSizeText(-1, QLocale(QLocale::Russian)), "-0,0 Kb");
+    EXPECT_EQ(app::baseSizeText(0, QLocale(QLocale::Russian)), "0 Kb");
 }
 
 TEST(BaseSizeText, FileSizeIsMinusOneForAFileThatCannotBeRead) {
     TestFolder folder;
     folder.writeBytes("some.dat", QByteArray(1234, 'x'));
-    EXPECT_EQ(GetFileSizeBytes(folder.filePath("some.dat")), 1234);
-    EXPECT_EQ(GetFileSizeBytes(folder.filePath("missing.dat")), -1);
+    EXPECT_EQ(app::GetFileSizeBytes(folder.filePath("some.dat")), 1234);
+    EXPECT_EQ(app::GetFileSizeBytes(folder.filePath("missing.dat")), -1);
 }

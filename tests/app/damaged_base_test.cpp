@@ -23,14 +23,14 @@ TEST(DamagedBase, RandomBytesOpenAndEveryRecordCanBeShown) {
         platform::MessageBoxRecorder boxes;
         TForm1 form;
         const int records = size / 511;
-        EXPECT_EQ(form.Label7->text(), QStringLiteral("Всего записей: %1").arg(records)) << size;
+        EXPECT_EQ(form.ui.Label7->text(), QStringLiteral("Всего записей: %1").arg(records)) << size;
         for (int i = 0; i < records; ++i) {
             form.state().index = i;
             form.state().file.seek(i);
             form.state().file.read(form.state().buffer);
             form.ShowRecord();
-            EXPECT_LE(form.fio->text().size(), 50);
-            EXPECT_LE(form.email->text().size(), 50);
+            EXPECT_LE(form.ui.fio->text().size(), 50);
+            EXPECT_LE(form.ui.email->text().size(), 50);
         }
         // A photo path of random bytes names no file, so no error is shown.
         EXPECT_TRUE(boxes.boxes.isEmpty()) << boxes.texts().join("; ").toStdString();
@@ -47,7 +47,7 @@ TEST(DamagedBase, LengthBytesOfTwoHundredFiftyFiveStayInsideTheirFields) {
     folder.writeBytes("Baza.dat", bytes);
     platform::MessageBoxRecorder boxes;
     TForm1 form;
-    EXPECT_EQ(form.fio->text(), QString(50, 'x'));
-    EXPECT_EQ(form.adres->text(), QStringLiteral("ADRES") + QString(45, 'x'));
-    EXPECT_EQ(form.email->text().size(), 50);
+    EXPECT_EQ(form.ui.fio->text(), QString(50, 'x'));
+    EXPECT_EQ(form.ui.adres->text(), QStringLiteral("ADRES") + QString(45, 'x'));
+    EXPECT_EQ(form.ui.email->text().size(), 50);
 }

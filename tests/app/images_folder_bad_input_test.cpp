@@ -94,7 +94,7 @@ protected:
         TForm1& window = base.openWindow();
         dialog = std::make_unique<TForm3>();
         window.setImagesFolderDialog(dialog.get());
-        dialog->setRefreshButton(window.Button1);
+        dialog->setRefreshButton(window.ui.Button1);
         ModalScript quiet;
         window.show();
         QTest::qWait(50);
@@ -133,42 +133,42 @@ TEST_F(ImagesFolderBadInput, AFolderThatIsGoneIsReportedAndNoRecordNamesAPhotoNe
                                           record("B")};
     start(gone, records);
     EXPECT_EQ(takeBoxes(), QStringList());
-    EXPECT_EQ(w().fio->text(), "P");
-    EXPECT_EQ(w().Image1->pixmap().size(), QSize(145, 60));
+    EXPECT_EQ(w().ui.fio->text(), "P");
+    EXPECT_EQ(w().ui.Image1->pixmap().size(), QSize(145, 60));
 
     // The record whose photo went with the folder comes up quietly, without P's picture.
-    w().next->click();
-    EXPECT_EQ(w().fio->text(), "A");
+    w().ui.next->click();
+    EXPECT_EQ(w().ui.fio->text(), "A");
     EXPECT_EQ(takeBoxes(), QStringList());
-    EXPECT_TRUE(w().Image1->pixmap().isNull());
-    EXPECT_TRUE(w().suiButton3->isEnabled());
-    EXPECT_TRUE(w().suiButton4->isEnabled());
+    EXPECT_TRUE(w().ui.Image1->pixmap().isNull());
+    EXPECT_TRUE(w().ui.suiButton3->isEnabled());
+    EXPECT_TRUE(w().ui.suiButton4->isEnabled());
 
     const QString notice = "Изображение не скопировано: папка «" + gone + "» не найдена.";
     // "Заменить": said, and the record, the pending path and the picture stay as they were.
-    choose(w().suiButton3, red);
+    choose(w().ui.suiButton3, red);
     EXPECT_EQ(takeBoxes(), QStringList{notice});
     EXPECT_EQ(base.dataBytes(), fileBytes(records));
-    EXPECT_EQ(w().fio->text(), "A");
-    EXPECT_TRUE(w().Label9->text().isEmpty());
-    EXPECT_TRUE(w().Image1->pixmap().isNull());
+    EXPECT_EQ(w().ui.fio->text(), "A");
+    EXPECT_TRUE(w().ui.Label9->text().isEmpty());
+    EXPECT_TRUE(w().ui.Image1->pixmap().isNull());
 
     // "+": said; the new record is saved without a photo rather than with a dead path.
-    w().new_->click();
-    w().fio->setText("C");
-    choose(w().suiButton5, blue);
+    w().ui.new_->click();
+    w().ui.fio->setText("C");
+    choose(w().ui.suiButton5, blue);
     EXPECT_EQ(takeBoxes(), QStringList{notice});
-    EXPECT_TRUE(w().Label9->text().isEmpty());
-    EXPECT_TRUE(w().Image1->pixmap().isNull());
-    EXPECT_TRUE(w().save->isEnabled());
-    w().save->click();
+    EXPECT_TRUE(w().ui.Label9->text().isEmpty());
+    EXPECT_TRUE(w().ui.Image1->pixmap().isNull());
+    EXPECT_TRUE(w().ui.save->isEnabled());
+    w().ui.save->click();
     EXPECT_EQ(base.dataBytes(), fileBytes(records + QList{record("C")}));
-    EXPECT_EQ(w().Label7->text(), "Всего записей: 4");
+    EXPECT_EQ(w().ui.Label7->text(), "Всего записей: 4");
 
     // "-" on A: the photo is gone already, so the path is cleared without a word.
-    w().next->click();
-    ASSERT_EQ(w().fio->text(), "A");
-    w().suiButton4->click();
+    w().ui.next->click();
+    ASSERT_EQ(w().ui.fio->text(), "A");
+    w().ui.suiButton4->click();
     EXPECT_EQ(takeBoxes(), QStringList());
     EXPECT_EQ(base.dataBytes(),
               fileBytes({record("P", red), record("B"), record("C"), record("A")}));
@@ -178,8 +178,8 @@ TEST_F(ImagesFolderBadInput, AFolderThatIsGoneIsReportedAndNoRecordNamesAPhotoNe
     EXPECT_EQ(settings.savedImagesFolder(), gone);
 
     // Cleared in the dialog and not set again: no photo goes to the root of the disk.
-    dialog->Edit1->clear();
-    choose(w().suiButton3, red);
+    dialog->ui.Edit1->clear();
+    choose(w().ui.suiButton3, red);
     EXPECT_EQ(takeBoxes(),
               QStringList{"Изображение не скопировано: папка с изображениями не задана."});
     EXPECT_FALSE(QFileInfo::exists("/P.jpg"));
@@ -196,20 +196,20 @@ TEST_F(ImagesFolderBadInput, AFolderThatCannotBeWrittenKeepsItsPhotosAndSaysSo) 
     const QList<ContactRecord> records = {record("A", photoA), record("B", photoB)};
     start(images.path(), records);
     EXPECT_EQ(takeBoxes(), QStringList());
-    EXPECT_EQ(w().Image1->pixmap().size(), QSize(145, 60)); // read as before
+    EXPECT_EQ(w().ui.Image1->pixmap().size(), QSize(145, 60)); // read as before
 
     const QString copyNotice =
         "Изображение не скопировано: нет права записи в папку «" + images.path() + "».";
     // "Заменить": said; A's photo, the record and the picture on show stay.
-    choose(w().suiButton3, blue);
+    choose(w().ui.suiButton3, blue);
     EXPECT_EQ(takeBoxes(), QStringList{copyNotice});
     EXPECT_EQ(readWholeFile(photoA), redBytes);
     EXPECT_EQ(base.dataBytes(), fileBytes(records));
-    EXPECT_EQ(w().Image1->pixmap().size(), QSize(145, 60));
+    EXPECT_EQ(w().ui.Image1->pixmap().size(), QSize(145, 60));
 
     // "-": the record lets go of its photo, and the file that stays is named.
-    ASSERT_EQ(w().fio->text(), "A");
-    w().suiButton4->click();
+    ASSERT_EQ(w().ui.fio->text(), "A");
+    w().ui.suiButton4->click();
     EXPECT_EQ(takeBoxes(), QStringList{"Файл изображения «" + photoA +
                                        "» не удалён: нет права "
                                        "записи в папку «" +
@@ -217,8 +217,8 @@ TEST_F(ImagesFolderBadInput, AFolderThatCannotBeWrittenKeepsItsPhotosAndSaysSo) 
     EXPECT_EQ(base.dataBytes(), fileBytes({record("B", photoB), record("A")}));
 
     // "Удалить": the record goes, and the file that stays is named.
-    ASSERT_EQ(w().fio->text(), "B");
-    w().delete_->click();
+    ASSERT_EQ(w().ui.fio->text(), "B");
+    w().ui.delete_->click();
     EXPECT_EQ(takeBoxes(), (QStringList{"Удалить запись?", "Файл изображения «" + photoB +
                                                                "» не удалён: нет "
                                                                "права записи в папку «" +
@@ -226,13 +226,13 @@ TEST_F(ImagesFolderBadInput, AFolderThatCannotBeWrittenKeepsItsPhotosAndSaysSo) 
     EXPECT_EQ(base.dataBytes(), fileBytes({record("A")}));
 
     // "+" for a new record of the same name would replace A's photo: said, nothing copied.
-    w().new_->click();
-    w().fio->setText("A");
-    choose(w().suiButton5, blue);
+    w().ui.new_->click();
+    w().ui.fio->setText("A");
+    choose(w().ui.suiButton5, blue);
     EXPECT_EQ(takeBoxes(), QStringList{copyNotice});
-    EXPECT_TRUE(w().Label9->text().isEmpty());
+    EXPECT_TRUE(w().ui.Label9->text().isEmpty());
     EXPECT_EQ(readWholeFile(photoA), redBytes);
-    QTest::keyClick(w().fio, Qt::Key_Escape); // the entry is given up
+    QTest::keyClick(w().ui.fio, Qt::Key_Escape); // the entry is given up
     EXPECT_EQ(base.dataBytes(), fileBytes({record("A")}));
 
     EXPECT_EQ(filesIn(images.path()), (QStringList{"A.jpg", "B.jpg"}));
@@ -251,16 +251,16 @@ TEST_F(ImagesFolderBadInput, OnAFullDiskAReplacedPhotoStaysWholeAndNoPieceOfTheN
     start(disk.path(), records);
     fillUp(disk.path());
 
-    choose(w().suiButton3, blue);
+    choose(w().ui.suiButton3, blue);
     EXPECT_EQ(takeBoxes(), QStringList{"Изображение не скопировано: на диске нет места."});
     EXPECT_EQ(readWholeFile(photo.fileName()), redBytes);
     EXPECT_EQ(filesIn(disk.path()), (QStringList{"A.jpg", "filler"}));
     EXPECT_EQ(base.dataBytes(), fileBytes(records));
-    EXPECT_EQ(w().Image1->pixmap().size(), QSize(145, 60));
+    EXPECT_EQ(w().ui.Image1->pixmap().size(), QSize(145, 60));
 
     // With room again the same choice goes through.
     QFile::remove(disk.filePath("filler"));
-    choose(w().suiButton3, blue);
+    choose(w().ui.suiButton3, blue);
     EXPECT_EQ(takeBoxes(), QStringList());
     EXPECT_EQ(readWholeFile(photo.fileName()), blueBytes);
     EXPECT_EQ(base.dataBytes(), fileBytes({record("B"), record("A", photo.fileName())}));

@@ -25,7 +25,7 @@ struct StartUp {
         form = std::make_unique<TForm1>();
         dialog = std::make_unique<TForm3>();
         form->setImagesFolderDialog(dialog.get());
-        dialog->setRefreshButton(form->Button1);
+        dialog->setRefreshButton(form->ui.Button1);
     }
     // Shows the main window and lets the start-up check run to its end.
     void show(ModalScript& script) {
@@ -72,7 +72,7 @@ TEST(ImagesFolderStartUp, NoFolderWarnsThenAsksAndCancelLeavesItUnset) {
         ModalScript script;
         script.then(answerWarning(&warning)).then([&](QWidget* window) {
             dialogShown = window == app.dialog.get();
-            QTest::mouseClick(app.dialog->suiButton4, Qt::LeftButton);
+            QTest::mouseClick(app.dialog->ui.suiButton4, Qt::LeftButton);
         });
         app.show(script);
         EXPECT_NE(app.form->findChild<TsuiMessageDialog*>("suiMessageDialog1"), nullptr);
@@ -92,12 +92,12 @@ TEST(ImagesFolderStartUp, ApplyFromTheCheckSavesRefreshesAndTheNextStartIsQuiet)
     ScopedSettingsFolder settings;
     {
         StartUp app(base.path());
-        QSignalSpy refreshes(app.form->Button1, &QPushButton::clicked);
+        QSignalSpy refreshes(app.form->ui.Button1, &QPushButton::clicked);
         Warning warning;
         ModalScript script;
         script.then(answerWarning(&warning)).then([&](QWidget*) {
-            app.dialog->Edit1->setText("/srv/photos");
-            QTest::mouseClick(app.dialog->suiButton3, Qt::LeftButton);
+            app.dialog->ui.Edit1->setText("/srv/photos");
+            QTest::mouseClick(app.dialog->ui.suiButton3, Qt::LeftButton);
         });
         app.show(script);
         EXPECT_EQ(refreshes.count(), 1);
@@ -120,10 +120,10 @@ TEST(ImagesFolderStartUp, AFolderTypedThenCancelledServesThisRunOnly) {
     ModalScript script;
     script.then([&](QWidget* window) {
         EXPECT_EQ(window, app.dialog.get());
-        app.dialog->Edit1->setText("/typed");
-        QTest::mouseClick(app.dialog->suiButton4, Qt::LeftButton);
+        app.dialog->ui.Edit1->setText("/typed");
+        QTest::mouseClick(app.dialog->ui.suiButton4, Qt::LeftButton);
     });
-    app.form->N15->trigger();
+    app.form->ui.N15->trigger();
     EXPECT_EQ(script.stepsLeft(), 0);
     EXPECT_EQ(app.form->imagesFolder(), "/typed");
     EXPECT_EQ(settings.savedImagesFolder(), "/saved");

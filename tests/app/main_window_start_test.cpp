@@ -64,9 +64,9 @@ TEST_F(MainWindowStart, AnEmptyFolderGetsAnEmptyBaseAndOnlyTheAlwaysUsableButton
     TForm1& form = start();
     EXPECT_TRUE(QFileInfo::exists(folder.filePath("Baza.dat")));
     EXPECT_EQ(QFileInfo(folder.filePath("Baza.dat")).size(), 0);
-    EXPECT_EQ(form.Label6->text(), "Запись № 0");
-    EXPECT_EQ(form.Label7->text(), "Всего записей: 0");
-    EXPECT_EQ(form.Label10->text(), "");
+    EXPECT_EQ(form.ui.Label6->text(), "Запись № 0");
+    EXPECT_EQ(form.ui.Label7->text(), "Всего записей: 0");
+    EXPECT_EQ(form.ui.Label10->text(), "");
     EXPECT_EQ(enabledControls(), (QStringList{"new", "print", "ToolButton5", "suiButton1"}));
     EXPECT_TRUE(boxes.boxes.isEmpty());
 }
@@ -75,14 +75,14 @@ TEST_F(MainWindowStart, OneRecordIsShownWithBackwardNavigationEnabled) {
     folder.writeRecords("Baza.dat", {makeRecord(QStringLiteral("Иванов"), "Moskva", "123", "Zavod",
                                                 "i@example.org")});
     TForm1& form = start();
-    EXPECT_EQ(form.fio->text(), QStringLiteral("Иванов"));
-    EXPECT_EQ(form.adres->text(), "Moskva");
-    EXPECT_EQ(form.tel->text(), "123");
-    EXPECT_EQ(form.rabota->text(), "Zavod");
-    EXPECT_EQ(form.email->text(), "i@example.org");
-    EXPECT_EQ(form.Label6->text(), "Запись № 1");
-    EXPECT_EQ(form.Label7->text(), "Всего записей: 1");
-    EXPECT_EQ(form.Label10->text(), "0,49 Kb");
+    EXPECT_EQ(form.ui.fio->text(), QStringLiteral("Иванов"));
+    EXPECT_EQ(form.ui.adres->text(), "Moskva");
+    EXPECT_EQ(form.ui.tel->text(), "123");
+    EXPECT_EQ(form.ui.rabota->text(), "Zavod");
+    EXPECT_EQ(form.ui.email->text(), "i@example.org");
+    EXPECT_EQ(form.ui.Label6->text(), "Запись № 1");
+    EXPECT_EQ(form.ui.Label7->text(), "Всего записей: 1");
+    EXPECT_EQ(form.ui.Label10->text(), "0,49 Kb");
     EXPECT_EQ(enabledControls(),
               (QStringList{"new", "delete", "print", "ToolButton5", "first", "previous",
                            "suiButton1", "suiButton3", "suiButton4"}));
@@ -93,11 +93,11 @@ TEST_F(MainWindowStart, OneRecordIsShownWithBackwardNavigationEnabled) {
 TEST_F(MainWindowStart, SeveralRecordsShowRecordOneWithForwardNavigationAndSearch) {
     folder.writeRecords("Baza.dat", {makeRecord("A"), makeRecord("B"), makeRecord("C")});
     TForm1& form = start();
-    EXPECT_EQ(form.fio->text(), "A");
+    EXPECT_EQ(form.ui.fio->text(), "A");
     EXPECT_EQ(form.state().index, 0);
-    EXPECT_EQ(form.Label6->text(), "Запись № 1");
-    EXPECT_EQ(form.Label7->text(), "Всего записей: 3");
-    EXPECT_EQ(form.Label10->text(), "1,49 Kb");
+    EXPECT_EQ(form.ui.Label6->text(), "Запись № 1");
+    EXPECT_EQ(form.ui.Label7->text(), "Всего записей: 3");
+    EXPECT_EQ(form.ui.Label10->text(), "1,49 Kb");
     EXPECT_EQ(enabledControls(),
               (QStringList{"new", "delete", "search", "print", "ToolButton5", "next", "last",
                            "suiButton1", "suiButton3", "suiButton4"}));
@@ -106,47 +106,47 @@ TEST_F(MainWindowStart, SeveralRecordsShowRecordOneWithForwardNavigationAndSearc
 TEST_F(MainWindowStart, EveryKeyInAnEditEnablesChange) {
     folder.writeRecords("Baza.dat", {makeRecord("A"), makeRecord("B")});
     TForm1& form = start();
-    const QList<std::pair<QLineEdit*, Qt::Key>> presses = {{form.fio, Qt::Key_Shift},
-                                                           {form.adres, Qt::Key_Left},
-                                                           {form.tel, Qt::Key_5},
-                                                           {form.rabota, Qt::Key_Escape},
-                                                           {form.email, Qt::Key_A}};
+    const QList<std::pair<QLineEdit*, Qt::Key>> presses = {{form.ui.fio, Qt::Key_Shift},
+                                                           {form.ui.adres, Qt::Key_Left},
+                                                           {form.ui.tel, Qt::Key_5},
+                                                           {form.ui.rabota, Qt::Key_Escape},
+                                                           {form.ui.email, Qt::Key_A}};
     for (const auto& [edit, key] : presses) {
-        form.suiButton2->setEnabled(false);
+        form.ui.suiButton2->setEnabled(false);
         QTest::keyClick(edit, key);
-        EXPECT_TRUE(form.suiButton2->isEnabled()) << edit->objectName().toStdString();
+        EXPECT_TRUE(form.ui.suiButton2->isEnabled()) << edit->objectName().toStdString();
     }
 }
 
 TEST_F(MainWindowStart, EscapeInTheNameReturnsToRecordOne) {
     folder.writeRecords("Baza.dat", {makeRecord("A"), makeRecord("B"), makeRecord("C")});
     TForm1& form = start();
-    form.fio->setText("typed");
+    form.ui.fio->setText("typed");
     form.state().index = 2;
-    form.save->setEnabled(true);
-    form.new_->setEnabled(false);
-    form.next->setEnabled(false);
+    form.ui.save->setEnabled(true);
+    form.ui.new_->setEnabled(false);
+    form.ui.next->setEnabled(false);
 
-    QTest::keyClick(form.fio, Qt::Key_Escape);
-    EXPECT_EQ(form.fio->text(), "A");
+    QTest::keyClick(form.ui.fio, Qt::Key_Escape);
+    EXPECT_EQ(form.ui.fio->text(), "A");
     EXPECT_EQ(form.state().index, 0);
-    EXPECT_EQ(form.Label6->text(), "Запись № 1");
-    EXPECT_TRUE(form.next->isEnabled());
-    EXPECT_TRUE(form.last->isEnabled());
-    EXPECT_FALSE(form.save->isEnabled());
-    EXPECT_TRUE(form.new_->isEnabled());
+    EXPECT_EQ(form.ui.Label6->text(), "Запись № 1");
+    EXPECT_TRUE(form.ui.next->isEnabled());
+    EXPECT_TRUE(form.ui.last->isEnabled());
+    EXPECT_FALSE(form.ui.save->isEnabled());
+    EXPECT_TRUE(form.ui.new_->isEnabled());
     EXPECT_TRUE(boxes.boxes.isEmpty());
 }
 
 TEST_F(MainWindowStart, EscapeWithAnEmptyBaseReportsTheReadAndChangesNothingElse) {
     TForm1& form = start();
     const QStringList before = enabledControls();
-    QTest::keyClick(form.fio, Qt::Key_Escape);
+    QTest::keyClick(form.ui.fio, Qt::Key_Escape);
     EXPECT_EQ(boxes.texts(platform::ShownBox::Error), QStringList{"Read beyond end of file"});
     QStringList expected = before;
     expected.insert(expected.indexOf("suiButton1") + 1, "suiButton2"); // the key went down
     EXPECT_EQ(enabledControls(), expected);
-    EXPECT_EQ(form.Label6->text(), "Запись № 0");
+    EXPECT_EQ(form.ui.Label6->text(), "Запись № 0");
 }
 
 TEST_F(MainWindowStart, ADamagedBaseShowsTheErrorAndLeavesTheWindowUsable) {
@@ -154,7 +154,7 @@ TEST_F(MainWindowStart, ADamagedBaseShowsTheErrorAndLeavesTheWindowUsable) {
     QDir(folder.path()).mkdir("Baza.dat");
     TForm1& form = start();
     EXPECT_EQ(boxes.texts(platform::ShownBox::Error), QStringList{"File access denied"});
-    EXPECT_TRUE(form.new_->isEnabled());
+    EXPECT_TRUE(form.ui.new_->isEnabled());
 }
 
 TEST_F(MainWindowStart, PhotosAreScaledIntoTheBoxAndClearedWhenTheNextPathIsMissing) {
@@ -166,7 +166,7 @@ TEST_F(MainWindowStart, PhotosAreScaledIntoTheBoxAndClearedWhenTheNextPathIsMiss
                                      makeRecord("B", "", "", "", "", folder.filePath("gone.jpg")),
                                      makeRecord("C"), makeRecord("D", "", "", "", "", small)});
     TForm1& form = start();
-    EXPECT_EQ(form.Image1->pixmap().size(), QSize(145, 60));
+    EXPECT_EQ(form.ui.Image1->pixmap().size(), QSize(145, 60));
     EXPECT_EQ(form.photoPanelText(), big);
 
     // A path that names no file shows no picture, as no photo does; the panel keeps the
@@ -175,21 +175,21 @@ TEST_F(MainWindowStart, PhotosAreScaledIntoTheBoxAndClearedWhenTheNextPathIsMiss
     form.state().file.read(form.state().buffer);
     form.state().index = 1;
     form.ShowRecord();
-    EXPECT_TRUE(form.Image1->pixmap().isNull());
+    EXPECT_TRUE(form.ui.Image1->pixmap().isNull());
     EXPECT_EQ(form.photoPanelText(), big);
 
     // No photo clears the picture but not the panel.
     form.state().file.read(form.state().buffer);
     form.state().index = 2;
     form.ShowRecord();
-    EXPECT_TRUE(form.Image1->pixmap().isNull());
+    EXPECT_TRUE(form.ui.Image1->pixmap().isNull());
     EXPECT_EQ(form.photoPanelText(), big);
 
     // A small picture keeps its own size.
     form.state().file.read(form.state().buffer);
     form.state().index = 3;
     form.ShowRecord();
-    EXPECT_EQ(form.Image1->pixmap().size(), QSize(40, 30));
+    EXPECT_EQ(form.ui.Image1->pixmap().size(), QSize(40, 30));
     EXPECT_EQ(form.photoPanelText(), small);
 }
 
@@ -200,12 +200,12 @@ TEST_F(MainWindowStart, ADamagedPhotoIsReportedAndTheRecordStillComesUp) {
     TForm1& form = start();
     ASSERT_EQ(boxes.texts(platform::ShownBox::Error).size(), 1);
     EXPECT_TRUE(boxes.texts(platform::ShownBox::Error)[0].startsWith("JPEG error #"));
-    EXPECT_EQ(form.fio->text(), "A");
-    EXPECT_TRUE(form.Image1->pixmap().isNull());
+    EXPECT_EQ(form.ui.fio->text(), "A");
+    EXPECT_TRUE(form.ui.Image1->pixmap().isNull());
     // The rest of the window is set, so the other records can be reached.
-    EXPECT_EQ(form.Label7->text(), "Всего записей: 2");
-    EXPECT_EQ(form.Label10->text(), "0,99 Kb");
-    EXPECT_TRUE(form.next->isEnabled());
+    EXPECT_EQ(form.ui.Label7->text(), "Всего записей: 2");
+    EXPECT_EQ(form.ui.Label10->text(), "0,99 Kb");
+    EXPECT_TRUE(form.ui.next->isEnabled());
 }
 
 TEST(MainWindowLayout, ControlsSitAtTheirPlaces) {
@@ -215,7 +215,7 @@ TEST(MainWindowLayout, ControlsSitAtTheirPlaces) {
     EXPECT_EQ(form.windowTitle(), "Записная книжка v 2.1b");
     // The frameless window keeps its outer size; the skinned form covers all of it but
     // the 3-pixel border strips on the left, right and bottom.
-    EXPECT_EQ(form.suiForm1->geometry(), QRect(3, 0, 488, 426));
+    EXPECT_EQ(form.ui.suiForm1->geometry(), QRect(3, 0, 488, 426));
     const struct {
         const char* name;
         QRect geometry;
@@ -240,42 +240,42 @@ TEST(MainWindowLayout, ControlsSitAtTheirPlaces) {
         EXPECT_EQ(widget->geometry(), place.geometry) << place.name;
     }
     // Tool buttons follow each other 25 pixels apart, with 8-pixel separators.
-    EXPECT_EQ(form.new_->x(), 0);
-    EXPECT_EQ(form.delete_->x(), 50);
-    EXPECT_EQ(form.search->x(), 83);
-    EXPECT_EQ(form.ToolButton5->x(), 141);
-    EXPECT_EQ(form.ToolButton1->x(), 273);
-    EXPECT_EQ(form.new_->toolTip(), "Новая запись");
-    EXPECT_TRUE(form.Button1->isHidden());
-    EXPECT_TRUE(form.Label9->isHidden());
+    EXPECT_EQ(form.ui.new_->x(), 0);
+    EXPECT_EQ(form.ui.delete_->x(), 50);
+    EXPECT_EQ(form.ui.search->x(), 83);
+    EXPECT_EQ(form.ui.ToolButton5->x(), 141);
+    EXPECT_EQ(form.ui.ToolButton1->x(), 273);
+    EXPECT_EQ(form.ui.new_->toolTip(), "Новая запись");
+    EXPECT_TRUE(form.ui.Button1->isHidden());
+    EXPECT_TRUE(form.ui.Label9->isHidden());
 }
 
 TEST(MainWindowLayout, TheFileMenuListsItsItemsInOrder) {
     TestFolder folder;
     TForm1 form;
     QStringList captions;
-    for (QAction* action : form.N1->menu()->actions())
+    for (QAction* action : form.ui.N1->menu()->actions())
         captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
     EXPECT_EQ(captions, (QStringList{"Загрузить резервную копию", "Создать резервную копию", "-",
                                      "Изменить путь", "Очистить базу", "-", "Выход"}));
-    EXPECT_EQ(form.N1->text(), "Файл");
+    EXPECT_EQ(form.ui.N1->text(), "Файл");
 }
 
 TEST_F(MainWindowStart, TheSizeCopyFollowsEveryChangeOfTheBase) {
     folder.writeRecords("Baza.dat", {makeRecord("A")});
     TForm1& form = start();
-    EXPECT_EQ(form.Label10->text(), "0,49 Kb");
+    EXPECT_EQ(form.ui.Label10->text(), "0,49 Kb");
 
     RecordState& records = form.state();
     records.file.seek(records.file.count());
     records.file.write(makeRecord("B"));
     form.ShowRecord();
-    EXPECT_EQ(form.Label10->text(), "0,99 Kb");
+    EXPECT_EQ(form.ui.Label10->text(), "0,99 Kb");
     EXPECT_EQ(folder.readBytes("Baza1.dat"), folder.readBytes("Baza.dat"));
 
     // A copy removed behind the program's back is made again.
     QFile::remove(folder.filePath("Baza1.dat"));
     form.ShowRecord();
     EXPECT_EQ(folder.readBytes("Baza1.dat"), folder.readBytes("Baza.dat"));
-    EXPECT_EQ(form.Label10->text(), "0,99 Kb");
+    EXPECT_EQ(form.ui.Label10->text(), "0,99 Kb");
 }

@@ -51,9 +51,9 @@ protected:
     TForm1& open(std::initializer_list<ContactRecord> records) {
         base.writeDataFile(records);
         TForm1& window = base.openWindow();
-        dialog.Edit1->setText(images());
+        dialog.ui.Edit1->setText(images());
         window.setImagesFolderDialog(&dialog);
-        dialog.setRefreshButton(window.Button1);
+        dialog.setRefreshButton(window.ui.Button1);
         return window;
     }
     TForm1& w() { return base.window(); }
@@ -81,61 +81,61 @@ protected:
 
 TEST_F(PhotoHandlersTest, PlusBeforeANameCopiesToDotJpgAndSaveStoresThatPath) {
     open({record("A")});
-    w().new_->click();
-    choose(w().suiButton5, red);
+    w().ui.new_->click();
+    choose(w().ui.suiButton5, red);
     EXPECT_EQ(contents(photo("")), redBytes);
-    EXPECT_EQ(w().Label9->text(), photo(""));
-    EXPECT_EQ(w().Image1->pixmap().size(), QSize(145, 60)); // shown from the chosen file
+    EXPECT_EQ(w().ui.Label9->text(), photo(""));
+    EXPECT_EQ(w().ui.Image1->pixmap().size(), QSize(145, 60)); // shown from the chosen file
 
     // A second "+" with the name unchanged replaces the same file.
-    choose(w().suiButton5, blue);
+    choose(w().ui.suiButton5, blue);
     EXPECT_EQ(contents(photo("")), blueBytes);
-    EXPECT_EQ(w().Label9->text(), photo(""));
-    EXPECT_EQ(w().Image1->pixmap().size(), QSize(40, 30));
+    EXPECT_EQ(w().ui.Label9->text(), photo(""));
+    EXPECT_EQ(w().ui.Image1->pixmap().size(), QSize(40, 30));
 
     // Typing the name afterwards does not rename the copy.
-    w().fio->setText("Новый");
-    w().save->click();
+    w().ui.fio->setText("Новый");
+    w().ui.save->click();
     EXPECT_EQ(base.dataBytes(), fileBytes({record("A"), record("Новый", "", photo(""))}));
     EXPECT_FALSE(QFile::exists(photo("Новый")));
 }
 
 TEST_F(PhotoHandlersTest, CancellingTheChooserChangesNothing) {
     open({record("A", "", "/kept.jpg"), record("B")});
-    choose(w().suiButton3, QString());
+    choose(w().ui.suiButton3, QString());
     EXPECT_EQ(base.names(), QStringList({"A", "B"}));
-    EXPECT_TRUE(w().Label9->text().isEmpty());
+    EXPECT_TRUE(w().ui.Label9->text().isEmpty());
     EXPECT_TRUE(QDir(images()).isEmpty());
 }
 
 TEST_F(PhotoHandlersTest, ReplaceWithOneRecordCopiesAndShowsButKeepsTheStoredPath) {
     open({record("A", "", "/elsewhere/a.jpg")});
-    choose(w().suiButton3, red);
+    choose(w().ui.suiButton3, red);
     EXPECT_EQ(contents(photo("A")), redBytes);
-    EXPECT_EQ(w().Label9->text(), photo("A"));
-    EXPECT_EQ(w().Image1->pixmap().size(), QSize(145, 60));
+    EXPECT_EQ(w().ui.Label9->text(), photo("A"));
+    EXPECT_EQ(w().ui.Image1->pixmap().size(), QSize(145, 60));
     EXPECT_EQ(base.dataBytes(), fileBytes({record("A", "", "/elsewhere/a.jpg")}));
 }
 
 TEST_F(PhotoHandlersTest, ReplaceMovesTheChangedRecordToTheEndAndShowsRecordOne) {
     open({record("A"), record("B", "addr B"), record("C")});
-    w().next->click();
-    ASSERT_EQ(w().fio->text(), "B");
-    choose(w().suiButton3, blue);
+    w().ui.next->click();
+    ASSERT_EQ(w().ui.fio->text(), "B");
+    choose(w().ui.suiButton3, blue);
     EXPECT_EQ(contents(photo("B")), blueBytes);
     EXPECT_EQ(base.dataBytes(),
               fileBytes({record("A"), record("C"), record("B", "addr B", photo("B"))}));
-    EXPECT_EQ(w().fio->text(), "A");
-    EXPECT_EQ(w().Label6->text(), "Запись № 1");
-    EXPECT_FALSE(w().first->isEnabled());
-    EXPECT_TRUE(w().next->isEnabled());
+    EXPECT_EQ(w().ui.fio->text(), "A");
+    EXPECT_EQ(w().ui.Label6->text(), "Запись № 1");
+    EXPECT_FALSE(w().ui.first->isEnabled());
+    EXPECT_TRUE(w().ui.next->isEnabled());
 }
 
 TEST_F(PhotoHandlersTest, ADamagedPictureIsReportedAfterTheCopyAndTheRecordStays) {
     open({record("A"), record("B")});
     const QString broken = path("broken.jpg");
     base.folder.writeBytes("broken.jpg", redBytes.left(redBytes.size() / 2));
-    choose(w().suiButton3, broken);
+    choose(w().ui.suiButton3, broken);
     ASSERT_EQ(base.boxes.texts(platform::ShownBox::Error).size(), 1);
     EXPECT_TRUE(base.boxes.texts(platform::ShownBox::Error)[0].startsWith("JPEG error #"));
     EXPECT_TRUE(QFile::exists(photo("A")));
@@ -144,33 +144,33 @@ TEST_F(PhotoHandlersTest, ADamagedPictureIsReportedAfterTheCopyAndTheRecordStays
 
 TEST_F(PhotoHandlersTest, ANameThatLeavesTheFolderCopiesNothingAndIsReported) {
     open({record("A")});
-    w().new_->click();
-    w().fio->setText("../escaped");
-    choose(w().suiButton5, red);
+    w().ui.new_->click();
+    w().ui.fio->setText("../escaped");
+    choose(w().ui.suiButton5, red);
     EXPECT_FALSE(QFile::exists(path("escaped.jpg")));
     EXPECT_EQ(base.boxes.texts(platform::ShownBox::Message),
               QStringList{"Изображение не скопировано: имя «../escaped» не может быть именем "
                           "файла."});
     // Nothing names a file that is not there: the record is saved without a photo.
-    EXPECT_TRUE(w().Label9->text().isEmpty());
-    EXPECT_TRUE(w().Image1->pixmap().isNull());
-    w().save->click();
+    EXPECT_TRUE(w().ui.Label9->text().isEmpty());
+    EXPECT_TRUE(w().ui.Image1->pixmap().isNull());
+    w().ui.save->click();
     EXPECT_EQ(base.dataBytes(), fileBytes({record("A"), record("../escaped")}));
 }
 
 TEST_F(PhotoHandlersTest, MinusDeletesTheOwnFileAndClearsThePath) {
     base.folder.writeBytes("images/A.jpg", redBytes);
     open({record("A", "", photo("A")), record("B")});
-    w().Label9->setText("pending");
-    w().suiButton4->click();
+    w().ui.Label9->setText("pending");
+    w().ui.suiButton4->click();
     EXPECT_FALSE(QFile::exists(photo("A")));
-    EXPECT_TRUE(w().Label9->text().isEmpty());
+    EXPECT_TRUE(w().ui.Label9->text().isEmpty());
     EXPECT_EQ(base.dataBytes(), fileBytes({record("B"), record("A")}));
-    EXPECT_EQ(w().fio->text(), "B");
+    EXPECT_EQ(w().ui.fio->text(), "B");
 
     // The photo already gone: the path is cleared all the same.
     open({record("C", "", photo("C")), record("D")});
-    w().suiButton4->click();
+    w().ui.suiButton4->click();
     EXPECT_EQ(base.dataBytes(), fileBytes({record("D"), record("C")}));
 }
 
@@ -178,7 +178,7 @@ TEST_F(PhotoHandlersTest, MinusNeverDeletesAFileOutsideTheImagesFolder) {
     const QString foreign = path("foreign.jpg");
     base.folder.writeBytes("foreign.jpg", redBytes);
     open({record("A", "", foreign), record("B")});
-    w().suiButton4->click();
+    w().ui.suiButton4->click();
     EXPECT_TRUE(QFile::exists(foreign));
     EXPECT_EQ(base.dataBytes(), fileBytes({record("B"), record("A")}));
 }
@@ -188,79 +188,79 @@ TEST_F(PhotoHandlersTest, AClickOpensThePathInTheStatusBarIfItExists) {
     open({record("A", "", photo("A")), record("B")});
     w().show();
     OpenedUrls opened;
-    QTest::mouseClick(w().Image1, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(w().ui.Image1, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(opened.urls, QList<QUrl>{QUrl::fromLocalFile(photo("A"))});
 
     // A record without a photo leaves the previous path in the panel, and it opens.
-    w().next->click();
-    QTest::mouseClick(w().Image1, Qt::LeftButton, {}, QPoint(5, 5));
+    w().ui.next->click();
+    QTest::mouseClick(w().ui.Image1, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(opened.urls.size(), 2);
     EXPECT_EQ(opened.urls.last(), QUrl::fromLocalFile(photo("A")));
 
     // A path whose file is gone opens nothing.
     QFile::remove(photo("A"));
-    QTest::mouseClick(w().Image1, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(w().ui.Image1, Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(opened.urls.size(), 2);
 }
 
 TEST_F(PhotoHandlersTest, RefreshRepointsEveryRecordAndPutsTheOneOnShowFirst) {
     open({record("A", "", "/old/a.jpg"), record("B"), record("C", "addr C"), record("D")});
-    w().next->click();
-    w().next->click();
-    ASSERT_EQ(w().fio->text(), "C");
-    w().Button1->click();
+    w().ui.next->click();
+    w().ui.next->click();
+    ASSERT_EQ(w().ui.fio->text(), "C");
+    w().ui.Button1->click();
     EXPECT_EQ(base.dataBytes(),
               fileBytes({record("C", "addr C", photo("C")), record("A", "", photo("A")),
                          record("B", "", photo("B")), record("D", "", photo("D"))}));
-    EXPECT_EQ(w().fio->text(), "C");
-    EXPECT_EQ(w().Label6->text(), "Запись № 1");
-    EXPECT_EQ(w().Label7->text(), "Всего записей: 4");
-    EXPECT_EQ(w().Label9->text(), photo("D"));
-    EXPECT_FALSE(w().suiButton2->isEnabled());
+    EXPECT_EQ(w().ui.fio->text(), "C");
+    EXPECT_EQ(w().ui.Label6->text(), "Запись № 1");
+    EXPECT_EQ(w().ui.Label7->text(), "Всего записей: 4");
+    EXPECT_EQ(w().ui.Label9->text(), photo("D"));
+    EXPECT_FALSE(w().ui.suiButton2->isEnabled());
     EXPECT_TRUE(QDir(images()).isEmpty()); // paths only: no file is made
 }
 
 TEST_F(PhotoHandlersTest, RefreshWithTheFolderEmptiedStoresRootPaths) {
     open({record("A"), record("B")});
-    dialog.Edit1->clear();
-    w().Button1->click();
+    dialog.ui.Edit1->clear();
+    w().ui.Button1->click();
     EXPECT_EQ(base.dataBytes(), fileBytes({record("A", "", "/A.jpg"), record("B", "", "/B.jpg")}));
 }
 
 TEST_F(PhotoHandlersTest, RefreshTakesUnsavedTextIntoTheRecordOnShow) {
     open({record("A")});
-    w().adres->setText("typed");
-    w().Button1->click();
+    w().ui.adres->setText("typed");
+    w().ui.Button1->click();
     EXPECT_EQ(base.dataBytes(), fileBytes({record("A", "typed", photo("A"))}));
 }
 
 TEST_F(PhotoHandlersTest, RefreshDuringANewEntryEndsTheEntryFirst) {
     open({record("A"), record("B"), record("C")});
-    w().new_->click();
-    w().fio->setText("Unsaved");
-    w().Button1->click();
+    w().ui.new_->click();
+    w().ui.fio->setText("Unsaved");
+    w().ui.Button1->click();
     EXPECT_EQ(base.dataBytes(), fileBytes({record("A", "", photo("A")), record("B", "", photo("B")),
                                            record("C", "", photo("C"))}));
-    EXPECT_EQ(w().fio->text(), "A");
-    EXPECT_FALSE(w().save->isEnabled());
-    EXPECT_TRUE(w().new_->isEnabled());
+    EXPECT_EQ(w().ui.fio->text(), "A");
+    EXPECT_FALSE(w().ui.save->isEnabled());
+    EXPECT_TRUE(w().ui.new_->isEnabled());
 }
 
 TEST_F(PhotoHandlersTest, ApplyInTheDialogRunsTheRefresh) {
     open({record("A"), record("B")});
     ModalScript script;
     script.then([&](QWidget*) {
-        dialog.Edit1->setText(path("other"));
-        QTest::mouseClick(dialog.suiButton3, Qt::LeftButton);
+        dialog.ui.Edit1->setText(path("other"));
+        QTest::mouseClick(dialog.ui.suiButton3, Qt::LeftButton);
     });
-    w().N15->trigger();
+    w().ui.N15->trigger();
     EXPECT_EQ(base.dataBytes(), fileBytes({record("A", "", path("other") + "/A.jpg"),
                                            record("B", "", path("other") + "/B.jpg")}));
 }
 
 TEST_F(PhotoHandlersTest, RefreshOfAnEmptyBaseDoesNothing) {
     open({});
-    w().Button1->click();
+    w().ui.Button1->click();
     EXPECT_TRUE(base.dataBytes().isEmpty());
     EXPECT_TRUE(base.boxes.boxes.isEmpty());
 }

@@ -41,139 +41,139 @@ protected:
 
 TEST_F(RecordEditingTest, NewLeavesOnlySaveAndPlusAmongTheRecordButtons) {
     open({makeRecord("A"), makeRecord("B")});
-    w().new_->click();
+    w().ui.new_->click();
     EXPECT_EQ(enabled(), QStringList({"save"}));
-    EXPECT_TRUE(w().suiButton5->isEnabled());
-    EXPECT_FALSE(w().suiButton3->isEnabled());
-    EXPECT_TRUE(w().fio->text().isEmpty());
-    EXPECT_TRUE(w().Label9->text().isEmpty());
-    EXPECT_EQ(w().Label6->text(), "Запись № 1"); // labels stay as they were
-    EXPECT_EQ(w().Label7->text(), "Всего записей: 2");
+    EXPECT_TRUE(w().ui.suiButton5->isEnabled());
+    EXPECT_FALSE(w().ui.suiButton3->isEnabled());
+    EXPECT_TRUE(w().ui.fio->text().isEmpty());
+    EXPECT_TRUE(w().ui.Label9->text().isEmpty());
+    EXPECT_EQ(w().ui.Label6->text(), "Запись № 1"); // labels stay as they were
+    EXPECT_EQ(w().ui.Label7->text(), "Всего записей: 2");
 }
 
 TEST_F(RecordEditingTest, SaveIntoAnEmptyFileStoresAnEmptyRecordAndShowsIt) {
     base.openWindow();
-    w().new_->click();
-    w().save->click();
+    w().ui.new_->click();
+    w().ui.save->click();
     EXPECT_EQ(base.dataBytes(), fileBytes({makeRecord("")}));
-    EXPECT_EQ(w().Label6->text(), "Запись № 1");
-    EXPECT_EQ(w().Label7->text(), "Всего записей: 1");
+    EXPECT_EQ(w().ui.Label6->text(), "Запись № 1");
+    EXPECT_EQ(w().ui.Label7->text(), "Всего записей: 1");
     // One record: no navigation, no search.
     EXPECT_EQ(enabled(), QStringList({"delete", "new"}));
-    EXPECT_FALSE(w().Image1->isEnabled());
-    EXPECT_TRUE(w().suiButton3->isEnabled());
-    EXPECT_TRUE(w().suiButton4->isEnabled());
-    EXPECT_FALSE(w().suiButton5->isEnabled());
+    EXPECT_FALSE(w().ui.Image1->isEnabled());
+    EXPECT_TRUE(w().ui.suiButton3->isEnabled());
+    EXPECT_TRUE(w().ui.suiButton4->isEnabled());
+    EXPECT_FALSE(w().ui.suiButton5->isEnabled());
     EXPECT_TRUE(base.boxes.boxes.isEmpty());
 }
 
 TEST_F(RecordEditingTest, SaveAppendsTheTextsCutToTheFieldsAndThePendingPhoto) {
     open({makeRecord("A", "адрес A")});
-    w().new_->click();
+    w().ui.new_->click();
     const QString longName(60, QChar(u'Ж'));
-    w().fio->setText(longName);
-    w().adres->setText("Москва");
-    w().tel->setText("123-45-67");
-    w().rabota->setText("Завод");
-    w().email->setText("b@example.org");
-    w().Label9->setText("/фото/b.jpg");
-    w().save->click();
+    w().ui.fio->setText(longName);
+    w().ui.adres->setText("Москва");
+    w().ui.tel->setText("123-45-67");
+    w().ui.rabota->setText("Завод");
+    w().ui.email->setText("b@example.org");
+    w().ui.Label9->setText("/фото/b.jpg");
+    w().ui.save->click();
 
     const ContactRecord stored = makeRecord(longName.left(50), "Москва", "123-45-67", "Завод",
                                             "b@example.org", "/фото/b.jpg");
     EXPECT_EQ(base.dataBytes(), fileBytes({makeRecord("A", "адрес A"), stored}));
     // The first record is on show, with the way forward open.
-    EXPECT_EQ(w().fio->text(), "A");
-    EXPECT_EQ(w().Label7->text(), "Всего записей: 2");
+    EXPECT_EQ(w().ui.fio->text(), "A");
+    EXPECT_EQ(w().ui.Label7->text(), "Всего записей: 2");
     EXPECT_EQ(enabled(), QStringList({"delete", "last", "new", "next", "search"}));
 }
 
 TEST_F(RecordEditingTest, EscapeCancelsTheEntryAndShowsRecordOne) {
     open({makeRecord("A"), makeRecord("B")});
     w().nextClick();
-    w().new_->click();
-    QTest::keyClick(w().fio, Qt::Key_Escape);
-    EXPECT_EQ(w().fio->text(), "A");
-    EXPECT_EQ(w().Label6->text(), "Запись № 1");
+    w().ui.new_->click();
+    QTest::keyClick(w().ui.fio, Qt::Key_Escape);
+    EXPECT_EQ(w().ui.fio->text(), "A");
+    EXPECT_EQ(w().ui.Label6->text(), "Запись № 1");
     // "Удалить" and "Поиск" stay off until an operation turns them on; the key enabled
     // "Изменить", which now acts on record 1.
     EXPECT_EQ(enabled(), QStringList({"last", "new", "next", "suiButton2"}));
-    w().fio->setText("A2");
-    w().suiButton2->click();
+    w().ui.fio->setText("A2");
+    w().ui.suiButton2->click();
     EXPECT_EQ(base.names(), QStringList({"B", "A2"}));
 }
 
 TEST_F(RecordEditingTest, ChangeMovesTheRecordToTheEndKeepingItsPhoto) {
     open({makeRecord("A"), makeRecord("B", "", "", "", "", "/photos/b.jpg"), makeRecord("C")});
-    w().next->click();
-    type(w().fio, "B2");
-    w().adres->setText("новый");
-    EXPECT_TRUE(w().suiButton2->isEnabled());
-    w().suiButton2->click();
+    w().ui.next->click();
+    type(w().ui.fio, "B2");
+    w().ui.adres->setText("новый");
+    EXPECT_TRUE(w().ui.suiButton2->isEnabled());
+    w().ui.suiButton2->click();
     EXPECT_EQ(base.dataBytes(),
               fileBytes({makeRecord("A"), makeRecord("C"),
                          makeRecord("B2", "новый", "", "", "", "/photos/b.jpg")}));
-    EXPECT_EQ(w().fio->text(), "A");
-    EXPECT_EQ(w().Label6->text(), "Запись № 1");
-    EXPECT_EQ(w().Label7->text(), "Всего записей: 3");
+    EXPECT_EQ(w().ui.fio->text(), "A");
+    EXPECT_EQ(w().ui.Label6->text(), "Запись № 1");
+    EXPECT_EQ(w().ui.Label7->text(), "Всего записей: 3");
     EXPECT_EQ(enabled(), QStringList({"delete", "last", "new", "next", "search"}));
 }
 
 TEST_F(RecordEditingTest, ChangeOfTheOnlyRecord) {
     open({makeRecord("A")});
-    type(w().fio, "A2");
-    w().suiButton2->click();
+    type(w().ui.fio, "A2");
+    w().ui.suiButton2->click();
     EXPECT_EQ(base.dataBytes(), fileBytes({makeRecord("A2")}));
-    EXPECT_EQ(w().fio->text(), "A2");
+    EXPECT_EQ(w().ui.fio->text(), "A2");
     EXPECT_EQ(enabled(), QStringList({"delete", "first", "new", "previous"}));
 }
 
 TEST_F(RecordEditingTest, ChangeWithTwoRecordsTurnsSearchOff) {
     open({makeRecord("A"), makeRecord("B")});
-    ASSERT_TRUE(w().search->isEnabled());
-    type(w().fio, "A2");
-    w().suiButton2->click();
+    ASSERT_TRUE(w().ui.search->isEnabled());
+    type(w().ui.fio, "A2");
+    w().ui.suiButton2->click();
     EXPECT_EQ(base.names(), QStringList({"B", "A2"}));
     EXPECT_EQ(enabled(), QStringList({"delete", "last", "new", "next"}));
 }
 
 TEST_F(RecordEditingTest, ChangeDuringAnEntryStoresTheNewRecordAsSaveWould) {
     open({makeRecord("A"), makeRecord("B")});
-    w().new_->click();
-    type(w().fio, "Новый");
-    w().Label9->setText("/p/n.jpg");
-    ASSERT_TRUE(w().suiButton2->isEnabled());
-    w().suiButton2->click();
+    w().ui.new_->click();
+    type(w().ui.fio, "Новый");
+    w().ui.Label9->setText("/p/n.jpg");
+    ASSERT_TRUE(w().ui.suiButton2->isEnabled());
+    w().ui.suiButton2->click();
     EXPECT_EQ(base.dataBytes(), fileBytes({makeRecord("A"), makeRecord("B"),
                                            makeRecord("Новый", "", "", "", "", "/p/n.jpg")}));
     EXPECT_EQ(enabled(), QStringList({"delete", "last", "new", "next", "search"}));
     // The entry is over: a second press changes record 1, it adds nothing.
-    type(w().fio, "A2");
-    w().suiButton2->click();
+    type(w().ui.fio, "A2");
+    w().ui.suiButton2->click();
     EXPECT_EQ(base.names(), QStringList({"B", "Новый", "A2"}));
 }
 
 TEST_F(RecordEditingTest, ChangeWithNothingOnShowWritesNothing) {
     base.openWindow(); // empty file
-    type(w().fio, "Никто");
-    w().suiButton2->click();
+    type(w().ui.fio, "Никто");
+    w().ui.suiButton2->click();
     EXPECT_EQ(base.dataBytes().size(), 0);
-    EXPECT_FALSE(w().suiButton2->isEnabled());
+    EXPECT_FALSE(w().ui.suiButton2->isEnabled());
 }
 
 TEST_F(RecordEditingTest, AChangeCutShortByAFullDiskKeepsTheContact) {
     open({makeRecord("A"), makeRecord("B"), makeRecord("C")});
-    w().next->click();
-    type(w().fio, "B2");
+    w().ui.next->click();
+    type(w().ui.fio, "B2");
     write_fault::failNthWrite(2, ENOSPC); // the append goes through, the move does not
-    w().suiButton2->click();
+    w().ui.suiButton2->click();
     write_fault::failNthWrite(0, 0);
     EXPECT_EQ(base.boxes.texts(ShownBox::Error), QStringList({"Disk full"}));
     EXPECT_EQ(base.names(), QStringList({"A", "B", "C", "B2"}));
     EXPECT_EQ(w().state().index, 1); // still the record on show
 
     // Once the disk has room, deleting the record on show removes the old version.
-    w().delete_->click();
+    w().ui.delete_->click();
     EXPECT_EQ(base.names(), QStringList({"A", "C", "B2"}));
 }
 
@@ -185,10 +185,10 @@ TEST_F(RecordEditingTest, AfterAMoveCutShortNothingElseIsTakenForTheRecordOnShow
         records << makeRecord(QString("Запись %1").arg(k));
     base.writeDataFile(records);
     base.openWindow();
-    w().next->click();
-    type(w().fio, "Изменённая");
+    w().ui.next->click();
+    type(w().ui.fio, "Изменённая");
     write_fault::failNthWrite(3, ENOSPC);
-    w().suiButton2->click();
+    w().ui.suiButton2->click();
     write_fault::failNthWrite(0, 0);
     ASSERT_EQ(base.boxes.texts(ShownBox::Error), QStringList({"Disk full"}));
     const QStringList afterFailure = base.names();
@@ -196,52 +196,52 @@ TEST_F(RecordEditingTest, AfterAMoveCutShortNothingElseIsTakenForTheRecordOnShow
     EXPECT_EQ(afterFailure.last(), "Изменённая");
 
     // Neither change nor delete touches "Запись 2" for the record on show.
-    w().delete_->click();
-    w().suiButton2->click();
+    w().ui.delete_->click();
+    w().ui.suiButton2->click();
     EXPECT_EQ(base.names(), afterFailure);
     // Shown again, records can be changed as usual.
-    w().first->click();
-    type(w().fio, "Первая");
-    w().suiButton2->click();
+    w().ui.first->click();
+    type(w().ui.fio, "Первая");
+    w().ui.suiButton2->click();
     EXPECT_EQ(base.names().last(), "Первая");
 }
 
 TEST_F(RecordEditingTest, DeleteAfterOkRemovesTheRecordOnShowAndShowsRecordOne) {
     open({makeRecord("A"), makeRecord("B"), makeRecord("C")});
-    w().next->click();
-    w().delete_->click();
+    w().ui.next->click();
+    w().ui.delete_->click();
     EXPECT_EQ(base.boxes.texts(ShownBox::Confirmation), QStringList({"Удалить запись?"}));
     EXPECT_EQ(base.boxes.boxes.first().caption, "Confirm");
     EXPECT_EQ(base.dataBytes(), fileBytes({makeRecord("A"), makeRecord("C")}));
-    EXPECT_EQ(w().fio->text(), "A");
-    EXPECT_EQ(w().Label6->text(), "Запись № 1");
-    EXPECT_EQ(w().Label7->text(), "Всего записей: 2");
+    EXPECT_EQ(w().ui.fio->text(), "A");
+    EXPECT_EQ(w().ui.Label6->text(), "Запись № 1");
+    EXPECT_EQ(w().ui.Label7->text(), "Всего записей: 2");
     EXPECT_EQ(enabled(), QStringList({"delete", "last", "new", "next", "search"}));
 }
 
 TEST_F(RecordEditingTest, DeleteOfTheLastRecordInTheFile) {
     open({makeRecord("A"), makeRecord("B"), makeRecord("C")});
-    w().last->click();
-    w().delete_->click();
+    w().ui.last->click();
+    w().ui.delete_->click();
     EXPECT_EQ(base.names(), QStringList({"A", "B"}));
-    EXPECT_EQ(w().fio->text(), "A");
-    EXPECT_EQ(w().Label7->text(), "Всего записей: 2");
+    EXPECT_EQ(w().ui.fio->text(), "A");
+    EXPECT_EQ(w().ui.Label7->text(), "Всего записей: 2");
 }
 
 TEST_F(RecordEditingTest, DeleteCancelledRemovesNothingAndShowsRecordOne) {
     open({makeRecord("A"), makeRecord("B")});
-    w().next->click();
+    w().ui.next->click();
     base.boxes.answer = [](const ShownBox&) {
         return false;
     };
-    w().delete_->click();
+    w().ui.delete_->click();
     EXPECT_EQ(base.names(), QStringList({"A", "B"}));
-    EXPECT_EQ(w().fio->text(), "A");
+    EXPECT_EQ(w().ui.fio->text(), "A");
     EXPECT_EQ(enabled(), QStringList({"delete", "last", "new", "next", "search"}));
 
     // Cancel with one record turns navigation and search off.
     open({makeRecord("A")});
-    w().delete_->click();
+    w().ui.delete_->click();
     EXPECT_EQ(base.names(), QStringList({"A"}));
     EXPECT_EQ(enabled(), QStringList({"delete", "new"}));
 }
@@ -249,19 +249,19 @@ TEST_F(RecordEditingTest, DeleteCancelledRemovesNothingAndShowsRecordOne) {
 TEST_F(RecordEditingTest, DeleteOfTheOnlyRecordEmptiesTheWindow) {
     open({makeRecord("A", "адрес")});
     // One record: "Первая запись" and "Предыдущая запись" are on and stay so.
-    ASSERT_TRUE(w().first->isEnabled());
-    w().delete_->click();
+    ASSERT_TRUE(w().ui.first->isEnabled());
+    w().ui.delete_->click();
     EXPECT_EQ(base.dataBytes().size(), 0);
     EXPECT_EQ(base.boxes.texts(ShownBox::Message), QStringList({"Вы удалили последнюю запись."}));
-    EXPECT_TRUE(w().fio->text().isEmpty());
-    EXPECT_TRUE(w().adres->text().isEmpty());
-    EXPECT_EQ(w().Label6->text(), "Запись № 0");
-    EXPECT_EQ(w().Label7->text(), "Всего записей: 0");
+    EXPECT_TRUE(w().ui.fio->text().isEmpty());
+    EXPECT_TRUE(w().ui.adres->text().isEmpty());
+    EXPECT_EQ(w().ui.Label6->text(), "Запись № 0");
+    EXPECT_EQ(w().ui.Label7->text(), "Всего записей: 0");
     EXPECT_EQ(enabled(), QStringList({"first", "new", "previous"}));
     // Nothing is on show, so nothing more can be removed or changed.
     w().deleteClick();
-    type(w().fio, "X");
-    w().suiButton2->click();
+    type(w().ui.fio, "X");
+    w().ui.suiButton2->click();
     EXPECT_EQ(base.dataBytes().size(), 0);
 }
 
@@ -272,14 +272,14 @@ TEST_F(RecordEditingTest, DeleteKeepsPhotoFilesOutsideTheImagesFolder) {
     picture.fill(Qt::red);
     ASSERT_TRUE(picture.save(photo, "JPG"));
     open({makeRecord("A", "", "", "", "", photo), makeRecord("B")});
-    w().delete_->click();
+    w().ui.delete_->click();
     EXPECT_EQ(base.names(), QStringList({"B"}));
     EXPECT_TRUE(QFile::exists(photo));
 }
 
 TEST_F(RecordEditingTest, DeleteIsIgnoredWhileANewRecordIsEntered) {
     open({makeRecord("A"), makeRecord("B")});
-    w().new_->click();
+    w().ui.new_->click();
     w().deleteClick();
     EXPECT_TRUE(base.boxes.boxes.isEmpty());
     EXPECT_EQ(base.names(), QStringList({"A", "B"}));
@@ -287,11 +287,11 @@ TEST_F(RecordEditingTest, DeleteIsIgnoredWhileANewRecordIsEntered) {
 
 TEST_F(RecordEditingTest, NewClosesAnOpenSearch) {
     open({makeRecord("A"), makeRecord("B")});
-    w().search->click();
-    ASSERT_TRUE(w().ToolButton1->isEnabled());
-    w().new_->click();
-    EXPECT_FALSE(w().ToolButton1->isEnabled());
-    EXPECT_FALSE(w().suiComboBox1->isEnabled());
+    w().ui.search->click();
+    ASSERT_TRUE(w().ui.ToolButton1->isEnabled());
+    w().ui.new_->click();
+    EXPECT_FALSE(w().ui.ToolButton1->isEnabled());
+    EXPECT_FALSE(w().ui.suiComboBox1->isEnabled());
 }
 
 } // namespace
@@ -304,18 +304,18 @@ TEST_F(RecordEditingTest, TheSizeCopyFollowsEveryChangeOfTheDataFile) {
         return base.folder.readBytes("Baza1.dat");
     };
     EXPECT_EQ(copy(), base.dataBytes());
-    type(w().fio, "A2");
-    w().suiButton2->click();
+    type(w().ui.fio, "A2");
+    w().ui.suiButton2->click();
     EXPECT_EQ(copy(), base.dataBytes());
-    w().delete_->click();
+    w().ui.delete_->click();
     EXPECT_EQ(copy(), base.dataBytes());
-    EXPECT_EQ(w().Label10->text(), baseSizeText(2 * 511));
+    EXPECT_EQ(w().ui.Label10->text(), app::baseSizeText(2 * 511));
     // A copy removed or altered behind the program's back is made again.
     QFile::remove(base.folder.filePath("Baza1.dat"));
-    w().next->click();
+    w().ui.next->click();
     EXPECT_EQ(copy(), base.dataBytes());
     base.folder.writeBytes("Baza1.dat", "x");
-    w().previous->click();
+    w().ui.previous->click();
     EXPECT_EQ(copy(), base.dataBytes());
 }
 

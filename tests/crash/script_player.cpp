@@ -11,17 +11,17 @@ namespace {
 
 void showByName(TForm1& window, const QString& fullName) {
     window.guarded([&] { window.searchClick(); });
-    window.suiComboBox1->setEditText(fullName);
+    window.ui.suiComboBox1->setEditText(fullName);
     window.guarded([&] { window.ToolButton1Click(); });
 }
 
 void typeRecord(TForm1& window, const QString& fullName) {
     const ContactRecord record = recordNamed(fullName);
-    window.fio->setText(record.field(ContactField::FullName));
-    window.adres->setText(record.field(ContactField::Address));
-    window.tel->setText(record.field(ContactField::Telephone));
-    window.rabota->setText(record.field(ContactField::Workplace));
-    window.email->setText(record.field(ContactField::Email));
+    window.ui.fio->setText(record.field(ContactField::FullName));
+    window.ui.adres->setText(record.field(ContactField::Address));
+    window.ui.tel->setText(record.field(ContactField::Telephone));
+    window.ui.rabota->setText(record.field(ContactField::Workplace));
+    window.ui.email->setText(record.field(ContactField::Email));
 }
 
 } // namespace

@@ -31,23 +31,23 @@ TEST(ImagesFolderDialog, ControlsSitWhereTheWindowPlacesThem) {
     EXPECT_EQ(dialog.windowTitle(), "Путь");
     EXPECT_EQ(dialog.size(), QSize(453, 152));
     // The skinned form fills the frameless window inside its 3-pixel border strips.
-    EXPECT_EQ(dialog.suiForm1->geometry(), QRect(3, 0, 447, 149));
-    EXPECT_EQ(dialog.Label1->text(), "Путь к папке с изображениями");
-    EXPECT_EQ(dialog.Label1->geometry(), QRect(8, 29, 160, 13));
-    EXPECT_EQ(dialog.Edit1->geometry(), QRect(8, 48, 393, 21));
+    EXPECT_EQ(dialog.ui.suiForm1->geometry(), QRect(3, 0, 447, 149));
+    EXPECT_EQ(dialog.ui.Label1->text(), "Путь к папке с изображениями");
+    EXPECT_EQ(dialog.ui.Label1->geometry(), QRect(8, 29, 160, 13));
+    EXPECT_EQ(dialog.ui.Edit1->geometry(), QRect(8, 48, 393, 21));
     const QList<std::tuple<TsuiButton*, QString, QRect>> buttons = {
-        {dialog.suiButton1, "...", {408, 48, 25, 25}},
-        {dialog.suiButton3, "Применить", {8, 80, 80, 27}},
-        {dialog.suiButton4, "Отмена", {96, 80, 80, 27}},
-        {dialog.suiButton2, "Очистить", {320, 80, 80, 27}}};
+        {dialog.ui.suiButton1, "...", {408, 48, 25, 25}},
+        {dialog.ui.suiButton3, "Применить", {8, 80, 80, 27}},
+        {dialog.ui.suiButton4, "Отмена", {96, 80, 80, 27}},
+        {dialog.ui.suiButton2, "Очистить", {320, 80, 80, 27}}};
     for (const auto& [button, caption, geometry] : buttons) {
         EXPECT_EQ(button->text(), caption);
         EXPECT_EQ(button->geometry(), geometry) << caption.toStdString();
-        EXPECT_EQ(button->parentWidget(), dialog.suiForm1);
+        EXPECT_EQ(button->parentWidget(), dialog.ui.suiForm1);
         EXPECT_EQ(button->UIStyle(), TsuiUIStyle::WinXP);
     }
-    EXPECT_EQ(dialog.findChild<TsuiEdit*>("Edit1"), dialog.Edit1);
-    EXPECT_EQ(dialog.Edit1->UIStyle(), TsuiUIStyle::WinXP);
+    EXPECT_EQ(dialog.findChild<TsuiEdit*>("Edit1"), dialog.ui.Edit1);
+    EXPECT_EQ(dialog.ui.Edit1->UIStyle(), TsuiUIStyle::WinXP);
 }
 
 TEST(ImagesFolderDialog, CreationLoadsTheSavedFolder) {
@@ -55,7 +55,7 @@ TEST(ImagesFolderDialog, CreationLoadsTheSavedFolder) {
     settings.writeSettingsFile("[General]\nImagesPath=/srv/фото\n");
     platform::MessageBoxRecorder boxes;
     TForm3 dialog;
-    EXPECT_EQ(dialog.Edit1->text(), "/srv/фото");
+    EXPECT_EQ(dialog.ui.Edit1->text(), "/srv/фото");
     EXPECT_EQ(dialog.imagesFolder(), "/srv/фото");
     EXPECT_TRUE(boxes.boxes.isEmpty());
 }
@@ -80,8 +80,8 @@ TEST(ImagesFolderDialog, ApplySavesRunsTheRefreshAndCloses) {
     dialog.setRefreshButton(&refresh);
 
     const int result = runDialog(dialog, [&] {
-        dialog.Edit1->setText("/srv/photos");
-        QTest::mouseClick(dialog.suiButton3, Qt::LeftButton);
+        dialog.ui.Edit1->setText("/srv/photos");
+        QTest::mouseClick(dialog.ui.suiButton3, Qt::LeftButton);
     });
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(settings.savedImagesFolder(), "/srv/photos");
@@ -92,10 +92,10 @@ TEST(ImagesFolderDialog, ApplySavesRunsTheRefreshAndCloses) {
     // An unchanged or emptied folder is saved and refreshed the same way.
     folderDuringRefresh = "not run";
     runDialog(dialog, [&] {
-        QTest::mouseClick(dialog.suiButton2, Qt::LeftButton);
-        EXPECT_EQ(dialog.Edit1->text(), QString());
+        QTest::mouseClick(dialog.ui.suiButton2, Qt::LeftButton);
+        EXPECT_EQ(dialog.ui.Edit1->text(), QString());
         EXPECT_EQ(settings.savedImagesFolder(), "/srv/photos"); // not until "Применить"
-        QTest::mouseClick(dialog.suiButton3, Qt::LeftButton);
+        QTest::mouseClick(dialog.ui.suiButton3, Qt::LeftButton);
     });
     EXPECT_TRUE(QFile::exists(settings.settingsFile()));
     EXPECT_EQ(settings.savedImagesFolder(), QString());
@@ -113,8 +113,8 @@ TEST(ImagesFolderDialog, AFailedSaveKeepsTheDialogOpenWithoutRefresh) {
 
     bool openAfterApply = false;
     runDialog(dialog, [&] {
-        dialog.Edit1->setText("/srv/photos");
-        QTest::mouseClick(dialog.suiButton3, Qt::LeftButton);
+        dialog.ui.Edit1->setText("/srv/photos");
+        QTest::mouseClick(dialog.ui.suiButton3, Qt::LeftButton);
         openAfterApply = dialog.isVisible();
         dialog.reject();
     });
@@ -133,8 +133,8 @@ TEST(ImagesFolderDialog, CancelKeepsTheTypedFolderForThisRunOnly) {
     dialog.setRefreshButton(&refresh);
 
     const int result = runDialog(dialog, [&] {
-        dialog.Edit1->setText("/typed");
-        QTest::mouseClick(dialog.suiButton4, Qt::LeftButton);
+        dialog.ui.Edit1->setText("/typed");
+        QTest::mouseClick(dialog.ui.suiButton4, Qt::LeftButton);
     });
     EXPECT_EQ(result, QDialog::Rejected);
     EXPECT_EQ(dialog.imagesFolder(), "/typed");
@@ -147,7 +147,7 @@ TEST(ImagesFolderDialog, TheFolderBrowserFillsTheEditOnlyOnAChoice) {
     ScopedSettingsFolder settings;
     QTemporaryDir chosen;
     TForm3 dialog;
-    dialog.Edit1->setText("/before");
+    dialog.ui.Edit1->setText("/before");
 
     QString browserTitle;
     ModalScript script;
@@ -164,10 +164,10 @@ TEST(ImagesFolderDialog, TheFolderBrowserFillsTheEditOnlyOnAChoice) {
             files->selectFile(chosen.path());
             QMetaObject::invokeMethod(files, "accept");
         });
-    QTest::mouseClick(dialog.suiButton1, Qt::LeftButton);
+    QTest::mouseClick(dialog.ui.suiButton1, Qt::LeftButton);
     EXPECT_EQ(browserTitle, "Выберите папку для поиска");
-    EXPECT_EQ(dialog.Edit1->text(), "/before");
-    QTest::mouseClick(dialog.suiButton1, Qt::LeftButton);
-    EXPECT_EQ(dialog.Edit1->text(), chosen.path());
+    EXPECT_EQ(dialog.ui.Edit1->text(), "/before");
+    QTest::mouseClick(dialog.ui.suiButton1, Qt::LeftButton);
+    EXPECT_EQ(dialog.ui.Edit1->text(), chosen.path());
     EXPECT_EQ(script.stepsLeft(), 0);
 }

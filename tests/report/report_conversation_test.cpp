@@ -73,7 +73,7 @@ TEST(ReportConversation, CallsAsTheReportSpellsThem) {
         const QString name = instances++ == 0 ? "A" : "B";
         return std::make_shared<Recorder>(spreadsheet::createApplication(), name, &log);
     });
-    QTest::mouseClick(f.form1->print, Qt::LeftButton);
+    QTest::mouseClick(f.form1->ui.print, Qt::LeftButton);
 
     const QString path = log.filter("SaveAs").value(0).section("str:", 1).chopped(1);
     EXPECT_TRUE(path.startsWith(f.path("Report-")) && path.endsWith(".xls")) << path.toStdString();

@@ -28,7 +28,7 @@ TEST(ReportInGnumeric, ValuesAndFormattingReadBack) {
         GTEST_SKIP() << "Gnumeric is not installed";
     ReportFixture f({{"Иванов Иван", "Москва", "123-45-67", "Завод", "ivan@example.org"},
                      {"Smith John", "", "", "", ""}});
-    QTest::mouseClick(f.form1->print, Qt::LeftButton);
+    QTest::mouseClick(f.form1->ui.print, Qt::LeftButton);
 
     EXPECT_EQ(convert(f.reportPath(), f.path("report.csv")), QString());
     QFile csv(f.path("report.csv"));

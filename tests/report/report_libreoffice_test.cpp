@@ -35,7 +35,7 @@ TEST(ReportInLibreOffice, ConvertsToCsvAndPdf) {
     ReportFixture f({{"Иванов Иван", "Москва", "123-45-67", "Завод", "ivan@example.org"},
                      {"Петров Пётр", "Тверь", "007", "01.02.2003", "petr@example.org"},
                      {"Smith, John", "", "", "", ""}});
-    QTest::mouseClick(f.form1->print, Qt::LeftButton);
+    QTest::mouseClick(f.form1->ui.print, Qt::LeftButton);
     ASSERT_TRUE(QFile::exists(f.reportPath()));
 
     const Conversion csv =

@@ -47,7 +47,7 @@ CellFormat format(const Sheet& sheet, int row, int column) {
 }
 
 void clickReport(ReportFixture& f) {
-    QTest::mouseClick(f.form1->print, Qt::LeftButton);
+    QTest::mouseClick(f.form1->ui.print, Qt::LeftButton);
 }
 
 TEST(ReportRun, ThreeRecordsGiveAFormattedWorkbook) {
@@ -120,10 +120,10 @@ TEST(ReportRun, ThreeRecordsGiveAFormattedWorkbook) {
     EXPECT_FALSE(sheet.gridlines);
 
     // The first record is on show afterwards; the grid holds n + 2 rows.
-    EXPECT_EQ(f.form1->fio->text(), "Иванов Иван");
+    EXPECT_EQ(f.form1->ui.fio->text(), "Иванов Иван");
     EXPECT_EQ(f.form1->state().index, 0);
     // The grid as it was handed over: five columns, rows 15 pixels high, no headers.
-    const TStringGrid& grid = *f.form2->StringGrid1;
+    const TStringGrid& grid = *f.form2->ui.StringGrid1;
     EXPECT_EQ(grid.rowCount(), 5);
     EXPECT_EQ(grid.columnCount(), 5);
     EXPECT_EQ(grid.rowHeight(4), 15);
@@ -147,23 +147,23 @@ TEST(ReportRun, CancelKeepsTheWorkbookAndOpensNothing) {
     const Workbook book = openWorkbook(f.reportPath());
     EXPECT_EQ(text(book.sheets[0], 2, 0), "Name 1");
     EXPECT_EQ(book.sheets[0].rowExtent(), 3);
-    EXPECT_EQ(f.form2->StringGrid1->rowCount(), 3);
+    EXPECT_EQ(f.form2->ui.StringGrid1->rowCount(), 3);
 }
 
 TEST(ReportRun, ShowsTheFirstRecordWhateverWasOnShow) {
     ReportFixture f(numberedRecords(4));
     f.form1->state().index = 3;
-    f.form1->fio->setText("typed but not saved");
+    f.form1->ui.fio->setText("typed but not saved");
     clickReport(f);
-    EXPECT_EQ(f.form1->fio->text(), "Name 1");
-    EXPECT_EQ(f.form1->email->text(), "mail1@example.org");
+    EXPECT_EQ(f.form1->ui.fio->text(), "Name 1");
+    EXPECT_EQ(f.form1->ui.email->text(), "mail1@example.org");
     EXPECT_EQ(f.form1->state().index, 0);
-    EXPECT_FALSE(f.form1->previous->isEnabled());
-    EXPECT_TRUE(f.form1->next->isEnabled());
+    EXPECT_FALSE(f.form1->ui.previous->isEnabled());
+    EXPECT_TRUE(f.form1->ui.next->isEnabled());
     // The report replaced the previous grid contents completely.
     clickReport(f);
-    EXPECT_EQ(f.form2->StringGrid1->rowCount(), 6);
-    EXPECT_EQ(f.form2->StringGrid1->Cells(0, 5), "Name 4");
+    EXPECT_EQ(f.form2->ui.StringGrid1->rowCount(), 6);
+    EXPECT_EQ(f.form2->ui.StringGrid1->Cells(0, 5), "Name 4");
 }
 
 TEST(ReportRun, EmptyDataFileStopsWithReadErrorAndClearsTheStatus) {
@@ -224,7 +224,7 @@ struct ReportWithFailure {
         previous.write("previous report");
         previous.close();
         f.form1->state().index = 2;
-        f.form1->fio->setText("on show before");
+        f.form1->ui.fio->setText("on show before");
         clickReport(f);
     }
 
@@ -253,7 +253,7 @@ TEST(ReportRun, AFailedConversationKeepsThePreviousReport) {
         EXPECT_EQ(run.f.boxes.boxes[0].kind, ShownBox::Error);
         EXPECT_EQ(run.quits, c.wantQuits);
         EXPECT_EQ(run.f.form1->photoPanelText(), QString());
-        EXPECT_EQ(run.f.form1->fio->text(), "Name 1");
+        EXPECT_EQ(run.f.form1->ui.fio->text(), "Name 1");
         EXPECT_EQ(run.f.form1->state().index, 0);
         EXPECT_EQ(run.reportBytes(), "previous report");
         EXPECT_TRUE(run.f.opened.urls.isEmpty());
@@ -267,7 +267,7 @@ TEST(ReportRun, AFailedSaveAsksNothingAndKeepsThePreviousReport) {
     EXPECT_EQ(run.f.boxes.texts(), QStringList());
     EXPECT_EQ(run.quits, 1);
     EXPECT_EQ(run.f.form1->photoPanelText(), QString());
-    EXPECT_EQ(run.f.form1->fio->text(), "Name 1");
+    EXPECT_EQ(run.f.form1->ui.fio->text(), "Name 1");
     EXPECT_EQ(run.reportBytes(), "previous report");
     EXPECT_EQ(QDir(run.f.folder.path()).entryList({"Report-*"}, QDir::Files), QStringList());
 }
@@ -293,7 +293,7 @@ TEST(ReportRun, RecordsBeyondOneSheetAreRefusedWhole) {
     QFile previous(f.reportPath());
     ASSERT_TRUE(previous.open(QIODevice::ReadOnly));
     EXPECT_EQ(previous.readAll(), "previous report");
-    EXPECT_EQ(f.form1->fio->text(), "Name 1");
+    EXPECT_EQ(f.form1->ui.fio->text(), "Name 1");
 
     // Without the last record the sheet is full to its last row.
     f.form1->state().file.seek(65534);

@@ -61,27 +61,27 @@ TEST_F(Accessibility, MainWindowControlsAreNamedByCaptionOrHint) {
     EXPECT_GT(expectEveryControlNamed(&form), 20);
 
     const std::pair<QWidget*, const char*> expected[] = {
-        {form.next, "Следующая запись"},
-        {form.previous, "Предыдущая запись"},
-        {form.suiButton2, "Изменить"},
-        {form.suiButton3, "Заменить"},
+        {form.ui.next, "Следующая запись"},
+        {form.ui.previous, "Предыдущая запись"},
+        {form.ui.suiButton2, "Изменить"},
+        {form.ui.suiButton3, "Заменить"},
         // Sign-only captions give way to the hint.
-        {form.suiButton5, "Добавить изображение"},
-        {form.suiButton4, "Убрать изображение"},
+        {form.ui.suiButton5, "Добавить изображение"},
+        {form.ui.suiButton4, "Убрать изображение"},
         // Glyph-only tool buttons are named by their hints.
-        {form.new_, "Новая запись"},
-        {form.ToolButton1, "Найти"},
-        {form.data, "Данные"},
-        {form.suiGroupBox2, "Навигация"},
+        {form.ui.new_, "Новая запись"},
+        {form.ui.ToolButton1, "Найти"},
+        {form.ui.data, "Данные"},
+        {form.ui.suiGroupBox2, "Навигация"},
         // Edit boxes are named by the label beside them.
-        {form.fio, "ФИО"},
-        {form.rabota, "Место работы"},
-        {form.email, "E-mail"},
-        {form.suiComboBox1, "ФИО для поиска"},
+        {form.ui.fio, "ФИО"},
+        {form.ui.rabota, "Место работы"},
+        {form.ui.email, "E-mail"},
+        {form.ui.suiComboBox1, "ФИО для поиска"},
     };
     for (const auto& [widget, name] : expected)
         EXPECT_EQ(nameOf(widget), QString::fromUtf8(name)) << widget->objectName().toStdString();
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.next)->role(), QAccessible::Button);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.ui.next)->role(), QAccessible::Button);
 }
 
 TEST_F(Accessibility, OtherWindowsAreNamedToo) {
@@ -93,8 +93,8 @@ TEST_F(Accessibility, OtherWindowsAreNamedToo) {
         EXPECT_FALSE(nameOf(about.findChild<QWidget*>(link)).isEmpty()) << link;
     TForm3 dialog;
     EXPECT_EQ(expectEveryControlNamed(&dialog), 5);
-    EXPECT_EQ(nameOf(dialog.Edit1), "Путь к папке с изображениями");
-    EXPECT_EQ(nameOf(dialog.suiButton1), "Выбрать папку");
+    EXPECT_EQ(nameOf(dialog.ui.Edit1), "Путь к папке с изображениями");
+    EXPECT_EQ(nameOf(dialog.ui.suiButton1), "Выбрать папку");
 }
 
 TEST_F(Accessibility, NamesFollowHintChangesButKeepNamesSetByHand) {
@@ -158,13 +158,14 @@ TEST_F(Accessibility, SkinnedButtonReportsPressedAndDisabledStates) {
 TEST_F(Accessibility, MainWindowButtonsReportTheirEnabledStateAfterNew) {
     base.writeDataFile({makeRecord("Иванов"), makeRecord("Петров")});
     TForm1& form = base.openWindow();
-    form.new_->click();
+    form.ui.new_->click();
     for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
-             form.next, form.previous, form.first, form.last, form.suiButton2, form.suiButton5})
+             form.ui.next, form.ui.previous, form.ui.first, form.ui.last, form.ui.suiButton2,
+             form.ui.suiButton5})
         EXPECT_EQ(stateOf(b).disabled, !b->isEnabled()) << b->objectName().toStdString();
     // "Новая" leaves navigation off and "+" on.
-    EXPECT_TRUE(stateOf(form.next).disabled);
-    EXPECT_FALSE(stateOf(form.suiButton5).disabled);
+    EXPECT_TRUE(stateOf(form.ui.next).disabled);
+    EXPECT_FALSE(stateOf(form.ui.suiButton5).disabled);
 }
 
 } // namespace

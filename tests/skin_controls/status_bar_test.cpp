@@ -118,7 +118,7 @@ TEST(SkinnedStatusBar, TheMainWindowsBarCarriesThePhotoPanel) {
     TestFolder folder;
     platform::MessageBoxRecorder boxes;
     TForm1 form;
-    TsuiStatusBar* bar = form.suiStatusBar1;
+    TsuiStatusBar* bar = form.ui.suiStatusBar1;
     EXPECT_EQ(bar->geometry(), QRect(0, 377, 480, 19));
     EXPECT_EQ(bar->UIStyle(), TsuiUIStyle::WinXP);
     EXPECT_EQ(bar->PanelColor(), TColor(14609391));

@@ -46,7 +46,7 @@ protected:
 } // namespace
 
 TEST_F(MainWindowFrame, CarriesTheWinXPFrameAsConfigured) {
-    TsuiForm* skin = form.suiForm1;
+    TsuiForm* skin = form.ui.suiForm1;
     ASSERT_NE(skin, nullptr);
     EXPECT_EQ(skin->UIStyle(), TsuiUIStyle::WinXP);
     EXPECT_EQ(skin->Caption(), "Записная книжка v 2.1b");
@@ -62,7 +62,7 @@ TEST_F(MainWindowFrame, CarriesTheWinXPFrameAsConfigured) {
     EXPECT_EQ(caption.family(), "Tahoma");
     EXPECT_TRUE(caption.bold());
     EXPECT_EQ(caption.pixelSize(), 11);
-    EXPECT_EQ(skin->Menu(), form.suiMainMenu1);
+    EXPECT_EQ(skin->Menu(), form.ui.suiMainMenu1);
     ASSERT_EQ(skin->MenuBar()->Buttons().size(), 1);
     EXPECT_EQ(skin->MenuBar()->Buttons()[0]->text(), "Файл");
     EXPECT_EQ(skin->MenuBar()->geometry(), QRect(0, 29, skin->width(), 22));
@@ -75,7 +75,7 @@ TEST_F(MainWindowFrame, TitleBarIs29PixelsOfTheTitlePictures) {
     ASSERT_EQ(client.height(), 29);
     // Column 200 of the panel lies in the stretched client section.
     const int x = 3 + 200;
-    const int sourceX = (200 - 35) * client.width() / (form.suiForm1->width() - 70);
+    const int sourceX = (200 - 35) * client.width() / (form.ui.suiForm1->width() - 70);
     for (int y = 0; y < 29; ++y) {
         if (image.pixel(x, y) != client.pixel(sourceX, y))
             ADD_FAILURE() << "row " << y;
@@ -105,7 +105,7 @@ TEST_F(MainWindowFrame, PanelIsTheFormColour) {
 }
 
 TEST_F(MainWindowFrame, HoveredCloseButtonShowsItsMouseOverPicture) {
-    TsuiTitleBar* bar = form.suiForm1->TitleBar();
+    TsuiTitleBar* bar = form.ui.suiForm1->TitleBar();
     const ButtonLayout layout = bar->Layout();
     const QRect close = layout.rects[0];
     EXPECT_EQ(close, QRect(bar->width() - 2 + 1 - 22, 5, 21, 21));
@@ -125,8 +125,8 @@ TEST_F(MainWindowFrame, HoveredCloseButtonShowsItsMouseOverPicture) {
 TEST_F(MainWindowFrame, FileMenuOpensTheSkinnedDropDown) {
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    MenuBarButton* file = form.suiForm1->MenuBar()->Buttons()[0];
-    QMenu* dropDown = form.N1->menu();
+    MenuBarButton* file = form.ui.suiForm1->MenuBar()->Buttons()[0];
+    QMenu* dropDown = form.ui.N1->menu();
     QTimer::singleShot(0, dropDown, [dropDown] {
         EXPECT_TRUE(dropDown->isVisible());
         dropDown->close();
@@ -134,21 +134,22 @@ TEST_F(MainWindowFrame, FileMenuOpensTheSkinnedDropDown) {
     QTest::mouseClick(file, Qt::LeftButton);
     EXPECT_FALSE(dropDown->isVisible());
     // The list draws with the skinned menu's items: "Загрузить резервную копию" first.
-    EXPECT_EQ(dropDown->actionGeometry(form.N3).height(), 21);
+    EXPECT_EQ(dropDown->actionGeometry(form.ui.N3).height(), 21);
     EXPECT_EQ(dropDown->actionGeometry(dropDown->actions()[2]).height(), 5);
 }
 
 TEST(SkinnedWindows, AboutAndImagesFolderWindowsCarryTheirSkinnedForm) {
     TForm4 about;
-    ASSERT_NE(about.suiForm1, nullptr);
-    EXPECT_EQ(about.suiForm1->Caption(), "О программе");
-    ASSERT_EQ(about.suiForm1->TitleBar()->Buttons().size(), 1);
-    EXPECT_EQ(about.suiForm1->TitleBar()->Buttons()[0].ButtonType, TsuiTitleBarBtnType::suiClose);
+    ASSERT_NE(about.ui.suiForm1, nullptr);
+    EXPECT_EQ(about.ui.suiForm1->Caption(), "О программе");
+    ASSERT_EQ(about.ui.suiForm1->TitleBar()->Buttons().size(), 1);
+    EXPECT_EQ(about.ui.suiForm1->TitleBar()->Buttons()[0].ButtonType,
+              TsuiTitleBarBtnType::suiClose);
     EXPECT_EQ(about.size(), QSize(213, 286));
-    EXPECT_EQ(about.suiForm1->geometry(), QRect(3, 0, 207, 283));
+    EXPECT_EQ(about.ui.suiForm1->geometry(), QRect(3, 0, 207, 283));
     TForm3 images;
-    ASSERT_NE(images.suiForm1, nullptr);
-    EXPECT_EQ(images.suiForm1->Caption(), "Путь");
-    EXPECT_EQ(images.suiForm1->UIStyle(), TsuiUIStyle::WinXP);
+    ASSERT_NE(images.ui.suiForm1, nullptr);
+    EXPECT_EQ(images.ui.suiForm1->Caption(), "Путь");
+    EXPECT_EQ(images.ui.suiForm1->UIStyle(), TsuiUIStyle::WinXP);
     EXPECT_EQ(images.size(), QSize(453, 152));
 }

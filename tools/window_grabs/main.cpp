@@ -49,7 +49,7 @@ struct ProgramWindows {
         form1->setAboutWindow(form4.get());
         form1->setReportGridWindow(form2.get());
         form1->setImagesFolderDialog(form3.get());
-        form3->setRefreshButton(form1->Button1);
+        form3->setRefreshButton(form1->ui.Button1);
     }
     void applyLook(const WindowLook& look, const QString& themeFile) {
         for (QWidget* window :
@@ -81,9 +81,9 @@ QList<TsuiMessageDialog*> makeIconDialogs(TForm1& form) {
         dialog->setButtonCount(kind.buttons);
         dialog->setButton2Caption(QStringLiteral("Отмена"));
         dialog->setButton3Caption(QStringLiteral("Справка"));
-        dialog->setFont(form.suiMessageDialog1->Font());
-        dialog->setCaptionFont(form.suiMessageDialog1->CaptionFont());
-        dialog->setCaptionFontColor(form.suiMessageDialog1->captionFontColor());
+        dialog->setFont(form.ui.suiMessageDialog1->Font());
+        dialog->setCaptionFont(form.ui.suiMessageDialog1->CaptionFont());
+        dialog->setCaptionFontColor(form.ui.suiMessageDialog1->captionFontColor());
         dialogs << dialog;
     }
     return dialogs;
@@ -95,15 +95,15 @@ void grabMessage(WindowGrabber& grabber, const TsuiMessageDialog& dialog, const 
 }
 
 void grabMenus(WindowGrabber& grabber, TForm1& form) {
-    QMenu* file = form.N1->menu();
+    QMenu* file = form.ui.N1->menu();
     file->popup(kMenuPlace);
     grabber.grabPopup(file, QStringLiteral("TForm1-menu-file"));
-    file->setActiveAction(form.N15);
+    file->setActiveAction(form.ui.N15);
     grabber.grabPopup(file, QStringLiteral("TForm1-menu-file-selected"));
     file->hide();
 
     // Where Alt+Space opens the window menu: under the title bar.
-    TsuiTitleBar* bar = form.suiForm1->TitleBar();
+    TsuiTitleBar* bar = form.ui.suiForm1->TitleBar();
     TsuiTitleBarPopupMenu* windowMenu = bar->PopupMenu();
     windowMenu->Popup(form.pos() + QPoint(0, bar->height()));
     grabber.grabPopup(windowMenu, QStringLiteral("TForm1-menu-window"));
@@ -128,7 +128,7 @@ void grabLook(WindowGrabber& grabber, const GrabFolder& folder, const WindowLook
         // The program never shows it and gives it no size: shown, it is 100 x 30 pixels.
         grabber.grabShown(windows.form2.get(), QStringLiteral("TForm2"));
         windows.form2->hide();
-        grabMessage(grabber, *form1.suiMessageDialog1, QStringLiteral("TfrmMsg-notice"));
+        grabMessage(grabber, *form1.ui.suiMessageDialog1, QStringLiteral("TfrmMsg-notice"));
         for (int i = 0; i < iconDialogs.size(); ++i)
             grabMessage(grabber, *iconDialogs[i],
                         QStringLiteral("TfrmMsg-") + QLatin1String(kIconDialogs[i].name));

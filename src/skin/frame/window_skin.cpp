@@ -2,13 +2,18 @@
 
 #include "skin/frame/sui_form.h"
 
-#include <QFont>
-
 namespace {
 constexpr int kCaptionPixelSize = 11;
 constexpr int kRoundCorner = 13;
 constexpr int kMenuBarHeight = 22;
 } // namespace
+
+QFont windowCaptionFont() {
+    QFont caption(QStringLiteral("Tahoma"));
+    caption.setPixelSize(kCaptionPixelSize);
+    caption.setBold(true);
+    return caption;
+}
 
 TsuiForm* skinWindow(QWidget* window, const QList<TsuiTitleBarBtnType>& buttons,
                      FormBorderStyle border) {
@@ -26,10 +31,7 @@ TsuiForm* skinWindow(QWidget* window, const QList<TsuiTitleBarBtnType>& buttons,
     }
     form->setTitleBarButtons(items);
     form->setTitleBarDrawAppIcon(false);
-    QFont caption(QStringLiteral("Tahoma"));
-    caption.setPixelSize(kCaptionPixelSize);
-    caption.setBold(true);
-    form->setCaptionFont(caption, TColor::fromHex(0xFFFFFF));
+    form->setCaptionFont(windowCaptionFont(), kWindowCaptionColor);
     form->setMenuBarColor(TColor::fromHex(0xEFEBDE));
     form->setMenuBarHeight(kMenuBarHeight);
     form->setRoundCorner(kRoundCorner);

@@ -2,10 +2,16 @@
 
 #include "skin/frame/sui_form.h"
 #include "skin/frame/title_bar_items.h"
+#include "skin/themes/tcolor.h"
 
+#include <QFont>
 #include <QList>
 
 class QWidget;
+
+// The captions of the program's skinned windows and dialogs: bold Tahoma, 11 pixels, white.
+QFont windowCaptionFont();
+inline constexpr TColor kWindowCaptionColor = TColor::fromHex(0xFFFFFF);
 
 // Puts the program's skinned frame on window: a WinXP skinned form named suiForm1 with
 // the window's caption in bold white Tahoma, the given title-bar buttons (in this order),

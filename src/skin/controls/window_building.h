@@ -1,0 +1,42 @@
+#pragma once
+
+#include "skin/frame/title_bar_items.h"
+
+#include <QFrame>
+#include <QList>
+#include <QString>
+
+class QLabel;
+class QWidget;
+class TsuiButton;
+class TsuiForm;
+
+// What every window of the program is built from: the skinned window itself and the
+// controls it places at fixed positions by name.
+namespace controls {
+
+// The window's common set-up: its object name, title, the 150-pixel minimum width, its
+// size and the interface font, then the skinned frame with these title-bar buttons.
+TsuiForm* setUpSkinnedWindow(QWidget* window, const char* objectName, const QString& title,
+                             QSize size, const QList<TsuiTitleBarBtnType>& buttons);
+
+// Names widget and puts it at the given place.
+template <typename Widget>
+Widget* place(Widget* widget, const char* name, int left, int top, int width, int height) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(left, top, width, height);
+    return widget;
+}
+
+// A caption at (left, top), sized to its text.
+QLabel* label(QWidget* parent, const char* name, const QString& text, int left, int top);
+
+// A sunken bevel: a line (QFrame::HLine) or a box.
+QFrame* bevel(QWidget* parent, const char* name, int left, int top, int width, int height,
+              QFrame::Shape shape);
+
+// A WinXP skinned button.
+TsuiButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top,
+                   int width, int height);
+
+} // namespace controls
