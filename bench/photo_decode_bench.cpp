@@ -60,10 +60,10 @@ QString photoFile(int progressive) {
 
 void BM_ShowTwelveMegapixelPhoto(benchmark::State& state) {
     const QString path = photoFile(int(state.range(0)));
-    PhotoBox box;
+    photos::PhotoBox box;
     box.resize(kBox);
     for (auto _ : state) {
-        box.setPixmap(QPixmap::fromImage(fitPhoto(jpeg::loadFile(path, kBox), kBox)));
+        box.setPixmap(QPixmap::fromImage(photos::fitPhoto(photos::loadJpegFile(path, kBox), kBox)));
         benchmark::DoNotOptimize(box.grab());
     }
     state.counters["file_MB"] = double(QFileInfo(path).size()) / (1024.0 * 1024.0);
@@ -78,7 +78,7 @@ BENCHMARK(BM_ShowTwelveMegapixelPhoto)
 void BM_DecodeTwelveMegapixelFullSize(benchmark::State& state) {
     const QString path = photoFile(int(state.range(0)));
     for (auto _ : state)
-        benchmark::DoNotOptimize(jpeg::loadFile(path));
+        benchmark::DoNotOptimize(photos::loadJpegFile(path));
     state.SetLabel(state.range(0) ? "progressive" : "baseline");
 }
 BENCHMARK(BM_DecodeTwelveMegapixelFullSize)

@@ -14,10 +14,10 @@
 
 namespace {
 
-ContactRecord contact(int k) {
-    ContactRecord record;
-    record.store(ContactField::FullName, QStringLiteral("Контакт %1").arg(k));
-    record.store(ContactField::PhotoPath, QStringLiteral("/old/%1.jpg").arg(k));
+store::ContactRecord contact(int k) {
+    store::ContactRecord record;
+    record.store(store::ContactField::FullName, QStringLiteral("Контакт %1").arg(k));
+    record.store(store::ContactField::PhotoPath, QStringLiteral("/old/%1.jpg").arg(k));
     return record;
 }
 

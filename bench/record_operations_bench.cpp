@@ -21,12 +21,13 @@
 
 namespace {
 
-ContactRecord contact(int k) {
-    ContactRecord record;
+store::ContactRecord contact(int k) {
+    store::ContactRecord record;
     // Names in no particular order, so the search list has real sorting to do.
-    record.store(ContactField::FullName, QStringLiteral("Фамилия%1 Имя").arg((k * 7919) % 100000));
-    record.store(ContactField::Address, QStringLiteral("ул. Садовая, д. %1").arg(k));
-    record.store(ContactField::Telephone, QStringLiteral("8-800-%1").arg(k));
+    record.store(store::ContactField::FullName,
+                 QStringLiteral("Фамилия%1 Имя").arg((k * 7919) % 100000));
+    record.store(store::ContactField::Address, QStringLiteral("ул. Садовая, д. %1").arg(k));
+    record.store(store::ContactField::Telephone, QStringLiteral("8-800-%1").arg(k));
     return record;
 }
 
@@ -71,7 +72,7 @@ void BM_DeleteRecordOne(benchmark::State& state) {
         else
             w.deleteClick();
         state.PauseTiming();
-        appendRecord(w.state().file, contact(++k)); // keeps the size of the base
+        store::appendRecord(w.state().file, contact(++k)); // keeps the size of the base
         state.ResumeTiming();
     }
 }
@@ -116,7 +117,7 @@ void BM_NewAndSave(benchmark::State& state) {
         w.ui.fio->setText(QStringLiteral("Новый контакт %1").arg(++k));
         w.ui.save->click();
         state.PauseTiming();
-        RemoveRecordAt(w.state().file, w.state().file.count() - 1); // keeps the size
+        store::RemoveRecordAt(w.state().file, w.state().file.count() - 1); // keeps the size
         state.ResumeTiming();
     }
 }
@@ -127,7 +128,7 @@ void BM_FindLastRecord(benchmark::State& state) {
     const int count = int(state.range(0));
     Base base(count);
     TForm1& w = *base.window;
-    const QString name = contact(count - 1).field(ContactField::FullName);
+    const QString name = contact(count - 1).field(store::ContactField::FullName);
     for (auto _ : state) {
         state.PauseTiming();
         w.ui.search->click();

@@ -17,14 +17,15 @@
 
 namespace {
 
-ContactRecord recordNumber(int k) {
+store::ContactRecord recordNumber(int k) {
     const QString s = QString::number(k);
-    ContactRecord record;
-    record.store(ContactField::FullName, QStringLiteral("Иванов Иван Иванович ") + s);
-    record.store(ContactField::Address, QStringLiteral("Москва, ул. Ленина, д. ") + s);
-    record.store(ContactField::Telephone, QStringLiteral("+7 495 123-") + s);
-    record.store(ContactField::Workplace, QStringLiteral("Завод № ") + s);
-    record.store(ContactField::Email, QStringLiteral("user") + s + QStringLiteral("@example.org"));
+    store::ContactRecord record;
+    record.store(store::ContactField::FullName, QStringLiteral("Иванов Иван Иванович ") + s);
+    record.store(store::ContactField::Address, QStringLiteral("Москва, ул. Ленина, д. ") + s);
+    record.store(store::ContactField::Telephone, QStringLiteral("+7 495 123-") + s);
+    record.store(store::ContactField::Workplace, QStringLiteral("Завод № ") + s);
+    record.store(store::ContactField::Email,
+                 QStringLiteral("user") + s + QStringLiteral("@example.org"));
     return record;
 }
 
@@ -61,11 +62,11 @@ void BM_LibreOfficeCsvToXls(benchmark::State& state) {
     csv.open(QIODevice::WriteOnly);
     csv.write("ФИО,Адрес,Телефон,Место работы,E-mail\n");
     for (int k = 1; k <= count; ++k) {
-        const ContactRecord r = recordNumber(k);
+        const store::ContactRecord r = recordNumber(k);
         QStringList fields;
-        for (ContactField f :
-             {ContactField::FullName, ContactField::Address, ContactField::Telephone,
-              ContactField::Workplace, ContactField::Email})
+        for (store::ContactField f : {store::ContactField::FullName, store::ContactField::Address,
+                                      store::ContactField::Telephone,
+                                      store::ContactField::Workplace, store::ContactField::Email})
             fields << '"' + r.field(f) + '"';
         csv.write(fields.join(',').toUtf8() + '\n');
     }

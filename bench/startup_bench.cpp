@@ -12,10 +12,10 @@
 namespace {
 
 // Records with names and addresses filled in.
-ContactRecord contact(int k) {
-    ContactRecord record;
-    record.store(ContactField::FullName, QStringLiteral("Контакт %1").arg(k));
-    record.store(ContactField::Address, QStringLiteral("ул. Садовая, д. %1").arg(k % 100));
+store::ContactRecord contact(int k) {
+    store::ContactRecord record;
+    record.store(store::ContactField::FullName, QStringLiteral("Контакт %1").arg(k));
+    record.store(store::ContactField::Address, QStringLiteral("ул. Садовая, д. %1").arg(k % 100));
     return record;
 }
 

@@ -20,21 +20,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::fwrite(data, 1, size, out);
     std::fclose(out);
 
-    DataFile file;
+    store::DataFile file;
     file.bind(path);
     try {
         file.openExisting();
         const int32_t count = file.count();
-        if (count != int32_t(size / ContactRecord::kSize))
+        if (count != int32_t(size / store::ContactRecord::kSize))
             std::abort();
-        ContactRecord record;
+        store::ContactRecord record;
         for (int32_t i = 0; i < count; ++i) {
             file.read(record);
-            ContactRecord copy;
-            for (int f = 0; f <= int(ContactField::PhotoPath); ++f) {
-                const auto field = ContactField(f);
+            store::ContactRecord copy;
+            for (int f = 0; f <= int(store::ContactField::PhotoPath); ++f) {
+                const auto field = store::ContactField(f);
                 const QString text = record.field(field);
-                if (text.size() > ContactRecord::capacity(field))
+                if (text.size() > store::ContactRecord::capacity(field))
                     std::abort();
                 copy.store(field, text);
                 if (copy.field(field) != text)
@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         file.read(record); // past the end: must fail cleanly
         std::abort();
-    } catch (const DataFileError& error) {
+    } catch (const store::DataFileError& error) {
         if (file.isOpen() && error.text() != QLatin1String("Read beyond end of file"))
             std::abort();
     }

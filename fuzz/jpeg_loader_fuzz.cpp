@@ -18,7 +18,7 @@ namespace {
 
 // Small limits keep every input quick and every allocation small; the refusal paths
 // they take are the ones a huge forged header takes in the program.
-const jpeg::Limits kLimits{4'000'000ULL, 32L * 1024 * 1024};
+const photos::JpegLimits kLimits{4'000'000ULL, 32L * 1024 * 1024};
 
 QByteArray encoded(const QImage& picture, bool progressive, int quality) {
     QByteArray bytes;
@@ -49,17 +49,17 @@ const QList<QByteArray>& validPictures() {
 
 void decode(const QByteArray& bytes, const QSize& box) {
     try {
-        const jpeg::Picture picture = jpeg::decode(bytes, box, kLimits);
+        const photos::Picture picture = photos::decodeJpeg(bytes, box, kLimits);
         const QSize shown =
-            box.isEmpty() ? picture.fullSize : fittedPhotoSize(picture.fullSize, box);
+            box.isEmpty() ? picture.fullSize : photos::fittedPhotoSize(picture.fullSize, box);
         if (picture.image.isNull() || picture.image.width() < shown.width() ||
             picture.image.height() < shown.height())
             std::abort();
         // A sliver of a picture may truncate to nothing at all in the box.
-        const QImage fitted = box.isEmpty() ? picture.image : fitPhoto(picture, box);
+        const QImage fitted = box.isEmpty() ? picture.image : photos::fitPhoto(picture, box);
         if (shown.isEmpty() ? !fitted.isNull() && fitted.size() != shown : fitted.size() != shown)
             std::abort();
-    } catch (const PictureError&) {
+    } catch (const photos::PictureError&) {
     }
 }
 

@@ -7,4 +7,5 @@
 #include <functional>
 
 // Writes a base of `count` records at `path`, record k (from 0) made by `contact`.
-void writeBase(const QString& path, int count, const std::function<ContactRecord(int)>& contact);
+void writeBase(const QString& path, int count,
+               const std::function<store::ContactRecord(int)>& contact);

@@ -2,7 +2,7 @@
 
 #include "app/artwork.h"
 
-namespace artwork {
+namespace app {
 
 QImage aboutPhoto() {
     return builtInPicture(QLatin1String(kAboutPhotoFile), QImage::Format_RGB32);
@@ -12,4 +12,4 @@ QImage aboutIcon() {
     return builtInPicture(QLatin1String(kAboutIconFile), QImage::Format_ARGB32_Premultiplied);
 }
 
-} // namespace artwork
+} // namespace app

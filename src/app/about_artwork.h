@@ -4,7 +4,7 @@
 
 // The About window's pictures: a photograph-like portrait of an open address book on a
 // desk, and the program's 32 x 32 icon. The build draws them (tools/artwork).
-namespace artwork {
+namespace app {
 
 QImage aboutPhoto();
 QImage aboutIcon();
@@ -13,4 +13,4 @@ QImage aboutIcon();
 inline constexpr char kAboutPhotoFile[] = "app/ABOUT_PHOTO.png";
 inline constexpr char kAboutIconFile[] = "app/ABOUT_ICON.png";
 
-} // namespace artwork
+} // namespace app

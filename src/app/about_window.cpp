@@ -69,15 +69,16 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
 
     ui.Image2 = place(new QLabel(ui.suiForm1), "Image2", 112, 72, 81, 89);
     ui.Image2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const QImage photo = artwork::aboutPhoto();
-    ui.Image2->setPixmap(QPixmap::fromImage(fitPhoto({photo, photo.size()}, ui.Image2->size())));
+    const QImage photo = app::aboutPhoto();
+    ui.Image2->setPixmap(
+        QPixmap::fromImage(photos::fitPhoto({photo, photo.size()}, ui.Image2->size())));
     ui.Bevel4 = bevel(ui.suiForm1, "Bevel4", 112, 72, 78, 92, QFrame::Box);
 
     ui.Bevel1 = bevel(ui.suiForm1, "Bevel1", 8, 168, 185, 2, QFrame::HLine);
     ui.Label4 = label(ui.suiForm1, "Label4", QStringLiteral("Дата компиляции"), 8, 176);
     ui.Label5 = label(ui.suiForm1, "Label5", QStringLiteral("19.01.2006"), 8, 192);
     ui.Image1 = place(new QLabel(ui.suiForm1), "Image1", 160, 176, 33, 33);
-    ui.Image1->setPixmap(QPixmap::fromImage(artwork::aboutIcon()));
+    ui.Image1->setPixmap(QPixmap::fromImage(app::aboutIcon()));
     ui.Bevel2 = bevel(ui.suiForm1, "Bevel2", 8, 216, 185, 2, QFrame::HLine);
     ui.suiURLLabel1 = place(urlLabel(ui.suiForm1, QStringLiteral("Посетить сайт программы"),
                                      app::programDocumentationUrl()),

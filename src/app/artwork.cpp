@@ -10,7 +10,7 @@ static void registerArtwork() {
     Q_UNUSED(registered);
 }
 
-namespace artwork {
+namespace app {
 
 QImage builtInPicture(const QString& file, QImage::Format format) {
     registerArtwork();
@@ -33,4 +33,4 @@ QImage navigationGlyph(Glyph glyph) {
     return builtInPicture(navigationGlyphFile(glyph), QImage::Format_ARGB32_Premultiplied);
 }
 
-} // namespace artwork
+} // namespace app

@@ -7,7 +7,7 @@
 // The main window's small pictures: the twelve 16 x 16 icons of ImageList1 (toolbar
 // buttons and menu items) and the navigation buttons' glyphs. The build draws them
 // (tools/artwork) into the program's resources; these functions load them.
-namespace artwork {
+namespace app {
 
 enum ImageListIndex {
     LoadBackup = 0,
@@ -44,4 +44,4 @@ inline QString navigationGlyphFile(Glyph glyph) {
 // if the program was built without it.
 QImage builtInPicture(const QString& file, QImage::Format format);
 
-} // namespace artwork
+} // namespace app

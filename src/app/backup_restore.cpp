@@ -16,14 +16,14 @@
 
 void TForm1::N4Click() {
     m_state.file.sync();
-    switch (backup_files::createBackup(platform::BaseFolder::path())) {
-    case backup_files::BackupOutcome::Created:
+    switch (store::createBackup(platform::BaseFolder::path())) {
+    case store::BackupOutcome::Created:
         platform::showMessage(QStringLiteral("Резервная копия базы была успешно создана"));
         break;
-    case backup_files::BackupOutcome::NotReplaced:
+    case store::BackupOutcome::NotReplaced:
         platform::showMessage(QStringLiteral("Резервная копия базы несоздана!"));
         break;
-    case backup_files::BackupOutcome::NotCreated:
+    case store::BackupOutcome::NotCreated:
         platform::showMessage(QStringLiteral("Резервная копия базы не создана!"));
         break;
     }
@@ -42,7 +42,7 @@ QFileDialog* TForm1::openDialog1() {
 
 void TForm1::N3Click() {
     const QString base = platform::BaseFolder::path();
-    if (!QFileInfo::exists(backup_files::backupFilePath(base))) {
+    if (!QFileInfo::exists(store::backupFilePath(base))) {
         platform::showMessage(QStringLiteral("Не могу найти файл, укажите его расположение"));
         QFileDialog* dialog = openDialog1();
         if (dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty())
@@ -51,13 +51,13 @@ void TForm1::N3Click() {
     }
     if (m_state.file.isOpen())
         m_state.file.close();
-    reopenAfterRestore(backup_files::restoreFromBackup(base));
+    reopenAfterRestore(store::restoreFromBackup(base));
 }
 
 void TForm1::OpenDialog1CanClose(const QString& located) {
     if (m_state.file.isOpen())
         m_state.file.close();
-    reopenAfterRestore(backup_files::restoreFromLocatedFile(located, platform::BaseFolder::path()));
+    reopenAfterRestore(store::restoreFromLocatedFile(located, platform::BaseFolder::path()));
 }
 
 void TForm1::reopenAfterRestore(const std::error_code& copyError) {

@@ -31,7 +31,7 @@ void TForm1::connectHandlers() {
     connectGuarded(ui.suiButton5, &QPushButton::clicked, &TForm1::suiButton5Click);
     connectGuarded(ui.suiButton3, &QPushButton::clicked, &TForm1::suiButton3Click);
     connectGuarded(ui.suiButton4, &QPushButton::clicked, &TForm1::suiButton4Click);
-    connectGuarded(ui.Image1, &PhotoBox::clicked, &TForm1::Image1Click);
+    connectGuarded(ui.Image1, &photos::PhotoBox::clicked, &TForm1::Image1Click);
     connectGuarded(ui.Button1, &QPushButton::clicked, &TForm1::Button1Click);
 
     // The search box completes by itself (completeSearchText), after upper-casing.

@@ -76,7 +76,7 @@ void TForm1::guarded(const std::function<void()>& handler) {
 }
 
 void TForm1::OpenDataFile() {
-    DataFile& file = m_state.file;
+    store::DataFile& file = m_state.file;
     file.bind(platform::BaseFolder::filePath(kDataFileName));
     if (QFile::exists(file.path())) {
         file.openExisting();
@@ -113,14 +113,14 @@ void TForm1::setRecordCountLabel(int count) {
 }
 
 void TForm1::ShowRecord() {
-    const ContactRecord& record = m_state.buffer;
-    ui.fio->setText(record.field(ContactField::FullName));
-    ui.adres->setText(record.field(ContactField::Address));
-    ui.tel->setText(record.field(ContactField::Telephone));
-    ui.rabota->setText(record.field(ContactField::Workplace));
-    ui.email->setText(record.field(ContactField::Email));
+    const store::ContactRecord& record = m_state.buffer;
+    ui.fio->setText(record.field(store::ContactField::FullName));
+    ui.adres->setText(record.field(store::ContactField::Address));
+    ui.tel->setText(record.field(store::ContactField::Telephone));
+    ui.rabota->setText(record.field(store::ContactField::Workplace));
+    ui.email->setText(record.field(store::ContactField::Email));
 
-    const QString photo = record.field(ContactField::PhotoPath);
+    const QString photo = record.field(store::ContactField::PhotoPath);
     // A photo whose file is gone shows nothing, like no photo: the picture of the record
     // shown before must not pass for this one's.
     if (photo.isEmpty() || !QFile::exists(photo)) {
@@ -131,7 +131,7 @@ void TForm1::ShowRecord() {
         // still come up: otherwise one bad photo would leave the window stuck on it.
         try {
             showPhoto(photo);
-        } catch (const PictureError& error) {
+        } catch (const photos::PictureError& error) {
             ui.Image1->setPixmap(QPixmap());
             platform::showError(QString::fromUtf8(error.what()));
         }
@@ -164,8 +164,8 @@ void TForm1::ShowRecord() {
 }
 
 void TForm1::showPhoto(const QString& path) {
-    const jpeg::Picture picture = jpeg::loadFile(path, ui.Image1->size());
-    ui.Image1->setPixmap(QPixmap::fromImage(fitPhoto(picture, ui.Image1->size())));
+    const photos::Picture picture = photos::loadJpegFile(path, ui.Image1->size());
+    ui.Image1->setPixmap(QPixmap::fromImage(photos::fitPhoto(picture, ui.Image1->size())));
 }
 
 void TForm1::updateBaseSize() {

@@ -120,7 +120,7 @@ public:
         TsuiButton *previous = nullptr, *next = nullptr, *first = nullptr, *last = nullptr;
         QLabel *Label6 = nullptr, *Label7 = nullptr, *Label8 = nullptr, *Label10 = nullptr;
         QPushButton* Button1 = nullptr;
-        PhotoBox* Image1 = nullptr;
+        photos::PhotoBox* Image1 = nullptr;
         QLabel* Label9 = nullptr;
         TsuiButton *suiButton5 = nullptr, *suiButton3 = nullptr, *suiButton4 = nullptr;
         TsuiStatusBar* suiStatusBar1 = nullptr;
@@ -169,7 +169,7 @@ private:
     // Reads record k and puts it on show; on a failed read the record on show stays.
     void showRecordAt(int32_t k);
     // The window's five texts and the given photo path as a record of the data file.
-    ContactRecord recordFromWindow(const QString& photoPath) const;
+    store::ContactRecord recordFromWindow(const QString& photoPath) const;
     // True while a stored record is on show (not while a new one is entered).
     bool hasRecordOnShow();
     // After a removal cut short, the record at the old index may be another one: the

@@ -37,7 +37,7 @@ constexpr TColor kToolButtonDown(14789779);
 constexpr TColor kComboButton(14609391);
 
 QIcon icon(int index) {
-    return QIcon(QPixmap::fromImage(artwork::imageListIcon(index)));
+    return QIcon(QPixmap::fromImage(app::imageListIcon(index)));
 }
 
 TsuiToolBar* toolBar(QWidget* parent, const char* name, int left, int top, int width, int height) {
@@ -85,13 +85,13 @@ void buildMenu(TForm1::Controls& ui, QWidget* window) {
         action->setObjectName(QString::fromLatin1(name));
         return action;
     };
-    ui.N3 = item("N3", artwork::LoadBackup, QStringLiteral("Загрузить резервную копию"));
-    ui.N4 = item("N4", artwork::CreateBackup, QStringLiteral("Создать резервную копию"));
+    ui.N3 = item("N3", app::LoadBackup, QStringLiteral("Загрузить резервную копию"));
+    ui.N4 = item("N4", app::CreateBackup, QStringLiteral("Создать резервную копию"));
     file->addSeparator()->setObjectName("N7");
-    ui.N15 = item("N15", artwork::Folder, QStringLiteral("Изменить путь"));
-    ui.N5 = item("N5", artwork::ClearBase, QStringLiteral("Очистить базу"));
+    ui.N15 = item("N15", app::Folder, QStringLiteral("Изменить путь"));
+    ui.N5 = item("N5", app::ClearBase, QStringLiteral("Очистить базу"));
     file->addSeparator()->setObjectName("N8");
-    ui.N6 = item("N6", artwork::Exit, QStringLiteral("Выход"));
+    ui.N6 = item("N6", app::Exit, QStringLiteral("Выход"));
     ui.suiMainMenu1->Loaded();
 }
 
@@ -101,16 +101,15 @@ QStringListModel* buildToolBars(TForm1::Controls& ui) {
     controls::bevel(ui.suiForm1, "Bevel2", 0, 78, 480, 2, QFrame::HLine);
 
     ui.suiToolBar1 = toolBar(ui.suiForm1, "suiToolBar1", 0, 54, 169, 23);
-    ui.new_ = toolButton(ui.suiToolBar1, "new", artwork::NewRecord, QStringLiteral("Новая запись"));
-    ui.save = toolButton(ui.suiToolBar1, "save", artwork::SaveRecord, QStringLiteral("Сохранить"));
-    ui.delete_ =
-        toolButton(ui.suiToolBar1, "delete", artwork::DeleteRecord, QStringLiteral("Удалить"));
+    ui.new_ = toolButton(ui.suiToolBar1, "new", app::NewRecord, QStringLiteral("Новая запись"));
+    ui.save = toolButton(ui.suiToolBar1, "save", app::SaveRecord, QStringLiteral("Сохранить"));
+    ui.delete_ = toolButton(ui.suiToolBar1, "delete", app::DeleteRecord, QStringLiteral("Удалить"));
     ui.suiToolBar1->addSeparator("ToolButton4", kToolSeparatorWidth);
-    ui.search = toolButton(ui.suiToolBar1, "search", artwork::SearchList, QStringLiteral("Поиск"));
-    ui.print = toolButton(ui.suiToolBar1, "print", artwork::Report, QStringLiteral("Отчет"));
+    ui.search = toolButton(ui.suiToolBar1, "search", app::SearchList, QStringLiteral("Поиск"));
+    ui.print = toolButton(ui.suiToolBar1, "print", app::Report, QStringLiteral("Отчет"));
     ui.suiToolBar1->addSeparator("ToolButton3", kToolSeparatorWidth);
     ui.ToolButton5 =
-        toolButton(ui.suiToolBar1, "ToolButton5", artwork::About, QStringLiteral("О программе"));
+        toolButton(ui.suiToolBar1, "ToolButton5", app::About, QStringLiteral("О программе"));
 
     ui.suiToolBar2 = toolBar(ui.suiForm1, "suiToolBar2", 168, 54, 305, 24);
     ui.suiComboBox1 = place(new TsuiComboBox(ui.suiToolBar2), "suiComboBox1", 0, 0, 265, 21);
@@ -127,8 +126,7 @@ QStringListModel* buildToolBars(TForm1::Controls& ui) {
     ui.suiComboBox1->setAccessibleName(QStringLiteral("ФИО для поиска"));
     ui.suiToolBar2->addControl(ui.suiComboBox1);
     ui.suiToolBar2->addSeparator("ToolButton2", kToolSeparatorWidth);
-    ui.ToolButton1 =
-        toolButton(ui.suiToolBar2, "ToolButton1", artwork::Find, QStringLiteral("Найти"));
+    ui.ToolButton1 = toolButton(ui.suiToolBar2, "ToolButton1", app::Find, QStringLiteral("Найти"));
     return searchList;
 }
 
@@ -166,21 +164,21 @@ void buildDataGroup(TForm1::Controls& ui) {
 void buildNavigationGroup(TForm1::Controls& ui) {
     ui.suiGroupBox2 =
         groupBox(ui.suiForm1, "suiGroupBox2", QStringLiteral("Навигация"), 8, 272, 297, 97);
-    auto navigation = [&ui](const char* name, const QString& text, artwork::Glyph glyph,
+    auto navigation = [&ui](const char* name, const QString& text, app::Glyph glyph,
                             TsuiButton::TsuiButtonLayout layout, int left, int top) {
         auto* b = button(ui.suiGroupBox2, name, text, left, top, 137, 27);
-        b->setGlyph(artwork::navigationGlyph(glyph));
+        b->setGlyph(app::navigationGlyph(glyph));
         b->setLayout(layout);
         b->setCursor(Qt::PointingHandCursor);
         return b;
     };
-    ui.previous = navigation("previous", QStringLiteral("Предыдущая запись"),
-                             artwork::Glyph::Previous, TsuiButton::blGlyphLeft, 8, 24);
-    ui.next = navigation("next", QStringLiteral("Следующая запись"), artwork::Glyph::Next,
+    ui.previous = navigation("previous", QStringLiteral("Предыдущая запись"), app::Glyph::Previous,
+                             TsuiButton::blGlyphLeft, 8, 24);
+    ui.next = navigation("next", QStringLiteral("Следующая запись"), app::Glyph::Next,
                          TsuiButton::blGlyphRight, 152, 24);
-    ui.first = navigation("first", QStringLiteral("Первая запись"), artwork::Glyph::First,
+    ui.first = navigation("first", QStringLiteral("Первая запись"), app::Glyph::First,
                           TsuiButton::blGlyphLeft, 8, 56);
-    ui.last = navigation("last", QStringLiteral("Последняя запись"), artwork::Glyph::Last,
+    ui.last = navigation("last", QStringLiteral("Последняя запись"), app::Glyph::Last,
                          TsuiButton::blGlyphRight, 152, 56);
 }
 
@@ -199,7 +197,7 @@ void buildBaseGroup(TForm1::Controls& ui) {
 void buildPhotoGroup(TForm1::Controls& ui) {
     ui.suiGroupBox1 =
         groupBox(ui.suiForm1, "suiGroupBox1", QStringLiteral("Фото"), 312, 88, 161, 177);
-    ui.Image1 = place(new PhotoBox(ui.suiGroupBox1), "Image1", 8, 16, 145, 121);
+    ui.Image1 = place(new photos::PhotoBox(ui.suiGroupBox1), "Image1", 8, 16, 145, 121);
     ui.Image1->setCursor(Qt::PointingHandCursor);
     ui.Image1->setToolTip(QStringLiteral("Открыть для просмотра в редакторе"));
     ui.Label9 = label(ui.suiGroupBox1, "Label9", QString(), 8, 160);

@@ -57,7 +57,7 @@ public:
         std::error_code error;
         std::filesystem::rename(m_path.toStdString(), reportPath.toStdString(), error);
         if (error)
-            throw DataFileError::fromErrno(error.value());
+            throw store::DataFileError::fromErrno(error.value());
         m_path.clear();
     }
 
@@ -82,11 +82,11 @@ void TForm1::printClick() {
         fillReportGrid();
         const QString reportPath = platform::BaseFolder::filePath(kReportFileName);
         PendingReport pending(reportPath);
-        const bool saved =
-            !pending.path().isEmpty() &&
-            SaveGridAsWorkbook(*reportGridWindow()->ui.StringGrid1, kSheetName, pending.path());
+        const bool saved = !pending.path().isEmpty() &&
+                           report::SaveGridAsWorkbook(*reportGridWindow()->ui.StringGrid1,
+                                                      kSheetName, pending.path());
         if (saved) {
-            formatReportWorkbook(pending.path());
+            report::formatReportWorkbook(pending.path());
             pending.replace(reportPath);
         }
         setPhotoPanelText(QString());
@@ -111,7 +111,7 @@ void TForm1::printClick() {
 // The current record index and the record buffer serve as the cursor.
 void TForm1::fillReportGrid() {
     TStringGrid& grid = *reportGridWindow()->ui.StringGrid1;
-    DataFile& file = m_state.file;
+    store::DataFile& file = m_state.file;
     // The grid's view hears of the new contents once, not once per cell.
     const TStringGrid::Batch batch(grid);
     grid.clearContents();
@@ -121,7 +121,7 @@ void TForm1::fillReportGrid() {
 
     auto fillRow = [&] {
         for (int c = 0; c < TForm2::kGridColumns; ++c)
-            grid.setCells(c, m_state.index + 2, m_state.buffer.field(kTextFields[c]));
+            grid.setCells(c, m_state.index + 2, m_state.buffer.field(store::kTextFields[c]));
     };
     m_state.index = 0;
     file.seek(0);
@@ -133,7 +133,7 @@ void TForm1::fillReportGrid() {
         file.read(m_state.buffer);
         fillRow();
     }
-    grid.setCells(0, 0, reportTitle(QDateTime::currentDateTime()));
+    grid.setCells(0, 0, report::reportTitle(QDateTime::currentDateTime()));
 }
 
 void TForm1::showFirstRecord() {

@@ -37,18 +37,18 @@ void TForm1::N15Click() {
 }
 
 QString TForm1::attachChosenPicture() {
-    const QString chosen = PictureOpenDialog::choose(this);
+    const QString chosen = photos::PictureOpenDialog::choose(this);
     if (chosen.isEmpty())
         return QString();
     const QString folder = imagesFolder();
     const QString name = ui.fio->text();
     // A picture that did not reach the images folder is neither recorded nor shown as
     // attached: the record would name a file that is not there.
-    if (const std::error_code error = photo_files::copyPhoto(chosen, folder, name)) {
-        platform::showMessage(photo_file_messages::copyFailed(folder, name, error));
+    if (const std::error_code error = photos::copyPhoto(chosen, folder, name)) {
+        platform::showMessage(photos::copyFailedMessage(folder, name, error));
         return QString();
     }
-    const QString photo = photo_files::photoPath(folder, name);
+    const QString photo = photos::photoPath(folder, name);
     ui.Label9->setText(photo);
     showPhoto(chosen);
     return photo;
@@ -63,7 +63,7 @@ void TForm1::suiButton3Click() {
     // With a single record the record keeps its stored path.
     if (photo.isEmpty() || m_state.file.count() <= 1 || !hasRecordOnShow())
         return;
-    m_state.buffer.store(ContactField::PhotoPath, photo);
+    m_state.buffer.store(store::ContactField::PhotoPath, photo);
     suiButton2Click();
 }
 
@@ -72,16 +72,16 @@ void TForm1::suiButton4Click() {
     if (!hasRecordOnShow())
         return;
     // The record lets go of its photo even when the file stays.
-    deletePhotoFile(m_state.buffer.field(ContactField::PhotoPath));
+    deletePhotoFile(m_state.buffer.field(store::ContactField::PhotoPath));
     ui.Label9->clear();
-    m_state.buffer.store(ContactField::PhotoPath, QString());
+    m_state.buffer.store(store::ContactField::PhotoPath, QString());
     suiButton2Click();
 }
 
 void TForm1::deletePhotoFile(const QString& path) {
     const QString folder = imagesFolder();
-    if (const std::error_code error = photo_files::deleteOwnPhotoFile(path, folder))
-        platform::showMessage(photo_file_messages::deleteFailed(path, folder, error));
+    if (const std::error_code error = photos::deleteOwnPhotoFile(path, folder))
+        platform::showMessage(photos::deleteFailedMessage(path, folder, error));
 }
 
 void TForm1::Image1Click() {
@@ -101,18 +101,18 @@ void TForm1::Button1Click() {
     if (!hasRecordOnShow())
         return;
     const QString folder = imagesFolder();
-    const auto pathFor = [&folder](const ContactRecord& record) {
-        return photo_files::photoPath(folder, record.field(ContactField::FullName));
+    const auto pathFor = [&folder](const store::ContactRecord& record) {
+        return photos::photoPath(folder, record.field(store::ContactField::FullName));
     };
     if (m_state.file.count() >= 2) {
-        applyPhotoPathUpdates(m_state.file, m_state.index,
-                              recordFromWindow(photo_files::photoPath(folder, ui.fio->text())),
-                              pathFor);
+        store::applyPhotoPathUpdates(m_state.file, m_state.index,
+                                     recordFromWindow(photos::photoPath(folder, ui.fio->text())),
+                                     pathFor);
         showRecordAt(0);
     }
     // The last update, as "Изменить" makes it, shows record 1 and sets the buttons.
-    const QString photo = photo_files::photoPath(folder, ui.fio->text());
+    const QString photo = photos::photoPath(folder, ui.fio->text());
     ui.Label9->setText(photo);
-    m_state.buffer.store(ContactField::PhotoPath, photo);
+    m_state.buffer.store(store::ContactField::PhotoPath, photo);
     suiButton2Click();
 }

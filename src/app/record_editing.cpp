@@ -12,20 +12,20 @@
 #include <QPushButton>
 #include <QToolButton>
 
-ContactRecord TForm1::recordFromWindow(const QString& photoPath) const {
+store::ContactRecord TForm1::recordFromWindow(const QString& photoPath) const {
     // A fresh record: the bytes after each text are zeros, not remains of other records.
-    ContactRecord record;
-    record.store(ContactField::FullName, ui.fio->text());
-    record.store(ContactField::Address, ui.adres->text());
-    record.store(ContactField::Telephone, ui.tel->text());
-    record.store(ContactField::Workplace, ui.rabota->text());
-    record.store(ContactField::Email, ui.email->text());
-    record.store(ContactField::PhotoPath, photoPath);
+    store::ContactRecord record;
+    record.store(store::ContactField::FullName, ui.fio->text());
+    record.store(store::ContactField::Address, ui.adres->text());
+    record.store(store::ContactField::Telephone, ui.tel->text());
+    record.store(store::ContactField::Workplace, ui.rabota->text());
+    record.store(store::ContactField::Email, ui.email->text());
+    record.store(store::ContactField::PhotoPath, photoPath);
     return record;
 }
 
 void TForm1::showRecordAt(int32_t k) {
-    ContactRecord record;
+    store::ContactRecord record;
     m_state.file.seek(k);
     m_state.file.read(record);
     m_state.buffer = record;
@@ -41,13 +41,13 @@ constexpr int32_t kNothingOnShow = -1;
 } // namespace
 
 void TForm1::keepIndexIfStillOnShow(int32_t index) {
-    ContactRecord there;
+    store::ContactRecord there;
     bool read = false;
     try {
         m_state.file.seek(index);
         m_state.file.read(there);
         read = true;
-    } catch (const DataFileError&) {
+    } catch (const store::DataFileError&) {
     }
     m_state.index = read && there.bytes() == m_state.buffer.bytes() ? index : kNothingOnShow;
 }
@@ -73,7 +73,7 @@ void TForm1::newClick() {
 void TForm1::saveClick() {
     if (!m_state.enteringNew)
         return;
-    appendRecord(m_state.file, recordFromWindow(ui.Label9->text()));
+    store::appendRecord(m_state.file, recordFromWindow(ui.Label9->text()));
     m_state.enteringNew = false;
     app::setControlsEnabled({ui.Image1, ui.first, ui.last, ui.next, ui.save}, false);
     app::setControlsEnabled({ui.delete_, ui.new_, ui.search}, true);
@@ -102,9 +102,10 @@ void TForm1::suiButton2Click() {
     const int32_t count = m_state.file.count();
     const int32_t i = m_state.index;
     try {
-        moveChangedRecordToEnd(m_state.file, i,
-                               recordFromWindow(m_state.buffer.field(ContactField::PhotoPath)));
-    } catch (const DataFileError&) {
+        store::moveChangedRecordToEnd(
+            m_state.file, i,
+            recordFromWindow(m_state.buffer.field(store::ContactField::PhotoPath)));
+    } catch (const store::DataFileError&) {
         keepIndexIfStillOnShow(i);
         throw;
     }
@@ -123,13 +124,13 @@ void TForm1::deleteClick() {
     if (!hasRecordOnShow())
         return;
     if (platform::confirm(QStringLiteral("Удалить запись?"))) {
-        deletePhotoFile(m_state.buffer.field(ContactField::PhotoPath));
+        deletePhotoFile(m_state.buffer.field(store::ContactField::PhotoPath));
 
         const int32_t count = m_state.file.count();
         int32_t i = m_state.index;
         try {
-            RemoveRecordAt(m_state.file, i);
-        } catch (const DataFileError&) {
+            store::RemoveRecordAt(m_state.file, i);
+        } catch (const store::DataFileError&) {
             keepIndexIfStillOnShow(i);
             throw;
         }

@@ -19,10 +19,10 @@ void TForm1::searchClick() {
     ui.suiComboBox1->setEnabled(true);
     ui.suiComboBox1->clear();
     ui.suiComboBox1->clearEditText();
-    const QStringList names = readFullNames(m_state.file);
+    const QStringList names = store::readFullNames(m_state.file);
     if (names.isEmpty())
-        throw DataFileError::readBeyondEnd();
-    m_searchList->setStringList(sortedForSearchList(names));
+        throw store::DataFileError::readBeyondEnd();
+    m_searchList->setStringList(store::sortedForSearchList(names));
     ui.ToolButton1->setEnabled(true);
     ui.suiComboBox1->setFocus();
     ui.suiComboBox1->setCurrentIndex(0);
@@ -32,20 +32,21 @@ void TForm1::searchClick() {
 }
 
 void TForm1::ToolButton1Click() {
-    const std::optional<int32_t> found = findFullName(m_state.file, ui.suiComboBox1->currentText());
+    const std::optional<int32_t> found =
+        store::findFullName(m_state.file, ui.suiComboBox1->currentText());
     // No match: the scan ran off the end of the file; the record on show stays.
     if (!found)
-        throw DataFileError::readBeyondEnd();
+        throw store::DataFileError::readBeyondEnd();
     showRecordAt(*found);
     app::setControlsEnabled({ui.ToolButton1, ui.suiComboBox1}, false);
     ui.suiComboBox1->setEditText(QString());
 }
 
 QChar TForm1::suiComboBox1KeyPress(QChar typed) {
-    const QByteArray byte = cp1251::encode(QString(typed));
-    if (cp1251::decode(byte) != QString(typed))
+    const QByteArray byte = store::encode1251(QString(typed));
+    if (store::decode1251(byte) != QString(typed))
         return typed;
-    return cp1251::decode(cp1251::upperCase(byte)).at(0);
+    return store::decode1251(store::UpperCase1251(byte)).at(0);
 }
 
 bool TForm1::suiComboBox1KeyDown(QKeyEvent* event) {

@@ -49,8 +49,8 @@ void TForm3::FormCreate() {
     // An unreadable value is reported; the folder stays empty, so the start-up check
     // asks for it.
     try {
-        ui.Edit1->setText(images_folder_setting::load());
-    } catch (const images_folder_setting::SettingError& error) {
+        ui.Edit1->setText(photos::loadImagesFolder());
+    } catch (const photos::SettingError& error) {
         platform::showError(QString::fromUtf8(error.what()));
     }
 }
@@ -64,8 +64,8 @@ void TForm3::suiButton1Click() {
 
 void TForm3::suiButton3Click() {
     try {
-        images_folder_setting::save(ui.Edit1->text());
-    } catch (const images_folder_setting::SettingError& error) {
+        photos::saveImagesFolder(ui.Edit1->text());
+    } catch (const photos::SettingError& error) {
         platform::showError(QString::fromUtf8(error.what()));
         return;
     }

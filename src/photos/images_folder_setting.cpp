@@ -4,7 +4,8 @@
 #include <QFileInfo>
 #include <QSettings>
 
-namespace images_folder_setting {
+namespace photos {
+
 namespace {
 
 const QString kValueName = QStringLiteral("ImagesPath");
@@ -17,7 +18,7 @@ QSettings userSettings() {
 
 } // namespace
 
-QString load() {
+QString loadImagesFolder() {
     const QSettings settings = userSettings();
     const QVariant value = settings.value(kValueName);
     if (!value.isValid())
@@ -27,7 +28,7 @@ QString load() {
     return value.toString();
 }
 
-void save(const QString& folder) {
+void saveImagesFolder(const QString& folder) {
     QSettings settings = userSettings();
     if (!QDir().mkpath(QFileInfo(settings.fileName()).absolutePath()))
         throw SettingError(QStringLiteral("Failed to create key Software\\Kalmo"));
@@ -37,4 +38,4 @@ void save(const QString& folder) {
         throw SettingError(QStringLiteral("Failed to set data for '%1'").arg(kValueName));
 }
 
-} // namespace images_folder_setting
+} // namespace photos

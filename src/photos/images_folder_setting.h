@@ -4,9 +4,10 @@
 
 #include <stdexcept>
 
+namespace photos {
+
 // The saved images folder: the value "ImagesPath" of the user's "Kalmo" settings
 // (~/.config/Kalmo.conf here).
-namespace images_folder_setting {
 
 // A failed read or write, with the text the user sees.
 class SettingError : public std::runtime_error {
@@ -16,11 +17,11 @@ public:
 
 // The saved folder, taken as stored; empty when nothing is saved. A value that is not a
 // text raises "Invalid data type for 'ImagesPath'".
-QString load();
+QString loadImagesFolder();
 
 // Saves the folder, also when empty. Raises "Failed to create key Software\Kalmo" when
 // the settings file's folder cannot be made, "Failed to set data for 'ImagesPath'" when
 // the value does not reach the disk.
-void save(const QString& folder);
+void saveImagesFolder(const QString& folder);
 
-} // namespace images_folder_setting
+} // namespace photos

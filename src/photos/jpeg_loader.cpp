@@ -13,7 +13,8 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
-namespace jpeg {
+namespace photos {
+
 namespace {
 
 // libjpeg's default error handler exits the process; this one jumps back to decode().
@@ -67,7 +68,7 @@ enum class Content { WholeFile, EighthScaleScans };
 // from libjpeg's error handler skips nothing. Returns false with the message code set
 // (0 when the scans kept for 1/8 scale cannot serve the decode the box needs).
 bool decodeInto(const QByteArray& bytes, Content content, const QSize& fitInto,
-                const Limits& limits, DecodedPixels* out) {
+                const JpegLimits& limits, DecodedPixels* out) {
     jpeg_decompress_struct info;
     ErrorManager errors;
     info.err = jpeg_std_error(&errors.base);
@@ -130,7 +131,7 @@ bool decodeInto(const QByteArray& bytes, Content content, const QSize& fitInto,
 
 } // namespace
 
-Picture decode(const QByteArray& bytes, const QSize& fitInto, const Limits& limits) {
+Picture decodeJpeg(const QByteArray& bytes, const QSize& fitInto, const JpegLimits& limits) {
     DecodedPixels pixels;
     // A progressive photo shown at 1/8 scale is decoded from the scans that scale uses;
     // when that does not serve, the whole file is decoded, and damage is reported from it.
@@ -151,7 +152,7 @@ Picture decode(const QByteArray& bytes, const QSize& fitInto, const Limits& limi
     return {view.convertToFormat(QImage::Format_RGB32), QSize(pixels.fullWidth, pixels.fullHeight)};
 }
 
-Picture loadFile(const QString& path, const QSize& fitInto) {
+Picture loadJpegFile(const QString& path, const QSize& fitInto) {
     const QString extension = QFileInfo(path).suffix();
     static const QStringList kJpegExtensions = {"jpg", "jpeg", "jpe", "jfif"};
     if (!kJpegExtensions.contains(extension.toLower()))
@@ -159,7 +160,7 @@ Picture loadFile(const QString& path, const QSize& fitInto) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw PictureError(QString("Cannot open file \"%1\"").arg(path));
-    return decode(file.readAll(), fitInto);
+    return decodeJpeg(file.readAll(), fitInto);
 }
 
-} // namespace jpeg
+} // namespace photos

@@ -5,9 +5,10 @@
 #include <QSize>
 #include <QString>
 
+namespace photos {
+
 // Decodes JPEG pictures with libjpeg. A damaged picture raises PictureError
 // ("JPEG error #N") instead of ending the process.
-namespace jpeg {
 
 // A decoded picture and the size the file holds it at; `image` may be smaller when it was
 // decoded for a box.
@@ -18,7 +19,7 @@ struct Picture {
 
 // What a file may make the decoder allocate. The defaults lie beyond any camera's photo;
 // a header that claims more is refused ("JPEG error #N") before anything is allocated.
-struct Limits {
+struct JpegLimits {
     unsigned long long maxPixels = 200'000'000ULL;
     // libjpeg's whole-image buffers, which progressive and multi-scan files need.
     long maxLibraryMemory = 768L * 1024 * 1024;
@@ -28,11 +29,11 @@ struct Limits {
 // smallest of 1/8, 2/8, ... 8/8 of full size that still covers the picture's fitted size
 // in that box, so a large photo costs only what the box shows. A file that ends early
 // counts as damaged.
-Picture decode(const QByteArray& bytes, const QSize& fitInto = QSize(),
-               const Limits& limits = Limits());
+Picture decodeJpeg(const QByteArray& bytes, const QSize& fitInto = QSize(),
+                   const JpegLimits& limits = JpegLimits());
 
 // Loads a picture file by its extension (".jpg", ".jpeg", ".jpe", ".jfif", any case);
 // another extension raises "Unknown picture file extension (.ext)".
-Picture loadFile(const QString& path, const QSize& fitInto = QSize());
+Picture loadJpegFile(const QString& path, const QSize& fitInto = QSize());
 
-} // namespace jpeg
+} // namespace photos

@@ -2,7 +2,8 @@
 
 #include <array>
 
-namespace jpeg {
+namespace photos {
+
 namespace {
 
 constexpr unsigned char kMarker = 0xFF;
@@ -134,4 +135,4 @@ QByteArray scansForEighthScale(const QByteArray& file) {
     return QByteArray();
 }
 
-} // namespace jpeg
+} // namespace photos

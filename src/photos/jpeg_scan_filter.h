@@ -2,10 +2,11 @@
 
 #include <QByteArray>
 
+namespace photos {
+
 // A progressive JPEG sends its coefficients in several scans, from coarse to fine. A
 // decode at 1/8 scale needs only the coarse ones, and the others are most of the file's
 // bytes and most of the decoding work.
-namespace jpeg {
 
 // The side each 8 x 8 block of a component is decoded to at 1/8 scale: 1, or 2 or 4 for
 // a subsampled component, which the decoder scales less so that it need not enlarge it
@@ -19,4 +20,4 @@ int eighthScaleBlockSide(int horizontal, int vertical, int maxHorizontal, int ma
 // reported) as a whole.
 QByteArray scansForEighthScale(const QByteArray& file);
 
-} // namespace jpeg
+} // namespace photos

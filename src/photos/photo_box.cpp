@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace photos {
+
 PhotoBox::PhotoBox(QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
@@ -20,3 +22,5 @@ void PhotoBox::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
 }
+
+} // namespace photos

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+namespace photos {
+
 // The record's picture box: draws its picture from the top-left corner in full colour,
 // also while disabled (a disabled box only stops taking clicks), and reports a click.
 class PhotoBox : public QLabel {
@@ -17,3 +19,5 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
+
+} // namespace photos

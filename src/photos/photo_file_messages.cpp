@@ -6,7 +6,8 @@
 
 #include <cerrno>
 
-namespace photo_file_messages {
+namespace photos {
+
 namespace {
 
 // The reason for an error of the file system in the images folder.
@@ -28,22 +29,22 @@ QString reason(const QString& imagesFolder, const std::error_code& error) {
 
 } // namespace
 
-QString copyFailed(const QString& imagesFolder, const QString& fullName,
-                   const std::error_code& error) {
+QString copyFailedMessage(const QString& imagesFolder, const QString& fullName,
+                          const std::error_code& error) {
     QString why;
     if (imagesFolder.isEmpty())
         why = QStringLiteral("папка с изображениями не задана");
-    else if (!photo_files::isStorableName(imagesFolder, fullName))
+    else if (!isStorableName(imagesFolder, fullName))
         why = QStringLiteral("имя «%1» не может быть именем файла").arg(fullName);
     else
         why = reason(imagesFolder, error);
     return QStringLiteral("Изображение не скопировано: %1.").arg(why);
 }
 
-QString deleteFailed(const QString& path, const QString& imagesFolder,
-                     const std::error_code& error) {
+QString deleteFailedMessage(const QString& path, const QString& imagesFolder,
+                            const std::error_code& error) {
     return QStringLiteral("Файл изображения «%1» не удалён: %2.")
         .arg(path, reason(imagesFolder, error));
 }
 
-} // namespace photo_file_messages
+} // namespace photos

@@ -7,7 +7,8 @@
 
 #include <filesystem>
 
-namespace photo_files {
+namespace photos {
+
 namespace {
 
 QString normalised(const QString& path) {
@@ -34,7 +35,7 @@ std::error_code copyPhoto(const QString& source, const QString& imagesFolder,
                           const QString& fullName) {
     if (!isStorableName(imagesFolder, fullName))
         return std::make_error_code(std::errc::invalid_argument);
-    return replaceWithCopy(source, photoPath(imagesFolder, fullName));
+    return store::replaceWithCopy(source, photoPath(imagesFolder, fullName));
 }
 
 bool isOwnPhotoFile(const QString& path, const QString& imagesFolder) {
@@ -59,4 +60,4 @@ std::error_code deleteOwnPhotoFile(const QString& path, const QString& imagesFol
     return error;
 }
 
-} // namespace photo_files
+} // namespace photos

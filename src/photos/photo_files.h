@@ -4,9 +4,10 @@
 
 #include <system_error>
 
+namespace photos {
+
 // Where photos are kept and which of them the program may touch. Every photo is a copy
 // in the images folder named after the record's full name.
-namespace photo_files {
 
 // The photo path of a record: images folder + "/" + full name + ".jpg", nothing
 // validated or replaced (an empty folder gives "/" + name + ".jpg").
@@ -32,4 +33,4 @@ bool isOwnPhotoFile(const QString& path, const QString& imagesFolder);
 // (the file is still there), or an empty code.
 std::error_code deleteOwnPhotoFile(const QString& path, const QString& imagesFolder);
 
-} // namespace photo_files
+} // namespace photos

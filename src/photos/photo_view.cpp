@@ -1,5 +1,7 @@
 #include "photos/photo_view.h"
 
+namespace photos {
+
 QSize fittedPhotoSize(const QSize& picture, const QSize& box) {
     if (picture.width() <= box.width() && picture.height() <= box.height())
         return picture;
@@ -12,9 +14,11 @@ QSize fittedPhotoSize(const QSize& picture, const QSize& box) {
     return QSize(int(byHeight / picture.height()), box.height());
 }
 
-QImage fitPhoto(const jpeg::Picture& picture, const QSize& box) {
+QImage fitPhoto(const Picture& picture, const QSize& box) {
     const QSize size = fittedPhotoSize(picture.fullSize, box);
     if (size == picture.image.size())
         return picture.image;
     return picture.image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
+
+} // namespace photos

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+namespace photos {
+
 PictureOpenDialog::PictureOpenDialog(QWidget* parent) : QFileDialog(parent) {
     setObjectName("OpenPictureDialog1");
     setNameFilter(QStringLiteral("JPEG Image File (*.jpg)"));
@@ -51,10 +53,12 @@ void PictureOpenDialog::showPreview(const QString& path) {
         return;
     // A file that cannot be decoded simply has no preview; the choice stays possible.
     try {
-        const jpeg::Picture picture = jpeg::loadFile(path, m_preview->size());
+        const Picture picture = loadJpegFile(path, m_preview->size());
         m_preview->setPixmap(QPixmap::fromImage(fitPhoto(picture, m_preview->size())));
         m_caption->setText(
             QStringLiteral("%1 x %2").arg(picture.fullSize.width()).arg(picture.fullSize.height()));
     } catch (const PictureError&) {
     }
 }
+
+} // namespace photos

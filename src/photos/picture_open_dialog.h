@@ -4,6 +4,8 @@
 
 class QLabel;
 
+namespace photos {
+
 // The picture chooser: a file-open dialog for JPEG files with a preview of the selected
 // picture and its size beside the file list.
 class PictureOpenDialog : public QFileDialog {
@@ -26,3 +28,5 @@ private:
     QLabel* m_preview = nullptr;
     QLabel* m_caption = nullptr;
 };
+
+} // namespace photos

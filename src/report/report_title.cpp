@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+namespace report {
+
 namespace {
 
 // The long time format names the time zone as well; the title shows the clock time only.
@@ -19,3 +21,5 @@ QString reportTitle(const QDateTime& when, const QLocale& locale) {
            locale.toString(when.time(), longTimeFormat(locale)) +
            QStringLiteral(" с помощью программы Kalmo");
 }
+
+} // namespace report

@@ -8,6 +8,8 @@ using automation::ObjectPtr;
 using automation::Variant;
 using automation::VariantArray;
 
+namespace report {
+
 namespace {
 
 const QString kServer = QStringLiteral("Excel.Application");
@@ -107,3 +109,5 @@ void formatReportWorkbook(const QString& path) {
         b->object("ActiveWorkBook")->call("SaveAs", {path});
     });
 }
+
+} // namespace report

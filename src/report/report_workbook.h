@@ -4,6 +4,8 @@
 
 class TStringGrid;
 
+namespace report {
+
 // The column letter (code 64 + column, so 1 gives "A") followed by the row number, for
 // 1-based columns 1 to 26.
 QString CellName(int column, int row);
@@ -20,3 +22,5 @@ bool SaveGridAsWorkbook(const TStringGrid& grid, const QString& sheetName, const
 // top margin of 25 points, no gridlines, the title merged over A1:E1. Saves it in place.
 // Errors raise; the instance is told to quit in every case.
 void formatReportWorkbook(const QString& path);
+
+} // namespace report

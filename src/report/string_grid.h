@@ -33,9 +33,9 @@ public:
         Batch& operator=(const Batch&) = delete;
 
     private:
-        StringGridModel& m_cells;
+        report::StringGridModel& m_cells;
     };
 
 private:
-    StringGridModel* m_cells;
+    report::StringGridModel* m_cells;
 };

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace report {
+
 StringGridModel::StringGridModel(int columns, QObject* parent)
     : QAbstractTableModel(parent), m_columns(std::max(columns, 0)) {}
 
@@ -80,3 +82,5 @@ void StringGridModel::cellsChanged(const QModelIndex& topLeft, const QModelIndex
     else
         emit dataChanged(topLeft, bottomRight);
 }
+
+} // namespace report

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+namespace report {
+
 // The cells of a string grid: one row-major vector of strings, an empty string being an
 // empty cell, so a cell costs one QString and nothing more. The column count is fixed.
 class StringGridModel : public QAbstractTableModel {
@@ -43,3 +45,5 @@ private:
     int m_holds = 0;
     bool m_heldChange = false;
 };
+
+} // namespace report

@@ -8,7 +8,8 @@
 
 #include <filesystem>
 
-namespace backup_files {
+namespace store {
+
 namespace {
 
 const QString kDataFileName = QStringLiteral("Baza.dat");
@@ -57,4 +58,4 @@ std::error_code restoreFromLocatedFile(const QString& located, const QString& ba
     return replaceWithCopy(located, dataFilePath(baseFolder));
 }
 
-} // namespace backup_files
+} // namespace store

@@ -4,9 +4,10 @@
 
 #include <system_error>
 
+namespace store {
+
 // The backup of the data file: one copy, `Копия/Baza.dat` in the base folder, replaced by
 // each new backup and read back by the restores.
-namespace backup_files {
 
 QString dataFilePath(const QString& baseFolder);
 QString backupFolderPath(const QString& baseFolder);
@@ -31,4 +32,4 @@ std::error_code restoreFromBackup(const QString& baseFolder);
 // that cannot be made does not stop the restore.
 std::error_code restoreFromLocatedFile(const QString& located, const QString& baseFolder);
 
-} // namespace backup_files
+} // namespace store

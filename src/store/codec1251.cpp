@@ -4,7 +4,8 @@
 
 #include <array>
 
-namespace cp1251 {
+namespace store {
+
 namespace {
 
 // Unicode code points of the bytes 0x80 to 0xBF; 0xC0 to 0xFF are А to я in order.
@@ -43,7 +44,7 @@ char toByte(char32_t codePoint) {
 
 } // namespace
 
-QByteArray encode(const QString& text) {
+QByteArray encode1251(const QString& text) {
     QByteArray bytes(text.size(), Qt::Uninitialized);
     qsizetype length = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -59,24 +60,24 @@ QByteArray encode(const QString& text) {
     return bytes;
 }
 
-QString decode(const char* bytes, int length) {
+QString decode1251(const char* bytes, int length) {
     QString text(length, Qt::Uninitialized);
     for (int i = 0; i < length; ++i)
         text[i] = QChar(toUnicode(static_cast<unsigned char>(bytes[i])));
     return text;
 }
 
-unsigned char upperCaseByte(unsigned char byte) {
+unsigned char upperCase1251Byte(unsigned char byte) {
     if ((byte >= 0x61 && byte <= 0x7A) || byte >= 0xE0)
         return byte - 32;
     return byte;
 }
 
-QByteArray upperCase(const QByteArray& bytes) {
+QByteArray UpperCase1251(const QByteArray& bytes) {
     QByteArray result = bytes;
     for (char& c : result)
-        c = char(upperCaseByte(static_cast<unsigned char>(c)));
+        c = char(upperCase1251Byte(static_cast<unsigned char>(c)));
     return result;
 }
 
-} // namespace cp1251
+} // namespace store

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace store {
+
 int ContactRecord::offset(ContactField field) {
     return static_cast<int>(field) * (1 + kTextCapacity);
 }
@@ -16,13 +18,15 @@ int ContactRecord::capacity(ContactField field) {
 QString ContactRecord::field(ContactField field) const {
     const int at = offset(field);
     const int length = std::min<int>(m_bytes[at], capacity(field));
-    return cp1251::decode(reinterpret_cast<const char*>(m_bytes.data()) + at + 1, length);
+    return decode1251(reinterpret_cast<const char*>(m_bytes.data()) + at + 1, length);
 }
 
 void ContactRecord::store(ContactField field, const QString& text) {
-    const QByteArray encoded = cp1251::encode(text);
+    const QByteArray encoded = encode1251(text);
     const int length = std::min<int>({int(encoded.size()), 255, capacity(field)});
     const int at = offset(field);
     m_bytes[at] = static_cast<unsigned char>(length);
     std::memcpy(m_bytes.data() + at + 1, encoded.constData(), length);
 }
+
+} // namespace store

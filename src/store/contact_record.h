@@ -5,6 +5,8 @@
 #include <array>
 #include <cstddef>
 
+namespace store {
+
 // The fields of a contact record, in their order in the record.
 enum class ContactField { FullName, Address, Telephone, Workplace, Email, PhotoPath };
 
@@ -42,3 +44,5 @@ public:
 private:
     Bytes m_bytes;
 };
+
+} // namespace store

@@ -8,6 +8,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace store {
+
 namespace {
 
 constexpr off_t kRecordSize = ContactRecord::kSize;
@@ -109,7 +111,7 @@ void DataFile::write(const ContactRecord& record) {
 }
 
 void DataFile::writeAt(off_t offset, const unsigned char* bytes, size_t size) {
-    if (const int injected = write_fault::take())
+    if (const int injected = takeWriteFault())
         throw DataFileError::fromErrno(injected);
     struct stat before {};
     if (::fstat(m_fd, &before) != 0)
@@ -164,7 +166,7 @@ void DataFile::writeBlock(int32_t first, std::span<const unsigned char> bytes) {
 
 void DataFile::cut() {
     requireOpen();
-    if (const int injected = write_fault::take())
+    if (const int injected = takeWriteFault())
         throw DataFileError::fromErrno(injected);
     if (::ftruncate(m_fd, m_position * kRecordSize) != 0)
         throw DataFileError::fromErrno(errno);
@@ -179,3 +181,5 @@ void DataFile::sync() {
         throw DataFileError::fromErrno(errno);
     m_unsynced = false;
 }
+
+} // namespace store

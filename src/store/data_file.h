@@ -8,6 +8,8 @@
 #include <span>
 #include <sys/types.h>
 
+namespace store {
+
 // The data file: a headerless sequence of 511-byte contact records, held open for
 // reading and writing. Positions and counts are zero-based record numbers. Every
 // operation throws DataFileError with the runtime's text when it fails.
@@ -64,3 +66,5 @@ private:
     uint64_t m_modifications = 0;
     bool m_unsynced = false;
 };
+
+} // namespace store

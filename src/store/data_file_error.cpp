@@ -2,6 +2,8 @@
 
 #include <cerrno>
 
+namespace store {
+
 DataFileError DataFileError::fromErrno(int error) {
     switch (error) {
     case ENOENT:
@@ -20,3 +22,5 @@ DataFileError DataFileError::fromErrno(int error) {
         return DataFileError(QString("I/O error %1").arg(error));
     }
 }
+
+} // namespace store

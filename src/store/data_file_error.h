@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+namespace store {
+
 // A failed data-file operation, carrying the text shown to the user in the error box:
 // "File not found", "File access denied", "Read beyond end of file", "Disk full" or
 // "I/O error N" with the system's error number.
@@ -21,3 +23,5 @@ public:
 private:
     QString m_text;
 };
+
+} // namespace store

@@ -11,6 +11,8 @@
 #include <unistd.h>
 #include <vector>
 
+namespace store {
+
 namespace {
 
 std::error_code lastError() {
@@ -37,7 +39,7 @@ std::error_code copyContents(int from, int to) {
         }
         if (got == 0)
             return {};
-        if (const int injected = write_fault::take())
+        if (const int injected = takeWriteFault())
             return {injected, std::generic_category()};
         ssize_t done = 0;
         while (done < got) {
@@ -80,3 +82,5 @@ std::error_code replaceWithCopy(const QString& source, const QString& target) {
         ::unlink(temporary.constData());
     return error;
 }
+
+} // namespace store

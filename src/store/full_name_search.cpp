@@ -10,6 +10,8 @@
 #include <numeric>
 #include <vector>
 
+namespace store {
+
 namespace {
 
 constexpr int32_t kRecordsPerBlock = (1 << 20) / int32_t(ContactRecord::kSize);
@@ -40,7 +42,7 @@ QStringList readFullNames(DataFile& file) {
     QStringList names;
     names.reserve(file.count());
     forEachFullName(file, [&names](int32_t, const char* bytes, int length) {
-        names.append(cp1251::decode(bytes, length));
+        names.append(decode1251(bytes, length));
         return true;
     });
     return names;
@@ -48,8 +50,8 @@ QStringList readFullNames(DataFile& file) {
 
 std::optional<int32_t> findFullName(DataFile& file, const QString& name) {
     // Compared on code-page bytes; a text the code page cannot hold matches nothing.
-    const QByteArray wanted = cp1251::encode(name);
-    if (cp1251::decode(wanted) != name)
+    const QByteArray wanted = encode1251(name);
+    if (decode1251(wanted) != name)
         return std::nullopt;
     std::optional<int32_t> found;
     forEachFullName(file, [&](int32_t index, const char* bytes, int length) {
@@ -83,3 +85,5 @@ QStringList sortedForSearchList(const QStringList& names) {
         sorted.append(names[k]);
     return sorted;
 }
+
+} // namespace store

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <optional>
 
+namespace store {
+
 // Search by full name over the data file, in whole-file passes of large blocks.
 
 // The full names of all records, in file order.
@@ -19,3 +21,5 @@ std::optional<int32_t> findFullName(DataFile& file, const QString& name);
 // The names in the order of the search list: Russian, locale-aware and case-insensitive;
 // names that compare equal keep their file order.
 QStringList sortedForSearchList(const QStringList& names);
+
+} // namespace store

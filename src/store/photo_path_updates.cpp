@@ -8,6 +8,8 @@
 #include <cstring>
 #include <vector>
 
+namespace store {
+
 namespace {
 
 ContactRecord recordAt(const std::vector<unsigned char>& bytes, int32_t index) {
@@ -85,3 +87,5 @@ void applyPhotoPathUpdates(DataFile& file, int32_t onShow, const ContactRecord& 
     file.seek(count);
     file.cut();
 }
+
+} // namespace store

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <functional>
 
+namespace store {
+
 // The photo path refresh updates the record on show n times (n = record count), each time
 // with the photo path the images folder gives its name; every update moves the record
 // to the end of the file and shows the first one. Done literally, that moves the whole
@@ -24,3 +26,5 @@ void applyPhotoPathUpdates(DataFile& file, int32_t onShow, const ContactRecord& 
 // The record with its five texts and the given photo path, zeros after each text, as an
 // update writes it.
 ContactRecord withPhotoPath(const ContactRecord& record, const QString& photoPath);
+
+} // namespace store

@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <vector>
 
+namespace store {
+
 void appendRecord(DataFile& file, const ContactRecord& record) {
     file.seek(file.count());
     file.write(record);
@@ -36,3 +38,5 @@ void moveChangedRecordToEnd(DataFile& file, int32_t index, const ContactRecord& 
     appendRecord(file, changed);
     RemoveRecordAt(file, index);
 }
+
+} // namespace store

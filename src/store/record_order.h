@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+namespace store {
+
 // The order rules of the data file: new records are appended, deleting a record moves
 // every later record up by one, and a changed record moves to the end.
 
@@ -27,3 +29,5 @@ void RemoveRecordAt(DataFile& file, int32_t index);
 // is appended before the old one is removed: an interruption at any step leaves the old
 // version, or both, never neither.
 void moveChangedRecordToEnd(DataFile& file, int32_t index, const ContactRecord& changed);
+
+} // namespace store

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <numeric>
 
+namespace store {
+
 QCollator searchListCollator() {
     QCollator collator(QLocale(QLocale::Russian, QLocale::Russia));
     collator.setCaseSensitivity(Qt::CaseInsensitive);
@@ -83,3 +85,5 @@ std::optional<std::vector<int>> SearchCollationTable::order(const QStringList& n
     });
     return order;
 }
+
+} // namespace store

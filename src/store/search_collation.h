@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+namespace store {
+
 // The order of the search list: Russian, locale-aware and case-insensitive (the
 // collator below), names that compare equal keeping their order.
 QCollator searchListCollator();
@@ -39,3 +41,5 @@ private:
 
     std::vector<Weights> m_weights = std::vector<Weights>(kLimit);
 };
+
+} // namespace store

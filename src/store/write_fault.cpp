@@ -1,6 +1,7 @@
 #include "store/write_fault.h"
 
-namespace write_fault {
+namespace store {
+
 namespace {
 
 int g_countdown = 0;
@@ -13,7 +14,7 @@ void failNthWrite(int n, int error) {
     g_error = error;
 }
 
-int take() {
+int takeWriteFault() {
     if (g_countdown <= 0)
         return 0;
     if (--g_countdown > 0)
@@ -21,8 +22,8 @@ int take() {
     return g_error;
 }
 
-bool armed() {
+bool writeFaultArmed() {
     return g_countdown > 0;
 }
 
-} // namespace write_fault
+} // namespace store

@@ -18,7 +18,7 @@ int paintedPixels(const QImage& image) {
 } // namespace
 
 TEST(Artwork, TwelveDistinctSixteenPixelIcons) {
-    const QList<QImage> icons = artwork::imageList1();
+    const QList<QImage> icons = app::imageList1();
     ASSERT_EQ(icons.size(), 12);
     QSet<size_t> seen;
     for (int i = 0; i < icons.size(); ++i) {
@@ -30,10 +30,10 @@ TEST(Artwork, TwelveDistinctSixteenPixelIcons) {
 }
 
 TEST(Artwork, FourDistinctNavigationGlyphs) {
-    using artwork::Glyph;
+    using app::Glyph;
     QSet<size_t> seen;
     for (Glyph glyph : {Glyph::First, Glyph::Previous, Glyph::Next, Glyph::Last}) {
-        const QImage image = artwork::navigationGlyph(glyph);
+        const QImage image = app::navigationGlyph(glyph);
         EXPECT_EQ(image.size(), QSize(16, 16));
         EXPECT_GT(paintedPixels(image), 20);
         seen.insert(qHashBits(image.constBits(), size_t(image.sizeInBytes())));
@@ -44,22 +44,20 @@ TEST(Artwork, FourDistinctNavigationGlyphs) {
 // The pictures come from the resources in the format they were drawn in: a missing or
 // converted picture would show as an empty or wrongly blended icon.
 TEST(Artwork, BuiltInPicturesKeepTheirSizeAndFormat) {
-    EXPECT_EQ(artwork::imageListIcon(artwork::Folder).format(),
-              QImage::Format_ARGB32_Premultiplied);
-    EXPECT_EQ(artwork::navigationGlyph(artwork::Glyph::Last).format(),
-              QImage::Format_ARGB32_Premultiplied);
+    EXPECT_EQ(app::imageListIcon(app::Folder).format(), QImage::Format_ARGB32_Premultiplied);
+    EXPECT_EQ(app::navigationGlyph(app::Glyph::Last).format(), QImage::Format_ARGB32_Premultiplied);
 
-    const QImage photo = artwork::aboutPhoto();
+    const QImage photo = app::aboutPhoto();
     EXPECT_EQ(photo.size(), QSize(162, 178));
     EXPECT_EQ(photo.format(), QImage::Format_RGB32);
 
-    const QImage icon = artwork::aboutIcon();
+    const QImage icon = app::aboutIcon();
     EXPECT_EQ(icon.size(), QSize(32, 32));
     EXPECT_EQ(icon.format(), QImage::Format_ARGB32_Premultiplied);
     EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << "the icon's corner is not see-through";
     EXPECT_EQ(qAlpha(icon.pixel(16, 16)), 255) << "the book's middle is not opaque";
 
-    EXPECT_TRUE(artwork::builtInPicture(QStringLiteral("app/NO_SUCH.png"),
-                                        QImage::Format_ARGB32_Premultiplied)
-                    .isNull());
+    EXPECT_TRUE(
+        app::builtInPicture(QStringLiteral("app/NO_SUCH.png"), QImage::Format_ARGB32_Premultiplied)
+            .isNull());
 }

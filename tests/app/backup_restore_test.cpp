@@ -28,16 +28,16 @@ const QString kLocate = "Не могу найти файл, укажите ег�
 
 class BackupRestoreTest : public ::testing::Test {
 protected:
-    void TearDown() override { write_fault::failNthWrite(0, 0); }
+    void TearDown() override { store::failNthWrite(0, 0); }
 
-    TForm1& open(const QList<ContactRecord>& records) {
+    TForm1& open(const QList<store::ContactRecord>& records) {
         base.writeDataFile(records);
         return base.openWindow();
     }
     TForm1& w() { return base.window(); }
     QString backup() const { return base.folder.filePath("Копия/Baza.dat"); }
     QByteArray backupBytes() const { return base.folder.readBytes("Копия/Baza.dat"); }
-    void writeBackup(const QList<ContactRecord>& records) {
+    void writeBackup(const QList<store::ContactRecord>& records) {
         QDir(base.folder.path()).mkpath("Копия");
         base.folder.writeRecords("Копия/Baza.dat", records);
     }
@@ -86,7 +86,7 @@ TEST_F(BackupRestoreTest, BackupIntoAnExistingEmptyFolderIsMade) {
 TEST_F(BackupRestoreTest, AFailedBackupSaysSoAndKeepsTheEarlierCopy) {
     open({makeRecord("A")});
     writeBackup({makeRecord("old")});
-    write_fault::failNthWrite(1, ENOSPC);
+    store::failNthWrite(1, ENOSPC);
     w().ui.N4->trigger();
     EXPECT_EQ(base.boxes.texts(), QStringList({"Резервная копия базы несоздана!"}));
     EXPECT_EQ(backupBytes(), fileBytes({makeRecord("old")}));
@@ -96,7 +96,7 @@ TEST_F(BackupRestoreTest, AFailedBackupSaysSoAndKeepsTheEarlierCopy) {
 
 TEST_F(BackupRestoreTest, AFailedFirstBackupSaysSo) {
     open({makeRecord("A")});
-    write_fault::failNthWrite(1, ENOSPC);
+    store::failNthWrite(1, ENOSPC);
     w().ui.N4->trigger();
     EXPECT_EQ(base.boxes.texts(), QStringList({"Резервная копия базы не создана!"}));
     EXPECT_FALSE(QFile::exists(backup()));
@@ -164,7 +164,7 @@ TEST_F(BackupRestoreTest, AFailedRestoreIsReportedAndTheWindowShowsTheFileThere)
 TEST_F(BackupRestoreTest, ARestoreCutShortLeavesTheDataFileWhole) {
     open({makeRecord("A"), makeRecord("B")});
     writeBackup({makeRecord("X")});
-    write_fault::failNthWrite(1, ENOSPC);
+    store::failNthWrite(1, ENOSPC);
     w().ui.N3->trigger();
     EXPECT_EQ(base.boxes.texts(ShownBox::Error), QStringList({"No space left on device"}));
     EXPECT_EQ(base.dataBytes(), fileBytes({makeRecord("A"), makeRecord("B")}));

@@ -34,8 +34,8 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
-QList<ContactRecord> someRecords(int count) {
-    QList<ContactRecord> records;
+QList<store::ContactRecord> someRecords(int count) {
+    QList<store::ContactRecord> records;
     for (int k = 0; k < count; ++k)
         records << makeRecord(QStringLiteral("Запись %1").arg(k),
                               QStringLiteral("ул. Мира, %1").arg(k));
@@ -139,7 +139,7 @@ TEST(BadInput, OnAFullDiskNothingIsLostAndTheFailureIsReported) {
     SmallFileSystem disk("256k");
     if (!disk.mounted())
         GTEST_SKIP() << disk.whyNot();
-    QList<ContactRecord> records = someRecords(100);
+    QList<store::ContactRecord> records = someRecords(100);
     writeFile(disk.filePath("Baza.dat"), record_fixture::fileBytes(records));
     platform::BaseFolder::set(disk.path());
     platform::MessageBoxRecorder boxes;

@@ -29,7 +29,7 @@ using namespace record_fixture;
 
 namespace {
 
-ContactRecord record(const QString& name, const QString& photo = QString()) {
+store::ContactRecord record(const QString& name, const QString& photo = QString()) {
     return makeRecord(name, QString(), QString(), QString(), QString(), photo);
 }
 
@@ -88,8 +88,8 @@ protected:
 
     // Starts the program over these records with `folder` saved as the images folder, and
     // lets the start-up check run; no window may open during it.
-    TForm1& start(const QString& folder, const QList<ContactRecord>& records) {
-        images_folder_setting::save(folder);
+    TForm1& start(const QString& folder, const QList<store::ContactRecord>& records) {
+        photos::saveImagesFolder(folder);
         base.writeDataFile(records);
         TForm1& window = base.openWindow();
         dialog = std::make_unique<TForm3>();
@@ -129,8 +129,8 @@ protected:
 TEST_F(ImagesFolderBadInput, AFolderThatIsGoneIsReportedAndNoRecordNamesAPhotoNeverCopied) {
     // Chosen once, then deleted: the setting and the records still name it.
     const QString gone = base.folder.filePath("images");
-    const QList<ContactRecord> records = {record("P", red), record("A", gone + "/A.jpg"),
-                                          record("B")};
+    const QList<store::ContactRecord> records = {record("P", red), record("A", gone + "/A.jpg"),
+                                                 record("B")};
     start(gone, records);
     EXPECT_EQ(takeBoxes(), QStringList());
     EXPECT_EQ(w().ui.fio->text(), "P");
@@ -193,7 +193,7 @@ TEST_F(ImagesFolderBadInput, AFolderThatCannotBeWrittenKeepsItsPhotosAndSaysSo) 
         GTEST_SKIP() << images.whyNot();
     const QString photoA = images.filePath("A.jpg");
     const QString photoB = images.filePath("B.jpg");
-    const QList<ContactRecord> records = {record("A", photoA), record("B", photoB)};
+    const QList<store::ContactRecord> records = {record("A", photoA), record("B", photoB)};
     start(images.path(), records);
     EXPECT_EQ(takeBoxes(), QStringList());
     EXPECT_EQ(w().ui.Image1->pixmap().size(), QSize(145, 60)); // read as before
@@ -247,7 +247,7 @@ TEST_F(ImagesFolderBadInput, OnAFullDiskAReplacedPhotoStaysWholeAndNoPieceOfTheN
     ASSERT_TRUE(photo.open(QIODevice::WriteOnly));
     ASSERT_EQ(photo.write(redBytes), redBytes.size());
     photo.close();
-    const QList<ContactRecord> records = {record("A", photo.fileName()), record("B")};
+    const QList<store::ContactRecord> records = {record("A", photo.fileName()), record("B")};
     start(disk.path(), records);
     fillUp(disk.path());
 

@@ -18,7 +18,7 @@ namespace {
 
 class NavigationTest : public ::testing::Test {
 protected:
-    TForm1& open(const QList<ContactRecord>& records) {
+    TForm1& open(const QList<store::ContactRecord>& records) {
         base.writeDataFile(records);
         return base.openWindow();
     }
@@ -93,7 +93,8 @@ TEST_F(NavigationTest, NextWhenTheFileWasCutUnderTheWindowFailsAndTheWindowStays
     open({makeRecord("A"), makeRecord("B"), makeRecord("C")});
     w().ui.next->click(); // B, record 2
     // Another program cuts the file in the middle of C.
-    const qint64 cutAt = 2 * qint64(ContactRecord::kSize) + qint64(ContactRecord::kSize) / 2;
+    const qint64 cutAt =
+        2 * qint64(store::ContactRecord::kSize) + qint64(store::ContactRecord::kSize) / 2;
     ASSERT_TRUE(QFile::resize(base.dataFile(), cutAt));
 
     w().ui.next->click();

@@ -21,8 +21,8 @@ using namespace record_fixture;
 
 namespace {
 
-ContactRecord record(const QString& name, const QString& address = QString(),
-                     const QString& photo = QString()) {
+store::ContactRecord record(const QString& name, const QString& address = QString(),
+                            const QString& photo = QString()) {
     return makeRecord(name, address, QString(), QString(), QString(), photo);
 }
 
@@ -48,7 +48,7 @@ protected:
         redBytes = jpeg_fixture::writeFile(red, {290, 121}, Qt::red);
         blueBytes = jpeg_fixture::writeFile(blue, {40, 30}, Qt::blue);
     }
-    TForm1& open(std::initializer_list<ContactRecord> records) {
+    TForm1& open(std::initializer_list<store::ContactRecord> records) {
         base.writeDataFile(records);
         TForm1& window = base.openWindow();
         dialog.ui.Edit1->setText(images());

@@ -23,7 +23,7 @@ namespace {
 
 class RecordEditingTest : public ::testing::Test {
 protected:
-    TForm1& open(const QList<ContactRecord>& records) {
+    TForm1& open(const QList<store::ContactRecord>& records) {
         base.writeDataFile(records);
         return base.openWindow();
     }
@@ -79,8 +79,8 @@ TEST_F(RecordEditingTest, SaveAppendsTheTextsCutToTheFieldsAndThePendingPhoto) {
     w().ui.Label9->setText("/фото/b.jpg");
     w().ui.save->click();
 
-    const ContactRecord stored = makeRecord(longName.left(50), "Москва", "123-45-67", "Завод",
-                                            "b@example.org", "/фото/b.jpg");
+    const store::ContactRecord stored = makeRecord(longName.left(50), "Москва", "123-45-67",
+                                                   "Завод", "b@example.org", "/фото/b.jpg");
     EXPECT_EQ(base.dataBytes(), fileBytes({makeRecord("A", "адрес A"), stored}));
     // The first record is on show, with the way forward open.
     EXPECT_EQ(w().ui.fio->text(), "A");
@@ -165,9 +165,9 @@ TEST_F(RecordEditingTest, AChangeCutShortByAFullDiskKeepsTheContact) {
     open({makeRecord("A"), makeRecord("B"), makeRecord("C")});
     w().ui.next->click();
     type(w().ui.fio, "B2");
-    write_fault::failNthWrite(2, ENOSPC); // the append goes through, the move does not
+    store::failNthWrite(2, ENOSPC); // the append goes through, the move does not
     w().ui.suiButton2->click();
-    write_fault::failNthWrite(0, 0);
+    store::failNthWrite(0, 0);
     EXPECT_EQ(base.boxes.texts(ShownBox::Error), QStringList({"Disk full"}));
     EXPECT_EQ(base.names(), QStringList({"A", "B", "C", "B2"}));
     EXPECT_EQ(w().state().index, 1); // still the record on show
@@ -180,16 +180,16 @@ TEST_F(RecordEditingTest, AChangeCutShortByAFullDiskKeepsTheContact) {
 TEST_F(RecordEditingTest, AfterAMoveCutShortNothingElseIsTakenForTheRecordOnShow) {
     // 5,000 records: the tail moves in three blocks; the second one fails, so position 1
     // already holds the record that followed the one on show.
-    QList<ContactRecord> records;
+    QList<store::ContactRecord> records;
     for (int k = 0; k < 5000; ++k)
         records << makeRecord(QString("Запись %1").arg(k));
     base.writeDataFile(records);
     base.openWindow();
     w().ui.next->click();
     type(w().ui.fio, "Изменённая");
-    write_fault::failNthWrite(3, ENOSPC);
+    store::failNthWrite(3, ENOSPC);
     w().ui.suiButton2->click();
-    write_fault::failNthWrite(0, 0);
+    store::failNthWrite(0, 0);
     ASSERT_EQ(base.boxes.texts(ShownBox::Error), QStringList({"Disk full"}));
     const QStringList afterFailure = base.names();
     ASSERT_EQ(afterFailure.at(1), "Запись 2");

@@ -20,7 +20,7 @@ namespace {
 
 class SearchTest : public ::testing::Test {
 protected:
-    TForm1& open(const QList<ContactRecord>& records) {
+    TForm1& open(const QList<store::ContactRecord>& records) {
         base.writeDataFile(records);
         return base.openWindow();
     }

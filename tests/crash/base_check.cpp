@@ -52,7 +52,7 @@ QStringList violations(const QByteArray& dataFile, const std::optional<QByteArra
         break;
     }
 
-    const qsizetype size = ContactRecord::kSize;
+    const qsizetype size = store::ContactRecord::kSize;
     if (dataFile.size() % size != 0)
         broken << QStringLiteral("a piece of a record at the end (%1 bytes)").arg(dataFile.size());
     QSet<QString> allowed(before.base.begin(), before.base.end());
@@ -60,9 +60,9 @@ QStringList violations(const QByteArray& dataFile, const std::optional<QByteArra
         allowed.insert(op->written);
     QSet<QString> present;
     for (qsizetype at = 0; at + size <= dataFile.size(); at += size) {
-        ContactRecord record;
+        store::ContactRecord record;
         std::copy_n(dataFile.constData() + at, size, record.bytes().begin());
-        const QString name = record.field(ContactField::FullName);
+        const QString name = record.field(store::ContactField::FullName);
         if (!allowed.contains(name) || record.bytes() != recordNamed(name).bytes())
             broken << QStringLiteral("record %1 is invented: \"%2\"").arg(at / size).arg(name);
         present.insert(name);

@@ -225,10 +225,10 @@ TEST(CrashConsistency, AFullDiskAtAnyWriteOfAnOperationLosesAndInventsNoRecord) 
             base.lay(model);
             platform::MessageBoxRecorder boxes;
             TForm1 window;
-            write_fault::failNthWrite(n, ENOSPC);
+            store::failNthWrite(n, ENOSPC);
             play(window, boxes, op);
-            const bool failed = !write_fault::armed();
-            write_fault::failNthWrite(0, 0);
+            const bool failed = !store::writeFaultArmed();
+            store::failNthWrite(0, 0);
             const QStringList broken =
                 violations(base.folder.readBytes("Baza.dat"), base.backupBytes(), model, &op);
             ++checks;

@@ -10,13 +10,13 @@ QString versionName(int serial) {
     return QStringLiteral("Контакт %1").arg(serial, 6, 10, QLatin1Char('0'));
 }
 
-ContactRecord recordNamed(const QString& fullName) {
-    ContactRecord record;
-    record.store(ContactField::FullName, fullName);
-    record.store(ContactField::Address, QStringLiteral("ул. Садовая, ") + fullName);
-    record.store(ContactField::Telephone, QStringLiteral("+7 ") + fullName.right(6));
-    record.store(ContactField::Workplace, QStringLiteral("Завод № ") + fullName.right(6));
-    record.store(ContactField::Email, fullName.right(6) + QStringLiteral("@example.ru"));
+store::ContactRecord recordNamed(const QString& fullName) {
+    store::ContactRecord record;
+    record.store(store::ContactField::FullName, fullName);
+    record.store(store::ContactField::Address, QStringLiteral("ул. Садовая, ") + fullName);
+    record.store(store::ContactField::Telephone, QStringLiteral("+7 ") + fullName.right(6));
+    record.store(store::ContactField::Workplace, QStringLiteral("Завод № ") + fullName.right(6));
+    record.store(store::ContactField::Email, fullName.right(6) + QStringLiteral("@example.ru"));
     return record;
 }
 
@@ -48,10 +48,11 @@ void apply(const Op& op, Model& model) {
 
 QByteArray fileBytes(const QList<QString>& names) {
     QByteArray bytes;
-    bytes.reserve(names.size() * qsizetype(ContactRecord::kSize));
+    bytes.reserve(names.size() * qsizetype(store::ContactRecord::kSize));
     for (const QString& name : names) {
-        const ContactRecord record = recordNamed(name);
-        bytes.append(reinterpret_cast<const char*>(record.bytes().data()), ContactRecord::kSize);
+        const store::ContactRecord record = recordNamed(name);
+        bytes.append(reinterpret_cast<const char*>(record.bytes().data()),
+                     store::ContactRecord::kSize);
     }
     return bytes;
 }

@@ -32,7 +32,7 @@ struct Op {
 };
 
 // The record of the data file that the version named `fullName` must be.
-ContactRecord recordNamed(const QString& fullName);
+store::ContactRecord recordNamed(const QString& fullName);
 // The full name of version `serial`.
 QString versionName(int serial);
 

@@ -16,12 +16,12 @@ void showByName(TForm1& window, const QString& fullName) {
 }
 
 void typeRecord(TForm1& window, const QString& fullName) {
-    const ContactRecord record = recordNamed(fullName);
-    window.ui.fio->setText(record.field(ContactField::FullName));
-    window.ui.adres->setText(record.field(ContactField::Address));
-    window.ui.tel->setText(record.field(ContactField::Telephone));
-    window.ui.rabota->setText(record.field(ContactField::Workplace));
-    window.ui.email->setText(record.field(ContactField::Email));
+    const store::ContactRecord record = recordNamed(fullName);
+    window.ui.fio->setText(record.field(store::ContactField::FullName));
+    window.ui.adres->setText(record.field(store::ContactField::Address));
+    window.ui.tel->setText(record.field(store::ContactField::Telephone));
+    window.ui.rabota->setText(record.field(store::ContactField::Workplace));
+    window.ui.email->setText(record.field(store::ContactField::Email));
 }
 
 } // namespace

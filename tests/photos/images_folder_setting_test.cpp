@@ -11,7 +11,7 @@ namespace {
 std::string errorOf(const std::function<void()>& action) {
     try {
         action();
-    } catch (const images_folder_setting::SettingError& error) {
+    } catch (const photos::SettingError& error) {
         return error.what();
     }
     return "no error";
@@ -21,29 +21,29 @@ std::string errorOf(const std::function<void()>& action) {
 
 TEST(ImagesFolderSetting, NothingSavedReadsAsEmpty) {
     ScopedSettingsFolder settings;
-    EXPECT_EQ(images_folder_setting::load(), QString());
+    EXPECT_EQ(photos::loadImagesFolder(), QString());
     settings.writeSettingsFile("[General]\nOther=1\n");
-    EXPECT_EQ(images_folder_setting::load(), QString());
+    EXPECT_EQ(photos::loadImagesFolder(), QString());
 }
 
 TEST(ImagesFolderSetting, SavesAndLoadsTheTextUnchanged) {
     ScopedSettingsFolder settings;
     const QString folder = QStringLiteral("/home/пользователь/Фото, 2024/ $HOME %PATH%");
-    images_folder_setting::save(folder);
+    photos::saveImagesFolder(folder);
     EXPECT_EQ(settings.savedImagesFolder(), folder);
-    EXPECT_EQ(images_folder_setting::load(), folder);
+    EXPECT_EQ(photos::loadImagesFolder(), folder);
 
-    images_folder_setting::save(QString());
+    photos::saveImagesFolder(QString());
     EXPECT_TRUE(QFile::exists(settings.settingsFile()));
-    EXPECT_EQ(images_folder_setting::load(), QString());
+    EXPECT_EQ(photos::loadImagesFolder(), QString());
 }
 
 TEST(ImagesFolderSetting, AValueThatIsNoTextIsAnError) {
     ScopedSettingsFolder settings;
     settings.writeSettingsFile("[General]\nImagesPath=@ByteArray(abc)\n");
-    EXPECT_EQ(errorOf([] { images_folder_setting::load(); }), "Invalid data type for 'ImagesPath'");
+    EXPECT_EQ(errorOf([] { photos::loadImagesFolder(); }), "Invalid data type for 'ImagesPath'");
     settings.writeSettingsFile("[General]\nImagesPath=one, two\n");
-    EXPECT_EQ(errorOf([] { images_folder_setting::load(); }), "Invalid data type for 'ImagesPath'");
+    EXPECT_EQ(errorOf([] { photos::loadImagesFolder(); }), "Invalid data type for 'ImagesPath'");
 }
 
 TEST(ImagesFolderSetting, WriteFailuresNameTheKeyOrTheValue) {
@@ -52,12 +52,12 @@ TEST(ImagesFolderSetting, WriteFailuresNameTheKeyOrTheValue) {
     settings.folder().writeBytes("blocked", "not a folder");
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        settings.folder().filePath("blocked/settings"));
-    EXPECT_EQ(errorOf([] { images_folder_setting::save("/photos"); }),
+    EXPECT_EQ(errorOf([] { photos::saveImagesFolder("/photos"); }),
               "Failed to create key Software\\Kalmo");
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
 
     // The folder is there, but the settings file itself cannot be written.
     QDir().mkpath(settings.settingsFile());
-    EXPECT_EQ(errorOf([] { images_folder_setting::save("/photos"); }),
+    EXPECT_EQ(errorOf([] { photos::saveImagesFolder("/photos"); }),
               "Failed to set data for 'ImagesPath'");
 }

@@ -25,18 +25,18 @@ QImage detailedPicture(const QSize& size) {
 } // namespace
 
 TEST(JpegScanFilter, BlockSidesFollowTheSamplingFactors) {
-    EXPECT_EQ(jpeg::eighthScaleBlockSide(2, 2, 2, 2), 1); // luma of 4:2:0
-    EXPECT_EQ(jpeg::eighthScaleBlockSide(1, 1, 2, 2), 2); // chroma of 4:2:0
-    EXPECT_EQ(jpeg::eighthScaleBlockSide(1, 1, 2, 1), 1); // chroma of 4:2:2 is enlarged
-    EXPECT_EQ(jpeg::eighthScaleBlockSide(1, 1, 1, 1), 1);
-    EXPECT_EQ(jpeg::eighthScaleBlockSide(1, 1, 4, 4), 4);
-    EXPECT_EQ(jpeg::eighthScaleBlockSide(1, 1, 3, 3), 1);
-    EXPECT_EQ(jpeg::eighthScaleBlockSide(0, 1, 2, 2), 1); // a damaged frame header
+    EXPECT_EQ(photos::eighthScaleBlockSide(2, 2, 2, 2), 1); // luma of 4:2:0
+    EXPECT_EQ(photos::eighthScaleBlockSide(1, 1, 2, 2), 2); // chroma of 4:2:0
+    EXPECT_EQ(photos::eighthScaleBlockSide(1, 1, 2, 1), 1); // chroma of 4:2:2 is enlarged
+    EXPECT_EQ(photos::eighthScaleBlockSide(1, 1, 1, 1), 1);
+    EXPECT_EQ(photos::eighthScaleBlockSide(1, 1, 4, 4), 4);
+    EXPECT_EQ(photos::eighthScaleBlockSide(1, 1, 3, 3), 1);
+    EXPECT_EQ(photos::eighthScaleBlockSide(0, 1, 2, 2), 1); // a damaged frame header
 }
 
 TEST(JpegScanFilter, AProgressiveFileLosesTheScansOfFineDetail) {
     const QByteArray file = jpeg_fixture::encode(detailedPicture({640, 480}), 90, true);
-    const QByteArray dc = jpeg::scansForEighthScale(file);
+    const QByteArray dc = photos::scansForEighthScale(file);
     ASSERT_FALSE(dc.isEmpty());
     EXPECT_LT(dc.size(), file.size() / 2);
     EXPECT_TRUE(dc.startsWith("\xFF\xD8"));
@@ -47,11 +47,12 @@ TEST(JpegScanFilter, TheBoxShowsWhatTheWholeFileWouldShow) {
     // A progressive file holds the same coefficients as a sequential one of the same
     // quality; decoded whole, the sequential one is the reference at 1/8 scale.
     const QImage picture = detailedPicture({640, 480});
-    const jpeg::Picture reference = jpeg::decode(jpeg_fixture::encode(picture), QSize(64, 48));
+    const photos::Picture reference =
+        photos::decodeJpeg(jpeg_fixture::encode(picture), QSize(64, 48));
     ASSERT_EQ(reference.image.size(), QSize(80, 60));
     for (int restartRows : {0, 1}) {
         const QByteArray file = jpeg_fixture::encode(picture, 90, true, restartRows);
-        const jpeg::Picture shown = jpeg::decode(file, QSize(64, 48));
+        const photos::Picture shown = photos::decodeJpeg(file, QSize(64, 48));
         EXPECT_EQ(shown.fullSize, QSize(640, 480));
         EXPECT_EQ(shown.image, reference.image) << restartRows;
     }
@@ -60,20 +61,20 @@ TEST(JpegScanFilter, TheBoxShowsWhatTheWholeFileWouldShow) {
 TEST(JpegScanFilter, OtherFilesAreLeftToTheWholeDecode) {
     const QImage picture = detailedPicture({160, 120});
     const QByteArray baseline = jpeg_fixture::encode(picture);
-    EXPECT_TRUE(jpeg::scansForEighthScale(baseline).isEmpty());
-    EXPECT_TRUE(jpeg::scansForEighthScale(QByteArray()).isEmpty());
-    EXPECT_TRUE(jpeg::scansForEighthScale("\xFF\xD8\xFF\xD9").isEmpty());
+    EXPECT_TRUE(photos::scansForEighthScale(baseline).isEmpty());
+    EXPECT_TRUE(photos::scansForEighthScale(QByteArray()).isEmpty());
+    EXPECT_TRUE(photos::scansForEighthScale("\xFF\xD8\xFF\xD9").isEmpty());
 
     // A progressive file that ends early is decoded whole, so its damage is reported.
     const QByteArray progressive = jpeg_fixture::encode(picture, 90, true);
     const QByteArray cut = progressive.left(progressive.size() - 100);
-    EXPECT_TRUE(jpeg::scansForEighthScale(cut).isEmpty());
+    EXPECT_TRUE(photos::scansForEighthScale(cut).isEmpty());
     try {
-        jpeg::decode(cut, QSize(20, 15));
+        photos::decodeJpeg(cut, QSize(20, 15));
         ADD_FAILURE() << "a cut file decoded";
-    } catch (const PictureError& error) {
+    } catch (const photos::PictureError& error) {
         EXPECT_EQ(std::string(error.what()), "JPEG error #" + std::to_string(JWRN_JPEG_EOF));
     }
     // A box that needs more than 1/8 scale gets the whole decode's detail.
-    EXPECT_EQ(jpeg::decode(progressive, QSize(80, 60)).image.size(), QSize(80, 60));
+    EXPECT_EQ(photos::decodeJpeg(progressive, QSize(80, 60)).image.size(), QSize(80, 60));
 }

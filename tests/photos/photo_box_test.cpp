@@ -7,7 +7,7 @@
 TEST(PhotoBox, DrawsFromTheTopLeftInFullColourEvenWhenDisabled) {
     QWidget parent;
     parent.setStyleSheet("background: white");
-    PhotoBox box(&parent);
+    photos::PhotoBox box(&parent);
     box.setGeometry(0, 0, 145, 121);
     QPixmap picture(40, 30);
     picture.fill(QColor(200, 30, 30));
@@ -23,10 +23,10 @@ TEST(PhotoBox, DrawsFromTheTopLeftInFullColourEvenWhenDisabled) {
 }
 
 TEST(PhotoBox, ReportsLeftClicksOnlyWhileEnabled) {
-    PhotoBox box;
+    photos::PhotoBox box;
     box.resize(145, 121);
     box.show();
-    QSignalSpy clicks(&box, &PhotoBox::clicked);
+    QSignalSpy clicks(&box, &photos::PhotoBox::clicked);
     QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(clicks.count(), 1);
     QTest::mouseClick(&box, Qt::RightButton, {}, QPoint(10, 10));

@@ -24,14 +24,14 @@ TEST(PhotoDeletionRule, OnlyJpgFilesDirectlyInTheImagesFolderAreDeleted) {
     for (const QString& path :
          {dir.filePath("imagesX/e.jpg"), images + "/../f.jpg", dir.filePath("images/c.png"),
           dir.filePath("images/d.JPG"), dir.filePath("images/sub/b.jpg")})
-        photo_files::deleteOwnPhotoFile(path, images);
-    photo_files::deleteOwnPhotoFile(dir.filePath("images/a.jpg"), QString());
+        photos::deleteOwnPhotoFile(path, images);
+    photos::deleteOwnPhotoFile(dir.filePath("images/a.jpg"), QString());
     for (const QString& name : files)
         EXPECT_TRUE(QFile::exists(dir.filePath(name))) << name.toStdString();
 
-    photo_files::deleteOwnPhotoFile(dir.filePath("images/a.jpg"), images + "/");
+    photos::deleteOwnPhotoFile(dir.filePath("images/a.jpg"), images + "/");
     EXPECT_FALSE(QFile::exists(dir.filePath("images/a.jpg")));
-    photo_files::deleteOwnPhotoFile(dir.filePath("images/gone.jpg"), images); // no error
+    photos::deleteOwnPhotoFile(dir.filePath("images/gone.jpg"), images); // no error
 }
 
 TEST(PhotoDeletionRule, ALinkInTheFolderGoesButNotTheFileItNames) {
@@ -39,7 +39,7 @@ TEST(PhotoDeletionRule, ALinkInTheFolderGoesButNotTheFileItNames) {
     QDir(dir.path()).mkpath("images");
     dir.writeBytes("outside.jpg", "x");
     ASSERT_TRUE(QFile::link(dir.filePath("outside.jpg"), dir.filePath("images/link.jpg")));
-    photo_files::deleteOwnPhotoFile(dir.filePath("images/link.jpg"), dir.filePath("images"));
+    photos::deleteOwnPhotoFile(dir.filePath("images/link.jpg"), dir.filePath("images"));
     EXPECT_TRUE(QFile::exists(dir.filePath("outside.jpg")));
 }
 

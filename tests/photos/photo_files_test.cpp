@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-using namespace photo_files;
+using namespace photos;
 
 TEST(PhotoFiles, ThePathJoinsFolderNameAndExtensionUnchecked) {
     EXPECT_EQ(photoPath("/data/photos", "Иванов И.И."), "/data/photos/Иванов И.И..jpg");

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 TEST(PictureOpenDialog, OffersJpegFilesOnly) {
-    PictureOpenDialog dialog;
+    photos::PictureOpenDialog dialog;
     EXPECT_EQ(dialog.nameFilters(), QStringList{"JPEG Image File (*.jpg)"});
     EXPECT_EQ(dialog.fileMode(), QFileDialog::ExistingFile);
     EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptOpen);
@@ -21,7 +21,7 @@ TEST(PictureOpenDialog, PreviewsTheSelectedPictureAndItsSize) {
     const QString broken = dir.filePath("broken.jpg");
     dir.writeBytes("broken.jpg", "not a picture");
 
-    PictureOpenDialog dialog;
+    photos::PictureOpenDialog dialog;
     dialog.setDirectory(dir.path());
     EXPECT_TRUE(dialog.preview()->pixmap().isNull());
     EXPECT_EQ(dialog.previewCaption()->text(), "(None)");
@@ -48,6 +48,6 @@ TEST(PictureOpenDialog, ChooseGivesTheFileOrNothing) {
             files->selectFile(face);
             QMetaObject::invokeMethod(files, "accept");
         });
-    EXPECT_EQ(PictureOpenDialog::choose(nullptr), QString());
-    EXPECT_EQ(PictureOpenDialog::choose(nullptr), face);
+    EXPECT_EQ(photos::PictureOpenDialog::choose(nullptr), QString());
+    EXPECT_EQ(photos::PictureOpenDialog::choose(nullptr), face);
 }

@@ -167,14 +167,14 @@ TEST(AutomationLayer, OpenRaisesForFilesThatAreNoWorkbook) {
 }
 
 TEST(ReportNames, CellNameAndTitle) {
-    EXPECT_EQ(CellName(1, 1), "A1");
-    EXPECT_EQ(CellName(5, 3), "E3");
-    EXPECT_EQ(CellName(26, 65536), "Z65536");
+    EXPECT_EQ(report::CellName(1, 1), "A1");
+    EXPECT_EQ(report::CellName(5, 3), "E3");
+    EXPECT_EQ(report::CellName(26, 65536), "Z65536");
 
     const QDateTime when(QDate(2026, 12, 6), QTime(22, 28, 5));
-    EXPECT_EQ(reportTitle(when, QLocale(QLocale::Russian, QLocale::Russia)),
+    EXPECT_EQ(report::reportTitle(when, QLocale(QLocale::Russian, QLocale::Russia)),
               "Отчет был создан 06.12.2026 в 22:28:05 с помощью программы Kalmo");
-    const QString us = reportTitle(when, QLocale(QLocale::English, QLocale::UnitedStates));
+    const QString us = report::reportTitle(when, QLocale(QLocale::English, QLocale::UnitedStates));
     EXPECT_TRUE(us.startsWith("Отчет был создан 12/6/26 в 10:28:05")) << us.toStdString();
     EXPECT_TRUE(us.endsWith("PM с помощью программы Kalmo")) << us.toStdString();
 }

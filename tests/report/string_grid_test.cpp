@@ -197,7 +197,7 @@ TEST(StringGrid, TheWorkbookArraySharesTheGridsTexts) {
     label(grid, 2);
     grid.setCells(4, 1, QString());
     QTemporaryDir folder;
-    ASSERT_TRUE(SaveGridAsWorkbook(grid, "Sheet", folder.filePath("grid.xls")));
+    ASSERT_TRUE(report::SaveGridAsWorkbook(grid, "Sheet", folder.filePath("grid.xls")));
 
     ASSERT_TRUE(array);
     ASSERT_EQ(array->rows(), 3);

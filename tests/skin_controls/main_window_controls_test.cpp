@@ -63,14 +63,14 @@ TEST_F(MainWindowControls, EveryControlIsSkinnedInWinXPWithTheWindowsColours) {
 TEST_F(MainWindowControls, NavigationButtonsCarryTheirGlyphsLayoutsAndHandCursor) {
     const struct {
         TsuiButton* button;
-        artwork::Glyph glyph;
+        app::Glyph glyph;
         TsuiButton::TsuiButtonLayout layout;
-    } navigation[] = {{form.ui.previous, artwork::Glyph::Previous, TsuiButton::blGlyphLeft},
-                      {form.ui.next, artwork::Glyph::Next, TsuiButton::blGlyphRight},
-                      {form.ui.first, artwork::Glyph::First, TsuiButton::blGlyphLeft},
-                      {form.ui.last, artwork::Glyph::Last, TsuiButton::blGlyphRight}};
+    } navigation[] = {{form.ui.previous, app::Glyph::Previous, TsuiButton::blGlyphLeft},
+                      {form.ui.next, app::Glyph::Next, TsuiButton::blGlyphRight},
+                      {form.ui.first, app::Glyph::First, TsuiButton::blGlyphLeft},
+                      {form.ui.last, app::Glyph::Last, TsuiButton::blGlyphRight}};
     for (const auto& n : navigation) {
-        EXPECT_EQ(n.button->Glyph(), artwork::navigationGlyph(n.glyph));
+        EXPECT_EQ(n.button->Glyph(), app::navigationGlyph(n.glyph));
         EXPECT_EQ(n.button->Glyph().size(), QSize(16, 16));
         EXPECT_EQ(n.button->Layout(), n.layout);
         EXPECT_EQ(n.button->cursor().shape(), Qt::PointingHandCursor);

@@ -3,30 +3,30 @@
 #include <gtest/gtest.h>
 
 TEST(Codec1251, CyrillicLettersMapToTheirCodePageBytes) {
-    const QByteArray bytes = cp1251::encode(QStringLiteral("Аяя Ёё №"));
+    const QByteArray bytes = store::encode1251(QStringLiteral("Аяя Ёё №"));
     EXPECT_EQ(bytes, QByteArray("\xC0\xFF\xFF\x20\xA8\xB8\x20\xB9"));
-    EXPECT_EQ(cp1251::decode(bytes), QStringLiteral("Аяя Ёё №"));
+    EXPECT_EQ(store::decode1251(bytes), QStringLiteral("Аяя Ёё №"));
 }
 
 TEST(Codec1251, CharactersOutsideTheCodePageBecomeQuestionMarks) {
     // A Chinese character, a Greek letter and an emoji (two UTF-16 units, one character).
-    EXPECT_EQ(cp1251::encode(QStringLiteral("a中β😀b")), QByteArray("a???b"));
+    EXPECT_EQ(store::encode1251(QStringLiteral("a中β😀b")), QByteArray("a???b"));
 }
 
 TEST(Codec1251, EveryByteSurvivesARoundTrip) {
     QByteArray all;
     for (int b = 0; b < 256; ++b)
         all.append(char(b));
-    EXPECT_EQ(cp1251::encode(cp1251::decode(all)), all);
+    EXPECT_EQ(store::encode1251(store::decode1251(all)), all);
 }
 
 TEST(Codec1251, UpperCaseTouchesOnlyLatinAndCyrillicLowerCase) {
-    EXPECT_EQ(cp1251::upperCase(cp1251::encode(QStringLiteral("иванов ivanov"))),
-              cp1251::encode(QStringLiteral("ИВАНОВ IVANOV")));
+    EXPECT_EQ(store::UpperCase1251(store::encode1251(QStringLiteral("иванов ivanov"))),
+              store::encode1251(QStringLiteral("ИВАНОВ IVANOV")));
     // ё (0xB8), digits and punctuation stay as they are; я (0xFF) becomes Я (0xDF).
-    EXPECT_EQ(cp1251::upperCaseByte(0xB8), 0xB8);
-    EXPECT_EQ(cp1251::upperCaseByte('7'), '7');
-    EXPECT_EQ(cp1251::upperCaseByte(0xFF), 0xDF);
-    EXPECT_EQ(cp1251::upperCaseByte(0xE0), 0xC0);
-    EXPECT_EQ(cp1251::upperCaseByte('{'), '{');
+    EXPECT_EQ(store::upperCase1251Byte(0xB8), 0xB8);
+    EXPECT_EQ(store::upperCase1251Byte('7'), '7');
+    EXPECT_EQ(store::upperCase1251Byte(0xFF), 0xDF);
+    EXPECT_EQ(store::upperCase1251Byte(0xE0), 0xC0);
+    EXPECT_EQ(store::upperCase1251Byte('{'), '{');
 }

@@ -6,18 +6,18 @@
 
 namespace {
 
-int byteAt(const ContactRecord& record, int offset) {
+int byteAt(const store::ContactRecord& record, int offset) {
     return record.bytes()[offset];
 }
 
-QByteArray slice(const ContactRecord& record, int offset, int length) {
+QByteArray slice(const store::ContactRecord& record, int offset, int length) {
     return QByteArray(reinterpret_cast<const char*>(record.bytes().data()) + offset, length);
 }
 
 } // namespace
 
 TEST(ContactRecord, FieldsLieAtTheirFixedOffsets) {
-    const ContactRecord record =
+    const store::ContactRecord record =
         makeRecord("Ivanov", "Moskva", "123", "Zavod", "a@b.ru", "/photos/Ivanov.jpg");
     EXPECT_EQ(sizeof(record.bytes()), 511u);
     EXPECT_EQ(byteAt(record, 0), 6);
@@ -35,42 +35,42 @@ TEST(ContactRecord, FieldsLieAtTheirFixedOffsets) {
 }
 
 TEST(ContactRecord, TextIsStoredInCodePage1251) {
-    const ContactRecord record = makeRecord(QStringLiteral("Иванов Ё"));
+    const store::ContactRecord record = makeRecord(QStringLiteral("Иванов Ё"));
     EXPECT_EQ(byteAt(record, 0), 8);
     EXPECT_EQ(slice(record, 1, 8), QByteArray("\xC8\xE2\xE0\xED\xEE\xE2\x20\xA8"));
-    EXPECT_EQ(record.field(ContactField::FullName), QStringLiteral("Иванов Ё"));
+    EXPECT_EQ(record.field(store::ContactField::FullName), QStringLiteral("Иванов Ё"));
 }
 
 TEST(ContactRecord, LongTextsAreCutToTheFieldCapacity) {
-    ContactRecord record;
-    record.store(ContactField::FullName, QString(60, QChar(u'Ж')));
+    store::ContactRecord record;
+    record.store(store::ContactField::FullName, QString(60, QChar(u'Ж')));
     EXPECT_EQ(byteAt(record, 0), 50);
-    EXPECT_EQ(record.field(ContactField::FullName), QString(50, QChar(u'Ж')));
+    EXPECT_EQ(record.field(store::ContactField::FullName), QString(50, QChar(u'Ж')));
     // The name never spills into the address that follows it.
     EXPECT_EQ(byteAt(record, 51), 0);
 
-    record.store(ContactField::PhotoPath, QString(300, QChar('p')));
+    record.store(store::ContactField::PhotoPath, QString(300, QChar('p')));
     EXPECT_EQ(byteAt(record, 255), 255);
-    EXPECT_EQ(record.field(ContactField::PhotoPath), QString(255, QChar('p')));
+    EXPECT_EQ(record.field(store::ContactField::PhotoPath), QString(255, QChar('p')));
 }
 
 TEST(ContactRecord, StoringChangesOnlyTheLengthByteAndTheTextBytes) {
-    ContactRecord record;
-    record.store(ContactField::Address, "long address text");
-    record.store(ContactField::Address, "");
+    store::ContactRecord record;
+    record.store(store::ContactField::Address, "long address text");
+    record.store(store::ContactField::Address, "");
     EXPECT_EQ(byteAt(record, 51), 0);
     EXPECT_EQ(slice(record, 52, 17), "long address text");
-    EXPECT_EQ(record.field(ContactField::Address), QString());
+    EXPECT_EQ(record.field(store::ContactField::Address), QString());
 
-    record.store(ContactField::Address, "short");
+    record.store(store::ContactField::Address, "short");
     EXPECT_EQ(slice(record, 52, 17), "shortaddress text");
-    EXPECT_EQ(record.field(ContactField::Address), "short");
+    EXPECT_EQ(record.field(store::ContactField::Address), "short");
 }
 
 TEST(ContactRecord, ALengthByteAboveTheCapacityReadsAsTheCapacity) {
-    ContactRecord record = makeRecord(QString(50, 'n'), "address");
+    store::ContactRecord record = makeRecord(QString(50, 'n'), "address");
     record.bytes()[0] = 200; // damaged file
-    EXPECT_EQ(record.field(ContactField::FullName), QString(50, 'n'));
+    EXPECT_EQ(record.field(store::ContactField::FullName), QString(50, 'n'));
     record.bytes()[255] = 255;
-    EXPECT_EQ(record.field(ContactField::PhotoPath).size(), 255);
+    EXPECT_EQ(record.field(store::ContactField::PhotoPath).size(), 255);
 }

@@ -15,7 +15,7 @@ namespace {
 QString errorText(const std::function<void()>& operation) {
     try {
         operation();
-    } catch (const DataFileError& error) {
+    } catch (const store::DataFileError& error) {
         return error.text();
     }
     return QString();
@@ -26,7 +26,7 @@ QString errorText(const std::function<void()>& operation) {
 TEST(DataFile, CountsWholeRecordsOnly) {
     TestFolder folder;
     folder.writeBytes("Baza.dat", QByteArray(1100, 'x'));
-    DataFile file;
+    store::DataFile file;
     file.bind(folder.filePath("Baza.dat"));
     file.openExisting();
     EXPECT_EQ(file.count(), 2);
@@ -42,19 +42,19 @@ TEST(DataFile, ReadsRecordsInOrderAndStopsAtTheEnd) {
     folder.writeRecords("Baza.dat", {makeRecord("A"), makeRecord("B")});
     // A trailing partial record is never read.
     QFile::resize(folder.filePath("Baza.dat"), 2 * 511 + 78);
-    DataFile file;
+    store::DataFile file;
     file.bind(folder.filePath("Baza.dat"));
     file.openExisting();
 
-    ContactRecord record;
+    store::ContactRecord record;
     file.read(record);
-    EXPECT_EQ(record.field(ContactField::FullName), "A");
+    EXPECT_EQ(record.field(store::ContactField::FullName), "A");
     file.read(record);
-    EXPECT_EQ(record.field(ContactField::FullName), "B");
+    EXPECT_EQ(record.field(store::ContactField::FullName), "B");
     EXPECT_EQ(file.position(), 2);
     EXPECT_TRUE(file.atEnd());
 
-    const ContactRecord before = record;
+    const store::ContactRecord before = record;
     EXPECT_EQ(errorText([&] { file.read(record); }), "Read beyond end of file");
     EXPECT_EQ(record.bytes(), before.bytes());
     EXPECT_EQ(file.position(), 2);
@@ -62,7 +62,7 @@ TEST(DataFile, ReadsRecordsInOrderAndStopsAtTheEnd) {
 
 TEST(DataFile, WritesAppendAtTheEndAndOverwriteInside) {
     TestFolder folder;
-    DataFile file;
+    store::DataFile file;
     file.bind(folder.filePath("Baza.dat"));
     file.create();
     file.write(makeRecord("A"));
@@ -87,7 +87,7 @@ TEST(DataFile, WritesAppendAtTheEndAndOverwriteInside) {
 TEST(DataFile, CutLeavesExactlyTheRecordsBeforeThePosition) {
     TestFolder folder;
     folder.writeRecords("Baza.dat", {makeRecord("A"), makeRecord("B"), makeRecord("C")});
-    DataFile file;
+    store::DataFile file;
     file.bind(folder.filePath("Baza.dat"));
     file.openExisting();
     file.seek(1);
@@ -102,7 +102,7 @@ TEST(DataFile, CutLeavesExactlyTheRecordsBeforeThePosition) {
 TEST(DataFile, CreateCutsAnExistingFileToZero) {
     TestFolder folder;
     folder.writeRecords("Baza.dat", {makeRecord("A")});
-    DataFile file;
+    store::DataFile file;
     file.bind(folder.filePath("Baza.dat"));
     file.create();
     EXPECT_EQ(file.count(), 0);
@@ -111,7 +111,7 @@ TEST(DataFile, CreateCutsAnExistingFileToZero) {
 
 TEST(DataFile, FailuresCarryTheRuntimeTexts) {
     TestFolder folder;
-    DataFile file;
+    store::DataFile file;
     file.bind(folder.filePath("missing.dat"));
     EXPECT_EQ(errorText([&] { file.openExisting(); }), "File not found");
     EXPECT_FALSE(file.isOpen());
@@ -121,20 +121,20 @@ TEST(DataFile, FailuresCarryTheRuntimeTexts) {
     file.bind(folder.filePath("folder.dat"));
     EXPECT_EQ(errorText([&] { file.openExisting(); }), "File access denied");
 
-    EXPECT_EQ(DataFileError::fromErrno(ENOSPC).text(), "Disk full");
-    EXPECT_EQ(DataFileError::fromErrno(EIO).text(), QString("I/O error %1").arg(EIO));
+    EXPECT_EQ(store::DataFileError::fromErrno(ENOSPC).text(), "Disk full");
+    EXPECT_EQ(store::DataFileError::fromErrno(EIO).text(), QString("I/O error %1").arg(EIO));
 }
 
 TEST(DataFile, CountsEveryChangeSoCallersNoticeWrites) {
     TestFolder folder;
-    DataFile file;
+    store::DataFile file;
     file.bind(folder.filePath("Baza.dat"));
     file.create();
     const auto afterCreate = file.modificationCount();
     file.write(makeRecord("A"));
     EXPECT_GT(file.modificationCount(), afterCreate);
     const auto afterWrite = file.modificationCount();
-    ContactRecord record;
+    store::ContactRecord record;
     file.seek(0);
     file.read(record);
     EXPECT_EQ(file.modificationCount(), afterWrite);

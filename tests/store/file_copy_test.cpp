@@ -13,7 +13,7 @@ namespace {
 
 class FileCopyTest : public ::testing::Test {
 protected:
-    void TearDown() override { write_fault::failNthWrite(0, 0); }
+    void TearDown() override { store::failNthWrite(0, 0); }
     QStringList filesInDir() const {
         return QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
     }
@@ -28,7 +28,7 @@ TEST_F(FileCopyTest, ReplacesTheTargetWithAnExactCopy) {
         bytes.append(char(k * 31));
     folder.writeBytes("from", bytes);
     folder.writeBytes("to", "old and longer than nothing");
-    EXPECT_FALSE(replaceWithCopy(folder.filePath("from"), folder.filePath("to")));
+    EXPECT_FALSE(store::replaceWithCopy(folder.filePath("from"), folder.filePath("to")));
     EXPECT_EQ(folder.readBytes("to"), bytes);
     EXPECT_EQ(filesInDir(), QStringList({"from", "to"}));
 }
@@ -36,8 +36,8 @@ TEST_F(FileCopyTest, ReplacesTheTargetWithAnExactCopy) {
 TEST_F(FileCopyTest, AFailedCopyLeavesTheTargetAsItWas) {
     folder.writeBytes("from", "new");
     folder.writeBytes("to", "old");
-    write_fault::failNthWrite(1, ENOSPC);
-    EXPECT_EQ(replaceWithCopy(folder.filePath("from"), folder.filePath("to")),
+    store::failNthWrite(1, ENOSPC);
+    EXPECT_EQ(store::replaceWithCopy(folder.filePath("from"), folder.filePath("to")),
               std::error_code(ENOSPC, std::generic_category()));
     EXPECT_EQ(folder.readBytes("to"), "old");
     EXPECT_EQ(filesInDir(), QStringList({"from", "to"}));
@@ -45,15 +45,17 @@ TEST_F(FileCopyTest, AFailedCopyLeavesTheTargetAsItWas) {
 
 TEST_F(FileCopyTest, MissingOrFolderSourceIsAnErrorAndTouchesNothing) {
     folder.writeBytes("to", "old");
-    EXPECT_EQ(replaceWithCopy(folder.filePath("missing"), folder.filePath("to")).value(), ENOENT);
+    EXPECT_EQ(store::replaceWithCopy(folder.filePath("missing"), folder.filePath("to")).value(),
+              ENOENT);
     QDir(folder.path()).mkdir("folder");
-    EXPECT_EQ(replaceWithCopy(folder.filePath("folder"), folder.filePath("to")).value(), EISDIR);
+    EXPECT_EQ(store::replaceWithCopy(folder.filePath("folder"), folder.filePath("to")).value(),
+              EISDIR);
     EXPECT_EQ(folder.readBytes("to"), "old");
 }
 
 TEST_F(FileCopyTest, CopyOntoItselfKeepsTheFile) {
     folder.writeBytes("same", "content");
-    EXPECT_FALSE(replaceWithCopy(folder.filePath("same"), folder.filePath("same")));
+    EXPECT_FALSE(store::replaceWithCopy(folder.filePath("same"), folder.filePath("same")));
     EXPECT_EQ(folder.readBytes("same"), "content");
 }
 

@@ -10,7 +10,7 @@ namespace {
 
 class FullNameSearchTest : public ::testing::Test {
 protected:
-    void open(const QList<ContactRecord>& records) {
+    void open(const QList<store::ContactRecord>& records) {
         path = folder.filePath("Baza.dat");
         folder.writeBytes("Baza.dat", fileBytes(records));
         file.bind(path);
@@ -19,20 +19,20 @@ protected:
 
     TestFolder folder;
     QString path;
-    DataFile file;
+    store::DataFile file;
 };
 
 TEST_F(FullNameSearchTest, NamesComeInFileOrderOnePerRecord) {
     open({makeRecord("Петров"), makeRecord("Андреев"), makeRecord("Петров"), makeRecord("")});
-    EXPECT_EQ(readFullNames(file), QStringList({"Петров", "Андреев", "Петров", ""}));
+    EXPECT_EQ(store::readFullNames(file), QStringList({"Петров", "Андреев", "Петров", ""}));
 }
 
 TEST_F(FullNameSearchTest, NamesOfALargeFileSpanSeveralBlocks) {
-    QList<ContactRecord> records;
+    QList<store::ContactRecord> records;
     for (int k = 0; k < 4500; ++k)
         records << makeRecord(QString("Имя %1").arg(k));
     open(records);
-    const QStringList names = readFullNames(file);
+    const QStringList names = store::readFullNames(file);
     ASSERT_EQ(names.size(), 4500);
     EXPECT_EQ(names.at(2051), "Имя 2051");
     EXPECT_EQ(names.at(2052), "Имя 2052");
@@ -42,30 +42,30 @@ TEST_F(FullNameSearchTest, NamesOfALargeFileSpanSeveralBlocks) {
 TEST_F(FullNameSearchTest, FindsTheFirstExactMatchInFileOrder) {
     open({makeRecord("Сидоров", "1"), makeRecord("Петров", "2"), makeRecord("Петров", "3"),
           makeRecord("ПЕТРОВ", "4"), makeRecord("")});
-    EXPECT_EQ(findFullName(file, "Петров"), 1);
-    EXPECT_EQ(findFullName(file, "ПЕТРОВ"), 3);
-    EXPECT_EQ(findFullName(file, ""), 4);
+    EXPECT_EQ(store::findFullName(file, "Петров"), 1);
+    EXPECT_EQ(store::findFullName(file, "ПЕТРОВ"), 3);
+    EXPECT_EQ(store::findFullName(file, ""), 4);
     // Case, a trailing blank and a mere prefix all make a different name.
-    EXPECT_EQ(findFullName(file, "петров"), std::nullopt);
-    EXPECT_EQ(findFullName(file, "Петров "), std::nullopt);
-    EXPECT_EQ(findFullName(file, "Петр"), std::nullopt);
-    EXPECT_EQ(findFullName(file, "СИДоров"), std::nullopt);
+    EXPECT_EQ(store::findFullName(file, "петров"), std::nullopt);
+    EXPECT_EQ(store::findFullName(file, "Петров "), std::nullopt);
+    EXPECT_EQ(store::findFullName(file, "Петр"), std::nullopt);
+    EXPECT_EQ(store::findFullName(file, "СИДоров"), std::nullopt);
 }
 
 TEST_F(FullNameSearchTest, TextOutsideTheCodePageMatchesNothing) {
     // The codec stores such characters as '?'; a typed one must not find that record.
     open({makeRecord("Ли?")});
-    EXPECT_EQ(findFullName(file, "Ли?"), 0);
-    EXPECT_EQ(findFullName(file, QString::fromUtf8("Ли\u4e2d")), std::nullopt);
+    EXPECT_EQ(store::findFullName(file, "Ли?"), 0);
+    EXPECT_EQ(store::findFullName(file, QString::fromUtf8("Ли\u4e2d")), std::nullopt);
 }
 
 TEST(SearchListOrderTest, RussianCaseInsensitiveOrderKeepingFileOrderForEqualNames) {
-    EXPECT_EQ(sortedForSearchList({"Петров", "Андреев", "Сидоров"}),
+    EXPECT_EQ(store::sortedForSearchList({"Петров", "Андреев", "Сидоров"}),
               QStringList({"Андреев", "Петров", "Сидоров"}));
     // Case does not separate names; ё sorts with е, before ж; Russian puts Cyrillic first.
-    EXPECT_EQ(sortedForSearchList({"жуков", "Ёлкин", "бобров", "Борисов", "Zed", "Ежов"}),
+    EXPECT_EQ(store::sortedForSearchList({"жуков", "Ёлкин", "бобров", "Борисов", "Zed", "Ежов"}),
               QStringList({"бобров", "Борисов", "Ежов", "Ёлкин", "жуков", "Zed"}));
-    EXPECT_EQ(sortedForSearchList({"петров", "Петров", "ПЕТРОВ"}),
+    EXPECT_EQ(store::sortedForSearchList({"петров", "Петров", "ПЕТРОВ"}),
               QStringList({"петров", "Петров", "ПЕТРОВ"}));
 }
 

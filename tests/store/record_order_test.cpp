@@ -15,10 +15,10 @@ namespace {
 class RecordOrderTest : public ::testing::Test {
 protected:
     void SetUp() override { path = folder.filePath("Baza.dat"); }
-    void TearDown() override { write_fault::failNthWrite(0, 0); }
+    void TearDown() override { store::failNthWrite(0, 0); }
 
     // Writes the records and opens the file on them.
-    void open(const QList<ContactRecord>& records) {
+    void open(const QList<store::ContactRecord>& records) {
         if (file.isOpen())
             file.close();
         folder.writeBytes("Baza.dat", fileBytes(records));
@@ -26,8 +26,8 @@ protected:
         file.openExisting();
     }
 
-    static QList<ContactRecord> numbered(int count) {
-        QList<ContactRecord> records;
+    static QList<store::ContactRecord> numbered(int count) {
+        QList<store::ContactRecord> records;
         for (int k = 0; k < count; ++k)
             records << makeRecord(QString("Запись %1").arg(k), QString("адрес %1").arg(k * 7));
         return records;
@@ -35,45 +35,45 @@ protected:
 
     // Interrupts the change at every write step in turn: whatever step fails, the changed
     // contact is in the file in its old or its new version, and no other contact is lost.
-    void expectNoStepLosesARecord(const QList<ContactRecord>& records, int index);
+    void expectNoStepLosesARecord(const QList<store::ContactRecord>& records, int index);
 
     TestFolder folder;
     QString path;
-    DataFile file;
+    store::DataFile file;
 };
 
 TEST_F(RecordOrderTest, AppendAddsTheRecordAtTheEndWhereverThePositionWas) {
     open({makeRecord("А"), makeRecord("Б")});
     file.seek(0);
-    appendRecord(file, makeRecord("В"));
+    store::appendRecord(file, makeRecord("В"));
     EXPECT_EQ(folder.readBytes("Baza.dat"),
               fileBytes({makeRecord("А"), makeRecord("Б"), makeRecord("В")}));
 }
 
 TEST_F(RecordOrderTest, RemoveMovesLaterRecordsUpAndShortensTheFile) {
     open({makeRecord("A"), makeRecord("B"), makeRecord("C")});
-    RemoveRecordAt(file, 1);
+    store::RemoveRecordAt(file, 1);
     EXPECT_EQ(folder.readBytes("Baza.dat"), fileBytes({makeRecord("A"), makeRecord("C")}));
     EXPECT_EQ(file.position(), 2);
 
-    RemoveRecordAt(file, 1); // the last record
+    store::RemoveRecordAt(file, 1); // the last record
     EXPECT_EQ(folder.readBytes("Baza.dat"), fileBytes({makeRecord("A")}));
-    RemoveRecordAt(file, 0); // the only record
+    store::RemoveRecordAt(file, 0); // the only record
     EXPECT_EQ(folder.readBytes("Baza.dat").size(), 0);
 }
 
 TEST_F(RecordOrderTest, RemoveOutsideTheFileChangesNothing) {
     open({makeRecord("A")});
-    EXPECT_THROW(RemoveRecordAt(file, 1), DataFileError);
-    EXPECT_THROW(RemoveRecordAt(file, -1), DataFileError);
+    EXPECT_THROW(store::RemoveRecordAt(file, 1), store::DataFileError);
+    EXPECT_THROW(store::RemoveRecordAt(file, -1), store::DataFileError);
     EXPECT_EQ(folder.readBytes("Baza.dat"), fileBytes({makeRecord("A")}));
 }
 
 TEST_F(RecordOrderTest, RemoveAcrossSeveralBlocksGivesTheSameBytesAsOneRecordAtATime) {
     // 5,000 records span three blocks of the tail move.
-    QList<ContactRecord> records = numbered(5000);
+    QList<store::ContactRecord> records = numbered(5000);
     open(records);
-    RemoveRecordAt(file, 3);
+    store::RemoveRecordAt(file, 3);
     records.removeAt(3);
     EXPECT_EQ(folder.readBytes("Baza.dat"), fileBytes(records));
 }
@@ -84,34 +84,35 @@ TEST_F(RecordOrderTest, RemoveKeepsATrailingPieceOutOfTheMove) {
                       fileBytes({makeRecord("A"), makeRecord("B")}) + QByteArray(78, 'x'));
     file.bind(path);
     file.openExisting();
-    RemoveRecordAt(file, 0);
+    store::RemoveRecordAt(file, 0);
     EXPECT_EQ(folder.readBytes("Baza.dat"), fileBytes({makeRecord("B")}));
 }
 
 TEST_F(RecordOrderTest, ChangedRecordMovesToTheEnd) {
     open({makeRecord("A"), makeRecord("B"), makeRecord("C")});
-    moveChangedRecordToEnd(file, 1, makeRecord("B2", "новый адрес"));
+    store::moveChangedRecordToEnd(file, 1, makeRecord("B2", "новый адрес"));
     EXPECT_EQ(folder.readBytes("Baza.dat"),
               fileBytes({makeRecord("A"), makeRecord("C"), makeRecord("B2", "новый адрес")}));
 
     open({makeRecord("A")});
-    moveChangedRecordToEnd(file, 0, makeRecord("A2"));
+    store::moveChangedRecordToEnd(file, 0, makeRecord("A2"));
     EXPECT_EQ(folder.readBytes("Baza.dat"), fileBytes({makeRecord("A2")}));
 }
 
-void RecordOrderTest::expectNoStepLosesARecord(const QList<ContactRecord>& records, int index) {
-    const ContactRecord changed = makeRecord("Изменённая", "новый адрес");
+void RecordOrderTest::expectNoStepLosesARecord(const QList<store::ContactRecord>& records,
+                                               int index) {
+    const store::ContactRecord changed = makeRecord("Изменённая", "новый адрес");
     int failures = 0;
     for (int step = 1;; ++step) {
         open(records);
-        write_fault::failNthWrite(step, ENOSPC);
+        store::failNthWrite(step, ENOSPC);
         try {
-            moveChangedRecordToEnd(file, index, changed);
-        } catch (const DataFileError& error) {
+            store::moveChangedRecordToEnd(file, index, changed);
+        } catch (const store::DataFileError& error) {
             EXPECT_EQ(error.text(), "Disk full");
             ++failures;
             const QByteArray bytes = folder.readBytes("Baza.dat");
-            auto holds = [&bytes](const ContactRecord& r) {
+            auto holds = [&bytes](const store::ContactRecord& r) {
                 for (qsizetype at = 0; at + 511 <= bytes.size(); at += 511) {
                     if (std::equal(r.bytes().begin(), r.bytes().end(), bytes.constData() + at,
                                    [](unsigned char a, char b) { return a == (unsigned char)b; }))
@@ -127,9 +128,9 @@ void RecordOrderTest::expectNoStepLosesARecord(const QList<ContactRecord>& recor
             }
             continue;
         }
-        write_fault::failNthWrite(0, 0);
+        store::failNthWrite(0, 0);
         // The step count ran past the operation's writes: it completed.
-        QList<ContactRecord> expected = records;
+        QList<store::ContactRecord> expected = records;
         expected.removeAt(index);
         expected << changed;
         EXPECT_EQ(folder.readBytes("Baza.dat"), fileBytes(expected));
@@ -146,8 +147,8 @@ TEST_F(RecordOrderTest, ChangeInterruptedAtAnyStepKeepsEveryContact) {
 
 TEST_F(RecordOrderTest, ChangeFailingOnTheAppendLeavesTheFileAsItWas) {
     open({makeRecord("A"), makeRecord("B")});
-    write_fault::failNthWrite(1, ENOSPC);
-    EXPECT_THROW(moveChangedRecordToEnd(file, 0, makeRecord("A2")), DataFileError);
+    store::failNthWrite(1, ENOSPC);
+    EXPECT_THROW(store::moveChangedRecordToEnd(file, 0, makeRecord("A2")), store::DataFileError);
     EXPECT_EQ(folder.readBytes("Baza.dat"), fileBytes({makeRecord("A"), makeRecord("B")}));
 }
 

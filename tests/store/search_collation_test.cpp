@@ -15,7 +15,7 @@ namespace {
 
 // The names in the collator's order, equal names keeping their order.
 QStringList collatorOrder(const QStringList& names) {
-    const QCollator collator = searchListCollator();
+    const QCollator collator = store::searchListCollator();
     std::vector<int> order(names.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(),
@@ -28,7 +28,7 @@ QStringList collatorOrder(const QStringList& names) {
 
 QStringList tableOrder(const QStringList& names) {
     const std::optional<std::vector<int>> order =
-        SearchCollationTable(searchListCollator()).order(names);
+        store::SearchCollationTable(store::searchListCollator()).order(names);
     if (!order)
         return {"(not keyed)"};
     QStringList sorted;
@@ -51,7 +51,7 @@ void expectCollatorOrder(const QStringList& names) {
 } // namespace
 
 TEST(SearchCollation, EveryNameOfOneOrTwoCharactersSortsAsTheCollatorSortsIt) {
-    const QString letters = SearchCollationTable::alphabet();
+    const QString letters = store::SearchCollationTable::alphabet();
     QStringList names = {QString()};
     for (const QChar a : letters) {
         names << QString(a);
@@ -64,7 +64,7 @@ TEST(SearchCollation, EveryNameOfOneOrTwoCharactersSortsAsTheCollatorSortsIt) {
 TEST(SearchCollation, LongerNamesSortAsTheCollatorSortsThem) {
     // Mostly Cyrillic, some Latin, digits and punctuation, with е and ё and cases mixed, and
     // many names that share a start, as surnames do.
-    const QString letters = SearchCollationTable::alphabet();
+    const QString letters = store::SearchCollationTable::alphabet();
     const QStringList stems = {"Иванов", "иванов", "Ёлкин", "Елкин", "Петров-Водкин", "O'Neil"};
     QRandomGenerator random(20261208);
     QStringList names;
@@ -86,6 +86,6 @@ TEST(SearchCollation, NamesWithOtherCharactersAreLeftToTheCollator) {
                                "№ 5",  "Ёжиков", "Андреев", "«Рога»",
                                "Їжак", "петров"};
     EXPECT_EQ(tableOrder(names), QStringList{"(not keyed)"});
-    EXPECT_EQ(sortedForSearchList(names), collatorOrder(names));
-    EXPECT_EQ(sortedForSearchList(reversed(names)), collatorOrder(reversed(names)));
+    EXPECT_EQ(store::sortedForSearchList(names), collatorOrder(names));
+    EXPECT_EQ(store::sortedForSearchList(reversed(names)), collatorOrder(reversed(names)));
 }

@@ -10,20 +10,20 @@ void PrintTo(const QString& text, std::ostream* out) {
 
 namespace record_fixture {
 
-QByteArray fileBytes(const QList<ContactRecord>& records) {
+QByteArray fileBytes(const QList<store::ContactRecord>& records) {
     QByteArray bytes;
-    for (const ContactRecord& r : records)
-        bytes.append(reinterpret_cast<const char*>(r.bytes().data()), ContactRecord::kSize);
+    for (const store::ContactRecord& r : records)
+        bytes.append(reinterpret_cast<const char*>(r.bytes().data()), store::ContactRecord::kSize);
     return bytes;
 }
 
 QStringList namesIn(const QByteArray& bytes) {
     QStringList names;
-    for (qsizetype at = 0; at + qsizetype(ContactRecord::kSize) <= bytes.size();
-         at += ContactRecord::kSize) {
-        ContactRecord r;
-        std::copy_n(bytes.constData() + at, ContactRecord::kSize, r.bytes().begin());
-        names << r.field(ContactField::FullName);
+    for (qsizetype at = 0; at + qsizetype(store::ContactRecord::kSize) <= bytes.size();
+         at += store::ContactRecord::kSize) {
+        store::ContactRecord r;
+        std::copy_n(bytes.constData() + at, store::ContactRecord::kSize, r.bytes().begin());
+        names << r.field(store::ContactField::FullName);
     }
     return names;
 }

@@ -22,9 +22,9 @@ void PrintTo(const QString& text, std::ostream* out);
 namespace record_fixture {
 
 // The bytes of a data file holding these records in this order.
-QByteArray fileBytes(const QList<ContactRecord>& records);
-inline QByteArray fileBytes(std::initializer_list<ContactRecord> records) {
-    return fileBytes(QList<ContactRecord>(records));
+QByteArray fileBytes(const QList<store::ContactRecord>& records);
+inline QByteArray fileBytes(std::initializer_list<store::ContactRecord> records) {
+    return fileBytes(QList<store::ContactRecord>(records));
 }
 // The full names stored in data-file bytes, in file order.
 QStringList namesIn(const QByteArray& bytes);
@@ -36,7 +36,7 @@ public:
     TestFolder folder;
     platform::MessageBoxRecorder boxes;
 
-    void writeDataFile(const QList<ContactRecord>& records) const {
+    void writeDataFile(const QList<store::ContactRecord>& records) const {
         folder.writeRecords("Baza.dat", records);
     }
     QString dataFile() const { return folder.filePath("Baza.dat"); }

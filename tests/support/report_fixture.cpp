@@ -6,13 +6,13 @@
 #include "store/data_file.h"
 
 void writeDataFile(const QString& path, const std::vector<QStringList>& records) {
-    DataFile file;
+    store::DataFile file;
     file.bind(path);
     file.create();
     for (const QStringList& texts : records) {
-        ContactRecord record;
+        store::ContactRecord record;
         for (int f = 0; f < texts.size(); ++f)
-            record.store(static_cast<ContactField>(f), texts[f]);
+            record.store(static_cast<store::ContactField>(f), texts[f]);
         file.write(record);
     }
     file.close();

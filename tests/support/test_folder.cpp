@@ -12,10 +12,12 @@ TestFolder::TestFolder() {
     platform::BaseFolder::set(m_dir.path());
 }
 
-void TestFolder::writeRecords(const QString& name, const QList<ContactRecord>& records) const {
+void TestFolder::writeRecords(const QString& name,
+                              const QList<store::ContactRecord>& records) const {
     QByteArray bytes;
-    for (const ContactRecord& record : records)
-        bytes.append(reinterpret_cast<const char*>(record.bytes().data()), ContactRecord::kSize);
+    for (const store::ContactRecord& record : records)
+        bytes.append(reinterpret_cast<const char*>(record.bytes().data()),
+                     store::ContactRecord::kSize);
     writeBytes(name, bytes);
 }
 
@@ -36,14 +38,15 @@ QByteArray readWholeFile(const QString& path) {
     return file.readAll();
 }
 
-ContactRecord makeRecord(const QString& fullName, const QString& address, const QString& telephone,
-                         const QString& workplace, const QString& email, const QString& photo) {
-    ContactRecord record;
-    record.store(ContactField::FullName, fullName);
-    record.store(ContactField::Address, address);
-    record.store(ContactField::Telephone, telephone);
-    record.store(ContactField::Workplace, workplace);
-    record.store(ContactField::Email, email);
-    record.store(ContactField::PhotoPath, photo);
+store::ContactRecord makeRecord(const QString& fullName, const QString& address,
+                                const QString& telephone, const QString& workplace,
+                                const QString& email, const QString& photo) {
+    store::ContactRecord record;
+    record.store(store::ContactField::FullName, fullName);
+    record.store(store::ContactField::Address, address);
+    record.store(store::ContactField::Telephone, telephone);
+    record.store(store::ContactField::Workplace, workplace);
+    record.store(store::ContactField::Email, email);
+    record.store(store::ContactField::PhotoPath, photo);
     return record;
 }

@@ -15,7 +15,7 @@ public:
     QString filePath(const QString& name) const { return m_dir.filePath(name); }
 
     // Writes the records, one after another, as the data file (or any file) `name`.
-    void writeRecords(const QString& name, const QList<ContactRecord>& records) const;
+    void writeRecords(const QString& name, const QList<store::ContactRecord>& records) const;
     void writeBytes(const QString& name, const QByteArray& bytes) const;
     QByteArray readBytes(const QString& name) const;
 
@@ -27,6 +27,7 @@ private:
 QByteArray readWholeFile(const QString& path);
 
 // A record with the given texts in its five text fields and photo path.
-ContactRecord makeRecord(const QString& fullName, const QString& address = QString(),
-                         const QString& telephone = QString(), const QString& workplace = QString(),
-                         const QString& email = QString(), const QString& photo = QString());
+store::ContactRecord makeRecord(const QString& fullName, const QString& address = QString(),
+                                const QString& telephone = QString(),
+                                const QString& workplace = QString(),
+                                const QString& email = QString(), const QString& photo = QString());

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-using namespace artwork;
+using namespace app;
 
 namespace {
 

@@ -8,11 +8,11 @@
 // opaque.
 QList<Artwork> drawWindowPictures() {
     QList<Artwork> out;
-    for (int i = 0; i < artwork::ImageListCount; ++i)
-        out.append({artwork::imageListIconFile(i), drawImageListIcon(i)});
-    for (const artwork::Glyph glyph : artwork::kGlyphs)
-        out.append({artwork::navigationGlyphFile(glyph), drawNavigationGlyph(glyph)});
-    out.append({QLatin1String(artwork::kAboutPhotoFile), drawAboutPhoto()});
-    out.append({QLatin1String(artwork::kAboutIconFile), drawAboutIcon()});
+    for (int i = 0; i < app::ImageListCount; ++i)
+        out.append({app::imageListIconFile(i), drawImageListIcon(i)});
+    for (const app::Glyph glyph : app::kGlyphs)
+        out.append({app::navigationGlyphFile(glyph), drawNavigationGlyph(glyph)});
+    out.append({QLatin1String(app::kAboutPhotoFile), drawAboutPhoto()});
+    out.append({QLatin1String(app::kAboutIconFile), drawAboutIcon()});
     return out;
 }

@@ -27,11 +27,11 @@ constexpr TsuiUIStyle kThemeStyle = TsuiUIStyle::Protein;
     throw std::runtime_error(what.toStdString());
 }
 
-ContactRecord record(const QStringList& texts, const QString& photo = QString()) {
-    ContactRecord result;
+store::ContactRecord record(const QStringList& texts, const QString& photo = QString()) {
+    store::ContactRecord result;
     for (int i = 0; i < texts.size(); ++i)
-        result.store(kTextFields[i], texts[i]);
-    result.store(ContactField::PhotoPath, photo);
+        result.store(store::kTextFields[i], texts[i]);
+    result.store(store::ContactField::PhotoPath, photo);
     return result;
 }
 
@@ -57,7 +57,7 @@ GrabFolder::GrabFolder() : m_path(kFolder) {
     platform::BaseFolder::set(m_path);
     // The images folder is read from the user's settings: these must not be the real ones.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_path);
-    images_folder_setting::save(dir.filePath(kImagesFolder));
+    photos::saveImagesFolder(dir.filePath(kImagesFolder));
     if (!photoPicture().save(dir.filePath(kImagesFolder + '/' + kPhotoName), "JPEG", 90))
         fail("cannot write the photo");
     QString error;
@@ -71,7 +71,7 @@ GrabFolder::~GrabFolder() {
 
 void GrabFolder::writeRecords() const {
     const QString photo = QDir(m_path).filePath(kImagesFolder + '/' + kPhotoName);
-    DataFile file;
+    store::DataFile file;
     file.bind(platform::BaseFolder::filePath(QStringLiteral("Baza.dat")));
     file.create();
     file.write(

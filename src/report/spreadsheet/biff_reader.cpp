@@ -12,8 +12,6 @@
 namespace spreadsheet {
 namespace {
 
-using namespace biff;
-
 struct RecordView {
     uint16_t id = 0;
     const char* data = nullptr;

@@ -5,7 +5,7 @@
 
 // Record identifiers and fixed values of the Excel 97-2003 (BIFF8) workbook stream that
 // this engine writes and reads.
-namespace spreadsheet::biff {
+namespace spreadsheet {
 
 enum Record : uint16_t {
     kEof = 0x000A,
@@ -61,4 +61,4 @@ constexpr std::size_t kMaxBuckets = 128;
 constexpr std::size_t kMinStringsPerBucket = 8;
 constexpr int kMaxStringLength = 32767;
 
-} // namespace spreadsheet::biff
+} // namespace spreadsheet

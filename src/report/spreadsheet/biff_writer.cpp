@@ -15,8 +15,6 @@
 namespace spreadsheet {
 namespace {
 
-using namespace biff;
-
 // Sizes used to reserve a sheet substream: everything but rows and cells (generous), a ROW
 // record, and the largest cell record (LABELSST).
 constexpr qsizetype kSheetFixedPartBytes = 1024;

@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-namespace spreadsheet::biff {
+namespace spreadsheet {
 namespace {
 
 constexpr std::array<std::pair<HorizontalAlignment, uint8_t>, 4> kAlignments{{
@@ -55,4 +55,4 @@ BorderWeight borderFromLineCode(uint8_t code) {
     return reverse(kBorderLines, code);
 }
 
-} // namespace spreadsheet::biff
+} // namespace spreadsheet

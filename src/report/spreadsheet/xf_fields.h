@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace spreadsheet::biff {
+namespace spreadsheet {
 
 // The codes a cell format record uses for alignment and border lines, both ways.
 uint8_t alignmentCode(HorizontalAlignment alignment);
@@ -12,4 +12,4 @@ HorizontalAlignment alignmentFromCode(uint8_t code);
 uint8_t borderLineCode(BorderWeight weight);
 BorderWeight borderFromLineCode(uint8_t code);
 
-} // namespace spreadsheet::biff
+} // namespace spreadsheet
