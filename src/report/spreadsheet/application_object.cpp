@@ -10,11 +10,6 @@
 namespace spreadsheet {
 namespace {
 
-using automation::Arguments;
-using automation::AutomationObject;
-using automation::ObjectPtr;
-using automation::Variant;
-
 // The template value that asks for a workbook of one worksheet.
 constexpr int32_t kSingleWorksheetTemplate = -4167;
 

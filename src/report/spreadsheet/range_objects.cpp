@@ -10,12 +10,6 @@
 namespace spreadsheet {
 namespace {
 
-using automation::Arguments;
-using automation::AutomationObject;
-using automation::ObjectPtr;
-using automation::Variant;
-using automation::VariantArray;
-
 constexpr double kStandardWidth = 8.43;
 constexpr double kMaxColumnWidth = 255;
 

@@ -9,23 +9,28 @@
 // they belong to, so an object obtained earlier sees later changes.
 namespace spreadsheet {
 
+// The server's objects are automation objects and speak in its values.
+using automation::Arguments;
+using automation::AutomationObject;
+using automation::ObjectPtr;
+using automation::Variant;
+using automation::VariantArray;
+
 struct Document {
     Workbook workbook;
 };
 using DocumentPtr = std::shared_ptr<Document>;
 
 // A 1-based index argument checked against a count; raises "Subscript out of range.".
-int indexArgument(const automation::Variant& value, int count);
+int indexArgument(const Variant& value, int count);
 
-automation::ObjectPtr makeWorksheet(DocumentPtr document, int sheet);
-automation::ObjectPtr makeWindow(DocumentPtr document, int sheet);
-automation::ObjectPtr makeRange(DocumentPtr document, int sheet, const CellArea& area);
+ObjectPtr makeWorksheet(DocumentPtr document, int sheet);
+ObjectPtr makeWindow(DocumentPtr document, int sheet);
+ObjectPtr makeRange(DocumentPtr document, int sheet, const CellArea& area);
 
 // Range(reference) or Range(first, last) on a sheet.
-automation::ObjectPtr rangeOf(const DocumentPtr& document, int sheet,
-                              const automation::Arguments& arguments);
+ObjectPtr rangeOf(const DocumentPtr& document, int sheet, const Arguments& arguments);
 // Columns(i), or all columns without an argument.
-automation::ObjectPtr columnsOf(const DocumentPtr& document, int sheet,
-                                const automation::Arguments& arguments);
+ObjectPtr columnsOf(const DocumentPtr& document, int sheet, const Arguments& arguments);
 
 } // namespace spreadsheet

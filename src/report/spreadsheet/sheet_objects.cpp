@@ -6,11 +6,6 @@
 namespace spreadsheet {
 namespace {
 
-using automation::Arguments;
-using automation::AutomationObject;
-using automation::ObjectPtr;
-using automation::Variant;
-
 constexpr int32_t kPortrait = 1;
 constexpr int32_t kLandscape = 2;
 constexpr double kMaxMarginPoints = 49 * 72.0;
