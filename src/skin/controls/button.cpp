@@ -13,7 +13,8 @@ TsuiButton::TsuiButton(QWidget* parent) : TsuiCustomButton(parent) {
 }
 
 void TsuiButton::UIStyleChanged() {
-    setTransparent(controlStyleBool(FileTheme(), UIStyle(), ThemeElement::ButtonTransparentBool));
+    setTransparent(styleReader().flag(ThemeElement::ButtonTransparentBool));
+    TsuiCustomButton::UIStyleChanged();
 }
 
 TsuiButton::GlyphPlacement TsuiButton::placeGlyph(TsuiButtonLayout layout, QSize buttonSize,

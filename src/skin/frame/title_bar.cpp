@@ -2,13 +2,13 @@
 
 #include "platform/message_boxes.h"
 #include "skin/frame/frame_metrics.h"
-#include "skin/frame/style_source.h"
 #include "skin/frame/sui_form.h"
 #include "skin/frame/title_bar_popup_menu.h"
 #include "skin/frame/window_drag.h"
 #include "skin/themes/geometry.h"
 #include "skin/themes/keyed_blit.h"
 #include "skin/themes/skin_resources.h"
+#include "skin/themes/style_reader.h"
 #include "skin/themes/style_resolution.h"
 #include "skin/themes/theme_elements.h"
 
@@ -43,7 +43,7 @@ QImage withoutKey(const QImage& picture, QRgb key) {
     return out;
 }
 
-QImage styleFrame(const StyleSource& source, int frame) {
+QImage styleFrame(const StyleReader& source, int frame) {
     return source.image(ThemeElement::TitleBarButtonImage, frame, kButtonFrames);
 }
 
@@ -72,19 +72,16 @@ TsuiForm* TsuiTitleBar::skinnedForm() const {
 }
 
 void TsuiTitleBar::setFileTheme(TsuiFileTheme* theme) {
-    // A removed file theme leaves the bar in DeepBlue.
-    m_fileTheme.set(theme, [this] { setUIStyle(TsuiUIStyle::DeepBlue); });
     m_keepFontColor = true;
-    setUIStyle(m_style);
+    SkinBinding::setFileTheme(theme);
     m_keepFontColor = false;
 }
 
-void TsuiTitleBar::setUIStyle(TsuiUIStyle style) {
-    m_style = style;
+void TsuiTitleBar::UIStyleChanged() {
     if (m_custom)
         return;
     m_sections.clear();
-    const StyleSource source(m_fileTheme.get(), style);
+    const StyleReader source = styleReader();
     const auto section = [&](int element, TsuiTitleBarAlign align, bool autoSize) {
         const int index = addSection(align);
         setSectionPicture(index, source.image(element));
@@ -106,12 +103,12 @@ void TsuiTitleBar::setUIStyle(TsuiUIStyle style) {
 
     for (int i = 0; i < m_buttons.size(); ++i)
         setButtonStyle(i, source.resolved());
-    m_popup->setFileTheme(m_fileTheme.get());
+    m_popup->setFileTheme(FileTheme());
     m_popup->setUIStyle(source.resolved());
     if (skinnedForm())
         SetRoundRegion(m_roundCorner);
     if (!m_keepFontColor)
-        m_fontColor = style == TsuiUIStyle::MacOS ? TColor(0) : TColor::fromHex(0xFFFFFF);
+        m_fontColor = UIStyle() == TsuiUIStyle::MacOS ? TColor(0) : TColor::fromHex(0xFFFFFF);
     setAutoSize(true);
     update();
 }
@@ -210,7 +207,7 @@ void TsuiTitleBar::setButtonVisible(int index, bool visible) {
 
 void TsuiTitleBar::applyButtonStyle(int index) {
     TsuiTitleBarButton& b = m_buttons[index];
-    const StyleSource source(m_fileTheme.get(), b.UIStyle);
+    const StyleReader source(FileTheme(), b.UIStyle);
     b.Transparent = source.flag(ThemeElement::TitleBarButtonTransparentBool);
     if (b.ButtonType != TsuiTitleBarBtnType::suiCustom) {
         const int first = titleButtonBaseFrame(b.ButtonType);
@@ -248,7 +245,7 @@ void TsuiTitleBar::UpdateMaxGlyph(int index) {
     TsuiTitleBarButton& b = m_buttons[index];
     if (b.ButtonType != TsuiTitleBarBtnType::suiMax || m_custom)
         return;
-    const StyleSource source(m_fileTheme.get(), b.UIStyle);
+    const StyleReader source(FileTheme(), b.UIStyle);
     const int first = formMaximised() ? kRestoreFrame : kMaximiseFrame;
     b.PicNormal = styleFrame(source, first);
     b.PicMouseOn = styleFrame(source, first + 1);
@@ -421,7 +418,7 @@ void TsuiTitleBar::paintEvent(QPaintEvent*) {
     const int y = (m_stripHeight - metrics.height()) / 2 + m_captionTop;
     painter.drawText(QPoint(layout.captionLeft, y + metrics.ascent()), shownCaption());
 
-    if (m_style != TsuiUIStyle::WinXP && m_roundCorner != 0 && skinnedForm()) {
+    if (UIStyle() != TsuiUIStyle::WinXP && m_roundCorner != 0 && skinnedForm()) {
         painter.setPen(m_outlineColor.toQColor());
         painter.setBrush(Qt::NoBrush);
         painter.setRenderHint(QPainter::Antialiasing, false);

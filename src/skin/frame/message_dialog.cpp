@@ -1,10 +1,11 @@
-#include "skin/controls/message_dialog.h"
+#include "skin/frame/message_dialog.h"
 
 #include "skin/controls/button.h"
-#include "skin/controls/message_window.h"
+#include "skin/frame/message_window.h"
 #include "skin/frame/sui_form.h"
 #include "skin/themes/cut_frame.h"
 #include "skin/themes/skin_resources.h"
+#include "skin/themes/style_resolution.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -37,14 +38,8 @@ TsuiDialog::TsuiDialog(QObject* owner) : QObject(owner) {
     setUIStyle(OwnerFormStyle(owner));
 }
 
-void TsuiDialog::setFileTheme(TsuiFileTheme* theme) {
-    m_fileTheme.set(theme, [this] { setUIStyle(TsuiUIStyle::DeepBlue); });
-    setUIStyle(m_style);
-}
-
-void TsuiDialog::setUIStyle(TsuiUIStyle style) {
-    m_style = style;
-    if (style == TsuiUIStyle::MacOS)
+void TsuiDialog::UIStyleChanged() {
+    if (UIStyle() == TsuiUIStyle::MacOS)
         m_captionColor = TColor(0);
 }
 

@@ -5,17 +5,14 @@
 
 #include <QImage>
 
-class QColor;
 class TsuiFileTheme;
 
-// A system colour (palette, menu text) in the skin's colour layout.
-TColor tcolorOf(const QColor& color);
-
 // The look one component reads its elements from: the file theme when ResolveStyle says
-// it is usable, otherwise the built-in table of the resolved style.
-class StyleSource {
+// it is usable, otherwise the built-in table of the resolved style. Controls and frame
+// alike read their look through it.
+class StyleReader {
 public:
-    StyleSource(const TsuiFileTheme* fileTheme, TsuiUIStyle style);
+    StyleReader(const TsuiFileTheme* fileTheme, TsuiUIStyle style);
 
     // The style handed on to parts that resolve again (FromThemeFile when the file theme
     // is read).

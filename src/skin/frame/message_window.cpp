@@ -1,4 +1,4 @@
-#include "skin/controls/message_window.h"
+#include "skin/frame/message_window.h"
 
 #include "skin/controls/button.h"
 #include "skin/frame/sui_form.h"
