@@ -3,6 +3,7 @@
 #include "skin/controls/menu_item_style.h"
 #include "skin/themes/menu_drawing.h"
 #include "skin/themes/menu_handlers.h"
+#include "skin/themes/skin_metrics.h"
 #include "skin/themes/skin_resources.h"
 #include "skin/themes/style_reader.h"
 #include "skin/themes/style_resolution.h"
@@ -16,12 +17,10 @@
 #include <QPalette>
 #include <QPixmap>
 
+using namespace skin::themes;
+
 namespace {
 
-constexpr int kMacItemHeight = 20;
-constexpr int kMacSeparatorHeight = 12;
-constexpr int kItemHeight = 21;
-constexpr int kSeparatorHeight = 5;
 constexpr int kBarWidth = 26;
 constexpr int kMeasurePadding = 40;
 constexpr int kTextIndent = 4;
@@ -70,12 +69,12 @@ TsuiMenu::~TsuiMenu() = default;
 void TsuiMenu::UIStyleChanged() {
     m_barWidth = kBarWidth;
     if (UIStyle() == TsuiUIStyle::MacOS) {
-        m_itemHeight = kMacItemHeight;
-        m_separatorHeight = kMacSeparatorHeight;
+        m_itemHeight = kMacMenuItemHeight;
+        m_separatorHeight = kMacMenuSeparatorHeight;
         m_separatorColor = TColor(0);
     } else {
-        m_itemHeight = kItemHeight;
-        m_separatorHeight = kSeparatorHeight;
+        m_itemHeight = kMenuItemHeight;
+        m_separatorHeight = kMenuSeparatorHeight;
         m_separatorColor = TColor::fromHex(0x848284);
     }
     const StyleReader source = styleReader();

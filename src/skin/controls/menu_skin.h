@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/themes/skin_binding.h"
+#include "skin/themes/skin_metrics.h"
 #include "skin/themes/tcolor.h"
 
 #include <QFont>
@@ -95,8 +96,8 @@ protected:
 private:
     static bool isSeparator(const QAction* item);
 
-    int m_itemHeight = 21;
-    int m_separatorHeight = 21;
+    int m_itemHeight = skin::themes::kMenuItemHeight;
+    int m_separatorHeight = skin::themes::kMenuItemHeight;
     int m_barWidth = 0;
     TColor m_barColor, m_color, m_separatorColor, m_selectedBorderColor, m_selectedColor,
         m_selectedFontColor, m_fontColor, m_borderColor;

@@ -4,6 +4,7 @@
 #include "skin/frame/message_window.h"
 #include "skin/frame/sui_form.h"
 #include "skin/themes/cut_frame.h"
+#include "skin/themes/skin_metrics.h"
 #include "skin/themes/skin_resources.h"
 #include "skin/themes/style_resolution.h"
 
@@ -11,13 +12,14 @@
 #include <QLabel>
 #include <QScreen>
 
+using namespace skin::themes;
+
 namespace {
 
 // The message window's fixed layout.
-constexpr QPoint kTextWithIcon(88, 64);
-constexpr QPoint kTextWithoutIcon(24, 64);
-constexpr int kIconBottom = 64 + 40;
-constexpr int kNarrowerWithoutIcon = 64;
+constexpr int kIconBottom = kMessageIconOrigin.y() + kMessageIconSize;
+// Without an icon the text takes the icon's place and the window narrows by the shift.
+constexpr int kNarrowerWithoutIcon = kMessageTextOrigin.x() - kMessageIconOrigin.x();
 constexpr int kButtonsBelowText = 20;
 constexpr int kHeightBelowText = 65;
 constexpr QSize kButtonSize(73, 25);
@@ -72,17 +74,17 @@ std::unique_ptr<TfrmMsg> TsuiMessageDialog::buildWindow() const {
     window->setFont(Font());
     QLabel& text = *window->lbl;
     text.setText(m_text);
-    text.resize(TfrmMsg::kTextWidth, text.heightForWidth(TfrmMsg::kTextWidth));
+    text.resize(kMessageTextWidth, text.heightForWidth(kMessageTextWidth));
     const int b = std::max(kIconBottom, text.geometry().bottom() + 1);
 
     if (m_iconType != suiNone) {
-        text.move(kTextWithIcon);
+        text.move(kMessageTextOrigin);
         QImage icon;
         CutFrame(loadSkinResource("MSGDLG"), icon, kIconFrames, int(m_iconType));
         window->Image1->setPixmap(QPixmap::fromImage(icon));
         window->Image1->resize(icon.size());
     } else {
-        text.move(kTextWithoutIcon);
+        text.move(kMessageIconOrigin);
         window->Image1->hide();
         if (m_buttonCount < 3)
             window->resize(window->width() - kNarrowerWithoutIcon, window->height());

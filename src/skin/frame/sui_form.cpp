@@ -3,7 +3,6 @@
 #include "platform/message_boxes.h"
 #include "skin/controls/menu_main.h"
 #include "skin/frame/form_menu_bar.h"
-#include "skin/frame/frame_metrics.h"
 #include "skin/frame/skin_error.h"
 #include "skin/frame/title_bar.h"
 #include "skin/frame/title_bar_popup_menu.h"
@@ -11,6 +10,7 @@
 #include "skin/themes/form_state.h"
 #include "skin/themes/geometry.h"
 #include "skin/themes/menu_drawing.h"
+#include "skin/themes/skin_metrics.h"
 #include "skin/themes/skin_resources.h"
 #include "skin/themes/style_reader.h"
 #include "skin/themes/style_resolution.h"
@@ -327,7 +327,7 @@ void TsuiForm::setRoundCorner(int corner) {
 }
 
 QString TsuiForm::Version() const {
-    return QString::fromLatin1(frame_metrics::kVersion);
+    return QStringLiteral("4.40");
 }
 
 bool TsuiForm::Sizeable() const {

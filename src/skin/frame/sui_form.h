@@ -3,6 +3,7 @@
 #include "skin/frame/frame_geometry.h"
 #include "skin/frame/title_bar_items.h"
 #include "skin/themes/skin_binding.h"
+#include "skin/themes/skin_metrics.h"
 #include "skin/themes/tcolor.h"
 
 #include <QPointer>
@@ -131,7 +132,7 @@ private:
     int m_borderWidth = 0;
     TColor m_color;
     TColor m_menuBarColor;
-    int m_menuBarHeight = 22;
+    int m_menuBarHeight = skin::themes::kMenuBarHeight;
     FormBorderStyle m_savedBorderStyle;
     bool m_ownsHook = false;
     QObject* m_applicationFilter = nullptr;

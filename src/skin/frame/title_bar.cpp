@@ -1,12 +1,12 @@
 #include "skin/frame/title_bar.h"
 
 #include "platform/message_boxes.h"
-#include "skin/frame/frame_metrics.h"
 #include "skin/frame/sui_form.h"
 #include "skin/frame/title_bar_popup_menu.h"
 #include "skin/frame/window_drag.h"
 #include "skin/themes/geometry.h"
 #include "skin/themes/keyed_blit.h"
+#include "skin/themes/skin_metrics.h"
 #include "skin/themes/skin_resources.h"
 #include "skin/themes/style_reader.h"
 #include "skin/themes/style_resolution.h"
@@ -58,8 +58,8 @@ TsuiTitleBar::TsuiTitleBar(QWidget* owner) : QWidget(owner) {
          {TsuiTitleBarBtnType::suiControlBox, TsuiTitleBarBtnType::suiClose,
           TsuiTitleBarBtnType::suiMax, TsuiTitleBarBtnType::suiMin})
         addButton(type);
-    QFont caption(QStringLiteral("Tahoma"));
-    caption.setPixelSize(11);
+    QFont caption(QString::fromLatin1(skin::themes::kCaptionFontFamily));
+    caption.setPixelSize(skin::themes::kCaptionPixelSize);
     caption.setBold(true);
     setFont(caption);
     setUIStyle(OwnerFormStyle(owner));
@@ -396,9 +396,9 @@ void TsuiTitleBar::paintEvent(QPaintEvent*) {
             QIcon icon = QApplication::windowIcon();
             const QImage picture = icon.isNull()
                                        ? loadSkinResource("MAINICON")
-                                       : icon.pixmap(frame_metrics::kAppIconSize).toImage();
+                                       : icon.pixmap(skin::themes::kAppIconSize).toImage();
             painter.drawImage(
-                QRect(r.x() + 3, b.Top, frame_metrics::kAppIconSize, frame_metrics::kAppIconSize),
+                QRect(r.x() + 3, b.Top, skin::themes::kAppIconSize, skin::themes::kAppIconSize),
                 picture);
             continue;
         }
