@@ -1,7 +1,7 @@
 #include "skin/controls/button.h"
 
 #include "skin/controls/image_list_drawing.h"
-#include "skin/themes/skinned_rect.h"
+#include "skin/paint/skinned_rect.h"
 #include "skin/themes/theme_elements.h"
 
 #include <QPainter>

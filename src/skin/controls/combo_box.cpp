@@ -1,11 +1,11 @@
 #include "skin/controls/combo_box.h"
 
 #include "platform/platform_version.h"
-#include "skin/themes/control_painting.h"
-#include "skin/themes/keyed_blit.h"
-#include "skin/themes/menu_drawing.h"
+#include "skin/paint/control_painting.h"
+#include "skin/paint/keyed_blit.h"
+#include "skin/paint/menu_drawing.h"
 #include "skin/themes/skin_resources.h"
-#include "skin/themes/style_resolution.h"
+#include "skin/themes/style_inheritance.h"
 #include "skin/themes/theme_elements.h"
 
 #include <QAbstractItemView>

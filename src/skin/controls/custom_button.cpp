@@ -2,8 +2,8 @@
 
 #include "skin/controls/button_accessible.h"
 #include "skin/controls/image_list_drawing.h"
-#include "skin/themes/control_painting.h"
-#include "skin/themes/style_resolution.h"
+#include "skin/paint/control_painting.h"
+#include "skin/themes/style_inheritance.h"
 #include "skin/themes/style_tables.h"
 #include "skin/themes/theme_elements.h"
 

@@ -1,6 +1,6 @@
 #include "skin/controls/group_box.h"
 
-#include "skin/themes/style_resolution.h"
+#include "skin/themes/style_inheritance.h"
 #include "skin/themes/theme_elements.h"
 
 #include <QEvent>

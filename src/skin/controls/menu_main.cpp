@@ -1,7 +1,7 @@
 #include "skin/controls/menu_main.h"
 
 #include "skin/themes/property_names.h"
-#include "skin/themes/style_resolution.h"
+#include "skin/themes/style_inheritance.h"
 
 #include <QAction>
 #include <QKeyEvent>

@@ -1,12 +1,12 @@
 #include "skin/controls/menu_skin.h"
 
 #include "skin/controls/menu_item_style.h"
-#include "skin/themes/menu_drawing.h"
-#include "skin/themes/menu_handlers.h"
+#include "skin/paint/menu_drawing.h"
+#include "skin/paint/menu_handlers.h"
 #include "skin/themes/skin_metrics.h"
 #include "skin/themes/skin_resources.h"
+#include "skin/themes/style_inheritance.h"
 #include "skin/themes/style_reader.h"
-#include "skin/themes/style_resolution.h"
 #include "skin/themes/theme_elements.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 #include "skin/controls/toolbar.h"
 
-#include "skin/themes/control_painting.h"
-#include "skin/themes/style_resolution.h"
+#include "skin/paint/control_painting.h"
+#include "skin/themes/style_inheritance.h"
 #include "skin/themes/theme_elements.h"
 
 #include <QPainter>

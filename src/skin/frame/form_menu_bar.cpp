@@ -1,7 +1,7 @@
 #include "skin/frame/form_menu_bar.h"
 
-#include "skin/themes/keyed_blit.h"
-#include "skin/themes/menu_drawing.h"
+#include "skin/paint/keyed_blit.h"
+#include "skin/paint/menu_drawing.h"
 #include "skin/themes/skin_metrics.h"
 #include "skin/themes/skin_resources.h"
 

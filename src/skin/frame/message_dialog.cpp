@@ -6,7 +6,7 @@
 #include "skin/themes/cut_frame.h"
 #include "skin/themes/skin_metrics.h"
 #include "skin/themes/skin_resources.h"
-#include "skin/themes/style_resolution.h"
+#include "skin/themes/style_inheritance.h"
 
 #include <QApplication>
 #include <QLabel>

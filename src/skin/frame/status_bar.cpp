@@ -1,9 +1,9 @@
 #include "skin/frame/status_bar.h"
 
 #include "skin/frame/sui_form.h"
-#include "skin/themes/keyed_blit.h"
+#include "skin/paint/keyed_blit.h"
 #include "skin/themes/skin_resources.h"
-#include "skin/themes/style_resolution.h"
+#include "skin/themes/style_inheritance.h"
 #include "skin/themes/theme_elements.h"
 
 #include <QMouseEvent>

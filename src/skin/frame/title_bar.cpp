@@ -1,15 +1,15 @@
 #include "skin/frame/title_bar.h"
 
 #include "platform/message_boxes.h"
+#include "skin/frame/geometry.h"
 #include "skin/frame/sui_form.h"
 #include "skin/frame/title_bar_popup_menu.h"
 #include "skin/frame/window_drag.h"
-#include "skin/themes/geometry.h"
-#include "skin/themes/keyed_blit.h"
+#include "skin/paint/keyed_blit.h"
 #include "skin/themes/skin_metrics.h"
 #include "skin/themes/skin_resources.h"
+#include "skin/themes/style_inheritance.h"
 #include "skin/themes/style_reader.h"
-#include "skin/themes/style_resolution.h"
 #include "skin/themes/theme_elements.h"
 
 #include <QApplication>

@@ -1,7 +1,6 @@
 #include "skin/themes/file_theme.h"
 
 #include "skin/themes/cut_frame.h"
-#include "skin/themes/form_state.h"
 #include "skin/themes/property_names.h"
 #include "skin/themes/theme_elements.h"
 

@@ -1,8 +1,17 @@
 #include "skin/themes/style_reader.h"
 
 #include "skin/themes/file_theme.h"
-#include "skin/themes/style_resolution.h"
 #include "skin/themes/style_tables.h"
+
+bool ResolveStyle(const TsuiFileTheme* fileTheme, TsuiUIStyle style, TsuiUIStyle& resolved) {
+    resolved = style;
+    if (style != TsuiUIStyle::FromThemeFile)
+        return false;
+    if (fileTheme && fileTheme->CanUse())
+        return true;
+    resolved = TsuiUIStyle::DeepBlue;
+    return false;
+}
 
 StyleReader::StyleReader(const TsuiFileTheme* fileTheme, TsuiUIStyle style)
     : m_theme(fileTheme), m_style(style) {

@@ -1,6 +1,5 @@
 #include "skin/themes/theme_manager.h"
 
-#include "skin/themes/form_state.h"
 #include "skin/themes/property_names.h"
 #include "skin/themes/theme_property_error.h"
 

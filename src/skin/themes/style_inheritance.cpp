@@ -1,21 +1,10 @@
-#include "skin/themes/style_resolution.h"
+#include "skin/themes/style_inheritance.h"
 
 #include "skin/themes/file_theme.h"
-#include "skin/themes/form_state.h"
 #include "skin/themes/property_names.h"
 
 #include <QVariant>
 #include <QWidget>
-
-bool ResolveStyle(const TsuiFileTheme* fileTheme, TsuiUIStyle style, TsuiUIStyle& resolved) {
-    resolved = style;
-    if (style != TsuiUIStyle::FromThemeFile)
-        return false;
-    if (fileTheme && fileTheme->CanUse())
-        return true;
-    resolved = TsuiUIStyle::DeepBlue;
-    return false;
-}
 
 using namespace skin::themes;
 

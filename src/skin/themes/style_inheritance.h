@@ -6,10 +6,8 @@ class QObject;
 class QWidget;
 class TsuiFileTheme;
 
-// Decides where a component reads its look: true to read it from the file theme; false to
-// read the built-in table of resolved. resolved is the style itself unless it is
-// FromThemeFile without a usable file theme, which falls back to DeepBlue.
-bool ResolveStyle(const TsuiFileTheme* fileTheme, TsuiUIStyle style, TsuiUIStyle& resolved);
+// Where a component's style comes from (its window's skinned form) and where a container
+// passes its own on.
 
 // The skinned form of window: the first TsuiForm among its direct children; nullptr when
 // there is none or window is no window.
