@@ -184,11 +184,15 @@ void TsuiForm::UIStyleChanged() {
         m_form->update();
 }
 
-void TsuiForm::setBorderColor(TColor color) {
-    m_borderColor = color;
+void TsuiForm::relayoutAndRepaintForm() {
     LayoutPanel();
     if (m_form)
         m_form->update();
+}
+
+void TsuiForm::setBorderColor(TColor color) {
+    m_borderColor = color;
+    relayoutAndRepaintForm();
 }
 
 void TsuiForm::setBorderWidth(int width) {
@@ -196,9 +200,7 @@ void TsuiForm::setBorderWidth(int width) {
     m_borderWidth = width;
     setWidth(panelWidth);
     setHeight(panelHeight);
-    LayoutPanel();
-    if (m_form)
-        m_form->update();
+    relayoutAndRepaintForm();
 }
 
 bool TsuiForm::TitleBarVisible() const {
@@ -209,9 +211,7 @@ void TsuiForm::setTitleBarVisible(bool visible) {
     if (visible == TitleBarVisible())
         return;
     m_titleBar->setVisible(visible);
-    LayoutPanel();
-    if (m_form)
-        m_form->update();
+    relayoutAndRepaintForm();
 }
 
 void TsuiForm::setColor(TColor color) {

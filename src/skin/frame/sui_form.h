@@ -121,6 +121,8 @@ private:
     void updateResizeCursor(HitZone zone);
     void applyMenuBarLook();
     void detachMenu();
+    // Lays the panel out again and repaints the window's border strips.
+    void relayoutAndRepaintForm();
 
     QWidget* m_form;
     TsuiTitleBar* m_titleBar = nullptr;

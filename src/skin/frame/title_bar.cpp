@@ -47,6 +47,19 @@ QImage styleFrame(const StyleReader& source, int frame) {
     return source.image(ThemeElement::TitleBarButtonImage, frame, kButtonFrames);
 }
 
+// Shows message and answers true when an item of items already has value in field: the
+// title bar holds at most one control box and one client section.
+template <typename Item, typename Value>
+bool refuseSecond(const QList<Item>& items, Value Item::*field, Value value, const char* message) {
+    for (const Item& item : items) {
+        if (item.*field == value) {
+            platform::showError(QString::fromLatin1(message));
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 TsuiTitleBar::TsuiTitleBar(QWidget* owner) : QWidget(owner) {
@@ -179,15 +192,10 @@ int TsuiTitleBar::addButton(TsuiTitleBarBtnType type) {
 }
 
 bool TsuiTitleBar::setButtonType(int index, TsuiTitleBarBtnType type) {
-    if (type == TsuiTitleBarBtnType::suiControlBox) {
-        for (const TsuiTitleBarButton& b : m_buttons) {
-            if (b.ButtonType == TsuiTitleBarBtnType::suiControlBox) {
-                platform::showError(QStringLiteral(
-                    "Sorry, only one button's ButtonType property can be \"suiControlBox\""));
-                return false;
-            }
-        }
-    }
+    if (type == TsuiTitleBarBtnType::suiControlBox &&
+        refuseSecond(m_buttons, &TsuiTitleBarButton::ButtonType, type,
+                     "Sorry, only one button's ButtonType property can be \"suiControlBox\""))
+        return false;
     m_buttons[index].ButtonType = type;
     applyButtonStyle(index);
     update();
@@ -269,13 +277,9 @@ int TsuiTitleBar::addSection(TsuiTitleBarAlign align) {
 
 bool TsuiTitleBar::setSectionAlign(int index, TsuiTitleBarAlign align) {
     if (align == TsuiTitleBarAlign::suiClient) {
-        for (const TsuiTitleBarSection& s : m_sections) {
-            if (s.Align == TsuiTitleBarAlign::suiClient) {
-                platform::showError(QStringLiteral(
-                    "Sorry, only one section's Align property can be \"suiClient\""));
-                return false;
-            }
-        }
+        if (refuseSecond(m_sections, &TsuiTitleBarSection::Align, align,
+                         "Sorry, only one section's Align property can be \"suiClient\""))
+            return false;
         m_sections[index].Stretch = true;
     }
     m_sections[index].Align = align;
