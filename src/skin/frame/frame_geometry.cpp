@@ -2,6 +2,8 @@
 
 #include "skin/themes/skin_metrics.h"
 
+namespace skin::frame {
+
 using skin::themes::kResizeMargin;
 
 HitZone formHitTest(const QPoint& point, const QSize& client, bool sizeable) {
@@ -132,3 +134,5 @@ RoundRegionParts roundRegionFor(const QRect& client, int radius) {
     }
     return parts;
 }
+
+} // namespace skin::frame

@@ -24,6 +24,8 @@
 
 #include <functional>
 
+using namespace skin::frame;
+
 namespace {
 
 constexpr int kFormMinWidth = 125;

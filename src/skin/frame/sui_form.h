@@ -93,7 +93,7 @@ public:
     bool Sizeable() const;
 
     // Where a point of the window's client area acts on the window.
-    HitZone hitTest(const QPoint& formPoint) const;
+    skin::frame::HitZone hitTest(const QPoint& formPoint) const;
 
     void LayoutPanel();
     void RebuildMenuBar();
@@ -118,7 +118,7 @@ private:
     bool menuShortcut(QEvent* event);
     void paintBorder(QPainter& painter);
     void formResized();
-    void updateResizeCursor(HitZone zone);
+    void updateResizeCursor(skin::frame::HitZone zone);
     void applyMenuBarLook();
     void detachMenu();
     // Lays the panel out again and repaints the window's border strips.

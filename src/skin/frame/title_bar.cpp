@@ -21,6 +21,8 @@
 
 #include <algorithm>
 
+using namespace skin::frame;
+
 namespace {
 
 constexpr int kButtonFrames = 18;

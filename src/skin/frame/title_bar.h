@@ -80,7 +80,7 @@ public:
     void setSectionStretch(int index, bool stretch);
 
     // Button geometry of the current width, and the caption as it is drawn.
-    ButtonLayout Layout() const;
+    skin::frame::ButtonLayout Layout() const;
     QString shownCaption() const;
     // The button under the mouse at the last paint, -1 for none.
     int hoveredButton() const { return m_hovered; }
