@@ -1,5 +1,5 @@
 // How long the skin takes to draw a button face and to read its pieces and theme files.
-#include "skin/themes/skinned_rect.h"
+#include "skin/paint/skinned_rect.h"
 #include "skin/themes/style_tables.h"
 #include "skin/themes/theme_elements.h"
 #include "skin/themes/theme_file_reader.h"

@@ -3,8 +3,8 @@
 #include "app/about_artwork.h"
 #include "photos/photo_view.h"
 #include "skin/controls/url_label.h"
-#include "skin/controls/window_building.h"
 #include "skin/frame/sui_form.h"
+#include "skin/frame/window_building.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -5,7 +5,7 @@
 #include "platform/accessible_names.h"
 #include "platform/base_folder.h"
 #include "platform/fonts.h"
-#include "skin/themes/form_state.h"
+#include "skin/frame/form_state.h"
 #include "skin/themes/skin_resources.h"
 
 #include <QApplication>

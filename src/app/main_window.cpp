@@ -8,7 +8,7 @@
 #include "platform/hint_pause.h"
 #include "platform/keyboard_layout.h"
 #include "platform/message_boxes.h"
-#include "skin/controls/window_building.h"
+#include "skin/frame/window_building.h"
 
 #include <QComboBox>
 #include <QFile>

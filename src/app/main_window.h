@@ -7,9 +7,9 @@
 #include "skin/controls/edit.h"
 #include "skin/controls/group_box.h"
 #include "skin/controls/menu_main.h"
-#include "skin/controls/message_dialog.h"
-#include "skin/controls/status_bar.h"
 #include "skin/controls/toolbar.h"
+#include "skin/frame/message_dialog.h"
+#include "skin/frame/status_bar.h"
 #include "skin/frame/sui_form.h"
 
 #include <QPointer>

@@ -7,7 +7,7 @@
 #include "skin/controls/edit.h"
 #include "skin/controls/group_box.h"
 #include "skin/controls/toolbar.h"
-#include "skin/controls/window_building.h"
+#include "skin/frame/window_building.h"
 #include "skin/frame/window_skin.h"
 
 #include <QFrame>

@@ -4,8 +4,8 @@
 #include "platform/message_boxes.h"
 #include "skin/controls/button.h"
 #include "skin/controls/edit.h"
-#include "skin/controls/window_building.h"
 #include "skin/frame/sui_form.h"
+#include "skin/frame/window_building.h"
 
 #include <QFileDialog>
 #include <QLabel>

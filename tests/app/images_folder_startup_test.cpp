@@ -2,7 +2,7 @@
 #include "photos/images_folder_dialog.h"
 #include "platform/base_folder.h"
 #include "platform/message_box_recorder.h"
-#include "skin/controls/message_window.h"
+#include "skin/frame/message_window.h"
 #include "support/modal_script.h"
 #include "support/photo_fixture.h"
 

@@ -1,6 +1,6 @@
 #include "skin/controls/combo_box.h"
 #include "skin/controls/edit.h"
-#include "skin/themes/keyed_blit.h"
+#include "skin/paint/keyed_blit.h"
 #include "skin/themes/skin_resources.h"
 #include "skin_pixels.h"
 

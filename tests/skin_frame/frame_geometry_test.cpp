@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace skin::frame;
+
 namespace {
 
 // A WinXP bar 480 wide: close and minimise pictures 21 x 21 at top 5, offsets 2 and -2.

@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QTimer>
 
+using namespace skin::frame;
+
 namespace {
 
 const QRgb kBorder = qRgb(0x00, 0x2C, 0xC8);

@@ -21,6 +21,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace skin::frame;
+
 namespace {
 
 const QColor kBorder(0x00, 0x2C, 0xC8);

@@ -1,11 +1,12 @@
-#include "skin/themes/control_painting.h"
+#include "skin/frame/form_state.h"
+#include "skin/frame/geometry.h"
+#include "skin/paint/control_painting.h"
+#include "skin/paint/menu_drawing.h"
+#include "skin/paint/menu_handlers.h"
+#include "skin/paint/tile_bitmap.h"
 #include "skin/themes/cut_frame.h"
-#include "skin/themes/form_state.h"
-#include "skin/themes/geometry.h"
-#include "skin/themes/menu_drawing.h"
-#include "skin/themes/menu_handlers.h"
+#include "skin/themes/property_names.h"
 #include "skin/themes/skin_resources.h"
-#include "skin/themes/tile_bitmap.h"
 
 #include <QAction>
 #include <QImage>

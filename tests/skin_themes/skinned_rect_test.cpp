@@ -1,4 +1,4 @@
-#include "skin/themes/skinned_rect.h"
+#include "skin/paint/skinned_rect.h"
 
 #include <QImage>
 #include <QPainter>

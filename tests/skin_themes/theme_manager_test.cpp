@@ -1,5 +1,6 @@
 #include "fake_skinned_control.h"
-#include "skin/themes/style_resolution.h"
+#include "skin/themes/style_inheritance.h"
+#include "skin/themes/style_reader.h"
 #include "skin/themes/theme_manager.h"
 #include "skin/themes/theme_property_error.h"
 #include "theme_tool.h"

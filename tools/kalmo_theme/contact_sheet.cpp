@@ -1,9 +1,9 @@
 #include "contact_sheet.h"
 
-#include "skin/themes/keyed_blit.h"
-#include "skin/themes/menu_drawing.h"
+#include "skin/paint/keyed_blit.h"
+#include "skin/paint/menu_drawing.h"
+#include "skin/paint/skinned_rect.h"
 #include "skin/themes/skin_resources.h"
-#include "skin/themes/skinned_rect.h"
 #include "skin/themes/style_tables.h"
 #include "skin/themes/theme_elements.h"
 

@@ -10,10 +10,10 @@
 #include "app/report_grid_window.h"
 #include "photos/images_folder_dialog.h"
 #include "platform/fonts.h"
-#include "skin/controls/message_window.h"
+#include "skin/frame/form_state.h"
+#include "skin/frame/message_window.h"
 #include "skin/frame/title_bar.h"
 #include "skin/frame/title_bar_popup_menu.h"
-#include "skin/themes/form_state.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "window_looks.h"
 
 #include "skin/themes/file_theme.h"
-#include "skin/themes/form_state.h"
+#include "skin/themes/property_names.h"
 
 #include <QVariant>
 #include <QWidget>

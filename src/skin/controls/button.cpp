@@ -1,7 +1,7 @@
 #include "skin/controls/button.h"
 
 #include "skin/controls/image_list_drawing.h"
-#include "skin/themes/skinned_rect.h"
+#include "skin/paint/skinned_rect.h"
 #include "skin/themes/theme_elements.h"
 
 #include <QPainter>
@@ -13,7 +13,8 @@ TsuiButton::TsuiButton(QWidget* parent) : TsuiCustomButton(parent) {
 }
 
 void TsuiButton::UIStyleChanged() {
-    setTransparent(controlStyleBool(FileTheme(), UIStyle(), ThemeElement::ButtonTransparentBool));
+    setTransparent(styleReader().flag(ThemeElement::ButtonTransparentBool));
+    TsuiCustomButton::UIStyleChanged();
 }
 
 TsuiButton::GlyphPlacement TsuiButton::placeGlyph(TsuiButtonLayout layout, QSize buttonSize,

@@ -1,10 +1,11 @@
 #include "skin/controls/combo_box.h"
 
 #include "platform/platform_version.h"
-#include "skin/themes/control_painting.h"
-#include "skin/themes/keyed_blit.h"
-#include "skin/themes/menu_drawing.h"
+#include "skin/paint/control_painting.h"
+#include "skin/paint/keyed_blit.h"
+#include "skin/paint/menu_drawing.h"
 #include "skin/themes/skin_resources.h"
+#include "skin/themes/style_inheritance.h"
 #include "skin/themes/theme_elements.h"
 
 #include <QAbstractItemView>
@@ -34,16 +35,11 @@ TsuiCustomComboBox::TsuiCustomComboBox(QWidget* parent) : QComboBox(parent) {
     setUIStyle(startStyleFor(parent));
 }
 
-void TsuiCustomComboBox::setFileTheme(TsuiFileTheme* theme) {
-    m_fileTheme.set(theme, [this] { setUIStyle(TsuiUIStyle::DeepBlue); });
-    setUIStyle(m_style);
-}
-
-void TsuiCustomComboBox::setUIStyle(TsuiUIStyle style) {
-    m_style = style;
+void TsuiCustomComboBox::UIStyleChanged() {
+    const StyleReader look = styleReader();
     m_arrowColor = kBlack;
-    m_borderColor = controlStyleColor(FileTheme(), style, ThemeElement::ControlBorderColor);
-    m_buttonColor = controlStyleColor(FileTheme(), style, ThemeElement::FormBackgroundColor);
+    m_borderColor = look.color(ThemeElement::ControlBorderColor);
+    m_buttonColor = look.color(ThemeElement::FormBackgroundColor);
     update();
 }
 
@@ -99,14 +95,15 @@ void TsuiCustomComboBox::paintEvent(QPaintEvent* event) {
     if (IsWin95Osr2() || m_comboStyle == csSimple)
         return;
     QPainter painter(this);
-    DrawControlBorder(painter, this, m_borderColor, paletteColor(*this, QPalette::Base), true);
+    DrawControlBorder(painter, this, m_borderColor,
+                      TColor::fromQColor(palette().color(QPalette::Base)), true);
     drawButton(painter, buttonRect());
 }
 
 void TsuiCustomComboBox::drawButton(QPainter& painter, const QRect& button) const {
-    const char* picture = m_style == TsuiUIStyle::WinXP   ? "WINXP_COMBOBOX_BUTTON"
-                          : m_style == TsuiUIStyle::MacOS ? "MACOS_COMBOBOX_BUTTON"
-                                                          : nullptr;
+    const char* picture = UIStyle() == TsuiUIStyle::WinXP   ? "WINXP_COMBOBOX_BUTTON"
+                          : UIStyle() == TsuiUIStyle::MacOS ? "MACOS_COMBOBOX_BUTTON"
+                                                            : nullptr;
     if (picture) {
         const QImage image = loadSkinResource(picture);
         stretchBlit(painter, button, image, image.rect(), false);
@@ -115,7 +112,7 @@ void TsuiCustomComboBox::drawButton(QPainter& painter, const QRect& button) cons
         painter.setPen(m_borderColor.toQColor());
         painter.drawLine(button.left(), button.top() - 1, button.left(), button.bottom() + 1);
     }
-    if (m_style == TsuiUIStyle::WinXP)
+    if (UIStyle() == TsuiUIStyle::WinXP)
         return;
     const int right = button.x() + button.width(), bottom = button.y() + button.height();
     const int x = button.x() + (right - button.x()) / 2 - 3;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/controls/style_link.h"
+#include "skin/themes/skin_binding.h"
 
 #include <QComboBox>
 
@@ -8,7 +8,7 @@
 // a line of its own colour, a drop-down button from the style (a picture under WinXP and
 // MacOS, a filled face with an arrow otherwise) and a BorderColor frame around the open
 // list. The simple style keeps the toolkit's look.
-class TsuiCustomComboBox : public QComboBox {
+class TsuiCustomComboBox : public QComboBox, public SkinBinding {
     Q_OBJECT
 
 public:
@@ -23,10 +23,6 @@ public:
 
     explicit TsuiCustomComboBox(QWidget* parent = nullptr);
 
-    TsuiFileTheme* FileTheme() const { return m_fileTheme.get(); }
-    void setFileTheme(TsuiFileTheme* theme);
-    TsuiUIStyle UIStyle() const { return m_style; }
-    void setUIStyle(TsuiUIStyle style);
     TColor BorderColor() const { return m_borderColor; }
     void setBorderColor(TColor color);
     TColor ArrowColor() const { return m_arrowColor; }
@@ -46,13 +42,12 @@ public:
     QRect buttonRect() const;
 
 protected:
+    void UIStyleChanged() override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void drawButton(QPainter& painter, const QRect& button) const;
 
-    FileThemeLink m_fileTheme;
-    TsuiUIStyle m_style = TsuiUIStyle::DeepBlue;
     TColor m_borderColor, m_arrowColor, m_buttonColor;
     TComboBoxStyle m_comboStyle = csDropDown;
 };

@@ -2,7 +2,8 @@
 
 #include "skin/controls/button_accessible.h"
 #include "skin/controls/image_list_drawing.h"
-#include "skin/themes/control_painting.h"
+#include "skin/paint/control_painting.h"
+#include "skin/themes/style_inheritance.h"
 #include "skin/themes/style_tables.h"
 #include "skin/themes/theme_elements.h"
 
@@ -27,11 +28,11 @@ bool isPressKey(int key) {
 
 } // namespace
 
-TsuiCustomButton::TsuiCustomButton(QWidget* parent) : QAbstractButton(parent) {
+TsuiCustomButton::TsuiCustomButton(QWidget* parent)
+    : QAbstractButton(parent), SkinBinding(startStyleFor(parent)) {
     TsuiButtonAccessible::install();
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_style = startStyleFor(parent);
     // Connected before anyone else can connect, so it runs ahead of the click handlers.
     connect(this, &QAbstractButton::clicked, this, &TsuiCustomButton::onClick);
 }
@@ -55,14 +56,7 @@ void TsuiCustomButton::setTabStop(bool on) {
     setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus);
 }
 
-void TsuiCustomButton::setFileTheme(TsuiFileTheme* theme) {
-    m_fileTheme.set(theme, [this] { fileThemeRemoved(); });
-    setUIStyle(m_style);
-}
-
-void TsuiCustomButton::setUIStyle(TsuiUIStyle style) {
-    m_style = style;
-    UIStyleChanged();
+void TsuiCustomButton::UIStyleChanged() {
     update();
 }
 
@@ -85,7 +79,7 @@ void TsuiCustomButton::UpdateAutoSize() {
     if (!m_autoSize)
         return;
     QImage strip;
-    GetStyleBitmap(m_style, ThemeElement::ButtonImage, &strip, 0, 0);
+    GetStyleBitmap(UIStyle(), ThemeElement::ButtonImage, &strip, 0, 0);
     const int height = strip.height() > 0 ? strip.height() : kBlankFace.height();
     const int width = strip.width() > 0 ? strip.width() : kBlankFace.width();
     resize(width / 3, height);
@@ -101,7 +95,7 @@ void TsuiCustomButton::TransparentChanged() {
 }
 
 QImage TsuiCustomButton::faceFrame(int index) const {
-    return controlStyleFrame(FileTheme(), m_style, ThemeElement::ButtonImage, index, 3);
+    return styleReader().image(ThemeElement::ButtonImage, index, 3);
 }
 
 void TsuiCustomButton::DrawSkin(QPainter& painter, const QImage& face) {
@@ -322,10 +316,6 @@ void TsuiCustomButton::releaseRepeatTimer() {
     m_repeatTimer->stop();
     m_repeatTimer->deleteLater();
     m_repeatTimer = nullptr;
-}
-
-void TsuiCustomButton::fileThemeRemoved() {
-    setUIStyle(TsuiUIStyle::DeepBlue);
 }
 
 void TsuiCustomButton::updateDialogKeys() {

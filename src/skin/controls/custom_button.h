@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/controls/style_link.h"
+#include "skin/themes/skin_binding.h"
 
 #include <QAbstractButton>
 #include <QImage>
@@ -13,7 +13,7 @@ class QTimer;
 // the accelerator and the Default and Cancel keys, the modal result handed to a dialog,
 // and the auto-repeat signal while the left button is held. TsuiButton publishes the rest
 // of its properties and draws the face stretched with a glyph.
-class TsuiCustomButton : public QAbstractButton {
+class TsuiCustomButton : public QAbstractButton, public SkinBinding {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE setAutoSize)
@@ -30,10 +30,6 @@ public:
     bool TabStop() const { return m_tabStop; }
     void setTabStop(bool on);
 
-    TsuiFileTheme* FileTheme() const { return m_fileTheme.get(); }
-    void setFileTheme(TsuiFileTheme* theme);
-    TsuiUIStyle UIStyle() const { return m_style; }
-    void setUIStyle(TsuiUIStyle style);
     bool Transparent() const { return m_transparent; }
     void setTransparent(bool on);
     bool Default() const { return m_default; }
@@ -63,7 +59,7 @@ protected:
     virtual void FontChanged();
     virtual void TransparentChanged();
     virtual void EnabledChanged() {}
-    virtual void UIStyleChanged() {}
+    void UIStyleChanged() override;
     virtual void DrawSkin(QPainter& painter, const QImage& face);
     virtual void DrawCaption(QPainter& painter);
     virtual void DrawFocus(QPainter& painter);
@@ -97,15 +93,12 @@ private:
     // The first reaction to every click, before the click's own handlers run.
     void onClick();
     void releaseRepeatTimer();
-    void fileThemeRemoved();
     // Enter (Default) or Escape (Cancel) anywhere in the window clicks the button.
     void updateDialogKeys();
     void dialogKey();
 
     bool m_autoSize = false;
     bool m_tabStop = true;
-    FileThemeLink m_fileTheme;
-    TsuiUIStyle m_style = TsuiUIStyle::DeepBlue;
     bool m_transparent = false;
     bool m_skinTransparent = false;
     bool m_default = false;

@@ -1,6 +1,7 @@
 #include "skin/controls/edit.h"
 
-#include "skin/themes/control_painting.h"
+#include "skin/paint/control_painting.h"
+#include "skin/themes/style_inheritance.h"
 #include "skin/themes/theme_elements.h"
 
 #include <QPainter>
@@ -13,15 +14,8 @@ TsuiEdit::TsuiEdit(QWidget* parent) : QLineEdit(parent) {
     setUIStyle(startStyleFor(parent));
 }
 
-void TsuiEdit::setFileTheme(TsuiFileTheme* theme) {
-    m_fileTheme.set(theme, [this] { setUIStyle(TsuiUIStyle::DeepBlue); });
-    setUIStyle(m_style);
-}
-
-void TsuiEdit::setUIStyle(TsuiUIStyle style) {
-    m_style = style;
-    m_borderColor = controlStyleColor(FileTheme(), style, ThemeElement::ControlBorderColor);
-    styleChanged();
+void TsuiEdit::UIStyleChanged() {
+    m_borderColor = styleReader().color(ThemeElement::ControlBorderColor);
     update();
 }
 

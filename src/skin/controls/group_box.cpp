@@ -1,5 +1,6 @@
 #include "skin/controls/group_box.h"
 
+#include "skin/themes/style_inheritance.h"
 #include "skin/themes/theme_elements.h"
 
 #include <QEvent>
@@ -33,23 +34,20 @@ TsuiCustomGroupBox::TsuiCustomGroupBox(QWidget* parent) : TsuiCustomPanel(parent
     setUIStyle(startStyleFor(parent));
 }
 
-void TsuiCustomGroupBox::setFileTheme(TsuiFileTheme* theme) {
-    m_fileTheme.set(theme, [this] {
-        ApplyStyleToChildren(this, TsuiUIStyle::DeepBlue, nullptr);
-        setUIStyle(TsuiUIStyle::DeepBlue);
-    });
-    setUIStyle(m_style);
+void TsuiCustomGroupBox::fileThemeRemoved() {
+    ApplyStyleToChildren(this, TsuiUIStyle::DeepBlue, nullptr);
+    setUIStyle(TsuiUIStyle::DeepBlue);
 }
 
-void TsuiCustomGroupBox::setUIStyle(TsuiUIStyle style) {
-    m_style = style;
-    ApplyStyle(style, FileTheme());
+void TsuiCustomGroupBox::UIStyleChanged() {
+    ApplyStyle(UIStyle(), FileTheme());
 }
 
 void TsuiCustomGroupBox::ApplyStyle(TsuiUIStyle style, TsuiFileTheme* fileTheme) {
     ApplyStyleToChildren(this, style, fileTheme);
-    m_borderColor = controlStyleColor(FileTheme(), m_style, ThemeElement::ControlBorderColor);
-    m_fontColor = controlStyleColor(FileTheme(), m_style, ThemeElement::ControlFontColor);
+    const StyleReader look = styleReader();
+    m_borderColor = look.color(ThemeElement::ControlBorderColor);
+    m_fontColor = look.color(ThemeElement::ControlFontColor);
     update();
 }
 

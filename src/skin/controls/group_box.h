@@ -1,13 +1,13 @@
 #pragma once
 
 #include "skin/controls/panel.h"
-#include "skin/controls/style_link.h"
+#include "skin/themes/skin_binding.h"
 
 // The framed, captioned container: a one-pixel frame of BorderColor whose top line runs
 // at half the caption's height with a gap for the caption. Its style goes to the skinned
 // controls directly inside, and enabling or disabling it does the same to every control
 // directly inside.
-class TsuiCustomGroupBox : public TsuiCustomPanel {
+class TsuiCustomGroupBox : public TsuiCustomPanel, public SkinBinding {
     Q_OBJECT
 
 public:
@@ -15,10 +15,6 @@ public:
 
     explicit TsuiCustomGroupBox(QWidget* parent = nullptr);
 
-    TsuiFileTheme* FileTheme() const { return m_fileTheme.get(); }
-    void setFileTheme(TsuiFileTheme* theme);
-    TsuiUIStyle UIStyle() const { return m_style; }
-    void setUIStyle(TsuiUIStyle style);
     QString Caption() const { return m_caption; }
     void setCaption(const QString& caption);
     bool Transparent() const { return isTransparent(); }
@@ -31,6 +27,9 @@ public:
 
 protected:
     virtual void ApplyStyle(TsuiUIStyle style, TsuiFileTheme* fileTheme);
+    void UIStyleChanged() override;
+    // The controls inside fall back to DeepBlue with the box.
+    void fileThemeRemoved() override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -40,8 +39,6 @@ private:
     // Children placed by a layout go inside the frame and below the caption.
     void updateAlignedArea();
 
-    FileThemeLink m_fileTheme;
-    TsuiUIStyle m_style = TsuiUIStyle::DeepBlue;
     QString m_caption;
     TColor m_borderColor, m_fontColor;
 };

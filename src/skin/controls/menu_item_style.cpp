@@ -1,7 +1,7 @@
 #include "skin/controls/menu_item_style.h"
 
 #include "skin/controls/menu_skin.h"
-#include "skin/themes/menu_handlers.h"
+#include "skin/paint/menu_handlers.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,40 +1,29 @@
 #include "skin/controls/menu_main.h"
 
-#include "skin/frame/sui_form.h"
+#include "skin/themes/property_names.h"
+#include "skin/themes/style_inheritance.h"
 
 #include <QAction>
 #include <QKeyEvent>
 
 TsuiMainMenu::TsuiMainMenu(QWidget* owner) : TsuiMenu(owner), m_checkMark(loadMenuCheckMark()) {
-    if (owner && owner->isWindow()) {
-        if (auto* form = owner->findChild<TsuiForm*>(QString(), Qt::FindDirectChildrenOnly))
-            form->setMenu(this);
-    }
+    if (QObject* form = skinnedFormOf(owner))
+        form->setProperty(skin::themes::property::Menu, QVariant::fromValue(this));
 }
 
 TsuiMainMenu::~TsuiMainMenu() {
     if (m_form)
-        m_form->setMenu(nullptr);
+        emit detaching();
 }
 
 void TsuiMainMenu::Loaded() {
     hookItems();
-    if (m_form)
-        m_form->RebuildMenuBar();
+    emit itemsLoaded();
 }
 
 void TsuiMainMenu::setUseSystemFont(bool use) {
     TsuiMenu::setUseSystemFont(use);
-    if (m_form)
-        m_form->UpdateMenuBarFont();
-}
-
-TsuiForm* TsuiMainMenu::skinnedForm() const {
-    return m_form;
-}
-
-void TsuiMainMenu::setSkinnedForm(TsuiForm* form) {
-    m_form = form;
+    emit itemFontChanged();
 }
 
 bool TsuiMainMenu::isShortCut(const QKeyEvent* key) {

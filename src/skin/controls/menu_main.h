@@ -3,11 +3,11 @@
 #include "skin/controls/menu_skin.h"
 
 class QKeyEvent;
-class TsuiForm;
 
 // A window's skinned main menu. It is never shown as a native menu bar: the top-level
 // items (the actions of this menu, each with its drop-down list) are shown by the
-// skinned form it is attached to, which draws the menu bar and opens the lists.
+// skinned form it is attached to, which draws the menu bar and opens the lists. The form
+// listens to the signals below; the menu itself knows no more of it than its address.
 class TsuiMainMenu : public TsuiMenu {
     Q_OBJECT
 
@@ -23,16 +23,24 @@ public:
     void setUseSystemFont(bool use) override;
 
     // The skinned form this menu is attached to (set by the form).
-    TsuiForm* skinnedForm() const;
-    void setSkinnedForm(TsuiForm* form);
+    QWidget* skinnedForm() const { return m_form; }
+    void setSkinnedForm(QWidget* form) { m_form = form; }
 
     // Runs the enabled item whose shortcut is key; false when no item has it.
     bool isShortCut(const QKeyEvent* key);
+
+signals:
+    // The items are in place: the form rebuilds its menu bar.
+    void itemsLoaded();
+    // The item font changed: the form redraws its menu bar in it.
+    void itemFontChanged();
+    // The menu is going while still attached: the form lets it go.
+    void detaching();
 
 protected:
     QImage checkMark() const override { return m_checkMark; }
 
 private:
     QImage m_checkMark;
-    QPointer<TsuiForm> m_form;
+    QPointer<QWidget> m_form;
 };

@@ -1,11 +1,12 @@
 #include "skin/controls/menu_skin.h"
 
 #include "skin/controls/menu_item_style.h"
-#include "skin/frame/style_source.h"
-#include "skin/themes/menu_drawing.h"
-#include "skin/themes/menu_handlers.h"
+#include "skin/paint/menu_drawing.h"
+#include "skin/paint/menu_handlers.h"
+#include "skin/themes/skin_metrics.h"
 #include "skin/themes/skin_resources.h"
-#include "skin/themes/style_resolution.h"
+#include "skin/themes/style_inheritance.h"
+#include "skin/themes/style_reader.h"
 #include "skin/themes/theme_elements.h"
 
 #include <QAction>
@@ -16,12 +17,10 @@
 #include <QPalette>
 #include <QPixmap>
 
+using namespace skin::themes;
+
 namespace {
 
-constexpr int kMacItemHeight = 20;
-constexpr int kMacSeparatorHeight = 12;
-constexpr int kItemHeight = 21;
-constexpr int kSeparatorHeight = 5;
 constexpr int kBarWidth = 26;
 constexpr int kMeasurePadding = 40;
 constexpr int kTextIndent = 4;
@@ -55,10 +54,11 @@ QImage loadMenuCheckMark() {
 
 TsuiMenu::TsuiMenu(QWidget* owner) : QMenu(owner) {
     const QPalette palette = QApplication::palette();
-    m_barColor = tcolorOf(palette.color(QPalette::Button));
+    m_barColor = TColor::fromQColor(palette.color(QPalette::Button));
     m_color = TColor::fromHex(0xFFFFFF);
     m_separatorColor = TColor::fromHex(0x808080);
-    m_selectedBorderColor = m_selectedColor = tcolorOf(palette.color(QPalette::Highlight));
+    m_selectedBorderColor = m_selectedColor =
+        TColor::fromQColor(palette.color(QPalette::Highlight));
     m_selectedFontColor = m_fontColor = TColor::fromHex(0xFFFFFF);
     setStyle(MenuItemStyle::instance());
     setUIStyle(OwnerFormStyle(owner));
@@ -66,25 +66,18 @@ TsuiMenu::TsuiMenu(QWidget* owner) : QMenu(owner) {
 
 TsuiMenu::~TsuiMenu() = default;
 
-void TsuiMenu::setFileTheme(TsuiFileTheme* theme) {
-    // A removed file theme leaves the menu in DeepBlue.
-    m_fileTheme.set(theme, [this] { setUIStyle(TsuiUIStyle::DeepBlue); });
-    setUIStyle(m_style);
-}
-
-void TsuiMenu::setUIStyle(TsuiUIStyle style) {
-    m_style = style;
+void TsuiMenu::UIStyleChanged() {
     m_barWidth = kBarWidth;
-    if (style == TsuiUIStyle::MacOS) {
-        m_itemHeight = kMacItemHeight;
-        m_separatorHeight = kMacSeparatorHeight;
+    if (UIStyle() == TsuiUIStyle::MacOS) {
+        m_itemHeight = kMacMenuItemHeight;
+        m_separatorHeight = kMacMenuSeparatorHeight;
         m_separatorColor = TColor(0);
     } else {
-        m_itemHeight = kItemHeight;
-        m_separatorHeight = kSeparatorHeight;
+        m_itemHeight = kMenuItemHeight;
+        m_separatorHeight = kMenuSeparatorHeight;
         m_separatorColor = TColor::fromHex(0x848284);
     }
-    const StyleSource source(m_fileTheme.get(), style);
+    const StyleReader source = styleReader();
     m_barColor = source.color(ThemeElement::MenuBarColor);
     m_color = source.color(ThemeElement::MenuBackgroundColor);
     m_fontColor = source.color(ThemeElement::MenuFontColor);
@@ -94,12 +87,12 @@ void TsuiMenu::setUIStyle(TsuiUIStyle style) {
 }
 
 void TsuiMenu::setMenuItemHeight(int height) {
-    if (m_style != TsuiUIStyle::MacOS)
+    if (UIStyle() != TsuiUIStyle::MacOS)
         m_itemHeight = height;
 }
 
 void TsuiMenu::setSeparatorHeight(int height) {
-    if (m_style != TsuiUIStyle::MacOS)
+    if (UIStyle() != TsuiUIStyle::MacOS)
         m_separatorHeight = height;
 }
 
@@ -153,7 +146,7 @@ void TsuiMenu::measureItem(QAction* item, QSize& size) const {
 }
 
 void TsuiMenu::drawItem(QAction* item, QPainter& painter, const QRect& r, bool selected) const {
-    const bool mac = m_style == TsuiUIStyle::MacOS;
+    const bool mac = UIStyle() == TsuiUIStyle::MacOS;
     const auto fillBarAndBackground = [&] {
         if (m_barWidth > 0)
             FillRectColor(painter, QRect(r.x(), r.y(), m_barWidth, r.height()), m_barColor);
@@ -229,9 +222,8 @@ void TsuiMenu::drawItem(QAction* item, QPainter& painter, const QRect& r, bool s
 
 void TsuiMenu::drawFrame(QPainter& painter, const QRect& window) const {
     if (m_flatMenu) {
-        DrawPopupMenuFrame(
-            painter, window, TColor(0),
-            StyleSource(m_fileTheme.get(), m_style).color(ThemeElement::FormBackgroundColor));
+        DrawPopupMenuFrame(painter, window, TColor(0),
+                           styleReader().color(ThemeElement::FormBackgroundColor));
         return;
     }
     // The raised edge a drop-down list has by default.

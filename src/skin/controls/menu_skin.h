@@ -1,9 +1,8 @@
 #pragma once
 
-#include "skin/themes/file_theme.h"
-#include "skin/themes/file_theme_link.h"
+#include "skin/themes/skin_binding.h"
+#include "skin/themes/skin_metrics.h"
 #include "skin/themes/tcolor.h"
-#include "skin/themes/ui_style.h"
 
 #include <QFont>
 #include <QImage>
@@ -16,7 +15,7 @@ class QPainter;
 // (heights, the left bar, the selected box, separators, colours, font) and the measuring
 // and drawing of each item. Drop-down lists of these menus are drawn through
 // MenuItemStyle, which hands every item to the handlers installed on it.
-class TsuiMenu : public QMenu {
+class TsuiMenu : public QMenu, public SkinBinding {
     Q_OBJECT
     Q_PROPERTY(bool OwnerDraw READ OwnerDraw WRITE setOwnerDraw)
     Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE setFileTheme)
@@ -35,10 +34,6 @@ public:
 
     bool OwnerDraw() const { return true; }
     void setOwnerDraw(bool) {}
-    TsuiFileTheme* FileTheme() const { return m_fileTheme.get(); }
-    void setFileTheme(TsuiFileTheme* theme);
-    TsuiUIStyle UIStyle() const { return m_style; }
-    void setUIStyle(TsuiUIStyle style);
 
     int MenuItemHeight() const { return m_itemHeight; }
     void setMenuItemHeight(int height);
@@ -93,6 +88,7 @@ public:
 
 protected:
     explicit TsuiMenu(QWidget* owner);
+    void UIStyleChanged() override;
 
     // The image list of the check mark: image 0 of the list is the mark.
     virtual QImage checkMark() const = 0;
@@ -100,10 +96,8 @@ protected:
 private:
     static bool isSeparator(const QAction* item);
 
-    FileThemeLink m_fileTheme;
-    TsuiUIStyle m_style = TsuiUIStyle::DeepBlue;
-    int m_itemHeight = 21;
-    int m_separatorHeight = 21;
+    int m_itemHeight = skin::themes::kMenuItemHeight;
+    int m_separatorHeight = skin::themes::kMenuItemHeight;
     int m_barWidth = 0;
     TColor m_barColor, m_color, m_separatorColor, m_selectedBorderColor, m_selectedColor,
         m_selectedFontColor, m_fontColor, m_borderColor;

@@ -1,7 +1,7 @@
 #include "skin/controls/panel.h"
 
-#include "skin/themes/control_painting.h"
-#include "skin/themes/tile_bitmap.h"
+#include "skin/paint/control_painting.h"
+#include "skin/paint/tile_bitmap.h"
 
 #include <QPainter>
 

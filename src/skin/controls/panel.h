@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/controls/style_link.h"
+#include "skin/themes/tcolor.h"
 
 #include <QImage>
 #include <QWidget>
@@ -29,7 +29,7 @@ public:
     // A fixed place for the text; (-1, -1) aligns it instead.
     void setTextPosition(QPoint position);
     // The background when not transparent.
-    TColor Color() const { return paletteColor(*this, QPalette::Window); }
+    TColor Color() const { return TColor::fromQColor(palette().color(QPalette::Window)); }
     void setColor(TColor color);
 
 protected:

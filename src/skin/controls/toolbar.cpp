@@ -1,6 +1,7 @@
 #include "skin/controls/toolbar.h"
 
-#include "skin/themes/control_painting.h"
+#include "skin/paint/control_painting.h"
+#include "skin/themes/style_inheritance.h"
 #include "skin/themes/theme_elements.h"
 
 #include <QPainter>
@@ -42,19 +43,12 @@ TsuiToolBar::TsuiToolBar(QWidget* parent) : QWidget(parent) {
     setUIStyle(startStyleFor(parent));
 }
 
-void TsuiToolBar::setFileTheme(TsuiFileTheme* theme) {
-    m_fileTheme.set(theme, [this] { setUIStyle(TsuiUIStyle::DeepBlue); });
-    setUIStyle(m_style);
-}
-
-void TsuiToolBar::setUIStyle(TsuiUIStyle style) {
-    m_style = style;
-    const TsuiFileTheme* theme = FileTheme();
-    m_buttonBorderColor = controlStyleColor(theme, style, ThemeElement::ToolBarButtonBorderColor);
-    m_buttonColor = controlStyleColor(theme, style, ThemeElement::ToolBarButtonBackgroundColor);
-    m_buttonDownColor =
-        controlStyleColor(theme, style, ThemeElement::ToolBarButtonDownBackgroundColor);
-    m_transparent = style == TsuiUIStyle::MacOS || style == TsuiUIStyle::Protein;
+void TsuiToolBar::UIStyleChanged() {
+    const StyleReader look = styleReader();
+    m_buttonBorderColor = look.color(ThemeElement::ToolBarButtonBorderColor);
+    m_buttonColor = look.color(ThemeElement::ToolBarButtonBackgroundColor);
+    m_buttonDownColor = look.color(ThemeElement::ToolBarButtonDownBackgroundColor);
+    m_transparent = UIStyle() == TsuiUIStyle::MacOS || UIStyle() == TsuiUIStyle::Protein;
     update();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/controls/style_link.h"
+#include "skin/themes/skin_binding.h"
 
 #include <QToolButton>
 #include <QWidget>
@@ -11,7 +11,7 @@ class TsuiToolButton;
 // controls, left to right. Idle and disabled buttons keep the toolkit's flat drawing; a
 // button under the mouse, pressed or latched is drawn by the toolbar as a rectangle of
 // its button colours with the icon on top.
-class TsuiToolBar : public QWidget {
+class TsuiToolBar : public QWidget, public SkinBinding {
     Q_OBJECT
     Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE setFileTheme)
     Q_PROPERTY(TsuiStyles::TsuiUIStyle UIStyle READ UIStyle WRITE setUIStyle)
@@ -30,10 +30,6 @@ public:
 
     explicit TsuiToolBar(QWidget* parent = nullptr);
 
-    TsuiFileTheme* FileTheme() const { return m_fileTheme.get(); }
-    void setFileTheme(TsuiFileTheme* theme);
-    TsuiUIStyle UIStyle() const { return m_style; }
-    void setUIStyle(TsuiUIStyle style);
     TColor ButtonColor() const { return m_buttonColor; }
     void setButtonColor(TColor color);
     TColor ButtonBorderColor() const { return m_buttonBorderColor; }
@@ -63,6 +59,7 @@ public:
     bool drawButton(QPainter& painter, const TsuiToolButton& button) const;
 
 protected:
+    void UIStyleChanged() override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -70,8 +67,6 @@ private:
     void drawLook(QPainter& painter, const TsuiToolButton& button, Look look) const;
     void relayout();
 
-    FileThemeLink m_fileTheme;
-    TsuiUIStyle m_style = TsuiUIStyle::DeepBlue;
     TColor m_buttonColor, m_buttonBorderColor, m_buttonDownColor;
     bool m_transparent = false;
     int m_buttonWidth = 23;

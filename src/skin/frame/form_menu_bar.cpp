@@ -1,8 +1,8 @@
 #include "skin/frame/form_menu_bar.h"
 
-#include "skin/frame/frame_metrics.h"
-#include "skin/themes/keyed_blit.h"
-#include "skin/themes/menu_drawing.h"
+#include "skin/paint/keyed_blit.h"
+#include "skin/paint/menu_drawing.h"
+#include "skin/themes/skin_metrics.h"
 #include "skin/themes/skin_resources.h"
 
 #include <QAction>
@@ -33,7 +33,7 @@ MenuBarButton::MenuBarButton(QAction* item, FormMenuBar* bar) : QToolButton(bar)
 QSize MenuBarButton::sizeHint() const {
     const QFontMetrics metrics(m_bar->Look().font);
     const int textWidth = metrics.boundingRect(QRect(), kTextFlags, text()).width();
-    return QSize(textWidth + frame_metrics::kMenuBarButtonPadding, m_bar->barHeight());
+    return QSize(textWidth + skin::themes::kMenuBarButtonPadding, m_bar->barHeight());
 }
 
 bool MenuBarButton::event(QEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "skin/themes/skin_metrics.h"
 #include "skin/themes/tcolor.h"
 #include "skin/themes/ui_style.h"
 
@@ -67,6 +68,6 @@ private:
     void arrange();
 
     MenuBarLook m_look;
-    int m_height = 22;
+    int m_height = skin::themes::kMenuBarHeight;
     QList<MenuBarButton*> m_buttons;
 };

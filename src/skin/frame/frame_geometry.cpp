@@ -1,8 +1,10 @@
 #include "skin/frame/frame_geometry.h"
 
-#include "skin/frame/frame_metrics.h"
+#include "skin/themes/skin_metrics.h"
 
-using frame_metrics::kResizeMargin;
+namespace skin::frame {
+
+using skin::themes::kResizeMargin;
 
 HitZone formHitTest(const QPoint& point, const QSize& client, bool sizeable) {
     if (!sizeable)
@@ -99,11 +101,11 @@ ButtonLayout layoutButtons(const QList<ButtonSlot>& buttons, int barWidth, int l
     if (layout.controlBox >= 0) {
         const ButtonSlot& box = buttons[layout.controlBox];
         layout.rects[layout.controlBox] = QRect(QPoint(lx, box.top), box.picture);
-        lx += drawAppIcon ? frame_metrics::kAppIconAdvance
-                          : box.picture.width() + frame_metrics::kControlBoxGap;
+        lx += drawAppIcon ? skin::themes::kAppIconAdvance
+                          : box.picture.width() + skin::themes::kControlBoxGap;
     }
     if (lx == 0)
-        lx = frame_metrics::kCaptionDefaultLeft;
+        lx = skin::themes::kCaptionDefaultLeft;
     layout.captionLeft = lx;
     layout.captionRight = x;
     return layout;
@@ -132,3 +134,5 @@ RoundRegionParts roundRegionFor(const QRect& client, int radius) {
     }
     return parts;
 }
+
+} // namespace skin::frame

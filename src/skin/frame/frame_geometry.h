@@ -8,6 +8,8 @@
 
 #include <functional>
 
+namespace skin::frame {
+
 // The arithmetic of the skinned frame, apart from any widget: where a sizeable window
 // resizes from, where the title bar puts its sections, buttons and caption, and which
 // rectangles make up the window's outline.
@@ -78,3 +80,5 @@ struct RoundRegionParts {
     QRect bottomLeft, bottomRight;
 };
 RoundRegionParts roundRegionFor(const QRect& client, int radius);
+
+} // namespace skin::frame

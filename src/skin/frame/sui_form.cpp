@@ -3,19 +3,19 @@
 #include "platform/message_boxes.h"
 #include "skin/controls/menu_main.h"
 #include "skin/frame/form_menu_bar.h"
-#include "skin/frame/frame_metrics.h"
+#include "skin/frame/form_state.h"
+#include "skin/frame/geometry.h"
 #include "skin/frame/skin_error.h"
-#include "skin/frame/style_source.h"
 #include "skin/frame/title_bar.h"
 #include "skin/frame/title_bar_popup_menu.h"
 #include "skin/frame/window_drag.h"
-#include "skin/themes/form_state.h"
-#include "skin/themes/geometry.h"
-#include "skin/themes/menu_drawing.h"
+#include "skin/paint/menu_drawing.h"
+#include "skin/paint/tile_bitmap.h"
+#include "skin/themes/skin_metrics.h"
 #include "skin/themes/skin_resources.h"
-#include "skin/themes/style_resolution.h"
+#include "skin/themes/style_inheritance.h"
+#include "skin/themes/style_reader.h"
 #include "skin/themes/theme_elements.h"
-#include "skin/themes/tile_bitmap.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -23,6 +23,8 @@
 #include <QPainter>
 
 #include <functional>
+
+using namespace skin::frame;
 
 namespace {
 
@@ -153,31 +155,30 @@ void TsuiForm::setTitleBarCustom(bool custom) {
 }
 
 void TsuiForm::setFileTheme(TsuiFileTheme* theme) {
-    if (theme == m_fileTheme.get())
-        return;
-    // A removed file theme leaves the panel and its children in DeepBlue.
-    m_fileTheme.set(theme, [this] {
-        ApplyStyleToChildren(this, TsuiUIStyle::DeepBlue, nullptr);
-        setUIStyle(TsuiUIStyle::DeepBlue);
-    });
-    setUIStyle(m_style);
+    if (theme != FileTheme())
+        SkinBinding::setFileTheme(theme);
 }
 
-void TsuiForm::setUIStyle(TsuiUIStyle style) {
-    m_style = style;
-    const StyleSource source(m_fileTheme.get(), style);
+void TsuiForm::fileThemeRemoved() {
+    ApplyStyleToChildren(this, TsuiUIStyle::DeepBlue, nullptr);
+    setUIStyle(TsuiUIStyle::DeepBlue);
+}
+
+void TsuiForm::UIStyleChanged() {
+    const TsuiUIStyle style = UIStyle();
+    const StyleReader source = styleReader();
     m_borderColor = source.color(ThemeElement::FormBorderColor);
     m_borderWidth = source.integer(ThemeElement::FormBorderWidthInt);
     m_color = source.color(ThemeElement::FormBackgroundColor);
     m_menuBarColor = m_color;
-    m_titleBar->setFileTheme(m_fileTheme.get());
+    m_titleBar->setFileTheme(FileTheme());
     m_titleBar->setUIStyle(style);
     if (m_menu) {
         m_menu->setUIStyle(style);
-        m_menu->setFileTheme(m_fileTheme.get());
+        m_menu->setFileTheme(FileTheme());
     }
     if (m_autoUpdateSub)
-        ApplyStyleToChildren(this, style, m_fileTheme.get());
+        ApplyStyleToChildren(this, style, FileTheme());
     applyMenuBarLook();
     LayoutPanel();
     update();
@@ -185,11 +186,15 @@ void TsuiForm::setUIStyle(TsuiUIStyle style) {
         m_form->update();
 }
 
-void TsuiForm::setBorderColor(TColor color) {
-    m_borderColor = color;
+void TsuiForm::relayoutAndRepaintForm() {
     LayoutPanel();
     if (m_form)
         m_form->update();
+}
+
+void TsuiForm::setBorderColor(TColor color) {
+    m_borderColor = color;
+    relayoutAndRepaintForm();
 }
 
 void TsuiForm::setBorderWidth(int width) {
@@ -197,9 +202,7 @@ void TsuiForm::setBorderWidth(int width) {
     m_borderWidth = width;
     setWidth(panelWidth);
     setHeight(panelHeight);
-    LayoutPanel();
-    if (m_form)
-        m_form->update();
+    relayoutAndRepaintForm();
 }
 
 bool TsuiForm::TitleBarVisible() const {
@@ -210,9 +213,7 @@ void TsuiForm::setTitleBarVisible(bool visible) {
     if (visible == TitleBarVisible())
         return;
     m_titleBar->setVisible(visible);
-    LayoutPanel();
-    if (m_form)
-        m_form->update();
+    relayoutAndRepaintForm();
 }
 
 void TsuiForm::setColor(TColor color) {
@@ -266,11 +267,18 @@ TsuiMainMenu* TsuiForm::Menu() const {
 }
 
 void TsuiForm::setMenu(TsuiMainMenu* menu) {
-    if (m_menu && m_menu != menu)
+    if (m_menu && m_menu != menu) {
         m_menu->setSkinnedForm(nullptr);
+        disconnect(m_menu, nullptr, this, nullptr);
+    }
     m_menu = menu;
     if (menu) {
         menu->setSkinnedForm(this);
+        connect(menu, &TsuiMainMenu::itemsLoaded, this, &TsuiForm::RebuildMenuBar,
+                Qt::UniqueConnection);
+        connect(menu, &TsuiMainMenu::itemFontChanged, this, &TsuiForm::UpdateMenuBarFont,
+                Qt::UniqueConnection);
+        connect(menu, &TsuiMainMenu::detaching, this, &TsuiForm::detachMenu, Qt::UniqueConnection);
         if (!m_menuBar) {
             m_menuBar = new FormMenuBar(this);
             m_menuBar->setBarHeight(m_menuBarHeight);
@@ -282,6 +290,10 @@ void TsuiForm::setMenu(TsuiMainMenu* menu) {
         m_menuBar = nullptr;
         LayoutPanel();
     }
+}
+
+void TsuiForm::detachMenu() {
+    setMenu(nullptr);
 }
 
 void TsuiForm::setMenuBarColor(TColor color) {
@@ -317,7 +329,7 @@ void TsuiForm::setRoundCorner(int corner) {
 }
 
 QString TsuiForm::Version() const {
-    return QString::fromLatin1(frame_metrics::kVersion);
+    return QStringLiteral("4.40");
 }
 
 bool TsuiForm::Sizeable() const {
@@ -357,10 +369,10 @@ void TsuiForm::resizeEvent(QResizeEvent*) {
 
 void TsuiForm::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (m_style == TsuiUIStyle::MacOS || m_style == TsuiUIStyle::Protein) {
+    if (UIStyle() == TsuiUIStyle::MacOS || UIStyle() == TsuiUIStyle::Protein) {
         TileBitmap(painter,
-                   loadSkinResource(m_style == TsuiUIStyle::MacOS ? "MACOS_FORM_BACKGROUND"
-                                                                  : "PROTEIN_FORM_BACKGROUND"),
+                   loadSkinResource(UIStyle() == TsuiUIStyle::MacOS ? "MACOS_FORM_BACKGROUND"
+                                                                    : "PROTEIN_FORM_BACKGROUND"),
                    rect());
         return;
     }
@@ -395,8 +407,8 @@ void TsuiForm::applyMenuBarLook() {
     if (!m_menuBar)
         return;
     MenuBarLook look;
-    look.style = m_menu ? m_menu->UIStyle() : m_style;
-    const StyleSource source(m_menu ? m_menu->FileTheme() : m_fileTheme.get(), look.style);
+    look.style = m_menu ? m_menu->UIStyle() : UIStyle();
+    const StyleReader source(m_menu ? m_menu->FileTheme() : FileTheme(), look.style);
     look.selectedBackground = source.color(ThemeElement::MenuSelectedBackgroundColor);
     look.selectedBorder = source.color(ThemeElement::MenuSelectedBorderColor);
     look.selectedFont = source.color(ThemeElement::MenuSelectedFontColor);
@@ -407,7 +419,7 @@ void TsuiForm::applyMenuBarLook() {
     } else {
         QColor color;
         GetMenuSystemFont(look.font, color);
-        look.fontColor = tcolorOf(color);
+        look.fontColor = TColor::fromQColor(color);
     }
     m_menuBar->setLook(look);
 }

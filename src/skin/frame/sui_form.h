@@ -2,10 +2,9 @@
 
 #include "skin/frame/frame_geometry.h"
 #include "skin/frame/title_bar_items.h"
-#include "skin/themes/file_theme.h"
-#include "skin/themes/file_theme_link.h"
+#include "skin/themes/skin_binding.h"
+#include "skin/themes/skin_metrics.h"
 #include "skin/themes/tcolor.h"
-#include "skin/themes/ui_style.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -23,7 +22,7 @@ enum class FormBorderStyle { None, Single, Sizeable, Dialog, ToolWindow, SizeToo
 // It removes the window system's frame and takes over moving, resizing from a 5-pixel
 // margin, maximising to the work area, the active look, Alt+Space and menu shortcuts.
 // One per window; the window's content goes on the panel.
-class TsuiForm : public QWidget {
+class TsuiForm : public QWidget, public SkinBinding {
     Q_OBJECT
     Q_MOC_INCLUDE("skin/controls/menu_main.h")
     Q_PROPERTY(bool TitleBarCustom READ TitleBarCustom WRITE setTitleBarCustom)
@@ -49,10 +48,8 @@ public:
 
     bool TitleBarCustom() const;
     void setTitleBarCustom(bool custom);
-    TsuiFileTheme* FileTheme() const { return m_fileTheme.get(); }
+    // A file theme already named changes nothing.
     void setFileTheme(TsuiFileTheme* theme);
-    TsuiUIStyle UIStyle() const { return m_style; }
-    void setUIStyle(TsuiUIStyle style);
     bool UIStyleAutoUpdateSub() const { return m_autoUpdateSub; }
     void setUIStyleAutoUpdateSub(bool update) { m_autoUpdateSub = update; }
     TColor BorderColor() const { return m_borderColor; }
@@ -96,7 +93,7 @@ public:
     bool Sizeable() const;
 
     // Where a point of the window's client area acts on the window.
-    HitZone hitTest(const QPoint& formPoint) const;
+    skin::frame::HitZone hitTest(const QPoint& formPoint) const;
 
     void LayoutPanel();
     void RebuildMenuBar();
@@ -108,6 +105,9 @@ signals:
     void titleBarHelpBtnClick(int buttonIndex);
 
 protected:
+    void UIStyleChanged() override;
+    // The panel and its children fall back to DeepBlue with the frame.
+    void fileThemeRemoved() override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -118,22 +118,23 @@ private:
     bool menuShortcut(QEvent* event);
     void paintBorder(QPainter& painter);
     void formResized();
-    void updateResizeCursor(HitZone zone);
+    void updateResizeCursor(skin::frame::HitZone zone);
     void applyMenuBarLook();
+    void detachMenu();
+    // Lays the panel out again and repaints the window's border strips.
+    void relayoutAndRepaintForm();
 
     QWidget* m_form;
     TsuiTitleBar* m_titleBar = nullptr;
     FormMenuBar* m_menuBar = nullptr;
     QPointer<TsuiMainMenu> m_menu;
-    FileThemeLink m_fileTheme;
     QPointer<QWidget> m_formPanel;
-    TsuiUIStyle m_style = TsuiUIStyle::DeepBlue;
     bool m_autoUpdateSub = false;
     TColor m_borderColor;
     int m_borderWidth = 0;
     TColor m_color;
     TColor m_menuBarColor;
-    int m_menuBarHeight = 22;
+    int m_menuBarHeight = skin::themes::kMenuBarHeight;
     FormBorderStyle m_savedBorderStyle;
     bool m_ownsHook = false;
     QObject* m_applicationFilter = nullptr;

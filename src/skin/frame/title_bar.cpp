@@ -1,15 +1,15 @@
 #include "skin/frame/title_bar.h"
 
 #include "platform/message_boxes.h"
-#include "skin/frame/frame_metrics.h"
-#include "skin/frame/style_source.h"
+#include "skin/frame/geometry.h"
 #include "skin/frame/sui_form.h"
 #include "skin/frame/title_bar_popup_menu.h"
 #include "skin/frame/window_drag.h"
-#include "skin/themes/geometry.h"
-#include "skin/themes/keyed_blit.h"
+#include "skin/paint/keyed_blit.h"
+#include "skin/themes/skin_metrics.h"
 #include "skin/themes/skin_resources.h"
-#include "skin/themes/style_resolution.h"
+#include "skin/themes/style_inheritance.h"
+#include "skin/themes/style_reader.h"
 #include "skin/themes/theme_elements.h"
 
 #include <QApplication>
@@ -20,6 +20,8 @@
 #include <QRegion>
 
 #include <algorithm>
+
+using namespace skin::frame;
 
 namespace {
 
@@ -43,8 +45,21 @@ QImage withoutKey(const QImage& picture, QRgb key) {
     return out;
 }
 
-QImage styleFrame(const StyleSource& source, int frame) {
+QImage styleFrame(const StyleReader& source, int frame) {
     return source.image(ThemeElement::TitleBarButtonImage, frame, kButtonFrames);
+}
+
+// Shows message and answers true when an item of items already has value in field: the
+// title bar holds at most one control box and one client section.
+template <typename Item, typename Value>
+bool refuseSecond(const QList<Item>& items, Value Item::*field, Value value, const char* message) {
+    for (const Item& item : items) {
+        if (item.*field == value) {
+            platform::showError(QString::fromLatin1(message));
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -58,8 +73,8 @@ TsuiTitleBar::TsuiTitleBar(QWidget* owner) : QWidget(owner) {
          {TsuiTitleBarBtnType::suiControlBox, TsuiTitleBarBtnType::suiClose,
           TsuiTitleBarBtnType::suiMax, TsuiTitleBarBtnType::suiMin})
         addButton(type);
-    QFont caption(QStringLiteral("Tahoma"));
-    caption.setPixelSize(11);
+    QFont caption(QString::fromLatin1(skin::themes::kCaptionFontFamily));
+    caption.setPixelSize(skin::themes::kCaptionPixelSize);
     caption.setBold(true);
     setFont(caption);
     setUIStyle(OwnerFormStyle(owner));
@@ -72,19 +87,16 @@ TsuiForm* TsuiTitleBar::skinnedForm() const {
 }
 
 void TsuiTitleBar::setFileTheme(TsuiFileTheme* theme) {
-    // A removed file theme leaves the bar in DeepBlue.
-    m_fileTheme.set(theme, [this] { setUIStyle(TsuiUIStyle::DeepBlue); });
     m_keepFontColor = true;
-    setUIStyle(m_style);
+    SkinBinding::setFileTheme(theme);
     m_keepFontColor = false;
 }
 
-void TsuiTitleBar::setUIStyle(TsuiUIStyle style) {
-    m_style = style;
+void TsuiTitleBar::UIStyleChanged() {
     if (m_custom)
         return;
     m_sections.clear();
-    const StyleSource source(m_fileTheme.get(), style);
+    const StyleReader source = styleReader();
     const auto section = [&](int element, TsuiTitleBarAlign align, bool autoSize) {
         const int index = addSection(align);
         setSectionPicture(index, source.image(element));
@@ -106,12 +118,12 @@ void TsuiTitleBar::setUIStyle(TsuiUIStyle style) {
 
     for (int i = 0; i < m_buttons.size(); ++i)
         setButtonStyle(i, source.resolved());
-    m_popup->setFileTheme(m_fileTheme.get());
+    m_popup->setFileTheme(FileTheme());
     m_popup->setUIStyle(source.resolved());
     if (skinnedForm())
         SetRoundRegion(m_roundCorner);
     if (!m_keepFontColor)
-        m_fontColor = style == TsuiUIStyle::MacOS ? TColor(0) : TColor::fromHex(0xFFFFFF);
+        m_fontColor = UIStyle() == TsuiUIStyle::MacOS ? TColor(0) : TColor::fromHex(0xFFFFFF);
     setAutoSize(true);
     update();
 }
@@ -182,15 +194,10 @@ int TsuiTitleBar::addButton(TsuiTitleBarBtnType type) {
 }
 
 bool TsuiTitleBar::setButtonType(int index, TsuiTitleBarBtnType type) {
-    if (type == TsuiTitleBarBtnType::suiControlBox) {
-        for (const TsuiTitleBarButton& b : m_buttons) {
-            if (b.ButtonType == TsuiTitleBarBtnType::suiControlBox) {
-                platform::showError(QStringLiteral(
-                    "Sorry, only one button's ButtonType property can be \"suiControlBox\""));
-                return false;
-            }
-        }
-    }
+    if (type == TsuiTitleBarBtnType::suiControlBox &&
+        refuseSecond(m_buttons, &TsuiTitleBarButton::ButtonType, type,
+                     "Sorry, only one button's ButtonType property can be \"suiControlBox\""))
+        return false;
     m_buttons[index].ButtonType = type;
     applyButtonStyle(index);
     update();
@@ -210,7 +217,7 @@ void TsuiTitleBar::setButtonVisible(int index, bool visible) {
 
 void TsuiTitleBar::applyButtonStyle(int index) {
     TsuiTitleBarButton& b = m_buttons[index];
-    const StyleSource source(m_fileTheme.get(), b.UIStyle);
+    const StyleReader source(FileTheme(), b.UIStyle);
     b.Transparent = source.flag(ThemeElement::TitleBarButtonTransparentBool);
     if (b.ButtonType != TsuiTitleBarBtnType::suiCustom) {
         const int first = titleButtonBaseFrame(b.ButtonType);
@@ -248,7 +255,7 @@ void TsuiTitleBar::UpdateMaxGlyph(int index) {
     TsuiTitleBarButton& b = m_buttons[index];
     if (b.ButtonType != TsuiTitleBarBtnType::suiMax || m_custom)
         return;
-    const StyleSource source(m_fileTheme.get(), b.UIStyle);
+    const StyleReader source(FileTheme(), b.UIStyle);
     const int first = formMaximised() ? kRestoreFrame : kMaximiseFrame;
     b.PicNormal = styleFrame(source, first);
     b.PicMouseOn = styleFrame(source, first + 1);
@@ -272,13 +279,9 @@ int TsuiTitleBar::addSection(TsuiTitleBarAlign align) {
 
 bool TsuiTitleBar::setSectionAlign(int index, TsuiTitleBarAlign align) {
     if (align == TsuiTitleBarAlign::suiClient) {
-        for (const TsuiTitleBarSection& s : m_sections) {
-            if (s.Align == TsuiTitleBarAlign::suiClient) {
-                platform::showError(QStringLiteral(
-                    "Sorry, only one section's Align property can be \"suiClient\""));
-                return false;
-            }
-        }
+        if (refuseSecond(m_sections, &TsuiTitleBarSection::Align, align,
+                         "Sorry, only one section's Align property can be \"suiClient\""))
+            return false;
         m_sections[index].Stretch = true;
     }
     m_sections[index].Align = align;
@@ -399,9 +402,9 @@ void TsuiTitleBar::paintEvent(QPaintEvent*) {
             QIcon icon = QApplication::windowIcon();
             const QImage picture = icon.isNull()
                                        ? loadSkinResource("MAINICON")
-                                       : icon.pixmap(frame_metrics::kAppIconSize).toImage();
+                                       : icon.pixmap(skin::themes::kAppIconSize).toImage();
             painter.drawImage(
-                QRect(r.x() + 3, b.Top, frame_metrics::kAppIconSize, frame_metrics::kAppIconSize),
+                QRect(r.x() + 3, b.Top, skin::themes::kAppIconSize, skin::themes::kAppIconSize),
                 picture);
             continue;
         }
@@ -421,7 +424,7 @@ void TsuiTitleBar::paintEvent(QPaintEvent*) {
     const int y = (m_stripHeight - metrics.height()) / 2 + m_captionTop;
     painter.drawText(QPoint(layout.captionLeft, y + metrics.ascent()), shownCaption());
 
-    if (m_style != TsuiUIStyle::WinXP && m_roundCorner != 0 && skinnedForm()) {
+    if (UIStyle() != TsuiUIStyle::WinXP && m_roundCorner != 0 && skinnedForm()) {
         painter.setPen(m_outlineColor.toQColor());
         painter.setBrush(Qt::NoBrush);
         painter.setRenderHint(QPainter::Antialiasing, false);

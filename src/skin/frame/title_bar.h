@@ -2,8 +2,7 @@
 
 #include "skin/frame/frame_geometry.h"
 #include "skin/frame/title_bar_items.h"
-#include "skin/themes/file_theme.h"
-#include "skin/themes/file_theme_link.h"
+#include "skin/themes/skin_binding.h"
 #include "skin/themes/tcolor.h"
 
 #include <QList>
@@ -17,7 +16,7 @@ class TsuiForm;
 // The skinned caption of a window: background sections, the caption text and a row of
 // buttons (close, minimise, maximise/restore, help, custom, and a control box at the
 // left). It moves the window when pressed outside its buttons and owns the window menu.
-class TsuiTitleBar : public QWidget {
+class TsuiTitleBar : public QWidget, public SkinBinding {
     Q_OBJECT
     Q_PROPERTY(bool Custom READ Custom WRITE setCustom)
     Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE setFileTheme)
@@ -37,10 +36,8 @@ public:
 
     bool Custom() const { return m_custom; }
     void setCustom(bool custom) { m_custom = custom; }
-    TsuiFileTheme* FileTheme() const { return m_fileTheme.get(); }
+    // Keeps the caption colour set by hand.
     void setFileTheme(TsuiFileTheme* theme);
-    TsuiUIStyle UIStyle() const { return m_style; }
-    void setUIStyle(TsuiUIStyle style);
     bool AutoSize() const { return m_autoSize; }
     void setAutoSize(bool autoSize);
     int ButtonInterval() const { return m_buttonInterval; }
@@ -83,7 +80,7 @@ public:
     void setSectionStretch(int index, bool stretch);
 
     // Button geometry of the current width, and the caption as it is drawn.
-    ButtonLayout Layout() const;
+    skin::frame::ButtonLayout Layout() const;
     QString shownCaption() const;
     // The button under the mouse at the last paint, -1 for none.
     int hoveredButton() const { return m_hovered; }
@@ -100,6 +97,7 @@ signals:
     void helpBtnClick(int buttonIndex);
 
 protected:
+    void UIStyleChanged() override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -116,8 +114,6 @@ private:
     void minimise();
 
     bool m_custom = false;
-    FileThemeLink m_fileTheme;
-    TsuiUIStyle m_style = TsuiUIStyle::DeepBlue;
     bool m_autoSize = false;
     int m_buttonInterval = 0;
     QString m_caption;

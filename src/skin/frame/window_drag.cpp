@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <QWindow>
 
+namespace skin::frame {
+
 namespace {
 
 // Follows the mouse until its button is released: watches the application's mouse
@@ -86,3 +88,5 @@ void startWindowResize(QWidget* window, Qt::Edges edges, const QPoint& globalPre
         return;
     new MouseFollower(window, edges, globalPress);
 }
+
+} // namespace skin::frame

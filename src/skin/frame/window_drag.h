@@ -7,6 +7,8 @@
 
 class QWidget;
 
+namespace skin::frame {
+
 // Moving and resizing a frameless window with the mouse button that went down at
 // globalPress. The window system does it when it can (it then also snaps and shows its
 // own feedback); where it cannot, as on an X server without a window manager, the
@@ -18,3 +20,5 @@ void startWindowResize(QWidget* window, Qt::Edges edges, const QPoint& globalPre
 // edges started on start, kept at least minimum in size.
 QRect resizedGeometry(const QRect& start, Qt::Edges edges, const QPoint& delta,
                       const QSize& minimum);
+
+} // namespace skin::frame

@@ -1,7 +1,7 @@
 #include "skin/themes/file_theme.h"
 
 #include "skin/themes/cut_frame.h"
-#include "skin/themes/form_state.h"
+#include "skin/themes/property_names.h"
 #include "skin/themes/theme_elements.h"
 
 #include <QBuffer>
@@ -11,6 +11,8 @@
 #include <QImage>
 #include <QImageReader>
 #include <QWidget>
+
+using namespace skin::themes;
 
 namespace {
 constexpr qint64 kMaxThemeBitmapPixels = 2048 * 2048;
@@ -43,10 +45,10 @@ void TsuiFileTheme::refreshOwnerComponents() {
         return;
     for (QObject* component : form->findChildren<QObject*>()) {
         if (qstrncmp(component->metaObject()->className(), "Tsui", 4) != 0 ||
-            !HasProperty(component, "FileTheme"))
+            !HasProperty(component, property::FileTheme))
             continue;
-        if (component->property("FileTheme").value<QObject*>() == this)
-            component->setProperty("FileTheme", QVariant::fromValue(this));
+        if (component->property(property::FileTheme).value<QObject*>() == this)
+            component->setProperty(property::FileTheme, QVariant::fromValue(this));
     }
 }
 

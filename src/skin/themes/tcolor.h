@@ -23,7 +23,11 @@ struct TColor {
     constexpr int green() const { return int(value >> 8 & 0xFF); }
     constexpr int blue() const { return int(value >> 16 & 0xFF); }
 
+    // The one conversion between the skin's colours and the toolkit's; alpha is dropped.
     QColor toQColor() const { return QColor(red(), green(), blue()); }
+    static TColor fromQColor(const QColor& color) {
+        return fromRgb(color.red(), color.green(), color.blue());
+    }
 
     friend constexpr bool operator==(TColor a, TColor b) { return a.value == b.value; }
 };

@@ -1,10 +1,12 @@
 #include "skin/themes/theme_manager.h"
 
-#include "skin/themes/form_state.h"
+#include "skin/themes/property_names.h"
 #include "skin/themes/theme_property_error.h"
 
 #include <QVariant>
 #include <QWidget>
+
+using namespace skin::themes;
 
 namespace {
 
@@ -54,10 +56,10 @@ void TsuiThemeManager::push() {
         QObject* component = form->findChild<QObject*>(name);
         if (!component)
             continue;
-        requireProperty(component, "UIStyle");
-        component->setProperty("UIStyle", QVariant::fromValue(m_style));
-        requireProperty(component, "FileTheme");
-        component->setProperty("FileTheme", QVariant::fromValue(m_fileTheme.data()));
+        requireProperty(component, property::UIStyle);
+        component->setProperty(property::UIStyle, QVariant::fromValue(m_style));
+        requireProperty(component, property::FileTheme);
+        component->setProperty(property::FileTheme, QVariant::fromValue(m_fileTheme.data()));
     }
     watchListedComponents();
 }

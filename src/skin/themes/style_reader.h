@@ -5,17 +5,19 @@
 
 #include <QImage>
 
-class QColor;
 class TsuiFileTheme;
 
-// A system colour (palette, menu text) in the skin's colour layout.
-TColor tcolorOf(const QColor& color);
+// Decides where a component reads its look: true to read it from the file theme; false to
+// read the built-in table of resolved. resolved is the style itself unless it is
+// FromThemeFile without a usable file theme, which falls back to DeepBlue.
+bool ResolveStyle(const TsuiFileTheme* fileTheme, TsuiUIStyle style, TsuiUIStyle& resolved);
 
 // The look one component reads its elements from: the file theme when ResolveStyle says
-// it is usable, otherwise the built-in table of the resolved style.
-class StyleSource {
+// it is usable, otherwise the built-in table of the resolved style. Controls and frame
+// alike read their look through it.
+class StyleReader {
 public:
-    StyleSource(const TsuiFileTheme* fileTheme, TsuiUIStyle style);
+    StyleReader(const TsuiFileTheme* fileTheme, TsuiUIStyle style);
 
     // The style handed on to parts that resolve again (FromThemeFile when the file theme
     // is read).

@@ -1,14 +1,17 @@
-#include "skin/controls/message_window.h"
+#include "skin/frame/message_window.h"
 
 #include "skin/controls/button.h"
 #include "skin/frame/sui_form.h"
 #include "skin/frame/window_skin.h"
+#include "skin/themes/skin_metrics.h"
 
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+
+using namespace skin::themes;
 
 namespace {
 
@@ -20,7 +23,7 @@ const QString kLineBreak = QStringLiteral("\r\n");
 TfrmMsg::TfrmMsg(QWidget* parent) : QDialog(parent) {
     setObjectName("frmMsg");
     setMinimumWidth(150);
-    resize(kClientSize);
+    resize(kMessageClientSize);
     suiForm1 = skinWindow(this, {TsuiTitleBarBtnType::suiClose}, FormBorderStyle::Dialog);
     suiForm1->setUIStyleAutoUpdateSub(true);
 
@@ -29,12 +32,12 @@ TfrmMsg::TfrmMsg(QWidget* parent) : QDialog(parent) {
     lbl->setWordWrap(true);
     lbl->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lbl->setAttribute(Qt::WA_TranslucentBackground);
-    lbl->setFixedWidth(kTextWidth);
-    lbl->move(88, 64);
+    lbl->setFixedWidth(kMessageTextWidth);
+    lbl->move(kMessageTextOrigin);
 
     Image1 = new QLabel(suiForm1);
     Image1->setObjectName("Image1");
-    Image1->setGeometry(24, 64, 40, 40);
+    Image1->setGeometry(QRect(kMessageIconOrigin, QSize(kMessageIconSize, kMessageIconSize)));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 

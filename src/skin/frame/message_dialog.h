@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/controls/style_link.h"
+#include "skin/themes/skin_binding.h"
 
 #include <QFont>
 #include <QObject>
@@ -12,7 +12,7 @@ class TfrmMsg;
 
 // A component without a window that shows something in a skinned modal window built
 // anew for each showing. It holds the window's placement, caption, look and fonts.
-class TsuiDialog : public QObject {
+class TsuiDialog : public QObject, public SkinBinding {
     Q_OBJECT
     Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE setFileTheme)
     Q_PROPERTY(TPosition Position READ Position WRITE setPosition)
@@ -36,14 +36,10 @@ public:
 
     explicit TsuiDialog(QObject* owner = nullptr);
 
-    TsuiFileTheme* FileTheme() const { return m_fileTheme.get(); }
-    void setFileTheme(TsuiFileTheme* theme);
     TPosition Position() const { return m_position; }
     void setPosition(TPosition position) { m_position = position; }
     QString Caption() const { return m_caption; }
     void setCaption(const QString& caption) { m_caption = caption; }
-    TsuiUIStyle UIStyle() const { return m_style; }
-    void setUIStyle(TsuiUIStyle style);
     QFont Font() const { return m_font; }
     void setFont(const QFont& font) { m_font = font; }
     QFont CaptionFont() const { return m_captionFont; }
@@ -57,14 +53,13 @@ public:
 protected:
     // Places window as Position says.
     void placeWindow(QWidget& window) const;
+    void UIStyleChanged() override;
 
     Qt::CursorShape m_buttonCursor = Qt::PointingHandCursor;
 
 private:
-    FileThemeLink m_fileTheme;
     TPosition m_position = poScreenCenter;
     QString m_caption = QStringLiteral("suiDialog");
-    TsuiUIStyle m_style = TsuiUIStyle::DeepBlue;
     QFont m_font;
     QFont m_captionFont;
     TColor m_captionColor = TColor::fromHex(0xFFFFFF);

@@ -1,10 +1,10 @@
 #include "app/main_window.h"
 #include "platform/message_box_recorder.h"
-#include "skin/controls/status_bar.h"
+#include "skin/frame/status_bar.h"
 #include "skin/frame/sui_form.h"
 #include "skin/frame/window_skin.h"
 #include "skin/themes/skin_resources.h"
-#include "skin_pixels.h"
+#include "skin_controls/skin_pixels.h"
 #include "support/test_folder.h"
 
 #include <gtest/gtest.h>

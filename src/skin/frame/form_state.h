@@ -1,6 +1,5 @@
 #pragma once
 
-class QObject;
 class QWidget;
 
 // The application's main form: the first window created, which the program registers at
@@ -13,6 +12,3 @@ QWidget* MainForm();
 // the active child counts; otherwise the form's own active state, and only while the
 // application is active.
 bool IsFormActive(const QWidget* form);
-
-// Whether the component's class publishes a property of that name.
-bool HasProperty(const QObject* component, const char* name);

@@ -1,6 +1,6 @@
 #include "skin/controls/button.h"
-#include "skin/controls/message_dialog.h"
-#include "skin/controls/message_window.h"
+#include "skin/frame/message_dialog.h"
+#include "skin/frame/message_window.h"
 #include "skin/frame/sui_form.h"
 #include "skin/themes/cut_frame.h"
 #include "skin/themes/skin_resources.h"

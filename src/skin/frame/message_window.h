@@ -7,15 +7,13 @@ class TsuiForm;
 class TsuiButton;
 
 // The window a message dialog builds each time it is shown: a skinned dialog frame with
-// the icon at (24, 64) and the text wrapped to 225 pixels beside it; the dialog adds the
+// the icon and the text beside it placed by the message metrics; the dialog adds the
 // buttons. Escape does not close it; the title bar's close button gives Cancel (2);
 // Ctrl+C copies the title, text and button captions between rule lines.
 class TfrmMsg : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr QSize kClientSize{336, 130};
-    static constexpr int kTextWidth = 225;
     static constexpr int kCloseResult = 2;
 
     explicit TfrmMsg(QWidget* parent = nullptr);

@@ -1,6 +1,6 @@
-#include "skin/themes/skinned_rect.h"
+#include "skin/paint/skinned_rect.h"
 
-#include "skin/themes/keyed_blit.h"
+#include "skin/paint/keyed_blit.h"
 
 #include <QImage>
 #include <QPainter>

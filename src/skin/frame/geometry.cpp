@@ -1,6 +1,6 @@
-#include "skin/themes/geometry.h"
+#include "skin/frame/geometry.h"
 
-#include "skin/themes/form_state.h"
+#include "skin/frame/form_state.h"
 
 #include <QGuiApplication>
 #include <QScreen>

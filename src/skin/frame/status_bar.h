@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/controls/style_link.h"
+#include "skin/themes/skin_binding.h"
 
 #include <QList>
 #include <QWidget>
@@ -9,7 +9,7 @@
 // PanelColor background, and, on a sizeable skinned window that is not maximised, a size
 // grip in the bottom-right corner whose drag keeps the window's bottom-right corner
 // 5 pixels beyond the pointer (the skinned frame has no native sizing border there).
-class TsuiStatusBar : public QWidget {
+class TsuiStatusBar : public QWidget, public SkinBinding {
     Q_OBJECT
     Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE setFileTheme)
     Q_PROPERTY(TsuiStyles::TsuiUIStyle UIStyle READ UIStyle WRITE setUIStyle)
@@ -24,10 +24,6 @@ public:
 
     explicit TsuiStatusBar(QWidget* parent = nullptr);
 
-    TsuiFileTheme* FileTheme() const { return m_fileTheme.get(); }
-    void setFileTheme(TsuiFileTheme* theme);
-    TsuiUIStyle UIStyle() const { return m_style; }
-    void setUIStyle(TsuiUIStyle style);
     TColor PanelColor() const { return m_panelColor; }
     void setPanelColor(TColor color);
 
@@ -42,6 +38,7 @@ public:
     QRect gripRect() const { return m_gripRect; }
 
 protected:
+    void UIStyleChanged() override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -51,8 +48,6 @@ private:
     // The grip is drawn only on a sizeable skinned window that is not maximised.
     bool gripWanted() const;
 
-    FileThemeLink m_fileTheme;
-    TsuiUIStyle m_style = TsuiUIStyle::DeepBlue;
     TColor m_panelColor;
     QList<Panel> m_panels;
     QRect m_gripRect;

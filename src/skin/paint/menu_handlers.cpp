@@ -1,4 +1,4 @@
-#include "skin/themes/menu_handlers.h"
+#include "skin/paint/menu_handlers.h"
 
 #include <QAction>
 #include <QMenu>

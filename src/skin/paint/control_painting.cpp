@@ -1,6 +1,6 @@
-#include "skin/themes/control_painting.h"
+#include "skin/paint/control_painting.h"
 
-#include "skin/themes/menu_drawing.h"
+#include "skin/paint/menu_drawing.h"
 
 #include <QPainter>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "skin/themes/keyed_blit.h"
+#include "skin/paint/keyed_blit.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "skin/themes/tile_bitmap.h"
+#include "skin/paint/tile_bitmap.h"
 
 #include <QImage>
 #include <QPainter>

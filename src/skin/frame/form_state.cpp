@@ -1,4 +1,4 @@
-#include "skin/themes/form_state.h"
+#include "skin/frame/form_state.h"
 
 #include <QGuiApplication>
 #include <QMdiArea>
@@ -45,8 +45,4 @@ bool IsFormActive(const QWidget* form) {
             return true;
     }
     return form->isActiveWindow();
-}
-
-bool HasProperty(const QObject* component, const char* name) {
-    return component && component->metaObject()->indexOfProperty(name) >= 0;
 }

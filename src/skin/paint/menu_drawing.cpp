@@ -1,6 +1,6 @@
-#include "skin/themes/menu_drawing.h"
+#include "skin/paint/menu_drawing.h"
 
-#include "skin/themes/keyed_blit.h"
+#include "skin/paint/keyed_blit.h"
 #include "skin/themes/skin_resources.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "skin/controls/window_building.h"
+#include "skin/frame/window_building.h"
 
 #include "platform/fonts.h"
 #include "skin/controls/button.h"

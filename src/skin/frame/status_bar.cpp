@@ -1,8 +1,9 @@
-#include "skin/controls/status_bar.h"
+#include "skin/frame/status_bar.h"
 
 #include "skin/frame/sui_form.h"
-#include "skin/themes/keyed_blit.h"
+#include "skin/paint/keyed_blit.h"
 #include "skin/themes/skin_resources.h"
+#include "skin/themes/style_inheritance.h"
 #include "skin/themes/theme_elements.h"
 
 #include <QMouseEvent>
@@ -25,14 +26,8 @@ TsuiStatusBar::TsuiStatusBar(QWidget* parent) : QWidget(parent) {
     setUIStyle(startStyleFor(parent));
 }
 
-void TsuiStatusBar::setFileTheme(TsuiFileTheme* theme) {
-    m_fileTheme.set(theme, [this] { setUIStyle(TsuiUIStyle::DeepBlue); });
-    setUIStyle(m_style);
-}
-
-void TsuiStatusBar::setUIStyle(TsuiUIStyle style) {
-    m_style = style;
-    setPanelColor(controlStyleColor(FileTheme(), style, ThemeElement::FormBackgroundColor));
+void TsuiStatusBar::UIStyleChanged() {
+    setPanelColor(styleReader().color(ThemeElement::FormBackgroundColor));
 }
 
 void TsuiStatusBar::setPanelColor(TColor color) {

@@ -1,22 +1,25 @@
-#include "skin/controls/message_dialog.h"
+#include "skin/frame/message_dialog.h"
 
 #include "skin/controls/button.h"
-#include "skin/controls/message_window.h"
+#include "skin/frame/message_window.h"
 #include "skin/frame/sui_form.h"
 #include "skin/themes/cut_frame.h"
+#include "skin/themes/skin_metrics.h"
 #include "skin/themes/skin_resources.h"
+#include "skin/themes/style_inheritance.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QScreen>
 
+using namespace skin::themes;
+
 namespace {
 
 // The message window's fixed layout.
-constexpr QPoint kTextWithIcon(88, 64);
-constexpr QPoint kTextWithoutIcon(24, 64);
-constexpr int kIconBottom = 64 + 40;
-constexpr int kNarrowerWithoutIcon = 64;
+constexpr int kIconBottom = kMessageIconOrigin.y() + kMessageIconSize;
+// Without an icon the text takes the icon's place and the window narrows by the shift.
+constexpr int kNarrowerWithoutIcon = kMessageTextOrigin.x() - kMessageIconOrigin.x();
 constexpr int kButtonsBelowText = 20;
 constexpr int kHeightBelowText = 65;
 constexpr QSize kButtonSize(73, 25);
@@ -37,14 +40,8 @@ TsuiDialog::TsuiDialog(QObject* owner) : QObject(owner) {
     setUIStyle(OwnerFormStyle(owner));
 }
 
-void TsuiDialog::setFileTheme(TsuiFileTheme* theme) {
-    m_fileTheme.set(theme, [this] { setUIStyle(TsuiUIStyle::DeepBlue); });
-    setUIStyle(m_style);
-}
-
-void TsuiDialog::setUIStyle(TsuiUIStyle style) {
-    m_style = style;
-    if (style == TsuiUIStyle::MacOS)
+void TsuiDialog::UIStyleChanged() {
+    if (UIStyle() == TsuiUIStyle::MacOS)
         m_captionColor = TColor(0);
 }
 
@@ -77,17 +74,17 @@ std::unique_ptr<TfrmMsg> TsuiMessageDialog::buildWindow() const {
     window->setFont(Font());
     QLabel& text = *window->lbl;
     text.setText(m_text);
-    text.resize(TfrmMsg::kTextWidth, text.heightForWidth(TfrmMsg::kTextWidth));
+    text.resize(kMessageTextWidth, text.heightForWidth(kMessageTextWidth));
     const int b = std::max(kIconBottom, text.geometry().bottom() + 1);
 
     if (m_iconType != suiNone) {
-        text.move(kTextWithIcon);
+        text.move(kMessageTextOrigin);
         QImage icon;
         CutFrame(loadSkinResource("MSGDLG"), icon, kIconFrames, int(m_iconType));
         window->Image1->setPixmap(QPixmap::fromImage(icon));
         window->Image1->resize(icon.size());
     } else {
-        text.move(kTextWithoutIcon);
+        text.move(kMessageIconOrigin);
         window->Image1->hide();
         if (m_buttonCount < 3)
             window->resize(window->width() - kNarrowerWithoutIcon, window->height());

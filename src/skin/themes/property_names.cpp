@@ -1,0 +1,8 @@
+#include "skin/themes/property_names.h"
+
+#include <QMetaObject>
+#include <QObject>
+
+bool HasProperty(const QObject* component, const char* name) {
+    return component && component->metaObject()->indexOfProperty(name) >= 0;
+}
