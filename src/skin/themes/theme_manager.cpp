@@ -49,30 +49,30 @@ void TsuiThemeManager::setCompList(const QStringList& names) {
 }
 
 void TsuiThemeManager::push() {
-    QWidget* form = ownerForm(this);
-    if (!form)
-        return;
-    for (const QString& name : std::as_const(m_compList)) {
-        QObject* component = form->findChild<QObject*>(name);
-        if (!component)
-            continue;
+    forEachListedComponent([this](QObject* component) {
         requireProperty(component, property::UIStyle);
         component->setProperty(property::UIStyle, QVariant::fromValue(m_style));
         requireProperty(component, property::FileTheme);
         component->setProperty(property::FileTheme, QVariant::fromValue(m_fileTheme.data()));
-    }
+    });
     watchListedComponents();
 }
 
 // A listed component that goes away leaves the list, as its owner would tell us.
 void TsuiThemeManager::watchListedComponents() {
+    forEachListedComponent([this](QObject* component) {
+        connect(component, &QObject::destroyed, this, &TsuiThemeManager::componentDestroyed,
+                Qt::UniqueConnection);
+    });
+}
+
+void TsuiThemeManager::forEachListedComponent(const std::function<void(QObject*)>& act) {
     QWidget* form = ownerForm(this);
     if (!form)
         return;
     for (const QString& name : std::as_const(m_compList)) {
         if (QObject* component = form->findChild<QObject*>(name))
-            connect(component, &QObject::destroyed, this, &TsuiThemeManager::componentDestroyed,
-                    Qt::UniqueConnection);
+            act(component);
     }
 }
 

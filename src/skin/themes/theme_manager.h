@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <functional>
+
 // Hands one style and one file theme to a list of named components of its owner form.
 class TsuiThemeManager : public QObject {
     Q_OBJECT
@@ -36,6 +38,8 @@ signals:
 private:
     void push();
     void watchListedComponents();
+    // Runs act on each listed component that is on the owner form, in list order.
+    void forEachListedComponent(const std::function<void(QObject*)>& act);
     void componentDestroyed(QObject* component);
     void fileThemeDestroyed();
 
