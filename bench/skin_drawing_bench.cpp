@@ -11,6 +11,9 @@
 #include <QtEndian>
 #include <benchmark/benchmark.h>
 
+using skin::themes::GetStyleBitmap;
+namespace ThemeElement = skin::themes::ThemeElement;
+
 namespace {
 
 QImage winXPButtonFace() {

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <unistd.h>
 
+namespace ThemeElement = skin::themes::ThemeElement;
+
 namespace {
 
 // The file each input is written to, removed again when the run ends.

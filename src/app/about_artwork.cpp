@@ -1,6 +1,8 @@
 #include "app/about_artwork.h"
 
-#include "app/artwork.h"
+#include "skin/themes/skin_resources.h"
+
+using skin::themes::builtInPicture;
 
 namespace app {
 

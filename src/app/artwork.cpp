@@ -1,22 +1,10 @@
 #include "app/artwork.h"
 
-// The generated resource file sits in a static library, so nothing registers it unless
-// someone asks. Q_INIT_RESOURCE must be used outside any namespace.
-static void registerArtwork() {
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(skin_artwork);
-        return true;
-    }();
-    Q_UNUSED(registered);
-}
+#include "skin/themes/skin_resources.h"
+
+using skin::themes::builtInPicture;
 
 namespace app {
-
-QImage builtInPicture(const QString& file, QImage::Format format) {
-    registerArtwork();
-    const QImage image(QLatin1String(":/") + file);
-    return image.isNull() ? image : image.convertToFormat(format);
-}
 
 QImage imageListIcon(int index) {
     return builtInPicture(imageListIconFile(index), QImage::Format_ARGB32_Premultiplied);

@@ -40,8 +40,4 @@ inline QString navigationGlyphFile(Glyph glyph) {
     return QStringLiteral("app/GLYPH_%1.png").arg(int(glyph));
 }
 
-// A picture the build drew, from its resource file, in the format it was drawn in; null
-// if the program was built without it.
-QImage builtInPicture(const QString& file, QImage::Format format);
-
 } // namespace app

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+using skin::themes::loadSkinResource;
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     platform::BaseFolder::captureWorkingFolder();

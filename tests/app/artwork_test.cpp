@@ -1,5 +1,6 @@
 #include "app/about_artwork.h"
 #include "app/artwork.h"
+#include "skin/themes/skin_resources.h"
 
 #include <gtest/gtest.h>
 
@@ -57,7 +58,7 @@ TEST(Artwork, BuiltInPicturesKeepTheirSizeAndFormat) {
     EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << "the icon's corner is not see-through";
     EXPECT_EQ(qAlpha(icon.pixel(16, 16)), 255) << "the book's middle is not opaque";
 
-    EXPECT_TRUE(
-        app::builtInPicture(QStringLiteral("app/NO_SUCH.png"), QImage::Format_ARGB32_Premultiplied)
-            .isNull());
+    EXPECT_TRUE(skin::themes::builtInPicture(QStringLiteral("app/NO_SUCH.png"),
+                                             QImage::Format_ARGB32_Premultiplied)
+                    .isNull());
 }

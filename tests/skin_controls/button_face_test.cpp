@@ -8,6 +8,11 @@
 #include <QEnterEvent>
 #include <QTest>
 
+using skin::themes::GetStyleBitmap;
+using skin::themes::kBuiltInStyles;
+using skin::themes::uiStyleName;
+namespace ThemeElement = skin::themes::ThemeElement;
+
 using namespace skin_pixels;
 
 namespace {

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+using skin::themes::GetStyleBitmap;
+namespace ThemeElement = skin::themes::ThemeElement;
+
 using namespace skin_pixels;
 
 namespace {

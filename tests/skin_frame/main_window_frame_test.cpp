@@ -15,6 +15,9 @@
 #include <QTest>
 #include <QTimer>
 
+using skin::themes::GetStyleBitmap;
+namespace ThemeElement = skin::themes::ThemeElement;
+
 using namespace skin::frame;
 
 namespace {

@@ -13,6 +13,9 @@
 #include <QLabel>
 #include <QTest>
 
+using skin::themes::CutFrame;
+using skin::themes::loadSkinResource;
+
 namespace {
 
 // The main window's notice, as it is configured there.

@@ -21,6 +21,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using skin::themes::GetStyleBitmap;
+using skin::themes::GetStyleColor;
+namespace ThemeElement = skin::themes::ThemeElement;
+
 using namespace skin::frame;
 
 namespace {

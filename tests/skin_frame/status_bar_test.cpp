@@ -11,6 +11,8 @@
 
 #include <QTest>
 
+using skin::themes::loadSkinResource;
+
 using namespace skin_pixels;
 
 namespace {

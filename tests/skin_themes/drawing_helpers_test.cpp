@@ -15,6 +15,10 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+using skin::themes::CutFrame;
+using skin::themes::HasProperty;
+using skin::themes::loadSkinResource;
+
 namespace {
 
 constexpr QRgb kWhite = 0xFFFFFFFF;

@@ -14,6 +14,9 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
+using skin::themes::loadSkinResource;
+namespace ThemeElement = skin::themes::ThemeElement;
+
 namespace {
 
 namespace E = ThemeElement;

@@ -5,6 +5,14 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+using skin::themes::ElementKind;
+using skin::themes::elementKindOf;
+using skin::themes::GetStyleBitmap;
+using skin::themes::kBuiltInStyles;
+using skin::themes::loadSkinResource;
+using skin::themes::styleImageName;
+namespace ThemeElement = skin::themes::ThemeElement;
+
 namespace {
 
 struct Expected {

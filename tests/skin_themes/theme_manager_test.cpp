@@ -9,6 +9,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using skin::themes::ApplyStyleToChildren;
+using skin::themes::OwnerFormStyle;
+using skin::themes::ResolveStyle;
+
 namespace {
 
 using S = TsuiUIStyle;

@@ -10,6 +10,19 @@
 #include <QFont>
 #include <QPainter>
 
+using skin::themes::ElementKind;
+using skin::themes::elementKindOf;
+using skin::themes::GetStyleBitmap;
+using skin::themes::GetStyleBool;
+using skin::themes::GetStyleColor;
+using skin::themes::GetStyleInt;
+using skin::themes::kBuiltInStyles;
+using skin::themes::kExtraSkinResources;
+using skin::themes::loadSkinResource;
+using skin::themes::styleImageName;
+using skin::themes::uiStyleName;
+namespace ThemeElement = skin::themes::ThemeElement;
+
 namespace {
 
 constexpr int kSheetWidth = 1600;

@@ -8,6 +8,11 @@
 #include <QHash>
 #include <QImage>
 
+using skin::themes::elementKey;
+using skin::themes::ElementKind;
+using skin::themes::elementKindOf;
+namespace ThemeElement = skin::themes::ThemeElement;
+
 namespace {
 
 int elementOfKey(const QString& key) {

@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <cstdio>
 
+using skin::themes::builtInStyleFromName;
+
 namespace {
 
 int usage() {

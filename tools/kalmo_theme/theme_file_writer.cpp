@@ -14,19 +14,19 @@ void putU32(QByteArray& bytes, int at, quint32 value) {
 ThemeEntry integerEntry(const QByteArray& key, qint32 value) {
     QByteArray data(4, '\0');
     qToLittleEndian<qint32>(value, data.data());
-    return {key, theme_file::Integer, data};
+    return {key, skin::themes::EntryKind::Integer, data};
 }
 
 ThemeEntry booleanEntry(const QByteArray& key, quint8 value) {
-    return {key, theme_file::Boolean, QByteArray(1, char(value))};
+    return {key, skin::themes::EntryKind::Boolean, QByteArray(1, char(value))};
 }
 
 ThemeEntry imageEntry(const QByteArray& key, const QByteArray& bmpFile) {
-    return {key, theme_file::Image, bmpFile};
+    return {key, skin::themes::EntryKind::Image, bmpFile};
 }
 
 QByteArray encodeThemeFile(const QList<ThemeEntry>& entries) {
-    using namespace theme_file;
+    using namespace skin::themes;
     const int records = int(entries.size()) + 1;
     const int dataStart = kHeaderSize + records * kRecordSize;
     QByteArray bytes(dataStart, '\0');

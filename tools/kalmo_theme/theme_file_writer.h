@@ -9,7 +9,7 @@
 // One entry of a theme file to be written.
 struct ThemeEntry {
     QByteArray key; // at most 64 single-byte characters
-    theme_file::EntryKind kind;
+    skin::themes::EntryKind kind;
     QByteArray data; // BMP file, 4-byte little-endian integer, 1 byte, or text
 };
 

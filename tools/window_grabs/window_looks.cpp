@@ -6,6 +6,10 @@
 #include <QVariant>
 #include <QWidget>
 
+using skin::themes::HasProperty;
+using skin::themes::kBuiltInStyles;
+using skin::themes::uiStyleName;
+
 QList<WindowLook> windowLooks() {
     QList<WindowLook> looks{{QStringLiteral("AsBuilt"), false, TsuiUIStyle::WinXP}};
     for (TsuiUIStyle style : kBuiltInStyles)

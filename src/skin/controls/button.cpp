@@ -6,6 +6,8 @@
 
 #include <QPainter>
 
+namespace ThemeElement = skin::themes::ThemeElement;
+
 TsuiButton::TsuiButton(QWidget* parent) : TsuiCustomButton(parent) {
     // The base could not reach this class's style reaction while it was being built.
     setUIStyle(UIStyle());

@@ -13,6 +13,10 @@
 #include <QPainter>
 #include <QStyleOptionComboBox>
 
+using skin::themes::loadSkinResource;
+using skin::themes::startStyleFor;
+namespace ThemeElement = skin::themes::ThemeElement;
+
 namespace {
 
 const TColor kBlack = TColor::fromHex(0x000000);

@@ -15,6 +15,10 @@
 
 #include <algorithm>
 
+using skin::themes::GetStyleBitmap;
+using skin::themes::startStyleFor;
+namespace ThemeElement = skin::themes::ThemeElement;
+
 namespace {
 
 // The face drawn when no frame can be had from the style.

@@ -6,6 +6,9 @@
 
 #include <QPainter>
 
+using skin::themes::startStyleFor;
+namespace ThemeElement = skin::themes::ThemeElement;
+
 TsuiEdit::TsuiEdit(QWidget* parent) : QLineEdit(parent) {
     // Without the toolkit's border the text keeps two pixels from each side, the ring the
     // frame is drawn in.

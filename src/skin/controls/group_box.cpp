@@ -9,6 +9,10 @@
 
 #include <cstdlib>
 
+using skin::themes::ApplyStyleToChildren;
+using skin::themes::startStyleFor;
+namespace ThemeElement = skin::themes::ThemeElement;
+
 namespace {
 
 const QColor kDisabledCaption(0x80, 0x80, 0x80);

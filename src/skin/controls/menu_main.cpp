@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QKeyEvent>
 
+using skin::themes::skinnedFormOf;
+
 TsuiMainMenu::TsuiMainMenu(QWidget* owner) : TsuiMenu(owner), m_checkMark(loadMenuCheckMark()) {
     if (QObject* form = skinnedFormOf(owner))
         form->setProperty(skin::themes::property::Menu, QVariant::fromValue(this));

@@ -17,6 +17,10 @@
 #include <QPalette>
 #include <QPixmap>
 
+using skin::themes::loadSkinResource;
+using skin::themes::OwnerFormStyle;
+namespace ThemeElement = skin::themes::ThemeElement;
+
 using namespace skin::themes;
 
 namespace {

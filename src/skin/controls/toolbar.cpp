@@ -7,6 +7,9 @@
 #include <QPainter>
 #include <QStyleOption>
 
+using skin::themes::startStyleFor;
+namespace ThemeElement = skin::themes::ThemeElement;
+
 namespace {
 
 // The toolkit's flat separator: an etched line in the middle of its width.

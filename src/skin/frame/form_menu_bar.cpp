@@ -11,6 +11,8 @@
 #include <QMenu>
 #include <QPainter>
 
+using skin::themes::loadSkinResource;
+
 namespace {
 
 constexpr int kPressedRightCut = 2;

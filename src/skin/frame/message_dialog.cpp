@@ -12,6 +12,10 @@
 #include <QLabel>
 #include <QScreen>
 
+using skin::themes::CutFrame;
+using skin::themes::loadSkinResource;
+using skin::themes::OwnerFormStyle;
+
 using namespace skin::themes;
 
 namespace {

@@ -10,6 +10,10 @@
 #include <QPainter>
 #include <qdrawutil.h>
 
+using skin::themes::loadSkinResource;
+using skin::themes::startStyleFor;
+namespace ThemeElement = skin::themes::ThemeElement;
+
 namespace {
 
 // Panels start 2 pixels down and apart; text starts 3 pixels inside the bevel.

@@ -24,6 +24,10 @@
 
 #include <functional>
 
+using skin::themes::ApplyStyleToChildren;
+using skin::themes::loadSkinResource;
+namespace ThemeElement = skin::themes::ThemeElement;
+
 using namespace skin::frame;
 
 namespace {

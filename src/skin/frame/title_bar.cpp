@@ -21,6 +21,10 @@
 
 #include <algorithm>
 
+using skin::themes::loadSkinResource;
+using skin::themes::OwnerFormStyle;
+namespace ThemeElement = skin::themes::ThemeElement;
+
 using namespace skin::frame;
 
 namespace {

@@ -1,16 +1,15 @@
 #include "skin/frame/window_skin.h"
 
 #include "skin/frame/sui_form.h"
+#include "skin/themes/skin_metrics.h"
 
 namespace {
-constexpr int kCaptionPixelSize = 11;
 constexpr int kRoundCorner = 13;
-constexpr int kMenuBarHeight = 22;
 } // namespace
 
 QFont windowCaptionFont() {
-    QFont caption(QStringLiteral("Tahoma"));
-    caption.setPixelSize(kCaptionPixelSize);
+    QFont caption(QString::fromLatin1(skin::themes::kCaptionFontFamily));
+    caption.setPixelSize(skin::themes::kCaptionPixelSize);
     caption.setBold(true);
     return caption;
 }
@@ -33,7 +32,7 @@ TsuiForm* skinWindow(QWidget* window, const QList<TsuiTitleBarBtnType>& buttons,
     form->setTitleBarDrawAppIcon(false);
     form->setCaptionFont(windowCaptionFont(), kWindowCaptionColor);
     form->setMenuBarColor(TColor::fromHex(0xEFEBDE));
-    form->setMenuBarHeight(kMenuBarHeight);
+    form->setMenuBarHeight(skin::themes::kMenuBarHeight);
     form->setRoundCorner(kRoundCorner);
     return form;
 }

@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <algorithm>
 
+using skin::themes::loadSkinResource;
+
 namespace {
 
 // Stretches the top rows of a one-column resource over rect, without smoothing.

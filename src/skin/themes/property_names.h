@@ -10,5 +10,9 @@ inline constexpr char UIStyle[] = "UIStyle";
 inline constexpr char Menu[] = "Menu";
 } // namespace skin::themes::property
 
+namespace skin::themes {
+
 // Whether the component's class publishes a property of that name.
 bool HasProperty(const QObject* component, const char* name);
+
+} // namespace skin::themes

@@ -12,13 +12,19 @@ static void registerSkinArtwork() {
     Q_UNUSED(registered);
 }
 
-QImage loadSkinResource(const char* name) {
+namespace skin::themes {
+
+QImage builtInPicture(const QString& file, QImage::Format format) {
     registerSkinArtwork();
-    QImage image(QStringLiteral(":/skin/%1.png").arg(QLatin1String(name)));
-    if (image.isNull())
-        return image;
-    // The program icon keeps its alpha channel; every skin bitmap is plain RGB.
-    if (qstrcmp(name, "MAINICON") == 0)
-        return image.convertToFormat(QImage::Format_ARGB32);
-    return image.convertToFormat(QImage::Format_RGB32);
+    const QImage image(QLatin1String(":/") + file);
+    return image.isNull() ? image : image.convertToFormat(format);
 }
+
+QImage loadSkinResource(const char* name) {
+    // The program icon keeps its alpha channel; every skin bitmap is plain RGB.
+    const QImage::Format format =
+        qstrcmp(name, "MAINICON") == 0 ? QImage::Format_ARGB32 : QImage::Format_RGB32;
+    return builtInPicture(QStringLiteral("skin/%1.png").arg(QLatin1String(name)), format);
+}
+
+} // namespace skin::themes

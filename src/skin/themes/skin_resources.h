@@ -1,6 +1,13 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
+
+namespace skin::themes {
+
+// A picture built into the program, by its path inside the resources ("skin/MSGDLG.png",
+// "app/ABOUT_ICON.png"), converted to format; null if the program was built without it.
+QImage builtInPicture(const QString& file, QImage::Format format);
 
 // The skin bitmaps built into the program, by resource name ("WINXP_BUTTON",
 // "MACOS_MENU_BAR", "MAINICON"). Bitmaps come back as 32-bit RGB; magenta #FF00FF marks
@@ -20,3 +27,5 @@ inline constexpr const char* kExtraSkinResources[] = {
     "MSGDLG",
     "MAINICON",
 };
+
+} // namespace skin::themes

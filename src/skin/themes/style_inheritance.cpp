@@ -6,6 +6,8 @@
 #include <QVariant>
 #include <QWidget>
 
+namespace skin::themes {
+
 using namespace skin::themes;
 
 QObject* skinnedFormOf(const QObject* window) {
@@ -40,3 +42,5 @@ void ApplyStyleToChildren(QWidget* container, TsuiUIStyle style, TsuiFileTheme* 
         child->setProperty(property::UIStyle, QVariant::fromValue(style));
     }
 }
+
+} // namespace skin::themes

@@ -6,6 +6,8 @@ class QObject;
 class QWidget;
 class TsuiFileTheme;
 
+namespace skin::themes {
+
 // Where a component's style comes from (its window's skinned form) and where a container
 // passes its own on.
 
@@ -24,3 +26,5 @@ TsuiUIStyle startStyleFor(const QWidget* parent);
 // Gives each direct child of container that publishes both "FileTheme" and "UIStyle" the
 // file theme and then the style, through its property setters.
 void ApplyStyleToChildren(QWidget* container, TsuiUIStyle style, TsuiFileTheme* fileTheme);
+
+} // namespace skin::themes

@@ -3,6 +3,14 @@
 #include "skin/themes/file_theme.h"
 #include "skin/themes/style_tables.h"
 
+using skin::themes::GetStyleBitmap;
+using skin::themes::GetStyleBool;
+using skin::themes::GetStyleColor;
+using skin::themes::GetStyleInt;
+using skin::themes::ResolveStyle;
+
+namespace skin::themes {
+
 bool ResolveStyle(const TsuiFileTheme* fileTheme, TsuiUIStyle style, TsuiUIStyle& resolved) {
     resolved = style;
     if (style != TsuiUIStyle::FromThemeFile)
@@ -12,6 +20,8 @@ bool ResolveStyle(const TsuiFileTheme* fileTheme, TsuiUIStyle style, TsuiUIStyle
     resolved = TsuiUIStyle::DeepBlue;
     return false;
 }
+
+} // namespace skin::themes
 
 StyleReader::StyleReader(const TsuiFileTheme* fileTheme, TsuiUIStyle style)
     : m_theme(fileTheme), m_style(style) {

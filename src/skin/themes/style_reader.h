@@ -7,10 +7,14 @@
 
 class TsuiFileTheme;
 
+namespace skin::themes {
+
 // Decides where a component reads its look: true to read it from the file theme; false to
 // read the built-in table of resolved. resolved is the style itself unless it is
 // FromThemeFile without a usable file theme, which falls back to DeepBlue.
 bool ResolveStyle(const TsuiFileTheme* fileTheme, TsuiUIStyle style, TsuiUIStyle& resolved);
+
+} // namespace skin::themes
 
 // The look one component reads its elements from: the file theme when ResolveStyle says
 // it is usable, otherwise the built-in table of the resolved style. Controls and frame

@@ -6,6 +6,8 @@
 
 #include <QImage>
 
+namespace skin::themes {
+
 namespace {
 
 // One table cell: a resource name for image elements, a number for every other kind.
@@ -310,3 +312,5 @@ bool GetStyleBool(TsuiUIStyle style, int element) {
     const Lookup found = lookup(style, element);
     return found.kind == ElementKind::Bool && found.value.number != 0;
 }
+
+} // namespace skin::themes

@@ -5,6 +5,8 @@
 
 class QImage;
 
+namespace skin::themes {
+
 // Lookups in the built-in style tables. For FromThemeFile or any value outside the
 // built-in styles every element reads as kind Int with value -1.
 
@@ -21,3 +23,5 @@ bool GetStyleBool(TsuiUIStyle style, int element);
 
 // The resource name an image element has in a built-in style; nullptr when it has none.
 const char* styleImageName(TsuiUIStyle style, int element);
+
+} // namespace skin::themes

@@ -1,5 +1,7 @@
 #include "skin/themes/theme_elements.h"
 
+namespace skin::themes {
+
 namespace {
 
 using K = ElementKind;
@@ -67,3 +69,5 @@ const char* elementKey(int element) {
 ElementKind elementKindOf(int element) {
     return inRange(element) ? kElements[element - 1].kind : ElementKind::Int;
 }
+
+} // namespace skin::themes

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace skin::themes {
+
 // The 42 numbered theme elements that make up a look. Element numbers index the
 // element list (key and kind) and every style table; numbers run from 1.
 namespace ThemeElement {
@@ -57,3 +59,5 @@ enum class ElementKind : int { Int = 0, Color = 1, Image = 2, Bool = 3 };
 const char* elementKey(int element);
 // The element's kind; Int outside 1..42.
 ElementKind elementKindOf(int element);
+
+} // namespace skin::themes

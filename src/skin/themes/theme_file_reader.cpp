@@ -40,7 +40,7 @@ TsuiThemeFileReader::TsuiThemeFileReader(const QString& path) {
 }
 
 void TsuiThemeFileReader::readEntries() {
-    using namespace theme_file;
+    using namespace skin::themes;
     const QByteArray& file = m_file;
     // The header size field is not trusted: the header is always its 41 bytes.
     const char* header = span(file, 0, kHeaderSize);
@@ -55,17 +55,17 @@ void TsuiThemeFileReader::readEntries() {
         const QString key = QString::fromLatin1(record, int(qstrnlen(record, kKeySize)));
         const quint32 offset = u32(record + kDataOffsetField);
         const quint32 size = u32(record + kDataSizeField);
-        switch (quint8(record[kKindField])) {
-        case Image:
+        switch (EntryKind(record[kKindField])) {
+        case EntryKind::Image:
             m_images.append({key, QByteArray::fromRawData(span(file, offset, size), int(size))});
             break;
-        case Integer:
+        case EntryKind::Integer:
             m_integers.append({key, qFromLittleEndian<qint32>(span(file, offset, 4))});
             break;
-        case Boolean:
+        case EntryKind::Boolean:
             m_booleans.append({key, quint8(*span(file, offset, 1))});
             break;
-        case String:
+        case EntryKind::String:
             m_strings.append({key, QByteArray::fromRawData(span(file, offset, size), int(size))});
             break;
         default:

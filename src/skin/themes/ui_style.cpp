@@ -2,6 +2,8 @@
 
 #include <QMetaEnum>
 
+namespace skin::themes {
+
 QString uiStyleName(TsuiUIStyle style) {
     return QString::fromLatin1(QMetaEnum::fromType<TsuiUIStyle>().valueToKey(style));
 }
@@ -15,3 +17,5 @@ bool builtInStyleFromName(const QString& name, TsuiUIStyle& style) {
     }
     return false;
 }
+
+} // namespace skin::themes

@@ -12,6 +12,8 @@ public:
 };
 using TsuiUIStyle = TsuiStyles::TsuiUIStyle;
 
+namespace skin::themes {
+
 // The built-in styles, in table order.
 inline constexpr TsuiUIStyle kBuiltInStyles[] = {TsuiUIStyle::MacOS, TsuiUIStyle::WinXP,
                                                  TsuiUIStyle::DeepBlue, TsuiUIStyle::Protein,
@@ -21,3 +23,5 @@ inline constexpr TsuiUIStyle kBuiltInStyles[] = {TsuiUIStyle::MacOS, TsuiUIStyle
 QString uiStyleName(TsuiUIStyle style);
 // The built-in style of that name (case-insensitive); false when there is none.
 bool builtInStyleFromName(const QString& name, TsuiUIStyle& style);
+
+} // namespace skin::themes
