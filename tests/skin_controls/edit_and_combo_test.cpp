@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QTest>
 
+using skin::paint::stretchBlit;
+
 using skin::themes::loadSkinResource;
 
 using namespace skin_pixels;

@@ -15,6 +15,19 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+using skin::paint::DrawControlBorder;
+using skin::paint::DrawMacMenuBarShort;
+using skin::paint::DrawMacMenuSelection;
+using skin::paint::DrawMenuSeparator;
+using skin::paint::DrawPopupMenuFrame;
+using skin::paint::FillRectColor;
+using skin::paint::FrameRectColor;
+using skin::paint::MenuDrawHandlers;
+using skin::paint::menuDrawHandlersOf;
+using skin::paint::PaintParentBackground;
+using skin::paint::SetMenuDrawHandlers;
+using skin::paint::TileBitmap;
+
 using skin::themes::CutFrame;
 using skin::themes::HasProperty;
 using skin::themes::loadSkinResource;

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+using skin::paint::DrawSkinnedRect;
+
 namespace {
 
 constexpr QRgb kBackground = 0xFF102030;

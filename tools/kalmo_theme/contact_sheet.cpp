@@ -10,6 +10,11 @@
 #include <QFont>
 #include <QPainter>
 
+using skin::paint::DrawMacMenuBarTall;
+using skin::paint::DrawMacMenuSelection;
+using skin::paint::DrawSkinnedRect;
+using skin::paint::stretchBlit;
+
 using skin::themes::ElementKind;
 using skin::themes::elementKindOf;
 using skin::themes::GetStyleBitmap;

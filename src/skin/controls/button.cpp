@@ -6,6 +6,8 @@
 
 #include <QPainter>
 
+using skin::paint::DrawSkinnedRect;
+
 namespace ThemeElement = skin::themes::ThemeElement;
 
 TsuiButton::TsuiButton(QWidget* parent) : TsuiCustomButton(parent) {

@@ -13,6 +13,10 @@
 #include <QPainter>
 #include <QStyleOptionComboBox>
 
+using skin::paint::DrawControlBorder;
+using skin::paint::FillRectColor;
+using skin::paint::stretchBlit;
+
 using skin::themes::loadSkinResource;
 using skin::themes::startStyleFor;
 namespace ThemeElement = skin::themes::ThemeElement;

@@ -15,6 +15,8 @@
 
 #include <algorithm>
 
+using skin::paint::PaintParentBackground;
+
 using skin::themes::GetStyleBitmap;
 using skin::themes::startStyleFor;
 namespace ThemeElement = skin::themes::ThemeElement;

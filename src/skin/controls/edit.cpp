@@ -6,6 +6,8 @@
 
 #include <QPainter>
 
+using skin::paint::DrawControlBorder;
+
 using skin::themes::startStyleFor;
 namespace ThemeElement = skin::themes::ThemeElement;
 

@@ -10,6 +10,9 @@
 #include <QStyleFactory>
 #include <QStyleOptionMenuItem>
 
+using skin::paint::MenuDrawHandlers;
+using skin::paint::menuDrawHandlersOf;
+
 namespace {
 
 // Width of the drop-down list's frame.

@@ -17,6 +17,16 @@
 #include <QPalette>
 #include <QPixmap>
 
+using skin::paint::DrawMacMenuBarShort;
+using skin::paint::DrawMacMenuBarTall;
+using skin::paint::DrawMacMenuSelection;
+using skin::paint::DrawMenuSeparator;
+using skin::paint::DrawPopupMenuFrame;
+using skin::paint::FillRectColor;
+using skin::paint::FrameRectColor;
+using skin::paint::GetMenuSystemFont;
+using skin::paint::SetMenuDrawHandlers;
+
 using skin::themes::loadSkinResource;
 using skin::themes::OwnerFormStyle;
 namespace ThemeElement = skin::themes::ThemeElement;

@@ -5,6 +5,9 @@
 
 #include <QPainter>
 
+using skin::paint::PaintParentBackground;
+using skin::paint::TileBitmap;
+
 TsuiCustomPanel::TsuiCustomPanel(QWidget* parent) : QWidget(parent) {
     // The panel paints every pixel itself; nothing is erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -11,6 +11,10 @@
 #include <QMenu>
 #include <QPainter>
 
+using skin::paint::FillRectColor;
+using skin::paint::FrameRectColor;
+using skin::paint::stretchBlit;
+
 using skin::themes::loadSkinResource;
 
 namespace {

@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <qdrawutil.h>
 
+using skin::paint::stretchBlit;
+
 using skin::themes::loadSkinResource;
 using skin::themes::startStyleFor;
 namespace ThemeElement = skin::themes::ThemeElement;

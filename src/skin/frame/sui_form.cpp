@@ -24,6 +24,9 @@
 
 #include <functional>
 
+using skin::paint::GetMenuSystemFont;
+using skin::paint::TileBitmap;
+
 using skin::themes::ApplyStyleToChildren;
 using skin::themes::loadSkinResource;
 namespace ThemeElement = skin::themes::ThemeElement;

@@ -21,6 +21,8 @@
 
 #include <algorithm>
 
+using skin::paint::stretchBlit;
+
 using skin::themes::loadSkinResource;
 using skin::themes::OwnerFormStyle;
 namespace ThemeElement = skin::themes::ThemeElement;

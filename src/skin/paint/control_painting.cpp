@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QWidget>
 
+namespace skin::paint {
+
 void PaintParentBackground(QPainter& painter, QWidget* control) {
     QWidget* parent = control ? control->parentWidget() : nullptr;
     if (!parent)
@@ -25,3 +27,5 @@ void DrawControlBorder(QPainter& painter, const QWidget* control, TColor outer, 
     if (drawInner)
         FrameRectColor(painter, whole.adjusted(1, 1, -1, -1), inner);
 }
+
+} // namespace skin::paint

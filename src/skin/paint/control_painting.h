@@ -5,6 +5,8 @@
 class QPainter;
 class QWidget;
 
+namespace skin::paint {
+
 // Paints what the control's parent shows under the control (its background and its own
 // painting, without other children), so a see-through control shows its parent. Nothing
 // happens for a control without a parent.
@@ -15,3 +17,5 @@ void PaintParentBackground(QPainter& painter, QWidget* control);
 // own painting.
 void DrawControlBorder(QPainter& painter, const QWidget* control, TColor outer, TColor inner,
                        bool drawInner);
+
+} // namespace skin::paint

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QPainter>
 
+namespace skin::paint {
+
 namespace {
 
 // A copy of the piece in which key-coloured pixels are fully transparent.
@@ -32,3 +34,5 @@ void stretchBlit(QPainter& painter, const QRect& target, const QImage& image, co
                                     : piece.convertToFormat(QImage::Format_RGB32));
     painter.restore();
 }
+
+} // namespace skin::paint

@@ -5,6 +5,8 @@
 class QImage;
 class QPainter;
 
+namespace skin::paint {
+
 // The transparent key colour of skin bitmaps.
 inline constexpr unsigned kSkinKeyColor = 0xFF00FF;
 
@@ -12,3 +14,5 @@ inline constexpr unsigned kSkinKeyColor = 0xFF00FF;
 // smoothing; when keyed, pixels of exactly #FF00FF are left out.
 void stretchBlit(QPainter& painter, const QRect& target, const QImage& image, const QRect& source,
                  bool keyed);
+
+} // namespace skin::paint

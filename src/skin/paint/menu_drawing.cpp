@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <algorithm>
 
+namespace skin::paint {
+
 using skin::themes::loadSkinResource;
 
 namespace {
@@ -76,3 +78,5 @@ void GetMenuSystemFont(QFont& font, QColor& color) {
     font = QApplication::font("QMenu");
     color = QApplication::palette("QMenu").color(QPalette::Active, QPalette::WindowText);
 }
+
+} // namespace skin::paint

@@ -8,6 +8,8 @@ class QColor;
 class QFont;
 class QPainter;
 
+namespace skin::paint {
+
 // Drawing primitives of the skinned menus. Rectangles are read with right = x + width and
 // bottom = y + height as their far (exclusive) edges.
 
@@ -31,3 +33,5 @@ void DrawPopupMenuFrame(QPainter& painter, const QRect& window, TColor frameColo
 
 // The desktop's menu font and menu text colour.
 void GetMenuSystemFont(QFont& font, QColor& color);
+
+} // namespace skin::paint

@@ -4,6 +4,8 @@
 #include <QMenu>
 #include <QVariant>
 
+namespace skin::paint {
+
 namespace {
 constexpr char kHandlersProperty[] = "_kalmo_menu_draw_handlers";
 }
@@ -22,3 +24,5 @@ void SetMenuDrawHandlers(QAction* item, const MenuMeasureHandler& measure,
 MenuDrawHandlers menuDrawHandlersOf(const QAction* item) {
     return item ? item->property(kHandlersProperty).value<MenuDrawHandlers>() : MenuDrawHandlers{};
 }
+
+} // namespace skin::paint

@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <algorithm>
 
+namespace skin::paint {
+
 namespace {
 
 // A rectangle by its four edges, right and bottom exclusive.
@@ -92,3 +94,5 @@ void DrawSkinnedRect(const QImage& source, QPainter& painter, const QRect& rect,
     drawStrip(source, painter, {sw2, sh - sh2, sw - sw2 + 1, sh},
               {tl.right - 1, bl.top - 1, br.left, br.bottom}, Cut::KeepBottom);
 }
+
+} // namespace skin::paint

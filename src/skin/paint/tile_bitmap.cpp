@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QPainter>
 
+namespace skin::paint {
+
 void TileBitmap(QPainter& painter, const QImage& picture, const QRect& rect) {
     const int pw = picture.width(), ph = picture.height();
     if (pw <= 0 || ph <= 0)
@@ -12,3 +14,5 @@ void TileBitmap(QPainter& painter, const QImage& picture, const QRect& rect) {
             painter.drawImage(x, y, picture);
     }
 }
+
+} // namespace skin::paint
