@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QPixmap>
 
+using skin::controls::loadMenuCheckMark;
+
 namespace {
 
 const QRgb kBar = qRgb(0xD6, 0xD3, 0xCE);

@@ -6,6 +6,9 @@
 
 #include <QPainter>
 
+using skin::controls::drawImageListPicture;
+using skin::controls::maskedByTopLeft;
+
 using skin::paint::DrawSkinnedRect;
 
 namespace ThemeElement = skin::themes::ThemeElement;

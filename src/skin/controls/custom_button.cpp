@@ -15,6 +15,8 @@
 
 #include <algorithm>
 
+using skin::controls::drawImageListPicture;
+
 using skin::paint::PaintParentBackground;
 
 using skin::themes::GetStyleBitmap;

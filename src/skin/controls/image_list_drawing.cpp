@@ -7,6 +7,8 @@
 #include <QStyle>
 #include <QStyleOption>
 
+namespace skin::controls {
+
 QImage maskedByTopLeft(const QImage& picture) {
     QImage image = picture.convertToFormat(QImage::Format_ARGB32);
     if (image.isNull())
@@ -33,3 +35,5 @@ void drawImageListPicture(QPainter& painter, const QPoint& origin, const QImage&
     }
     painter.drawPixmap(origin, pixmap);
 }
+
+} // namespace skin::controls

@@ -5,6 +5,8 @@
 class QImage;
 class QPainter;
 
+namespace skin::controls {
+
 // The picture as a masked image list holds it: pixels of its top-left colour cleared.
 QImage maskedByTopLeft(const QImage& picture);
 
@@ -12,3 +14,5 @@ QImage maskedByTopLeft(const QImage& picture);
 // top-left colour are left out; greyed gives the toolkit's disabled rendering.
 void drawImageListPicture(QPainter& painter, const QPoint& origin, const QImage& picture,
                           bool masked, bool greyed);
+
+} // namespace skin::controls

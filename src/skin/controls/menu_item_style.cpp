@@ -13,6 +13,8 @@
 using skin::paint::MenuDrawHandlers;
 using skin::paint::menuDrawHandlersOf;
 
+namespace skin::controls {
+
 namespace {
 
 // Width of the drop-down list's frame.
@@ -121,3 +123,5 @@ int MenuItemStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
     }
     return QProxyStyle::pixelMetric(metric, option, widget);
 }
+
+} // namespace skin::controls

@@ -4,6 +4,8 @@
 
 class TsuiMenu;
 
+namespace skin::controls {
+
 // The style of the skinned menus' drop-down lists: it hands each item to the measure and
 // draw handlers installed on its action, and draws the list's frame and background in
 // the colours of the skinned menu the list belongs to. Everything else is the
@@ -30,3 +32,5 @@ public:
 private:
     MenuItemStyle();
 };
+
+} // namespace skin::controls

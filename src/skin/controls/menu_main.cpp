@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QKeyEvent>
 
+using skin::controls::loadMenuCheckMark;
+
 using skin::themes::skinnedFormOf;
 
 TsuiMainMenu::TsuiMainMenu(QWidget* owner) : TsuiMenu(owner), m_checkMark(loadMenuCheckMark()) {

@@ -1,5 +1,7 @@
 #include "skin/controls/menu_popup.h"
 
+using skin::controls::loadMenuCheckMark;
+
 TsuiPopupMenu::TsuiPopupMenu(QWidget* owner) : TsuiMenu(owner) {}
 
 QImage TsuiPopupMenu::checkMark() const {

@@ -17,6 +17,9 @@
 #include <QPalette>
 #include <QPixmap>
 
+using skin::controls::loadMenuCheckMark;
+using skin::controls::MenuItemStyle;
+
 using skin::paint::DrawMacMenuBarShort;
 using skin::paint::DrawMacMenuBarTall;
 using skin::paint::DrawMacMenuSelection;
@@ -54,6 +57,8 @@ QPixmap itemPixmap(const QIcon& icon, const QSize& size, bool enabled) {
 
 } // namespace
 
+namespace skin::controls {
+
 QImage loadMenuCheckMark() {
     QImage mark = loadSkinResource("MENU_CHECKED").convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < mark.height(); ++y) {
@@ -65,6 +70,8 @@ QImage loadMenuCheckMark() {
     }
     return mark;
 }
+
+} // namespace skin::controls
 
 TsuiMenu::TsuiMenu(QWidget* owner) : QMenu(owner) {
     const QPalette palette = QApplication::palette();

@@ -108,5 +108,9 @@ private:
     bool m_useSystemFont = true;
 };
 
+namespace skin::controls {
+
 // The check-mark picture of the menus: MENU_CHECKED with its white made transparent.
 QImage loadMenuCheckMark();
+
+} // namespace skin::controls
