@@ -11,6 +11,8 @@
 #include <QWidget>
 #include <benchmark/benchmark.h>
 
+using skin::frame::skinWindow;
+
 namespace {
 
 void BM_TitleBarRepaint(benchmark::State& state) {

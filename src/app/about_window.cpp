@@ -32,9 +32,9 @@ TsuiURLLabel* urlLabel(QWidget* parent, const QString& caption, const QUrl& url)
 
 } // namespace
 
-using controls::bevel;
-using controls::label;
-using controls::place;
+using skin::frame::bevel;
+using skin::frame::label;
+using skin::frame::place;
 
 namespace app {
 
@@ -52,8 +52,9 @@ QUrl projectMailUrl() {
 } // namespace app
 
 TForm4::TForm4(QWidget* parent) : QDialog(parent) {
-    ui.suiForm1 = controls::setUpSkinnedWindow(this, "Form4", QStringLiteral("О программе"),
-                                               {kWidth, kHeight}, {TsuiTitleBarBtnType::suiClose});
+    ui.suiForm1 =
+        skin::frame::setUpSkinnedWindow(this, "Form4", QStringLiteral("О программе"),
+                                        {kWidth, kHeight}, {TsuiTitleBarBtnType::suiClose});
 
     ui.Label1 = label(ui.suiForm1, "Label1", QStringLiteral("Записная книжка v 2.1b"), 24, 40);
     QFont bold = ui.Label1->font();

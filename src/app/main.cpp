@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+using skin::frame::setMainForm;
+
 using skin::themes::loadSkinResource;
 
 int main(int argc, char** argv) {

@@ -36,7 +36,7 @@ bool sameSize(const QString& a, const QString& b) {
 } // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent) {
-    ui.suiForm1 = controls::setUpSkinnedWindow(
+    ui.suiForm1 = skin::frame::setUpSkinnedWindow(
         this, "Form1", QStringLiteral("Записная книжка v 2.1b"), {kWidth, kHeight},
         {TsuiTitleBarBtnType::suiClose, TsuiTitleBarBtnType::suiMin});
     buildControls();

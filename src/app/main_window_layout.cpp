@@ -18,9 +18,12 @@
 #include <QStringListModel>
 #include <utility>
 
-using controls::button;
-using controls::label;
-using controls::place;
+using skin::frame::kWindowCaptionColor;
+using skin::frame::windowCaptionFont;
+
+using skin::frame::button;
+using skin::frame::label;
+using skin::frame::place;
 
 namespace {
 
@@ -97,8 +100,8 @@ void buildMenu(TForm1::Controls& ui, QWidget* window) {
 
 // The search box gets a plain list model, returned.
 QStringListModel* buildToolBars(TForm1::Controls& ui) {
-    controls::bevel(ui.suiForm1, "Bevel1", 0, 51, 480, 2, QFrame::HLine);
-    controls::bevel(ui.suiForm1, "Bevel2", 0, 78, 480, 2, QFrame::HLine);
+    skin::frame::bevel(ui.suiForm1, "Bevel1", 0, 51, 480, 2, QFrame::HLine);
+    skin::frame::bevel(ui.suiForm1, "Bevel2", 0, 78, 480, 2, QFrame::HLine);
 
     ui.suiToolBar1 = toolBar(ui.suiForm1, "suiToolBar1", 0, 54, 169, 23);
     ui.new_ = toolButton(ui.suiToolBar1, "new", app::NewRecord, QStringLiteral("Новая запись"));

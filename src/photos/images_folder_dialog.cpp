@@ -10,12 +10,12 @@
 #include <QFileDialog>
 #include <QLabel>
 
-using controls::button;
-using controls::place;
+using skin::frame::button;
+using skin::frame::place;
 
 TForm3::TForm3(QWidget* parent) : QDialog(parent) {
-    ui.suiForm1 = controls::setUpSkinnedWindow(this, "Form3", QStringLiteral("Путь"),
-                                               {kWidth, kHeight}, {TsuiTitleBarBtnType::suiClose});
+    ui.suiForm1 = skin::frame::setUpSkinnedWindow(
+        this, "Form3", QStringLiteral("Путь"), {kWidth, kHeight}, {TsuiTitleBarBtnType::suiClose});
     ui.Label1 = place(new QLabel(QStringLiteral("Путь к папке с изображениями"), ui.suiForm1),
                       "Label1", 8, 29, 160, 13);
     ui.Edit1 = place(new TsuiEdit(ui.suiForm1), "Edit1", 8, 48, 393, 21);

@@ -11,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+using skin::frame::kWindowCaptionColor;
+using skin::frame::windowCaptionFont;
+
 using namespace record_fixture;
 
 namespace {

@@ -15,6 +15,8 @@
 #include <QTest>
 #include <QTimer>
 
+using skin::frame::MenuBarButton;
+
 using skin::themes::GetStyleBitmap;
 namespace ThemeElement = skin::themes::ThemeElement;
 

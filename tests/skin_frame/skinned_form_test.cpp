@@ -21,6 +21,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using skin::frame::FormMenuBar;
+using skin::frame::skinWindow;
+
 using skin::themes::GetStyleBitmap;
 using skin::themes::GetStyleColor;
 namespace ThemeElement = skin::themes::ThemeElement;

@@ -7,6 +7,8 @@
 #include <QFont>
 #include <QWidget>
 
+using skin::frame::skinWindow;
+
 namespace {
 
 constexpr TColor kWhite = TColor::fromHex(0xFFFFFF);

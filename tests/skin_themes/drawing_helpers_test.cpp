@@ -15,6 +15,12 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+using skin::frame::GetWorkArea;
+using skin::frame::IsFormActive;
+using skin::frame::PointInRect;
+using skin::frame::SetFormBounds;
+using skin::frame::setMainForm;
+
 using skin::paint::DrawControlBorder;
 using skin::paint::DrawMacMenuBarShort;
 using skin::paint::DrawMacMenuSelection;

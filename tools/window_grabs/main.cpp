@@ -27,6 +27,8 @@
 #include <cstdio>
 #include <memory>
 
+using skin::frame::setMainForm;
+
 namespace {
 
 // Where the main menu's list is popped up; the grab does not depend on it.

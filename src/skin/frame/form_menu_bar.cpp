@@ -17,6 +17,8 @@ using skin::paint::stretchBlit;
 
 using skin::themes::loadSkinResource;
 
+namespace skin::frame {
+
 namespace {
 
 constexpr int kPressedRightCut = 2;
@@ -139,3 +141,5 @@ void FormMenuBar::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), m_look.barColor.toQColor());
     }
 }
+
+} // namespace skin::frame

@@ -11,6 +11,8 @@
 class QAction;
 class QMenu;
 
+namespace skin::frame {
+
 // How a skinned form's menu bar draws: the style, the menu's font and colours.
 struct MenuBarLook {
     TsuiUIStyle style = TsuiUIStyle::DeepBlue;
@@ -71,3 +73,5 @@ private:
     int m_height = skin::themes::kMenuBarHeight;
     QList<MenuBarButton*> m_buttons;
 };
+
+} // namespace skin::frame

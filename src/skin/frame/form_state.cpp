@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QWidget>
 
+namespace skin::frame {
+
 namespace {
 
 QPointer<QWidget>& mainFormHolder() {
@@ -46,3 +48,5 @@ bool IsFormActive(const QWidget* form) {
     }
     return form->isActiveWindow();
 }
+
+} // namespace skin::frame

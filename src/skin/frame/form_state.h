@@ -2,6 +2,8 @@
 
 class QWidget;
 
+namespace skin::frame {
+
 // The application's main form: the first window created, which the program registers at
 // start. Closing it ends the program; the skin asks for it to find the work area and to
 // decide which form draws as active.
@@ -12,3 +14,5 @@ QWidget* MainForm();
 // the active child counts; otherwise the form's own active state, and only while the
 // application is active.
 bool IsFormActive(const QWidget* form);
+
+} // namespace skin::frame

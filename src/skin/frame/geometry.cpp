@@ -6,6 +6,8 @@
 #include <QScreen>
 #include <QWidget>
 
+namespace skin::frame {
+
 bool PointInRect(const QPoint& point, const QRect& rect) {
     return point.x() >= rect.x() && point.x() <= rect.x() + rect.width() && point.y() >= rect.y() &&
            point.y() <= rect.y() + rect.height();
@@ -23,3 +25,5 @@ QRect GetWorkArea() {
 void SetFormBounds(QWidget* form, const QRect& rect) {
     form->setGeometry(rect);
 }
+
+} // namespace skin::frame

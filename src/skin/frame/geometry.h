@@ -5,6 +5,8 @@
 
 class QWidget;
 
+namespace skin::frame {
+
 // True when point lies in rect with its right and bottom edges counted as inside: rect is
 // read as left, top, right = left + width, bottom = top + height.
 bool PointInRect(const QPoint& point, const QRect& rect);
@@ -15,3 +17,5 @@ QRect GetWorkArea();
 
 // Moves and sizes form to rect.
 void SetFormBounds(QWidget* form, const QRect& rect);
+
+} // namespace skin::frame

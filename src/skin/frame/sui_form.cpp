@@ -24,6 +24,13 @@
 
 #include <functional>
 
+using skin::frame::FormMenuBar;
+using skin::frame::GetWorkArea;
+using skin::frame::IsFormActive;
+using skin::frame::MainForm;
+using skin::frame::MenuBarLook;
+using skin::frame::SetFormBounds;
+
 using skin::paint::GetMenuSystemFont;
 using skin::paint::TileBitmap;
 

@@ -9,7 +9,9 @@
 #include <QPointer>
 #include <QWidget>
 
+namespace skin::frame {
 class FormMenuBar;
+}
 class TsuiMainMenu;
 class TsuiTitleBar;
 
@@ -88,7 +90,7 @@ public:
     void setVersion(const QString&) {}
 
     TsuiTitleBar* TitleBar() const { return m_titleBar; }
-    FormMenuBar* MenuBar() const { return m_menuBar; }
+    skin::frame::FormMenuBar* MenuBar() const { return m_menuBar; }
     FormBorderStyle savedBorderStyle() const { return m_savedBorderStyle; }
     bool Sizeable() const;
 
@@ -126,7 +128,7 @@ private:
 
     QWidget* m_form;
     TsuiTitleBar* m_titleBar = nullptr;
-    FormMenuBar* m_menuBar = nullptr;
+    skin::frame::FormMenuBar* m_menuBar = nullptr;
     QPointer<TsuiMainMenu> m_menu;
     QPointer<QWidget> m_formPanel;
     bool m_autoUpdateSub = false;

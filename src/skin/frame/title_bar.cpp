@@ -21,6 +21,11 @@
 
 #include <algorithm>
 
+using skin::frame::GetWorkArea;
+using skin::frame::PointInRect;
+using skin::frame::SetFormBounds;
+using skin::frame::titleButtonBaseFrame;
+
 using skin::paint::stretchBlit;
 
 using skin::themes::loadSkinResource;

@@ -1,5 +1,7 @@
 #include "skin/frame/title_bar_items.h"
 
+namespace skin::frame {
+
 int titleButtonBaseFrame(TsuiTitleBarBtnType type) {
     switch (type) {
     case TsuiTitleBarBtnType::suiControlBox:
@@ -17,3 +19,5 @@ int titleButtonBaseFrame(TsuiTitleBarBtnType type) {
     }
     return 0;
 }
+
+} // namespace skin::frame

@@ -42,6 +42,10 @@ struct TsuiTitleBarSection {
     bool Stretch = false;
 };
 
+namespace skin::frame {
+
 // The frame (1-based, of the 18-frame button strip) that shows a button of this type
 // normally; the mouse-over and pressed frames follow it.
 int titleButtonBaseFrame(TsuiTitleBarBtnType type);
+
+} // namespace skin::frame

@@ -6,7 +6,7 @@
 
 #include <QLabel>
 
-namespace controls {
+namespace skin::frame {
 
 namespace {
 constexpr int kMinimumWindowWidth = 150;
@@ -46,4 +46,4 @@ TsuiButton* button(QWidget* parent, const char* name, const QString& caption, in
     return result;
 }
 
-} // namespace controls
+} // namespace skin::frame

@@ -13,7 +13,7 @@ class TsuiForm;
 
 // What every window of the program is built from: the skinned window itself and the
 // controls it places at fixed positions by name.
-namespace controls {
+namespace skin::frame {
 
 // The window's common set-up: its object name, title, the 150-pixel minimum width, its
 // size and the interface font, then the skinned frame with these title-bar buttons.
@@ -39,4 +39,4 @@ QFrame* bevel(QWidget* parent, const char* name, int left, int top, int width, i
 TsuiButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top,
                    int width, int height);
 
-} // namespace controls
+} // namespace skin::frame

@@ -3,6 +3,8 @@
 #include "skin/frame/sui_form.h"
 #include "skin/themes/skin_metrics.h"
 
+namespace skin::frame {
+
 namespace {
 constexpr int kRoundCorner = 13;
 } // namespace
@@ -36,3 +38,5 @@ TsuiForm* skinWindow(QWidget* window, const QList<TsuiTitleBarBtnType>& buttons,
     form->setRoundCorner(kRoundCorner);
     return form;
 }
+
+} // namespace skin::frame

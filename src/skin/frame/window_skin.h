@@ -9,6 +9,8 @@
 
 class QWidget;
 
+namespace skin::frame {
+
 // The captions of the program's skinned windows and dialogs: bold Tahoma, 11 pixels, white.
 QFont windowCaptionFont();
 inline constexpr TColor kWindowCaptionColor = TColor::fromHex(0xFFFFFF);
@@ -19,3 +21,5 @@ inline constexpr TColor kWindowCaptionColor = TColor::fromHex(0xFFFFFF);
 // the border the window would have had; only a sizeable one resizes.
 TsuiForm* skinWindow(QWidget* window, const QList<TsuiTitleBarBtnType>& buttons,
                      FormBorderStyle border = FormBorderStyle::Sizeable);
+
+} // namespace skin::frame
