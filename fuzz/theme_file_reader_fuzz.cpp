@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <unistd.h>
 
+using skin::themes::ThemeFileError;
+
 namespace ThemeElement = skin::themes::ThemeElement;
 
 namespace {

@@ -21,6 +21,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using skin::frame::FormBorderStyle;
+using skin::frame::SkinError;
+
 using skin::frame::FormMenuBar;
 using skin::frame::skinWindow;
 

@@ -11,6 +11,8 @@
 
 #include <QTest>
 
+using skin::frame::FormBorderStyle;
+
 using skin::frame::skinWindow;
 
 using skin::themes::loadSkinResource;

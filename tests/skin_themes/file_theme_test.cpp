@@ -14,6 +14,8 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
+using skin::themes::ThemeFileError;
+
 using skin::themes::loadSkinResource;
 namespace ThemeElement = skin::themes::ThemeElement;
 

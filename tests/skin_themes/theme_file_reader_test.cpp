@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using skin::themes::ThemeFileError;
+
 using skin::themes::loadSkinResource;
 
 namespace {

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+using skin::themes::ThemePropertyError;
+
 using skin::themes::ApplyStyleToChildren;
 using skin::themes::OwnerFormStyle;
 using skin::themes::ResolveStyle;

@@ -11,6 +11,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 
+using skin::frame::FormBorderStyle;
+
 using skin::frame::skinWindow;
 
 using namespace skin::themes;

@@ -24,6 +24,9 @@
 
 #include <functional>
 
+using skin::frame::FormBorderStyle;
+using skin::frame::SkinError;
+
 using skin::frame::FormMenuBar;
 using skin::frame::GetWorkArea;
 using skin::frame::IsFormActive;

@@ -9,15 +9,18 @@
 #include <QPointer>
 #include <QWidget>
 
-namespace skin::frame {
-class FormMenuBar;
-}
 class TsuiMainMenu;
 class TsuiTitleBar;
+
+namespace skin::frame {
+
+class FormMenuBar;
 
 // The border a window had before the skinned form took its frame over; only sizeable
 // ones resize from their edges.
 enum class FormBorderStyle { None, Single, Sizeable, Dialog, ToolWindow, SizeToolWin };
+
+} // namespace skin::frame
 
 // The skinned frame of a window: a panel that covers the window's client area except
 // for border strips, with the title bar at its top and the attached menu's bar below.
@@ -45,7 +48,8 @@ class TsuiForm : public QWidget, public SkinBinding {
 
 public:
     // Takes over form's frame. Throws SkinError when form already has a skinned form.
-    explicit TsuiForm(QWidget* form, FormBorderStyle savedBorderStyle = FormBorderStyle::Sizeable);
+    explicit TsuiForm(QWidget* form, skin::frame::FormBorderStyle savedBorderStyle =
+                                         skin::frame::FormBorderStyle::Sizeable);
     ~TsuiForm() override;
 
     bool TitleBarCustom() const;
@@ -91,7 +95,7 @@ public:
 
     TsuiTitleBar* TitleBar() const { return m_titleBar; }
     skin::frame::FormMenuBar* MenuBar() const { return m_menuBar; }
-    FormBorderStyle savedBorderStyle() const { return m_savedBorderStyle; }
+    skin::frame::FormBorderStyle savedBorderStyle() const { return m_savedBorderStyle; }
     bool Sizeable() const;
 
     // Where a point of the window's client area acts on the window.
@@ -137,7 +141,7 @@ private:
     TColor m_color;
     TColor m_menuBarColor;
     int m_menuBarHeight = skin::themes::kMenuBarHeight;
-    FormBorderStyle m_savedBorderStyle;
+    skin::frame::FormBorderStyle m_savedBorderStyle;
     bool m_ownsHook = false;
     QObject* m_applicationFilter = nullptr;
     bool m_cursorOverridden = false;

@@ -7,6 +7,8 @@
 #include <QSet>
 #include <QtEndian>
 
+using skin::themes::ThemeFileError;
+
 namespace {
 
 [[noreturn]] void readError() {

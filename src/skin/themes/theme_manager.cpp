@@ -6,6 +6,8 @@
 #include <QVariant>
 #include <QWidget>
 
+using skin::themes::ThemePropertyError;
+
 using skin::themes::HasProperty;
 
 using namespace skin::themes;
