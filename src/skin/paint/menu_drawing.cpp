@@ -10,9 +10,9 @@
 #include <QPainter>
 #include <algorithm>
 
-namespace skin::paint {
-
 using skin::themes::loadSkinResource;
+
+namespace skin::paint {
 
 namespace {
 
