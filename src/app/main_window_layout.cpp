@@ -18,12 +18,7 @@
 #include <QStringListModel>
 #include <utility>
 
-using skin::frame::kWindowCaptionColor;
-using skin::frame::windowCaptionFont;
-
-using skin::frame::button;
-using skin::frame::label;
-using skin::frame::place;
+using namespace skin::frame;
 
 namespace {
 

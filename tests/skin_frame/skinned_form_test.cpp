@@ -21,11 +21,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-using skin::frame::FormBorderStyle;
-using skin::frame::SkinError;
-
-using skin::frame::FormMenuBar;
-using skin::frame::skinWindow;
+using namespace skin::frame;
 
 using skin::themes::GetStyleBitmap;
 using skin::themes::GetStyleColor;

@@ -15,24 +15,9 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-using skin::frame::GetWorkArea;
-using skin::frame::IsFormActive;
-using skin::frame::PointInRect;
-using skin::frame::SetFormBounds;
-using skin::frame::setMainForm;
+using namespace skin::frame;
 
-using skin::paint::DrawControlBorder;
-using skin::paint::DrawMacMenuBarShort;
-using skin::paint::DrawMacMenuSelection;
-using skin::paint::DrawMenuSeparator;
-using skin::paint::DrawPopupMenuFrame;
-using skin::paint::FillRectColor;
-using skin::paint::FrameRectColor;
-using skin::paint::MenuDrawHandlers;
-using skin::paint::menuDrawHandlersOf;
-using skin::paint::PaintParentBackground;
-using skin::paint::SetMenuDrawHandlers;
-using skin::paint::TileBitmap;
+using namespace skin::paint;
 
 using skin::themes::CutFrame;
 using skin::themes::HasProperty;

@@ -5,12 +5,7 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
-using skin::themes::ElementKind;
-using skin::themes::elementKindOf;
-using skin::themes::GetStyleBitmap;
-using skin::themes::kBuiltInStyles;
-using skin::themes::loadSkinResource;
-using skin::themes::styleImageName;
+using namespace skin::themes;
 namespace ThemeElement = skin::themes::ThemeElement;
 
 namespace {

@@ -4,16 +4,7 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
-using skin::themes::builtInStyleFromName;
-using skin::themes::elementKey;
-using skin::themes::ElementKind;
-using skin::themes::elementKindOf;
-using skin::themes::GetStyleBitmap;
-using skin::themes::GetStyleBool;
-using skin::themes::GetStyleColor;
-using skin::themes::GetStyleInt;
-using skin::themes::styleImageName;
-using skin::themes::uiStyleName;
+using namespace skin::themes;
 namespace ThemeElement = skin::themes::ThemeElement;
 
 namespace {

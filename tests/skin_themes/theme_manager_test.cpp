@@ -9,11 +9,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-using skin::themes::ThemePropertyError;
-
-using skin::themes::ApplyStyleToChildren;
-using skin::themes::OwnerFormStyle;
-using skin::themes::ResolveStyle;
+using namespace skin::themes;
 
 namespace {
 

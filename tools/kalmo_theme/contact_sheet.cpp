@@ -10,22 +10,9 @@
 #include <QFont>
 #include <QPainter>
 
-using skin::paint::DrawMacMenuBarTall;
-using skin::paint::DrawMacMenuSelection;
-using skin::paint::DrawSkinnedRect;
-using skin::paint::stretchBlit;
+using namespace skin::paint;
 
-using skin::themes::ElementKind;
-using skin::themes::elementKindOf;
-using skin::themes::GetStyleBitmap;
-using skin::themes::GetStyleBool;
-using skin::themes::GetStyleColor;
-using skin::themes::GetStyleInt;
-using skin::themes::kBuiltInStyles;
-using skin::themes::kExtraSkinResources;
-using skin::themes::loadSkinResource;
-using skin::themes::styleImageName;
-using skin::themes::uiStyleName;
+using namespace skin::themes;
 namespace ThemeElement = skin::themes::ThemeElement;
 
 namespace {

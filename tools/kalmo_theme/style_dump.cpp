@@ -6,13 +6,7 @@
 #include <QBuffer>
 #include <QImage>
 
-using skin::themes::elementKey;
-using skin::themes::ElementKind;
-using skin::themes::elementKindOf;
-using skin::themes::GetStyleBitmap;
-using skin::themes::GetStyleBool;
-using skin::themes::GetStyleColor;
-using skin::themes::GetStyleInt;
+using namespace skin::themes;
 namespace ThemeElement = skin::themes::ThemeElement;
 
 QByteArray bmpBytes(const QImage& image) {

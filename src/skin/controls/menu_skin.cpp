@@ -20,15 +20,7 @@
 using skin::controls::loadMenuCheckMark;
 using skin::controls::MenuItemStyle;
 
-using skin::paint::DrawMacMenuBarShort;
-using skin::paint::DrawMacMenuBarTall;
-using skin::paint::DrawMacMenuSelection;
-using skin::paint::DrawMenuSeparator;
-using skin::paint::DrawPopupMenuFrame;
-using skin::paint::FillRectColor;
-using skin::paint::FrameRectColor;
-using skin::paint::GetMenuSystemFont;
-using skin::paint::SetMenuDrawHandlers;
+using namespace skin::paint;
 
 using skin::themes::loadSkinResource;
 using skin::themes::OwnerFormStyle;

@@ -24,15 +24,7 @@
 
 #include <functional>
 
-using skin::frame::FormBorderStyle;
-using skin::frame::SkinError;
-
-using skin::frame::FormMenuBar;
-using skin::frame::GetWorkArea;
-using skin::frame::IsFormActive;
-using skin::frame::MainForm;
-using skin::frame::MenuBarLook;
-using skin::frame::SetFormBounds;
+using namespace skin::frame;
 
 using skin::paint::GetMenuSystemFont;
 using skin::paint::TileBitmap;

@@ -21,10 +21,7 @@
 
 #include <algorithm>
 
-using skin::frame::GetWorkArea;
-using skin::frame::PointInRect;
-using skin::frame::SetFormBounds;
-using skin::frame::titleButtonBaseFrame;
+using namespace skin::frame;
 
 using skin::paint::stretchBlit;
 

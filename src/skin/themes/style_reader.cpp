@@ -3,11 +3,7 @@
 #include "skin/themes/file_theme.h"
 #include "skin/themes/style_tables.h"
 
-using skin::themes::GetStyleBitmap;
-using skin::themes::GetStyleBool;
-using skin::themes::GetStyleColor;
-using skin::themes::GetStyleInt;
-using skin::themes::ResolveStyle;
+using namespace skin::themes;
 
 namespace skin::themes {
 
