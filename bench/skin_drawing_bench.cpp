@@ -11,10 +11,8 @@
 #include <QtEndian>
 #include <benchmark/benchmark.h>
 
-using skin::paint::DrawSkinnedRect;
-
-using skin::themes::GetStyleBitmap;
-namespace ThemeElement = skin::themes::ThemeElement;
+using namespace skin::paint;
+using namespace skin::themes;
 
 namespace {
 

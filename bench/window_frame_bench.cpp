@@ -11,7 +11,7 @@
 #include <QWidget>
 #include <benchmark/benchmark.h>
 
-using skin::frame::skinWindow;
+using namespace skin::frame;
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the theme file reader as a theme file, then reads every
 // element from it as a control would.
 #include "skin/themes/file_theme.h"
+#include "skin/themes/skin_errors.h"
 #include "skin/themes/theme_elements.h"
-#include "skin/themes/theme_file_error.h"
 
 #include <QFile>
 #include <QImage>
@@ -10,9 +10,7 @@
 #include <cstdint>
 #include <unistd.h>
 
-using skin::themes::ThemeFileError;
-
-namespace ThemeElement = skin::themes::ThemeElement;
+using namespace skin::themes;
 
 namespace {
 

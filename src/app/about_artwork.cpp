@@ -2,7 +2,7 @@
 
 #include "skin/themes/skin_resources.h"
 
-using skin::themes::builtInPicture;
+using namespace skin::themes;
 
 namespace app {
 

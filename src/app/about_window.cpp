@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QUrl>
 
+using namespace skin::frame;
+
 namespace {
 
 const QString kDocumentationName = QStringLiteral("README.md");
@@ -31,10 +33,6 @@ TsuiURLLabel* urlLabel(QWidget* parent, const QString& caption, const QUrl& url)
 }
 
 } // namespace
-
-using skin::frame::bevel;
-using skin::frame::label;
-using skin::frame::place;
 
 namespace app {
 

@@ -14,9 +14,8 @@
 #include <QPushButton>
 #include <QScreen>
 
-using skin::frame::setMainForm;
-
-using skin::themes::loadSkinResource;
+using namespace skin::frame;
+using namespace skin::themes;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -10,8 +10,7 @@
 #include <QFileDialog>
 #include <QLabel>
 
-using skin::frame::button;
-using skin::frame::place;
+using namespace skin::frame;
 
 TForm3::TForm3(QWidget* parent) : QDialog(parent) {
     ui.suiForm1 = skin::frame::setUpSkinnedWindow(

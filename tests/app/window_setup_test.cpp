@@ -11,8 +11,7 @@
 
 #include <gtest/gtest.h>
 
-using skin::frame::kWindowCaptionColor;
-using skin::frame::windowCaptionFont;
+using namespace skin::frame;
 
 using namespace record_fixture;
 

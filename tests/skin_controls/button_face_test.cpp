@@ -8,10 +8,7 @@
 #include <QEnterEvent>
 #include <QTest>
 
-using skin::themes::GetStyleBitmap;
-using skin::themes::kBuiltInStyles;
-using skin::themes::uiStyleName;
-namespace ThemeElement = skin::themes::ThemeElement;
+using namespace skin::themes;
 
 using namespace skin_pixels;
 

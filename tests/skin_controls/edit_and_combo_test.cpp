@@ -10,9 +10,8 @@
 #include <QPainter>
 #include <QTest>
 
-using skin::paint::stretchBlit;
-
-using skin::themes::loadSkinResource;
+using namespace skin::paint;
+using namespace skin::themes;
 
 using namespace skin_pixels;
 

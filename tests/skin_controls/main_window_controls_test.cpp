@@ -8,8 +8,7 @@
 
 #include <gtest/gtest.h>
 
-using skin::themes::GetStyleBitmap;
-namespace ThemeElement = skin::themes::ThemeElement;
+using namespace skin::themes;
 
 using namespace skin_pixels;
 

@@ -15,12 +15,8 @@
 #include <QTest>
 #include <QTimer>
 
-using skin::frame::MenuBarButton;
-
-using skin::themes::GetStyleBitmap;
-namespace ThemeElement = skin::themes::ThemeElement;
-
 using namespace skin::frame;
+using namespace skin::themes;
 
 namespace {
 

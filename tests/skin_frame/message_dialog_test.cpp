@@ -13,8 +13,7 @@
 #include <QLabel>
 #include <QTest>
 
-using skin::themes::CutFrame;
-using skin::themes::loadSkinResource;
+using namespace skin::themes;
 
 namespace {
 

@@ -2,12 +2,12 @@
 #include "skin/controls/menu_main.h"
 #include "skin/controls/menu_popup.h"
 #include "skin/frame/form_menu_bar.h"
-#include "skin/frame/skin_error.h"
 #include "skin/frame/sui_form.h"
 #include "skin/frame/title_bar.h"
 #include "skin/frame/title_bar_popup_menu.h"
 #include "skin/frame/window_skin.h"
 #include "skin/themes/file_theme.h"
+#include "skin/themes/skin_errors.h"
 #include "skin/themes/skin_resources.h"
 #include "skin/themes/style_tables.h"
 #include "skin/themes/theme_elements.h"
@@ -22,12 +22,7 @@
 #include <QTest>
 
 using namespace skin::frame;
-
-using skin::themes::GetStyleBitmap;
-using skin::themes::GetStyleColor;
-namespace ThemeElement = skin::themes::ThemeElement;
-
-using namespace skin::frame;
+using namespace skin::themes;
 
 namespace {
 

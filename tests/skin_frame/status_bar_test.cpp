@@ -11,11 +11,8 @@
 
 #include <QTest>
 
-using skin::frame::FormBorderStyle;
-
-using skin::frame::skinWindow;
-
-using skin::themes::loadSkinResource;
+using namespace skin::frame;
+using namespace skin::themes;
 
 using namespace skin_pixels;
 

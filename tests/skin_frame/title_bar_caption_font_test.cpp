@@ -7,7 +7,7 @@
 #include <QFont>
 #include <QWidget>
 
-using skin::frame::skinWindow;
+using namespace skin::frame;
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-using skin::controls::loadMenuCheckMark;
+using namespace skin::controls;
 
 namespace {
 

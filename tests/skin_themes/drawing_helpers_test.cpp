@@ -16,12 +16,8 @@
 #include <gtest/gtest.h>
 
 using namespace skin::frame;
-
 using namespace skin::paint;
-
-using skin::themes::CutFrame;
-using skin::themes::HasProperty;
-using skin::themes::loadSkinResource;
+using namespace skin::themes;
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "fake_skinned_control.h"
 #include "skin/themes/file_theme.h"
+#include "skin/themes/skin_errors.h"
 #include "skin/themes/skin_resources.h"
 #include "skin/themes/theme_elements.h"
-#include "skin/themes/theme_file_error.h"
 #include "theme_file_bytes.h"
 #include "theme_tool.h"
 
@@ -14,10 +14,7 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
-using skin::themes::ThemeFileError;
-
-using skin::themes::loadSkinResource;
-namespace ThemeElement = skin::themes::ThemeElement;
+using namespace skin::themes;
 
 namespace {
 

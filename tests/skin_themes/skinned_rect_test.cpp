@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
-using skin::paint::DrawSkinnedRect;
+using namespace skin::paint;
 
 namespace {
 

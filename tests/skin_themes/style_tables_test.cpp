@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 using namespace skin::themes;
-namespace ThemeElement = skin::themes::ThemeElement;
 
 namespace {
 

@@ -1,5 +1,5 @@
+#include "skin/themes/skin_errors.h"
 #include "skin/themes/skin_resources.h"
-#include "skin/themes/theme_file_error.h"
 #include "skin/themes/theme_file_reader.h"
 #include "theme_file_bytes.h"
 #include "theme_tool.h"
@@ -9,9 +9,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-using skin::themes::ThemeFileError;
-
-using skin::themes::loadSkinResource;
+using namespace skin::themes;
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "fake_skinned_control.h"
+#include "skin/themes/skin_errors.h"
 #include "skin/themes/style_inheritance.h"
 #include "skin/themes/style_reader.h"
 #include "skin/themes/theme_manager.h"
-#include "skin/themes/theme_property_error.h"
 #include "theme_tool.h"
 
 #include <QSignalSpy>

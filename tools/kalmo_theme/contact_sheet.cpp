@@ -11,9 +11,7 @@
 #include <QPainter>
 
 using namespace skin::paint;
-
 using namespace skin::themes;
-namespace ThemeElement = skin::themes::ThemeElement;
 
 namespace {
 

@@ -8,10 +8,7 @@
 #include <QHash>
 #include <QImage>
 
-using skin::themes::elementKey;
-using skin::themes::ElementKind;
-using skin::themes::elementKindOf;
-namespace ThemeElement = skin::themes::ThemeElement;
+using namespace skin::themes;
 
 namespace {
 

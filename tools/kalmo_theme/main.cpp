@@ -10,7 +10,7 @@
 #include <QStringList>
 #include <cstdio>
 
-using skin::themes::builtInStyleFromName;
+using namespace skin::themes;
 
 namespace {
 

@@ -7,7 +7,6 @@
 #include <QImage>
 
 using namespace skin::themes;
-namespace ThemeElement = skin::themes::ThemeElement;
 
 QByteArray bmpBytes(const QImage& image) {
     QByteArray bytes;

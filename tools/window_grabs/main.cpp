@@ -27,7 +27,7 @@
 #include <cstdio>
 #include <memory>
 
-using skin::frame::setMainForm;
+using namespace skin::frame;
 
 namespace {
 

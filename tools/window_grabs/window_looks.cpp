@@ -6,9 +6,7 @@
 #include <QVariant>
 #include <QWidget>
 
-using skin::themes::HasProperty;
-using skin::themes::kBuiltInStyles;
-using skin::themes::uiStyleName;
+using namespace skin::themes;
 
 QList<WindowLook> windowLooks() {
     QList<WindowLook> looks{{QStringLiteral("AsBuilt"), false, TsuiUIStyle::WinXP}};

@@ -6,12 +6,9 @@
 
 #include <QPainter>
 
-using skin::controls::drawImageListPicture;
-using skin::controls::maskedByTopLeft;
-
-using skin::paint::DrawSkinnedRect;
-
-namespace ThemeElement = skin::themes::ThemeElement;
+using namespace skin::controls;
+using namespace skin::paint;
+using namespace skin::themes;
 
 TsuiButton::TsuiButton(QWidget* parent) : TsuiCustomButton(parent) {
     // The base could not reach this class's style reaction while it was being built.

@@ -4,6 +4,7 @@
 #include "skin/paint/control_painting.h"
 #include "skin/paint/keyed_blit.h"
 #include "skin/paint/menu_drawing.h"
+#include "skin/themes/skin_metrics.h"
 #include "skin/themes/skin_resources.h"
 #include "skin/themes/style_inheritance.h"
 #include "skin/themes/theme_elements.h"
@@ -13,19 +14,10 @@
 #include <QPainter>
 #include <QStyleOptionComboBox>
 
-using skin::paint::DrawControlBorder;
-using skin::paint::FillRectColor;
-using skin::paint::stretchBlit;
-
-using skin::themes::loadSkinResource;
-using skin::themes::startStyleFor;
-namespace ThemeElement = skin::themes::ThemeElement;
+using namespace skin::paint;
+using namespace skin::themes;
 
 namespace {
-
-const TColor kBlack = TColor::fromHex(0x000000);
-const TColor kEmbossLight = TColor::fromHex(0xFFFFFF);
-const TColor kEmbossShade = TColor::fromHex(0x808080);
 
 // A filled triangle pointing down, 7 pixels wide and 4 high, from (x, y).
 void drawArrow(QPainter& painter, int x, int y, TColor color) {
@@ -45,7 +37,7 @@ TsuiCustomComboBox::TsuiCustomComboBox(QWidget* parent) : QComboBox(parent) {
 
 void TsuiCustomComboBox::UIStyleChanged() {
     const StyleReader look = styleReader();
-    m_arrowColor = kBlack;
+    m_arrowColor = kComboArrowColor;
     m_borderColor = look.color(ThemeElement::ControlBorderColor);
     m_buttonColor = look.color(ThemeElement::FormBackgroundColor);
     update();

@@ -3,6 +3,7 @@
 #include "skin/controls/button_accessible.h"
 #include "skin/controls/image_list_drawing.h"
 #include "skin/paint/control_painting.h"
+#include "skin/themes/skin_metrics.h"
 #include "skin/themes/style_inheritance.h"
 #include "skin/themes/style_tables.h"
 #include "skin/themes/theme_elements.h"
@@ -15,20 +16,11 @@
 
 #include <algorithm>
 
-using skin::controls::drawImageListPicture;
-
-using skin::paint::PaintParentBackground;
-
-using skin::themes::GetStyleBitmap;
-using skin::themes::startStyleFor;
-namespace ThemeElement = skin::themes::ThemeElement;
+using namespace skin::controls;
+using namespace skin::paint;
+using namespace skin::themes;
 
 namespace {
-
-// The face drawn when no frame can be had from the style.
-constexpr QSize kBlankFace(74, 21);
-const QColor kEmbossLight(0xFF, 0xFF, 0xFF);
-const QColor kEmbossShade(0x80, 0x80, 0x80);
 
 bool isPressKey(int key) {
     return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
@@ -88,8 +80,8 @@ void TsuiCustomButton::UpdateAutoSize() {
         return;
     QImage strip;
     GetStyleBitmap(UIStyle(), ThemeElement::ButtonImage, &strip, 0, 0);
-    const int height = strip.height() > 0 ? strip.height() : kBlankFace.height();
-    const int width = strip.width() > 0 ? strip.width() : kBlankFace.width();
+    const int height = strip.height() > 0 ? strip.height() : kBlankButtonFace.height();
+    const int width = strip.width() > 0 ? strip.width() : kBlankButtonFace.width();
     resize(width / 3, height);
 }
 
@@ -115,9 +107,9 @@ void TsuiCustomButton::DrawSkin(QPainter& painter, const QImage& face) {
 void TsuiCustomButton::drawCaptionText(QPainter& painter, const QRect& rect, int flags) {
     const QString caption = text();
     if (!isEnabled()) {
-        painter.setPen(kEmbossLight);
+        painter.setPen(kEmbossLight.toQColor());
         painter.drawText(rect.translated(1, 1), flags, caption);
-        painter.setPen(kEmbossShade);
+        painter.setPen(kEmbossShade.toQColor());
         painter.drawText(rect, flags, caption);
     } else {
         painter.setPen(palette().color(QPalette::ButtonText));
@@ -166,7 +158,7 @@ void TsuiCustomButton::paintEvent(QPaintEvent*) {
                   : m_mouseOn   ? GetMouseOnFrame()
                                 : GetNormalFrame();
     if (face.isNull()) {
-        face = QImage(kBlankFace, QImage::Format_RGB32);
+        face = QImage(kBlankButtonFace, QImage::Format_RGB32);
         face.fill(Qt::white);
     }
     QPainter painter(this);

@@ -6,10 +6,8 @@
 
 #include <QPainter>
 
-using skin::paint::DrawControlBorder;
-
-using skin::themes::startStyleFor;
-namespace ThemeElement = skin::themes::ThemeElement;
+using namespace skin::paint;
+using namespace skin::themes;
 
 TsuiEdit::TsuiEdit(QWidget* parent) : QLineEdit(parent) {
     // Without the toolkit's border the text keeps two pixels from each side, the ring the

@@ -1,5 +1,6 @@
 #include "skin/controls/group_box.h"
 
+#include "skin/themes/skin_metrics.h"
 #include "skin/themes/style_inheritance.h"
 #include "skin/themes/theme_elements.h"
 
@@ -9,17 +10,9 @@
 
 #include <cstdlib>
 
-using skin::themes::ApplyStyleToChildren;
-using skin::themes::startStyleFor;
-namespace ThemeElement = skin::themes::ThemeElement;
+using namespace skin::themes;
 
 namespace {
-
-const QColor kDisabledCaption(0x80, 0x80, 0x80);
-// Where the caption is written, and how far the top line's gap starts and ends around it.
-constexpr QPoint kCaptionOrigin(5, 0);
-constexpr int kGapStart = 2;
-constexpr int kGapEndAfterText = 6;
 
 // A straight line from one point towards another, without the end point, as a pen draws.
 void segment(QPainter& painter, QPoint from, QPoint to, const QColor& color) {
@@ -87,19 +80,19 @@ void TsuiCustomGroupBox::paintEvent(QPaintEvent* event) {
         painter.fillRect(rect(), Color().toQColor());
 
     const int right = width(), bottom = height(), y = h / 2 + 1;
-    const int gapEnd = m_caption.isEmpty()
-                           ? 0
-                           : kGapEndAfterText + QFontMetrics(font()).horizontalAdvance(m_caption);
+    const int gapEnd = m_caption.isEmpty() ? 0
+                                           : kGroupGapEndAfterText +
+                                                 QFontMetrics(font()).horizontalAdvance(m_caption);
     const QColor line = m_borderColor.toQColor();
-    const QPoint corners[] = {{kGapStart, y},          {0, y},         {0, bottom - 1},
+    const QPoint corners[] = {{kGroupGapStart, y},     {0, y},         {0, bottom - 1},
                               {right - 1, bottom - 1}, {right - 1, y}, {gapEnd, y}};
     for (int i = 0; i + 1 < int(std::size(corners)); ++i)
         segment(painter, corners[i], corners[i + 1], line);
 
     painter.setFont(font());
-    painter.setPen(isEnabled() ? m_fontColor.toQColor() : kDisabledCaption);
+    painter.setPen(isEnabled() ? m_fontColor.toQColor() : kDisabledText.toQColor());
     painter.setBrush(Qt::NoBrush);
-    painter.drawText(QRect(kCaptionOrigin, size()),
+    painter.drawText(QRect(kGroupCaptionOrigin, size()),
                      Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, m_caption);
 }
 

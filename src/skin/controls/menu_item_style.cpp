@@ -2,6 +2,7 @@
 
 #include "skin/controls/menu_skin.h"
 #include "skin/paint/menu_handlers.h"
+#include "skin/themes/skin_metrics.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,15 +11,12 @@
 #include <QStyleFactory>
 #include <QStyleOptionMenuItem>
 
-using skin::paint::MenuDrawHandlers;
-using skin::paint::menuDrawHandlersOf;
+using namespace skin::paint;
+using namespace skin::themes;
 
 namespace skin::controls {
 
 namespace {
-
-// Width of the drop-down list's frame.
-constexpr int kFrameWidth = 2;
 
 // The action behind the item being measured: the list measures its items in order with
 // the item's text (and shortcut after a tab) in the option.
@@ -112,7 +110,7 @@ int MenuItemStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
     if (owningMenu(widget)) {
         switch (metric) {
         case PM_MenuPanelWidth:
-            return kFrameWidth;
+            return kMenuFrameWidth;
         case PM_MenuHMargin:
         case PM_MenuVMargin:
         case PM_MenuDesktopFrameWidth:

@@ -6,9 +6,8 @@
 #include <QAction>
 #include <QKeyEvent>
 
-using skin::controls::loadMenuCheckMark;
-
-using skin::themes::skinnedFormOf;
+using namespace skin::controls;
+using namespace skin::themes;
 
 TsuiMainMenu::TsuiMainMenu(QWidget* owner) : TsuiMenu(owner), m_checkMark(loadMenuCheckMark()) {
     if (QObject* form = skinnedFormOf(owner))

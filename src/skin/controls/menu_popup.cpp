@@ -1,6 +1,6 @@
 #include "skin/controls/menu_popup.h"
 
-using skin::controls::loadMenuCheckMark;
+using namespace skin::controls;
 
 TsuiPopupMenu::TsuiPopupMenu(QWidget* owner) : TsuiMenu(owner) {}
 

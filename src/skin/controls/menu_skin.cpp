@@ -17,26 +17,11 @@
 #include <QPalette>
 #include <QPixmap>
 
-using skin::controls::loadMenuCheckMark;
-using skin::controls::MenuItemStyle;
-
+using namespace skin::controls;
 using namespace skin::paint;
-
-using skin::themes::loadSkinResource;
-using skin::themes::OwnerFormStyle;
-namespace ThemeElement = skin::themes::ThemeElement;
-
 using namespace skin::themes;
 
 namespace {
-
-constexpr int kBarWidth = 26;
-constexpr int kMeasurePadding = 40;
-constexpr int kTextIndent = 4;
-constexpr int kTextTop = 4;
-constexpr int kShortcutRightGap = 16;
-constexpr QPoint kImageOffset(4, 3);
-const TColor kDisabledText = TColor::fromHex(0x808080);
 
 QString shortcutText(const QAction* item) {
     return item->shortcut().toString(QKeySequence::NativeText);
@@ -80,7 +65,7 @@ TsuiMenu::TsuiMenu(QWidget* owner) : QMenu(owner) {
 TsuiMenu::~TsuiMenu() = default;
 
 void TsuiMenu::UIStyleChanged() {
-    m_barWidth = kBarWidth;
+    m_barWidth = kMenuBarWidth;
     if (UIStyle() == TsuiUIStyle::MacOS) {
         m_itemHeight = kMacMenuItemHeight;
         m_separatorHeight = kMacMenuSeparatorHeight;
@@ -155,7 +140,7 @@ void TsuiMenu::measureItem(QAction* item, QSize& size) const {
     const QString caption = item->isSeparator() ? QStringLiteral("-") : item->text();
     size.setHeight(isSeparator(item) ? m_separatorHeight : m_itemHeight);
     size.setWidth(metrics.horizontalAdvance(caption) +
-                  metrics.horizontalAdvance(shortcutText(item)) + m_barWidth + kMeasurePadding);
+                  metrics.horizontalAdvance(shortcutText(item)) + m_barWidth + kMenuMeasurePadding);
 }
 
 void TsuiMenu::drawItem(QAction* item, QPainter& painter, const QRect& r, bool selected) const {
@@ -203,7 +188,7 @@ void TsuiMenu::drawItem(QAction* item, QPainter& painter, const QRect& r, bool s
         text = m_selectedFontColor.toQColor();
     painter.setPen(text);
 
-    const QRect captionRect(QPoint(r.x() + m_barWidth + kTextIndent, r.y() + kTextTop),
+    const QRect captionRect(QPoint(r.x() + m_barWidth + kMenuTextIndent, r.y() + kMenuTextTop),
                             QPoint(r.right(), r.bottom()));
     painter.drawText(captionRect,
                      Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic,
@@ -211,11 +196,12 @@ void TsuiMenu::drawItem(QAction* item, QPainter& painter, const QRect& r, bool s
     const QString shortcut = shortcutText(item);
     if (!shortcut.isEmpty()) {
         const QFontMetrics metrics(font);
-        const int x = r.x() + r.width() - metrics.horizontalAdvance(shortcut) - kShortcutRightGap;
-        painter.drawText(QPoint(x, r.y() + kTextTop + metrics.ascent()), shortcut);
+        const int x =
+            r.x() + r.width() - metrics.horizontalAdvance(shortcut) - kMenuShortcutRightGap;
+        painter.drawText(QPoint(x, r.y() + kMenuTextTop + metrics.ascent()), shortcut);
     }
 
-    const QPoint imageAt = r.topLeft() + kImageOffset;
+    const QPoint imageAt = r.topLeft() + kMenuImageOffset;
     const bool hasImage = !item->icon().isNull();
     if (item->isChecked()) {
         if (hasImage) {

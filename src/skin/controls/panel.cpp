@@ -5,8 +5,7 @@
 
 #include <QPainter>
 
-using skin::paint::PaintParentBackground;
-using skin::paint::TileBitmap;
+using namespace skin::paint;
 
 TsuiCustomPanel::TsuiCustomPanel(QWidget* parent) : QWidget(parent) {
     // The panel paints every pixel itself; nothing is erased first.

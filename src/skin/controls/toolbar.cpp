@@ -7,10 +7,8 @@
 #include <QPainter>
 #include <QStyleOption>
 
-using skin::paint::PaintParentBackground;
-
-using skin::themes::startStyleFor;
-namespace ThemeElement = skin::themes::ThemeElement;
+using namespace skin::paint;
+using namespace skin::themes;
 
 namespace {
 

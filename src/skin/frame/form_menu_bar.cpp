@@ -11,20 +11,13 @@
 #include <QMenu>
 #include <QPainter>
 
-using skin::paint::FillRectColor;
-using skin::paint::FrameRectColor;
-using skin::paint::stretchBlit;
-
-using skin::themes::loadSkinResource;
+using namespace skin::paint;
+using namespace skin::themes;
 
 namespace skin::frame {
 
 namespace {
 
-constexpr int kPressedRightCut = 2;
-constexpr int kPressedLeftCut = 2;
-constexpr int kTopCut = 2;
-constexpr int kMacTextDrop = 2;
 constexpr int kTextFlags = Qt::AlignCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
 
 } // namespace
@@ -41,7 +34,7 @@ MenuBarButton::MenuBarButton(QAction* item, FormMenuBar* bar) : QToolButton(bar)
 QSize MenuBarButton::sizeHint() const {
     const QFontMetrics metrics(m_bar->Look().font);
     const int textWidth = metrics.boundingRect(QRect(), kTextFlags, text()).width();
-    return QSize(textWidth + skin::themes::kMenuBarButtonPadding, m_bar->barHeight());
+    return QSize(textWidth + kMenuBarButtonPadding, m_bar->barHeight());
 }
 
 bool MenuBarButton::event(QEvent* event) {
@@ -62,7 +55,7 @@ void MenuBarButton::paintEvent(QPaintEvent*) {
     const bool hot = underMouse() && isEnabled();
     QRect r = rect();
     if (!pressed && !hot) {
-        painter.setPen(isEnabled() ? look.fontColor.toQColor() : QColor(0x80, 0x80, 0x80));
+        painter.setPen(isEnabled() ? look.fontColor.toQColor() : kDisabledText.toQColor());
         painter.drawText(r, kTextFlags, text());
         return;
     }
@@ -70,16 +63,16 @@ void MenuBarButton::paintEvent(QPaintEvent*) {
         const QImage select = loadSkinResource("MACOS_MENU_SELECT");
         stretchBlit(painter, r, select, select.rect(), false);
         painter.setPen(look.selectedFont.toQColor());
-        painter.drawText(r.adjusted(0, 0, 0, kMacTextDrop), kTextFlags, text());
+        painter.drawText(r.adjusted(0, 0, 0, kMacMenuBarTextDrop), kTextFlags, text());
         return;
     }
     if (pressed)
-        r.adjust(0, 0, -kPressedRightCut, 0);
+        r.adjust(0, 0, -kMenuBarPressedRightCut, 0);
     FillRectColor(painter, r, look.selectedBackground);
     FrameRectColor(painter, r, look.selectedBorder);
     if (pressed)
-        r.adjust(kPressedLeftCut, 0, 0, 0);
-    r.adjust(0, kTopCut, 0, 0);
+        r.adjust(kMenuBarPressedLeftCut, 0, 0, 0);
+    r.adjust(0, kMenuBarTopCut, 0, 0);
     painter.setPen(look.selectedFont.toQColor());
     painter.drawText(r, kTextFlags, text());
 }

@@ -2,9 +2,9 @@
 
 #include "skin/themes/skin_metrics.h"
 
-namespace skin::frame {
+using namespace skin::themes;
 
-using skin::themes::kResizeMargin;
+namespace skin::frame {
 
 HitZone formHitTest(const QPoint& point, const QSize& client, bool sizeable) {
     if (!sizeable)

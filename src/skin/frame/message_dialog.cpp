@@ -12,10 +12,6 @@
 #include <QLabel>
 #include <QScreen>
 
-using skin::themes::CutFrame;
-using skin::themes::loadSkinResource;
-using skin::themes::OwnerFormStyle;
-
 using namespace skin::themes;
 
 namespace {
@@ -24,12 +20,6 @@ namespace {
 constexpr int kIconBottom = kMessageIconOrigin.y() + kMessageIconSize;
 // Without an icon the text takes the icon's place and the window narrows by the shift.
 constexpr int kNarrowerWithoutIcon = kMessageTextOrigin.x() - kMessageIconOrigin.x();
-constexpr int kButtonsBelowText = 20;
-constexpr int kHeightBelowText = 65;
-constexpr QSize kButtonSize(73, 25);
-constexpr int kFirstButtonFromRight = 97;
-constexpr int kButtonPitch = 93;
-constexpr int kIconFrames = 4;
 
 QPoint centredIn(const QRect& area, QSize size) {
     return area.topLeft() +
@@ -84,7 +74,7 @@ std::unique_ptr<TfrmMsg> TsuiMessageDialog::buildWindow() const {
     if (m_iconType != suiNone) {
         text.move(kMessageTextOrigin);
         QImage icon;
-        CutFrame(loadSkinResource("MSGDLG"), icon, kIconFrames, int(m_iconType));
+        CutFrame(loadSkinResource("MSGDLG"), icon, kMessageIconFrames, int(m_iconType));
         window->Image1->setPixmap(QPixmap::fromImage(icon));
         window->Image1->resize(icon.size());
     } else {
@@ -98,9 +88,9 @@ std::unique_ptr<TfrmMsg> TsuiMessageDialog::buildWindow() const {
     QList<TsuiButton*> fromLeft;
     for (int i = 0; i < m_buttonCount; ++i) {
         const int n = m_buttonCount - i;
-        const QRect place(
-            QPoint(W - kFirstButtonFromRight - kButtonPitch * i, b + kButtonsBelowText),
-            kButtonSize);
+        const QRect place(QPoint(W - kMessageFirstButtonFromRight - kMessageButtonPitch * i,
+                                 b + kMessageButtonsBelowText),
+                          kMessageButtonSize);
         TsuiButton* button =
             window->addButton(m_captions[n - 1], m_results[n - 1], place, ButtonCursor());
         button->setFocus();
@@ -109,7 +99,7 @@ std::unique_ptr<TfrmMsg> TsuiMessageDialog::buildWindow() const {
     for (int i = 1; i < fromLeft.size(); ++i)
         QWidget::setTabOrder(fromLeft[i - 1], fromLeft[i]);
 
-    window->resize(window->width(), b + kHeightBelowText);
+    window->resize(window->width(), b + kMessageHeightBelowText);
     placeWindow(*window);
 
     window->suiForm1->setCaption(Caption());

@@ -11,10 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-using skin::frame::FormBorderStyle;
-
-using skin::frame::skinWindow;
-
+using namespace skin::frame;
 using namespace skin::themes;
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include "skin/frame/sui_form.h"
 #include "skin/paint/keyed_blit.h"
+#include "skin/themes/skin_metrics.h"
 #include "skin/themes/skin_resources.h"
 #include "skin/themes/style_inheritance.h"
 #include "skin/themes/theme_elements.h"
@@ -10,21 +11,8 @@
 #include <QPainter>
 #include <qdrawutil.h>
 
-using skin::paint::stretchBlit;
-
-using skin::themes::loadSkinResource;
-using skin::themes::startStyleFor;
-namespace ThemeElement = skin::themes::ThemeElement;
-
-namespace {
-
-// Panels start 2 pixels down and apart; text starts 3 pixels inside the bevel.
-constexpr int kPanelGap = 2;
-constexpr int kTextIndent = 3;
-// The window's corner stays this far beyond the pointer while the grip is dragged.
-constexpr int kGripOvershoot = 5;
-
-} // namespace
+using namespace skin::paint;
+using namespace skin::themes;
 
 TsuiStatusBar::TsuiStatusBar(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -54,8 +42,8 @@ void TsuiStatusBar::setPanelText(int index, const QString& text) {
 QRect TsuiStatusBar::panelRect(int index) const {
     int left = 0;
     for (int i = 0; i < index; ++i)
-        left += m_panels.at(i).width + kPanelGap;
-    return QRect(left, kPanelGap, m_panels.at(index).width, height() - kPanelGap);
+        left += m_panels.at(i).width + kStatusPanelGap;
+    return QRect(left, kStatusPanelGap, m_panels.at(index).width, height() - kStatusPanelGap);
 }
 
 bool TsuiStatusBar::gripWanted() const {
@@ -70,7 +58,7 @@ void TsuiStatusBar::paintEvent(QPaintEvent*) {
         const QRect r = panelRect(i);
         qDrawShadePanel(&painter, r, palette(), true, 1);
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(r.adjusted(kTextIndent, 0, -1, 0), Qt::AlignVCenter | Qt::AlignLeft,
+        painter.drawText(r.adjusted(kStatusTextIndent, 0, -1, 0), Qt::AlignVCenter | Qt::AlignLeft,
                          m_panels.at(i).text);
     }
     if (!gripWanted())

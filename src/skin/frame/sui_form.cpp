@@ -5,12 +5,12 @@
 #include "skin/frame/form_menu_bar.h"
 #include "skin/frame/form_state.h"
 #include "skin/frame/geometry.h"
-#include "skin/frame/skin_error.h"
 #include "skin/frame/title_bar.h"
 #include "skin/frame/title_bar_popup_menu.h"
 #include "skin/frame/window_drag.h"
 #include "skin/paint/menu_drawing.h"
 #include "skin/paint/tile_bitmap.h"
+#include "skin/themes/skin_errors.h"
 #include "skin/themes/skin_metrics.h"
 #include "skin/themes/skin_resources.h"
 #include "skin/themes/style_inheritance.h"
@@ -25,20 +25,10 @@
 #include <functional>
 
 using namespace skin::frame;
-
-using skin::paint::GetMenuSystemFont;
-using skin::paint::TileBitmap;
-
-using skin::themes::ApplyStyleToChildren;
-using skin::themes::loadSkinResource;
-namespace ThemeElement = skin::themes::ThemeElement;
-
-using namespace skin::frame;
+using namespace skin::paint;
+using namespace skin::themes;
 
 namespace {
-
-constexpr int kFormMinWidth = 125;
-constexpr int kFormMinHeight = 50;
 
 // Hands every event of the application to a function: the skinned form's hook.
 class ApplicationFilter : public QObject {
@@ -119,8 +109,8 @@ TsuiForm::TsuiForm(QWidget* form, FormBorderStyle savedBorderStyle)
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     if (m_form) {
-        m_form->setMinimumSize(std::max(m_form->minimumWidth(), kFormMinWidth),
-                               std::max(m_form->minimumHeight(), kFormMinHeight));
+        m_form->setMinimumSize(std::max(m_form->minimumWidth(), kFormMinimumSize.width()),
+                               std::max(m_form->minimumHeight(), kFormMinimumSize.height()));
         m_form->setWindowFlag(Qt::FramelessWindowHint, true);
     }
     m_titleBar = new TsuiTitleBar(this);

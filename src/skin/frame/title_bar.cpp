@@ -22,23 +22,10 @@
 #include <algorithm>
 
 using namespace skin::frame;
-
-using skin::paint::stretchBlit;
-
-using skin::themes::loadSkinResource;
-using skin::themes::OwnerFormStyle;
-namespace ThemeElement = skin::themes::ThemeElement;
-
-using namespace skin::frame;
+using namespace skin::paint;
+using namespace skin::themes;
 
 namespace {
-
-constexpr int kButtonFrames = 18;
-// Restore and maximise glyphs of a maximise button (first frame of three).
-constexpr int kRestoreFrame = 10;
-constexpr int kMaximiseFrame = 7;
-// The rounded outline reaches this far below the bar, so only its top shows.
-constexpr int kOutlineOverhang = 50;
 
 // The picture with every pixel of key colour left out.
 QImage withoutKey(const QImage& picture, QRgb key) {
@@ -54,7 +41,7 @@ QImage withoutKey(const QImage& picture, QRgb key) {
 }
 
 QImage styleFrame(const StyleReader& source, int frame) {
-    return source.image(ThemeElement::TitleBarButtonImage, frame, kButtonFrames);
+    return source.image(ThemeElement::TitleBarButtonImage, frame, kTitleButtonFrames);
 }
 
 // Shows message and answers true when an item of items already has value in field: the
@@ -264,7 +251,7 @@ void TsuiTitleBar::UpdateMaxGlyph(int index) {
     if (b.ButtonType != TsuiTitleBarBtnType::suiMax || m_custom)
         return;
     const StyleReader source(FileTheme(), b.UIStyle);
-    const int first = formMaximised() ? kRestoreFrame : kMaximiseFrame;
+    const int first = formMaximised() ? kRestoreGlyphFrame : kMaximiseGlyphFrame;
     b.PicNormal = styleFrame(source, first);
     b.PicMouseOn = styleFrame(source, first + 1);
     b.PicMouseDown = styleFrame(source, first + 2);
@@ -436,7 +423,7 @@ void TsuiTitleBar::paintEvent(QPaintEvent*) {
         painter.setPen(m_outlineColor.toQColor());
         painter.setBrush(Qt::NoBrush);
         painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.drawRoundedRect(QRect(-1, 0, width() + 1, height() + kOutlineOverhang),
+        painter.drawRoundedRect(QRect(-1, 0, width() + 1, height() + kTitleOutlineOverhang),
                                 (m_roundCorner + 1) / 2.0, m_roundCorner / 2.0);
     }
 }

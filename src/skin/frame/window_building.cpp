@@ -3,20 +3,19 @@
 #include "platform/fonts.h"
 #include "skin/controls/button.h"
 #include "skin/frame/window_skin.h"
+#include "skin/themes/skin_metrics.h"
 
 #include <QLabel>
 
-namespace skin::frame {
+using namespace skin::themes;
 
-namespace {
-constexpr int kMinimumWindowWidth = 150;
-} // namespace
+namespace skin::frame {
 
 TsuiForm* setUpSkinnedWindow(QWidget* window, const char* objectName, const QString& title,
                              QSize size, const QList<TsuiTitleBarBtnType>& buttons) {
     window->setObjectName(QString::fromLatin1(objectName));
     window->setWindowTitle(title);
-    window->setMinimumWidth(kMinimumWindowWidth);
+    window->setMinimumWidth(kWindowMinimumWidth);
     window->resize(size);
     window->setFont(platform::interfaceFont());
     return skinWindow(window, buttons);

@@ -3,15 +3,13 @@
 #include "skin/frame/sui_form.h"
 #include "skin/themes/skin_metrics.h"
 
+using namespace skin::themes;
+
 namespace skin::frame {
 
-namespace {
-constexpr int kRoundCorner = 13;
-} // namespace
-
 QFont windowCaptionFont() {
-    QFont caption(QString::fromLatin1(skin::themes::kCaptionFontFamily));
-    caption.setPixelSize(skin::themes::kCaptionPixelSize);
+    QFont caption(QString::fromLatin1(kCaptionFontFamily));
+    caption.setPixelSize(kCaptionPixelSize);
     caption.setBold(true);
     return caption;
 }
@@ -35,7 +33,7 @@ TsuiForm* skinWindow(QWidget* window, const QList<TsuiTitleBarBtnType>& buttons,
     form->setCaptionFont(windowCaptionFont(), kWindowCaptionColor);
     form->setMenuBarColor(TColor::fromHex(0xEFEBDE));
     form->setMenuBarHeight(skin::themes::kMenuBarHeight);
-    form->setRoundCorner(kRoundCorner);
+    form->setRoundCorner(kWindowRoundCorner);
     return form;
 }
 

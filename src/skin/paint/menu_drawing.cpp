@@ -10,7 +10,7 @@
 #include <QPainter>
 #include <algorithm>
 
-using skin::themes::loadSkinResource;
+using namespace skin::themes;
 
 namespace skin::paint {
 

@@ -12,10 +12,6 @@
 #include <QImageReader>
 #include <QWidget>
 
-using skin::themes::CutFrame;
-using skin::themes::elementKey;
-using skin::themes::HasProperty;
-
 using namespace skin::themes;
 
 namespace {

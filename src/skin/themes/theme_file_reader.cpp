@@ -1,13 +1,13 @@
 #include "skin/themes/theme_file_reader.h"
 
-#include "skin/themes/theme_file_error.h"
+#include "skin/themes/skin_errors.h"
 #include "skin/themes/theme_file_format.h"
 
 #include <QFile>
 #include <QSet>
 #include <QtEndian>
 
-using skin::themes::ThemeFileError;
+using namespace skin::themes;
 
 namespace {
 

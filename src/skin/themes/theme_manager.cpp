@@ -1,14 +1,10 @@
 #include "skin/themes/theme_manager.h"
 
 #include "skin/themes/property_names.h"
-#include "skin/themes/theme_property_error.h"
+#include "skin/themes/skin_errors.h"
 
 #include <QVariant>
 #include <QWidget>
-
-using skin::themes::ThemePropertyError;
-
-using skin::themes::HasProperty;
 
 using namespace skin::themes;
 
