@@ -7,8 +7,7 @@
 // the look taken from UIStyle (or the file theme).
 class TsuiButton : public TsuiCustomButton {
     Q_OBJECT
-    Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE setFileTheme)
-    Q_PROPERTY(TsuiStyles::TsuiUIStyle UIStyle READ UIStyle WRITE setUIStyle)
+    SKIN_BINDING_PROPERTIES
     Q_PROPERTY(bool Cancel READ Cancel WRITE setCancel)
     Q_PROPERTY(bool Default READ Default WRITE setDefault)
     Q_PROPERTY(bool Transparent READ Transparent WRITE setTransparent)

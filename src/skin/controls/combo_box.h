@@ -55,8 +55,7 @@ private:
 // Publishes the combo box's properties.
 class TsuiComboBox : public TsuiCustomComboBox {
     Q_OBJECT
-    Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE setFileTheme)
-    Q_PROPERTY(TsuiStyles::TsuiUIStyle UIStyle READ UIStyle WRITE setUIStyle)
+    SKIN_BINDING_PROPERTIES
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)
     Q_PROPERTY(TColor ArrowColor READ ArrowColor WRITE setArrowColor)
     Q_PROPERTY(TColor ButtonColor READ ButtonColor WRITE setButtonColor)

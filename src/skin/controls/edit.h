@@ -8,8 +8,7 @@
 // line of BorderColor outside a line of the edit's own colour.
 class TsuiEdit : public QLineEdit, public SkinBinding {
     Q_OBJECT
-    Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE setFileTheme)
-    Q_PROPERTY(TsuiStyles::TsuiUIStyle UIStyle READ UIStyle WRITE setUIStyle)
+    SKIN_BINDING_PROPERTIES
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)
     Q_PROPERTY(TColor Color READ Color WRITE setColor)
 

@@ -46,8 +46,7 @@ private:
 // Publishes the group box's properties.
 class TsuiGroupBox : public TsuiCustomGroupBox {
     Q_OBJECT
-    Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE setFileTheme)
-    Q_PROPERTY(TsuiStyles::TsuiUIStyle UIStyle READ UIStyle WRITE setUIStyle)
+    SKIN_BINDING_PROPERTIES
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(bool Transparent READ Transparent WRITE setTransparent)
     Q_PROPERTY(TColor BorderColor READ BorderColor WRITE setBorderColor)

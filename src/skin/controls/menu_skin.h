@@ -18,8 +18,7 @@ class QPainter;
 class TsuiMenu : public QMenu, public SkinBinding {
     Q_OBJECT
     Q_PROPERTY(bool OwnerDraw READ OwnerDraw WRITE setOwnerDraw)
-    Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE setFileTheme)
-    Q_PROPERTY(TsuiStyles::TsuiUIStyle UIStyle READ UIStyle WRITE setUIStyle)
+    SKIN_BINDING_PROPERTIES
     Q_PROPERTY(int MenuItemHeight READ MenuItemHeight WRITE setMenuItemHeight)
     Q_PROPERTY(int SeparatorHeight READ SeparatorHeight WRITE setSeparatorHeight)
     Q_PROPERTY(int BarWidth READ BarWidth WRITE setBarWidth)

@@ -13,8 +13,7 @@ class TsuiToolButton;
 // its button colours with the icon on top.
 class TsuiToolBar : public QWidget, public SkinBinding {
     Q_OBJECT
-    Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE setFileTheme)
-    Q_PROPERTY(TsuiStyles::TsuiUIStyle UIStyle READ UIStyle WRITE setUIStyle)
+    SKIN_BINDING_PROPERTIES
     Q_PROPERTY(TColor ButtonColor READ ButtonColor WRITE setButtonColor)
     Q_PROPERTY(TColor ButtonBorderColor READ ButtonBorderColor WRITE setButtonBorderColor)
     Q_PROPERTY(TColor ButtonDownColor READ ButtonDownColor WRITE setButtonDownColor)

@@ -11,8 +11,7 @@
 // 5 pixels beyond the pointer (the skinned frame has no native sizing border there).
 class TsuiStatusBar : public QWidget, public SkinBinding {
     Q_OBJECT
-    Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE setFileTheme)
-    Q_PROPERTY(TsuiStyles::TsuiUIStyle UIStyle READ UIStyle WRITE setUIStyle)
+    SKIN_BINDING_PROPERTIES
     Q_PROPERTY(TColor PanelColor READ PanelColor WRITE setPanelColor)
     Q_PROPERTY(TColor Color READ PanelColor WRITE setPanelColor)
 

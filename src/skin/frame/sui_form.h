@@ -31,8 +31,7 @@ class TsuiForm : public QWidget, public SkinBinding {
     Q_OBJECT
     Q_MOC_INCLUDE("skin/controls/menu_main.h")
     Q_PROPERTY(bool TitleBarCustom READ TitleBarCustom WRITE setTitleBarCustom)
-    Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE setFileTheme)
-    Q_PROPERTY(TsuiStyles::TsuiUIStyle UIStyle READ UIStyle WRITE setUIStyle)
+    SKIN_BINDING_PROPERTIES
     Q_PROPERTY(bool UIStyleAutoUpdateSub READ UIStyleAutoUpdateSub WRITE setUIStyleAutoUpdateSub)
     Q_PROPERTY(int BorderWidth READ BorderWidth WRITE setBorderWidth)
     Q_PROPERTY(bool TitleBarVisible READ TitleBarVisible WRITE setTitleBarVisible)

@@ -19,8 +19,7 @@ class TsuiForm;
 class TsuiTitleBar : public QWidget, public SkinBinding {
     Q_OBJECT
     Q_PROPERTY(bool Custom READ Custom WRITE setCustom)
-    Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE setFileTheme)
-    Q_PROPERTY(TsuiStyles::TsuiUIStyle UIStyle READ UIStyle WRITE setUIStyle)
+    SKIN_BINDING_PROPERTIES
     Q_PROPERTY(bool AutoSize READ AutoSize WRITE setAutoSize)
     Q_PROPERTY(int ButtonInterval READ ButtonInterval WRITE setButtonInterval)
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)

@@ -7,9 +7,15 @@
 #include <QMetaObject>
 #include <QPointer>
 
+// The two published properties every skinned component takes from its SkinBinding.
+#define SKIN_BINDING_PROPERTIES                                                                    \
+    Q_PROPERTY(TsuiFileTheme* FileTheme READ FileTheme WRITE setFileTheme)                         \
+    Q_PROPERTY(TsuiStyles::TsuiUIStyle UIStyle READ UIStyle WRITE setUIStyle)
+
 // What every skinned component holds of its look: the file theme it names, the style it is
 // in and the reading of both. The component publishes them as its "FileTheme" and
-// "UIStyle" properties through the accessors here, and reads its look in UIStyleChanged.
+// "UIStyle" properties through the accessors here (SKIN_BINDING_PROPERTIES in its class
+// body, where its published properties list them), and reads its look in UIStyleChanged.
 class SkinBinding {
 public:
     TsuiFileTheme* FileTheme() const { return m_fileTheme; }
