@@ -3,8 +3,10 @@
 #include "app/main_window.h"
 
 #include "app/control_enabling.h"
+#include "app/notice.h"
 #include "platform/base_folder.h"
 #include "platform/message_boxes.h"
+#include "platform/system_error_text.h"
 #include "store/backup_files.h"
 
 #include <QFile>
@@ -73,7 +75,7 @@ void TForm1::reopenAfterRestore(const std::error_code& copyError) {
                                 false);
     }
     if (copyError)
-        platform::showError(QString::fromStdString(copyError.message()));
+        platform::showError(app::kRestoreFailed.arg(platform::systemErrorText(copyError)));
     else
         platform::showMessage(QStringLiteral("Резервная копия базы восстановлена"));
 }

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/base_size_text.h"
+#include "app/notice.h"
 #include "photos/jpeg_loader.h"
 #include "photos/photo_view.h"
 #include "photos/picture_error.h"
@@ -9,6 +10,7 @@
 #include "platform/keyboard_layout.h"
 #include "platform/message_boxes.h"
 #include "skin/frame/window_building.h"
+#include "store/data_file_error.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -64,6 +66,10 @@ void TForm1::FormCreate() {
 void TForm1::guarded(const std::function<void()>& handler) {
     try {
         handler();
+    } catch (const app::Notice& notice) {
+        platform::showMessage(QString::fromUtf8(notice.what()));
+    } catch (const store::DataFileError& error) {
+        platform::showError(error.isFileNotOpen() ? app::kBaseNotOpen : error.text());
     } catch (const std::exception& error) {
         platform::showError(QString::fromUtf8(error.what()));
     }

@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 
 #include "app/control_enabling.h"
+#include "app/notice.h"
 #include "platform/message_boxes.h"
 #include "store/data_file_error.h"
 #include "store/record_order.h"
@@ -25,6 +26,11 @@ store::ContactRecord TForm1::recordFromWindow(const QString& photoPath) const {
 }
 
 void TForm1::showRecordAt(int32_t k) {
+    // Past the last whole record is an ordinary end of the list; a record cut short is
+    // damage, and the read below reports it.
+    const int32_t count = m_state.file.count();
+    if (k > count || (k == count && !m_state.file.endsInPartialRecord()))
+        throw app::Notice(count == 0 ? app::kNoRecords : app::kNoMoreRecords);
     store::ContactRecord record;
     m_state.file.seek(k);
     m_state.file.read(record);

@@ -3,8 +3,8 @@
 #include "app/main_window.h"
 
 #include "app/control_enabling.h"
+#include "app/notice.h"
 #include "store/codec1251.h"
-#include "store/data_file_error.h"
 #include "store/full_name_search.h"
 
 #include <QComboBox>
@@ -21,7 +21,7 @@ void TForm1::searchClick() {
     ui.suiComboBox1->clearEditText();
     const QStringList names = store::readFullNames(m_state.file);
     if (names.isEmpty())
-        throw store::DataFileError::readBeyondEnd();
+        throw app::Notice(app::kNoRecords);
     m_searchList->setStringList(store::sortedForSearchList(names));
     ui.ToolButton1->setEnabled(true);
     ui.suiComboBox1->setFocus();
@@ -34,9 +34,9 @@ void TForm1::searchClick() {
 void TForm1::ToolButton1Click() {
     const std::optional<int32_t> found =
         store::findFullName(m_state.file, ui.suiComboBox1->currentText());
-    // No match: the scan ran off the end of the file; the record on show stays.
+    // No match: the record on show stays.
     if (!found)
-        throw store::DataFileError::readBeyondEnd();
+        throw app::Notice(app::kContactNotFound);
     showRecordAt(*found);
     app::setControlsEnabled({ui.ToolButton1, ui.suiComboBox1}, false);
     ui.suiComboBox1->setEditText(QString());

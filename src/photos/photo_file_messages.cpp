@@ -1,6 +1,7 @@
 #include "photos/photo_file_messages.h"
 
 #include "photos/photo_files.h"
+#include "platform/system_error_text.h"
 
 #include <QFileInfo>
 
@@ -19,11 +20,8 @@ QString reason(const QString& imagesFolder, const std::error_code& error) {
     case EPERM:
     case EROFS:
         return QStringLiteral("нет права записи в папку «%1»").arg(imagesFolder);
-    case ENOSPC:
-    case EDQUOT:
-        return QStringLiteral("на диске нет места");
     default:
-        return QString::fromStdString(error.message());
+        return platform::systemErrorText(error);
     }
 }
 

@@ -14,9 +14,6 @@ namespace {
 
 constexpr off_t kRecordSize = ContactRecord::kSize;
 
-// "File not open" in the runtime's numbering.
-constexpr int kFileNotOpen = 103;
-
 } // namespace
 
 DataFile::~DataFile() {
@@ -65,15 +62,23 @@ void DataFile::close() {
 
 void DataFile::requireOpen() const {
     if (!isOpen())
-        throw DataFileError(QString("I/O error %1").arg(kFileNotOpen));
+        throw DataFileError::fileNotOpen();
 }
 
-int32_t DataFile::count() const {
+off_t DataFile::sizeInBytes() const {
     requireOpen();
     struct stat info {};
     if (::fstat(m_fd, &info) != 0)
         throw DataFileError::fromErrno(errno);
-    return static_cast<int32_t>(info.st_size / kRecordSize);
+    return info.st_size;
+}
+
+int32_t DataFile::count() const {
+    return static_cast<int32_t>(sizeInBytes() / kRecordSize);
+}
+
+bool DataFile::endsInPartialRecord() const {
+    return sizeInBytes() % kRecordSize != 0;
 }
 
 bool DataFile::atEnd() const {

@@ -31,6 +31,8 @@ public:
 
     // Whole records only: a trailing piece shorter than a record is not counted.
     int32_t count() const;
+    // True when the file ends in part of a record: it was cut short, not written so.
+    bool endsInPartialRecord() const;
     bool atEnd() const;
     int32_t position() const;
     void seek(int32_t record); // record == count() places the position at the end
@@ -58,6 +60,7 @@ public:
 
 private:
     void requireOpen() const;
+    off_t sizeInBytes() const;
     void writeAt(off_t offset, const unsigned char* bytes, size_t size);
 
     QString m_path;

@@ -4,6 +4,21 @@
 
 namespace store {
 
+namespace {
+
+// "File not open" in the runtime's numbering.
+constexpr int kFileNotOpen = 103;
+
+} // namespace
+
+DataFileError DataFileError::fileNotOpen() {
+    return DataFileError(QString("I/O error %1").arg(kFileNotOpen));
+}
+
+bool DataFileError::isFileNotOpen() const {
+    return m_text == fileNotOpen().text();
+}
+
 DataFileError DataFileError::fromErrno(int error) {
     switch (error) {
     case ENOENT:

@@ -17,6 +17,9 @@ public:
     const QString& text() const { return m_text; }
 
     static DataFileError readBeyondEnd() { return DataFileError("Read beyond end of file"); }
+    // An operation on a data file that is not open ("I/O error 103").
+    static DataFileError fileNotOpen();
+    bool isFileNotOpen() const;
     // The runtime text for a failed system call with the given errno.
     static DataFileError fromErrno(int error);
 

@@ -154,7 +154,8 @@ TEST_F(BackupRestoreTest, AFailedRestoreIsReportedAndTheWindowShowsTheFileThere)
     w().ui.next->click();
     QDir(base.folder.path()).mkpath("Копия/Baza.dat"); // a folder in place of the backup
     w().ui.N3->trigger();
-    EXPECT_EQ(base.boxes.texts(ShownBox::Error), QStringList({"Is a directory"}));
+    EXPECT_EQ(base.boxes.texts(ShownBox::Error),
+              QStringList({"Не удалось восстановить базу: указана папка, а не файл"}));
     EXPECT_FALSE(base.boxes.texts().contains(kRestored));
     EXPECT_EQ(base.dataBytes(), fileBytes({makeRecord("A"), makeRecord("B")}));
     EXPECT_EQ(w().ui.fio->text(), "A");
@@ -166,7 +167,8 @@ TEST_F(BackupRestoreTest, ARestoreCutShortLeavesTheDataFileWhole) {
     writeBackup({makeRecord("X")});
     store::failNthWrite(1, ENOSPC);
     w().ui.N3->trigger();
-    EXPECT_EQ(base.boxes.texts(ShownBox::Error), QStringList({"No space left on device"}));
+    EXPECT_EQ(base.boxes.texts(ShownBox::Error),
+              QStringList({"Не удалось восстановить базу: на диске нет места"}));
     EXPECT_EQ(base.dataBytes(), fileBytes({makeRecord("A"), makeRecord("B")}));
     EXPECT_EQ(w().ui.Label7->text(), "Всего записей: 2");
 }

@@ -138,11 +138,12 @@ TEST_F(MainWindowStart, EscapeInTheNameReturnsToRecordOne) {
     EXPECT_TRUE(boxes.boxes.isEmpty());
 }
 
-TEST_F(MainWindowStart, EscapeWithAnEmptyBaseReportsTheReadAndChangesNothingElse) {
+TEST_F(MainWindowStart, EscapeWithAnEmptyBaseSaysItIsEmptyAndChangesNothingElse) {
     TForm1& form = start();
     const QStringList before = enabledControls();
     QTest::keyClick(form.ui.fio, Qt::Key_Escape);
-    EXPECT_EQ(boxes.texts(platform::ShownBox::Error), QStringList{"Read beyond end of file"});
+    EXPECT_EQ(boxes.texts(platform::ShownBox::Message), QStringList{"В базе нет записей"});
+    EXPECT_TRUE(boxes.texts(platform::ShownBox::Error).isEmpty());
     QStringList expected = before;
     expected.insert(expected.indexOf("suiButton1") + 1, "suiButton2"); // the key went down
     EXPECT_EQ(enabledControls(), expected);
@@ -155,6 +156,13 @@ TEST_F(MainWindowStart, ADamagedBaseShowsTheErrorAndLeavesTheWindowUsable) {
     TForm1& form = start();
     EXPECT_EQ(boxes.texts(platform::ShownBox::Error), QStringList{"File access denied"});
     EXPECT_TRUE(form.ui.new_->isEnabled());
+
+    // With no base open, a change says so in words rather than by the runtime's number.
+    boxes.boxes.clear();
+    form.ui.new_->click();
+    form.ui.fio->setText("Петров");
+    form.ui.save->click();
+    EXPECT_EQ(boxes.texts(platform::ShownBox::Error), QStringList{"База не открыта"});
 }
 
 TEST_F(MainWindowStart, PhotosAreScaledIntoTheBoxAndClearedWhenTheNextPathIsMissing) {

@@ -72,12 +72,13 @@ TEST_F(NavigationTest, PreviousOnRecordOneReadsItAgain) {
     EXPECT_EQ(navigation(), QStringList({"last", "next"}));
 }
 
-TEST_F(NavigationTest, NextPastTheOnlyRecordFailsAndKeepsRecordOneOnShow) {
+TEST_F(NavigationTest, NextPastTheOnlyRecordSaysSoAndKeepsRecordOneOnShow) {
     open({makeRecord("A")});
     QTest::keyClick(w().ui.fio, Qt::Key_Escape); // turns "next" and "last" on
     ASSERT_TRUE(w().ui.next->isEnabled());
     w().ui.next->click();
-    EXPECT_EQ(base.boxes.texts(ShownBox::Error), QStringList({"Read beyond end of file"}));
+    EXPECT_EQ(base.boxes.texts(ShownBox::Message), QStringList({"Больше записей нет"}));
+    EXPECT_TRUE(base.boxes.texts(ShownBox::Error).isEmpty());
     EXPECT_EQ(w().ui.Label6->text(), "Запись № 1");
     EXPECT_EQ(w().state().index, 0);
 

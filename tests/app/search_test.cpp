@@ -104,7 +104,7 @@ TEST_F(SearchTest, TypedLetterIsUpperCasedAndCompletedThenEnterFinds) {
     EXPECT_TRUE(base.boxes.boxes.isEmpty());
 }
 
-TEST_F(SearchTest, AMissReportsReadBeyondEndAndKeepsTheRecordOnShow) {
+TEST_F(SearchTest, AMissSaysNoContactHasThatNameAndKeepsTheRecordOnShow) {
     open({makeRecord("Петров"), makeRecord("Андреев"), makeRecord("Сидоров")});
     w().ui.next->click();
     w().ui.search->click();
@@ -112,7 +112,8 @@ TEST_F(SearchTest, AMissReportsReadBeyondEndAndKeepsTheRecordOnShow) {
     typeInBox("сид");
     EXPECT_EQ(w().ui.suiComboBox1->currentText(), "СИДоров");
     pressEnter();
-    EXPECT_EQ(base.boxes.texts(ShownBox::Error), QStringList({"Read beyond end of file"}));
+    EXPECT_EQ(base.boxes.texts(ShownBox::Message), QStringList({"Контакт с таким ФИО не найден"}));
+    EXPECT_TRUE(base.boxes.texts(ShownBox::Error).isEmpty());
     EXPECT_EQ(w().ui.fio->text(), "Андреев");
     EXPECT_EQ(w().ui.Label6->text(), "Запись № 2");
     EXPECT_TRUE(w().ui.suiComboBox1->isEnabled());
@@ -138,7 +139,7 @@ TEST_F(SearchTest, TheCorrectedTextIsFoundOnTheNextTry) {
     // Every typed letter is upper-cased: only the completed part keeps the stored case.
     EXPECT_EQ(w().ui.suiComboBox1->currentText(), "СИДОРОВВ");
     w().ui.ToolButton1->click();
-    ASSERT_EQ(base.boxes.texts(ShownBox::Error).size(), 1);
+    ASSERT_EQ(base.boxes.texts(ShownBox::Message).size(), 1);
     w().ui.suiComboBox1->lineEdit()->selectAll();
     typeInBox("с");
     w().ui.ToolButton1->click();
@@ -165,7 +166,8 @@ TEST_F(SearchTest, ACapitalOutsideTheCodePageIsKeptAndMatchesNoRecord) {
     typeInBox("Ω");
     EXPECT_EQ(w().ui.suiComboBox1->currentText(), "Ω"); // nothing in the list begins with it
     pressEnter();
-    EXPECT_EQ(base.boxes.texts(ShownBox::Error), QStringList({"Read beyond end of file"}));
+    EXPECT_EQ(base.boxes.texts(ShownBox::Message), QStringList({"Контакт с таким ФИО не найден"}));
+    EXPECT_TRUE(base.boxes.texts(ShownBox::Error).isEmpty());
     EXPECT_EQ(w().ui.fio->text(), "Петров");
     EXPECT_EQ(w().ui.Label6->text(), "Запись № 1");
     EXPECT_TRUE(w().ui.suiComboBox1->isEnabled());
