@@ -7,7 +7,7 @@ export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update
 $SUDO apt-get install -y --no-install-recommends \
     cmake make g++ clang clang-format pkg-config \
-    qt6-base-dev qt6-qpa-plugins libqt6svg6 \
+    qt6-base-dev qt6-qpa-plugins libqt6svg6 qt6-translations-l10n \
     libjpeg-dev libgsf-1-dev libx11-dev \
     libgtest-dev libgmock-dev libbenchmark-dev \
     fonts-wine fonts-dejavu-core \

@@ -5,6 +5,7 @@
 #include "platform/accessible_names.h"
 #include "platform/base_folder.h"
 #include "platform/fonts.h"
+#include "platform/toolkit_translations.h"
 #include "skin/frame/form_state.h"
 #include "skin/themes/skin_resources.h"
 
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
     platform::BaseFolder::captureWorkingFolder();
     platform::registerInterfaceFonts();
     platform::installAccessibleNames();
+    platform::installToolkitTranslations();
     QApplication::setWindowIcon(QIcon(QPixmap::fromImage(loadSkinResource("MAINICON"))));
     // Lets the desktop match the windows to the installed menu entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("kalmo"));

@@ -48,7 +48,7 @@ QString PictureOpenDialog::choose(QWidget* parent) {
 
 void PictureOpenDialog::showPreview(const QString& path) {
     m_preview->clear();
-    m_caption->setText(QStringLiteral("(None)"));
+    m_caption->setText(QStringLiteral("Нет изображения"));
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return;
     // A file that cannot be decoded simply has no preview; the choice stays possible.

@@ -24,7 +24,7 @@ TEST(PictureOpenDialog, PreviewsTheSelectedPictureAndItsSize) {
     photos::PictureOpenDialog dialog;
     dialog.setDirectory(dir.path());
     EXPECT_TRUE(dialog.preview()->pixmap().isNull());
-    EXPECT_EQ(dialog.previewCaption()->text(), "(None)");
+    EXPECT_EQ(dialog.previewCaption()->text(), "Нет изображения");
 
     emit dialog.currentChanged(face);
     EXPECT_EQ(dialog.preview()->pixmap().size(), QSize(160, 100));
@@ -33,7 +33,7 @@ TEST(PictureOpenDialog, PreviewsTheSelectedPictureAndItsSize) {
     // A damaged file has no preview, and the dialog goes on.
     emit dialog.currentChanged(broken);
     EXPECT_TRUE(dialog.preview()->pixmap().isNull());
-    EXPECT_EQ(dialog.previewCaption()->text(), "(None)");
+    EXPECT_EQ(dialog.previewCaption()->text(), "Нет изображения");
 }
 
 TEST(PictureOpenDialog, ChooseGivesTheFileOrNothing) {
