@@ -3,6 +3,7 @@
 #include "app/about_artwork.h"
 #include "photos/photo_view.h"
 #include "skin/controls/url_label.h"
+#include "skin/frame/geometry.h"
 #include "skin/frame/sui_form.h"
 #include "skin/frame/window_building.h"
 
@@ -53,6 +54,7 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     ui.suiForm1 =
         skin::frame::setUpSkinnedWindow(this, "Form4", QStringLiteral("О программе"),
                                         {kWidth, kHeight}, {TsuiTitleBarBtnType::suiClose});
+    skin::frame::centreOnScreenWhenShown(this);
 
     ui.Label1 = label(ui.suiForm1, "Label1", QStringLiteral("Записная книжка v 2.1b"), 24, 40);
     QFont bold = ui.Label1->font();

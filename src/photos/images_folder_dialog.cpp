@@ -4,6 +4,7 @@
 #include "platform/message_boxes.h"
 #include "skin/controls/button.h"
 #include "skin/controls/edit.h"
+#include "skin/frame/geometry.h"
 #include "skin/frame/sui_form.h"
 #include "skin/frame/window_building.h"
 
@@ -15,6 +16,7 @@ using namespace skin::frame;
 TForm3::TForm3(QWidget* parent) : QDialog(parent) {
     ui.suiForm1 = skin::frame::setUpSkinnedWindow(
         this, "Form3", QStringLiteral("Путь"), {kWidth, kHeight}, {TsuiTitleBarBtnType::suiClose});
+    skin::frame::centreOnScreenWhenShown(this);
     ui.Label1 = place(new QLabel(QStringLiteral("Путь к папке с изображениями"), ui.suiForm1),
                       "Label1", 8, 29, 160, 13);
     ui.Edit1 = place(new TsuiEdit(ui.suiForm1), "Edit1", 8, 48, 393, 21);

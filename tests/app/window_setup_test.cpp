@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QScreen>
+
 using namespace skin::frame;
 
 using namespace record_fixture;
@@ -63,6 +65,28 @@ TEST(WindowSetUp, TheCaptionFontIsBoldElevenPixelTahomaInWhite) {
     EXPECT_EQ(main.ui.suiMessageDialog1->CaptionFont(), caption);
     EXPECT_EQ(main.ui.suiMessageDialog1->captionFontColor(), kWindowCaptionColor);
     EXPECT_EQ(main.ui.suiMessageDialog1->Font(), main.font());
+}
+
+// "О программе" and "Путь" open in the middle of the screen by their own size, every time
+// they are shown, even after being moved.
+TEST(WindowSetUp, TheAboutAndPathWindowsOpenInTheScreensCentre) {
+    TForm4 about;
+    TForm3 images;
+    for (QDialog* window : {static_cast<QDialog*>(&about), static_cast<QDialog*>(&images)}) {
+        SCOPED_TRACE(window->objectName().toStdString());
+        const QRect screen = window->screen()->geometry();
+        ASSERT_FALSE(screen.isEmpty());
+        const QPoint centred(screen.x() + (screen.width() - window->width()) / 2,
+                             screen.y() + (screen.height() - window->height()) / 2);
+        window->show();
+        EXPECT_EQ(window->pos(), centred);
+        EXPECT_EQ(window->frameGeometry().topLeft(), centred); // no frame is allowed for
+        window->hide();
+        window->move(5, 5);
+        window->show();
+        EXPECT_EQ(window->pos(), centred);
+        window->hide();
+    }
 }
 
 } // namespace

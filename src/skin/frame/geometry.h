@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 
 class QWidget;
 
@@ -17,5 +18,13 @@ QRect GetWorkArea();
 
 // Moves and sizes form to rect.
 void SetFormBounds(QWidget* form, const QRect& rect);
+
+// The top-left corner that centres a window of size in area.
+QPoint centredIn(const QRect& area, QSize size);
+
+// Centres window on its screen each time it is shown. A skinned window draws its own
+// frame, so it is placed by its own size; the toolkit's placement of dialogs would allow
+// for a frame the window does not have.
+void centreOnScreenWhenShown(QWidget* window);
 
 } // namespace skin::frame

@@ -1,6 +1,7 @@
 #include "skin/frame/message_dialog.h"
 
 #include "skin/controls/button.h"
+#include "skin/frame/geometry.h"
 #include "skin/frame/message_window.h"
 #include "skin/frame/sui_form.h"
 #include "skin/themes/cut_frame.h"
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QScreen>
 
+using namespace skin::frame;
 using namespace skin::themes;
 
 namespace {
@@ -20,11 +22,6 @@ namespace {
 constexpr int kIconBottom = kMessageIconOrigin.y() + kMessageIconSize;
 // Without an icon the text takes the icon's place and the window narrows by the shift.
 constexpr int kNarrowerWithoutIcon = kMessageTextOrigin.x() - kMessageIconOrigin.x();
-
-QPoint centredIn(const QRect& area, QSize size) {
-    return area.topLeft() +
-           QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
-}
 
 } // namespace
 
