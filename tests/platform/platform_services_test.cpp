@@ -26,25 +26,57 @@ TEST(KeyboardLayout, ChoosesTheRussianGroup) {
     EXPECT_EQ(platform::russianGroupIndex({}), -1);
 }
 
-// A keyboard that records the groups it was told to lock.
+// A keyboard that records the groups it was told to lock, and follows them as a real one
+// does; the user changes the group in use by setting inUse.
 class RecordingKeyboard : public platform::KeyboardGroups {
 public:
-    explicit RecordingKeyboard(QStringList groups) : m_groups(std::move(groups)) {}
+    RecordingKeyboard(QStringList groups, int start) : inUse(start), m_groups(std::move(groups)) {}
     QStringList names() const override { return m_groups; }
-    void lock(int group) override { locked << group; }
+    int current() const override { return inUse; }
+    void lock(int group) override {
+        locked << group;
+        inUse = group;
+    }
+    int inUse;
     QList<int> locked;
 
 private:
     QStringList m_groups;
 };
 
-TEST(KeyboardLayout, LocksTheRussianGroupOnceAndNothingElse) {
-    RecordingKeyboard three({"English (US)", "German", "Russian"});
-    EXPECT_EQ(platform::lockRussianGroup(three), 2);
-    EXPECT_EQ(three.locked, QList<int>{2});
+TEST(KeyboardLayout, RussianWhileActiveAndTheUsersLayoutBackAfterwards) {
+    RecordingKeyboard keyboard({"English (US)", "German", "Russian"}, 1);
+    platform::RussianLayoutWhileActive layout(keyboard);
+    layout.activated();
+    EXPECT_EQ(keyboard.locked, QList<int>{2});
+    layout.activated(); // a second window of the program becomes active
+    EXPECT_EQ(keyboard.locked, QList<int>{2});
+    layout.deactivated();
+    EXPECT_EQ(keyboard.locked, (QList<int>{2, 1}));
+    layout.deactivated(); // nothing more to give back
+    EXPECT_EQ(keyboard.locked, (QList<int>{2, 1}));
 
-    RecordingKeyboard none({"English (US)", "Ukrainian"});
-    EXPECT_EQ(platform::lockRussianGroup(none), -1);
+    // Elsewhere the user picks English; back in the program it is Russian again, and
+    // leaving gives English back, even after switching by hand inside the program.
+    keyboard.inUse = 0;
+    layout.activated();
+    keyboard.inUse = 1;
+    layout.deactivated();
+    EXPECT_EQ(keyboard.locked, (QList<int>{2, 1, 2, 0}));
+    EXPECT_EQ(keyboard.inUse, 0);
+}
+
+TEST(KeyboardLayout, LeavesAKeyboardAloneThatIsRussianAlreadyOrHasNoRussianGroup) {
+    RecordingKeyboard russian({"English (US)", "Russian"}, 1);
+    platform::RussianLayoutWhileActive onRussian(russian);
+    onRussian.activated();
+    onRussian.deactivated();
+    EXPECT_TRUE(russian.locked.isEmpty());
+
+    RecordingKeyboard none({"English (US)", "Ukrainian"}, 0);
+    platform::RussianLayoutWhileActive noRussian(none);
+    noRussian.activated();
+    noRussian.deactivated();
     EXPECT_TRUE(none.locked.isEmpty());
 }
 
