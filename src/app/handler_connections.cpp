@@ -1,6 +1,8 @@
 // Wires every handler of the main window to its control.
 #include "app/main_window.h"
 
+#include "app/contact_text_validator.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
@@ -33,6 +35,14 @@ void TForm1::connectHandlers() {
     connectGuarded(ui.suiButton4, &QPushButton::clicked, &TForm1::suiButton4Click);
     connectGuarded(ui.Image1, &photos::PhotoBox::clicked, &TForm1::Image1Click);
     connectGuarded(ui.Button1, &QPushButton::clicked, &TForm1::Button1Click);
+
+    // Text a box refuses is explained in the status bar.
+    for (QLineEdit* box : {ui.fio, ui.adres, ui.tel, ui.rabota, ui.email}) {
+        connect(box, &QLineEdit::inputRejected, this, [this, box] {
+            if (const auto* rule = qobject_cast<const app::ContactTextValidator*>(box->validator()))
+                showInputHint(rule->lastRefusal());
+        });
+    }
 
     // The search box completes by itself (completeSearchText), after upper-casing.
     ui.suiComboBox1->setCompleter(nullptr);

@@ -29,6 +29,8 @@ namespace {
 
 const QString kDataFileName = QStringLiteral("Baza.dat");
 const QString kSizeCopyName = QStringLiteral("Baza1.dat");
+// How long a hint about refused input stays in the status bar.
+constexpr int kInputHintMs = 4000;
 
 bool sameSize(const QString& a, const QString& b) {
     const QFileInfo first(a), second(b);
@@ -211,6 +213,24 @@ QString TForm1::photoPanelText() const {
 
 void TForm1::setPhotoPanelText(const QString& text) {
     ui.suiStatusBar1->setPanelText(0, text);
+}
+
+void TForm1::showInputHint(const QString& hint) {
+    if (m_inputHint.isEmpty() || photoPanelText() != m_inputHint)
+        m_panelBeforeHint = photoPanelText();
+    m_inputHint = hint;
+    setPhotoPanelText(hint);
+    if (!m_hintTimer) {
+        m_hintTimer = new QTimer(this);
+        m_hintTimer->setSingleShot(true);
+        m_hintTimer->setInterval(kInputHintMs);
+        connect(m_hintTimer, &QTimer::timeout, this, [this] {
+            if (photoPanelText() == m_inputHint)
+                setPhotoPanelText(m_panelBeforeHint);
+            m_inputHint.clear();
+        });
+    }
+    m_hintTimer->start();
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

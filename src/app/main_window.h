@@ -23,6 +23,7 @@ class QFileDialog;
 class QFrame;
 class QKeyEvent;
 class QLabel;
+class QTimer;
 class QMenu;
 class QPushButton;
 class QStringListModel;
@@ -54,6 +55,9 @@ public:
     // Text of the status bar's first panel (the photo path on show).
     QString photoPanelText() const;
     void setPhotoPanelText(const QString& text);
+    // Says in that panel for a few seconds why typed or pasted text was refused; the
+    // panel's own text then comes back unless something else has replaced the hint.
+    void showInputHint(const QString& hint);
 
     // The folder the record photos are kept in: the images-folder dialog's current edit
     // text, read on every use; empty while none is set.
@@ -189,6 +193,9 @@ private:
     RecordState m_state;
     QPointer<TForm3> m_imagesFolderDialog;
     bool m_shownBefore = false;
+    // The hint on show and the panel text it covers.
+    QString m_inputHint, m_panelBeforeHint;
+    QTimer* m_hintTimer = nullptr;
     // The data file's modification count when Baza1.dat was last copied from it.
     static constexpr uint64_t kNoCopy = ~uint64_t(0);
     uint64_t m_copiedModification = kNoCopy;

@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 
 #include "app/artwork.h"
+#include "app/contact_text_validator.h"
 #include "skin/controls/button.h"
 #include "skin/controls/combo_box.h"
 #include "skin/controls/edit.h"
@@ -149,8 +150,10 @@ void buildDataGroup(TForm1::Controls& ui) {
                                                           {"Label3", ui.tel},
                                                           {"Label4", ui.rabota},
                                                           {"Label5", ui.email}};
-    for (const auto& [labelName, box] : labelled)
+    for (const auto& [labelName, box] : labelled) {
         ui.data->findChild<QLabel*>(QLatin1String(labelName))->setBuddy(box);
+        box->setValidator(new app::ContactTextValidator(box));
+    }
     QWidget::setTabOrder(ui.suiButton1, ui.fio);
     QWidget::setTabOrder(ui.fio, ui.adres);
     QWidget::setTabOrder(ui.adres, ui.tel);

@@ -43,10 +43,9 @@ void TForm1::ToolButton1Click() {
 }
 
 QChar TForm1::suiComboBox1KeyPress(QChar typed) {
-    const QByteArray byte = store::encode1251(QString(typed));
-    if (store::decode1251(byte) != QString(typed))
+    if (!store::inCodePage1251(typed))
         return typed;
-    return store::decode1251(store::UpperCase1251(byte)).at(0);
+    return store::decode1251(store::UpperCase1251(store::encode1251(QString(typed)))).at(0);
 }
 
 bool TForm1::suiComboBox1KeyDown(QKeyEvent* event) {

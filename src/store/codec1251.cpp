@@ -44,6 +44,10 @@ char toByte(char32_t codePoint) {
 
 } // namespace
 
+bool inCodePage1251(QChar character) {
+    return character == QLatin1Char('?') || toByte(character.unicode()) != '?';
+}
+
 QByteArray encode1251(const QString& text) {
     QByteArray bytes(text.size(), Qt::Uninitialized);
     qsizetype length = 0;

@@ -9,6 +9,8 @@ namespace store {
 // which the data file stores every text. Characters outside the code page become '?'.
 
 QByteArray encode1251(const QString& text);
+// True when the data file can keep the character as it is (not as '?').
+bool inCodePage1251(QChar character);
 QString decode1251(const char* bytes, int length);
 inline QString decode1251(const QByteArray& bytes) {
     return decode1251(bytes.constData(), bytes.size());
