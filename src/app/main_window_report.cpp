@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLocale>
 #include <QTemporaryFile>
 #include <QToolButton>
 
@@ -23,6 +24,8 @@ const QString kReportFileName = QStringLiteral("Report.xls");
 const QString kSheetName = QStringLiteral("Данные базы");
 const QString kBusyText = QStringLiteral("Создаю отчет, ждите...");
 const QString kViewQuestion = QStringLiteral("Отчет создан, хотите просмотреть?");
+const QString kTooManyRecords = QStringLiteral("Записей в базе: %1. Один лист отчета вмещает "
+                                               "не более %2 записей, поэтому отчет не создан.");
 const QStringList kHeadings{QStringLiteral("ФИО"), QStringLiteral("Адрес"),
                             QStringLiteral("Телефон"), QStringLiteral("Место работы"),
                             QStringLiteral("E-mail")};
@@ -76,6 +79,13 @@ TForm2* TForm1::reportGridWindow() {
 }
 
 void TForm1::printClick() {
+    // A base larger than one sheet is refused before anything is read or written.
+    if (m_state.file.count() > report::kMaxReportRecords) {
+        const QLocale russian(QLocale::Russian, QLocale::Russia);
+        platform::showMessage(kTooManyRecords.arg(russian.toString(m_state.file.count()),
+                                                  russian.toString(report::kMaxReportRecords)));
+        return;
+    }
     setPhotoPanelText(kBusyText);
     QCoreApplication::processEvents();
     try {

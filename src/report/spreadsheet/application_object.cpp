@@ -12,6 +12,8 @@ namespace {
 
 // The template value that asks for a workbook of one worksheet.
 constexpr int32_t kSingleWorksheetTemplate = -4167;
+// The author the server's new workbooks give in their summary.
+const QString kAuthor = QStringLiteral("Kalmo");
 
 struct ApplicationState {
     bool visible = false;
@@ -40,6 +42,11 @@ public:
         });
         addMember("SaveAs", [document](const Arguments& args) {
             automation::expectArguments(args, 1, 1);
+            // Without a title of its own a workbook is titled after its first sheet, which
+            // names what it holds.
+            DocumentProperties& properties = document->workbook.properties;
+            if (properties.title.isEmpty() && !document->workbook.sheets.empty())
+                properties.title = document->workbook.sheets.front().name;
             saveWorkbook(document->workbook, args[0].toString());
             return Variant();
         });
@@ -55,6 +62,7 @@ public:
                 throw AutomationError("Add method of Workbooks class failed: unknown template.");
             auto document = std::make_shared<Document>();
             document->workbook.sheets.emplace_back().name = QStringLiteral("Sheet1");
+            document->workbook.properties = {QString(), kAuthor, QDateTime::currentDateTimeUtc()};
             state->workbooks.push_back(document);
             return asVariant(std::make_shared<WorkbookObject>(document));
         });

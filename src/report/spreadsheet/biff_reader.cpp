@@ -2,6 +2,7 @@
 
 #include "report/spreadsheet/biff_bytes.h"
 #include "report/spreadsheet/biff_records.h"
+#include "report/spreadsheet/column_width.h"
 #include "report/spreadsheet/palette.h"
 #include "report/spreadsheet/xf_fields.h"
 
@@ -26,6 +27,9 @@ public:
         if (offset < 0 || offset > stream.size())
             throw WorkbookFormatError("substream outside the stream");
     }
+
+    // Where the record that next() gives lies in the stream.
+    qsizetype position() const { return m_at; }
 
     bool next(RecordView& record) {
         if (m_stream.size() - m_at < 4)
@@ -260,7 +264,7 @@ void readColumns(ByteReader in, const Globals& globals, Sheet& sheet) {
     for (int c = first; c <= std::min(last, kMaxColumns - 1); ++c) {
         sheet.column(c).format = format;
         if (flags & kColumnUserSet)
-            sheet.column(c).width = width / 256.0;
+            sheet.column(c).width = columnWidthCharacters(width);
     }
 }
 
@@ -278,13 +282,110 @@ void readMerges(ByteReader in, Sheet& sheet) {
     }
 }
 
+bool isCellRecord(uint16_t id) {
+    return id == kLabelSst || id == kLabel || id == kBlank || id == kMulBlank;
+}
+
+// Checks a sheet's row-block index as the sheet is read, when it has one: the INDEX
+// record must name the DEFCOLWIDTH record and every DBCELL record in order, and each
+// DBCELL must lead back to its block's first ROW record and to where each row's cells
+// begin (from the second ROW record, then from the previous row's first cell).
+class RowIndexCheck {
+public:
+    void record(const RecordView& record, qsizetype at) {
+        switch (record.id) {
+        case kIndex: {
+            ByteReader in = record.reader();
+            in.skip(12);
+            m_present = true;
+            m_defColWidth = in.u32();
+            while (in.remaining() >= 4)
+                m_dbCells.push_back(in.u32());
+            break;
+        }
+        case kDefColWidth:
+            m_defColWidthAt = at;
+            break;
+        case kRow:
+            if (m_rows.empty())
+                m_firstRowAt = at;
+            m_rows.push_back(record.reader().u16());
+            break;
+        case kDbCell:
+            checkBlock(record, at);
+            break;
+        default:
+            if (isCellRecord(record.id))
+                m_cells.push_back({at, record.reader().u16()});
+            break;
+        }
+    }
+
+    void finish() const {
+        if (!m_present)
+            return;
+        if (m_defColWidthAt != qsizetype(m_defColWidth) || m_block != m_dbCells.size())
+            fail();
+    }
+
+private:
+    struct CellAt {
+        qsizetype at;
+        int row;
+    };
+
+    [[noreturn]] static void fail() { throw WorkbookFormatError("bad row-block index"); }
+
+    void checkBlock(const RecordView& record, qsizetype at) {
+        if (m_present) {
+            if (m_block >= m_dbCells.size() || qsizetype(m_dbCells[m_block]) != at)
+                fail();
+            ByteReader in = record.reader();
+            if (m_rows.empty() || at - qsizetype(in.u32()) != m_firstRowAt ||
+                in.remaining() != 2 * qsizetype(m_rows.size()))
+                fail();
+            // Where each row's cells begin, and the end of the last row's cells.
+            std::vector<qsizetype> starts;
+            qsizetype start = m_firstRowAt + kRowRecordSize;
+            for (std::size_t i = 0; i < m_rows.size(); ++i) {
+                start += in.u16();
+                starts.push_back(start);
+            }
+            starts.push_back(at);
+            for (const CellAt& cell : m_cells) {
+                std::size_t i = 0;
+                while (i < m_rows.size() && m_rows[i] != cell.row)
+                    ++i;
+                if (i == m_rows.size() || cell.at < starts[i] || cell.at >= starts[i + 1])
+                    fail();
+            }
+        }
+        ++m_block;
+        m_rows.clear();
+        m_cells.clear();
+    }
+
+    bool m_present = false;
+    uint32_t m_defColWidth = 0;
+    std::vector<uint32_t> m_dbCells;
+    qsizetype m_defColWidthAt = -1;
+    std::size_t m_block = 0;
+    qsizetype m_firstRowAt = 0;
+    std::vector<int> m_rows;
+    std::vector<CellAt> m_cells;
+};
+
 Sheet readSheet(const QByteArray& stream, const Globals& globals, const SheetEntry& entry) {
     RecordCursor cursor(stream, entry.offset);
     expectBof(cursor, kWorksheetSubstream);
     Sheet sheet;
     sheet.name = entry.name;
     RecordView record;
+    RowIndexCheck rowIndex;
+    qsizetype at = cursor.position();
     while (cursor.next(record) && record.id != kEof) {
+        rowIndex.record(record, at);
+        at = cursor.position();
         ByteReader in = record.reader();
         switch (record.id) {
         case kLabelSst:
@@ -302,6 +403,28 @@ Sheet readSheet(const QByteArray& stream, const Globals& globals, const SheetEnt
         case kWindow2:
             sheet.gridlines = in.u16() & kWindow2GridlinesFlag;
             break;
+        case kSelection:
+            in.skip(1);
+            sheet.activeRow = in.u16();
+            sheet.activeColumn = checkedColumn(in.u16());
+            break;
+        case kDefaultRowHeight:
+            in.skip(2);
+            sheet.defaultRowHeightPoints = in.u16() / 20.0;
+            break;
+        case kWsBool:
+            sheet.fitToPage = in.u16() & kWsBoolFitToPage;
+            break;
+        case kHeader:
+        case kFooter: {
+            QString& text = record.id == kHeader ? sheet.header : sheet.footer;
+            text.clear();
+            if (in.remaining() > 0) {
+                const uint16_t length = in.u16();
+                text = in.characters(length, in.u8() & 1);
+            }
+            break;
+        }
         case kSetup: {
             in.skip(10);
             const uint16_t flags = in.u16();
@@ -324,6 +447,7 @@ Sheet readSheet(const QByteArray& stream, const Globals& globals, const SheetEnt
     }
     if (record.id != kEof)
         throw WorkbookFormatError("sheet without an end");
+    rowIndex.finish();
     return sheet;
 }
 

@@ -2,6 +2,7 @@
 
 #include "report/spreadsheet/biff_bytes.h"
 #include "report/spreadsheet/biff_records.h"
+#include "report/spreadsheet/column_width.h"
 #include "report/spreadsheet/palette.h"
 #include "report/spreadsheet/xf_fields.h"
 
@@ -116,7 +117,7 @@ private:
 QByteArray fontRecord(bool bold, bool italic) {
     ByteWriter body;
     body.u16(kFontHeightTwips);
-    body.u16(italic ? kItalicFlag : 0);
+    body.u16((bold ? kBoldFlag : 0) | (italic ? kItalicFlag : 0));
     body.u16(0x7FFF); // automatic colour
     body.u16(bold ? kBoldWeight : kNormalWeight);
     body.u16(0); // no super- or subscript
@@ -262,6 +263,23 @@ QByteArray setupRecord(const Sheet& sheet) {
     return body.bytes;
 }
 
+// A page header or footer: no data at all when there is none.
+QByteArray headerFooterRecord(const QString& text) {
+    ByteWriter body;
+    if (!text.isEmpty()) {
+        const QString cut = text.left(255);
+        const bool oneByte = ByteWriter::fitsOneByte(cut);
+        body.u16(static_cast<uint16_t>(cut.size()));
+        body.u8(oneByte ? 0 : 1);
+        body.characters(cut, oneByte);
+    }
+    return body.bytes;
+}
+
+uint16_t rowHeightTwips(const Sheet& sheet) {
+    return static_cast<uint16_t>(std::lround(sheet.defaultRowHeightPoints * 20));
+}
+
 void writeColumns(QByteArray& stream, const Sheet& sheet, FormatTable& formats) {
     auto same = [&](int a, int b) {
         return sheet.column(a).width == sheet.column(b).width &&
@@ -273,13 +291,14 @@ void writeColumns(QByteArray& stream, const Sheet& sheet, FormatTable& formats) 
             ++last;
         const Column& column = sheet.column(first);
         if (column.width || column.format != CellFormat{}) {
+            const uint16_t units =
+                column.width ? columnWidthUnits(*column.width) : kStandardColumnWidth;
             ByteWriter body;
             body.u16(static_cast<uint16_t>(first));
             body.u16(static_cast<uint16_t>(last));
-            body.u16(column.width ? static_cast<uint16_t>(std::lround(*column.width * 256))
-                                  : kStandardColumnWidth);
+            body.u16(units);
             body.u16(formats.xfIndex(column.format));
-            body.u16(column.width ? kColumnUserSet : 0);
+            body.u16(column.width ? kColumnUserSet | (units == 0 ? kColumnHidden : 0) : 0);
             body.u16(0);
             putRecord(stream, kColInfo, body.bytes);
         }
@@ -287,12 +306,17 @@ void writeColumns(QByteArray& stream, const Sheet& sheet, FormatTable& formats) 
     }
 }
 
-// Cells go out in blocks of 32 rows, each block's ROW records before its cells.
-void writeCells(QByteArray& stream, const Sheet& sheet, FormatTable& formats,
-                SharedStrings& strings) {
-    constexpr int kBlock = 32;
-    for (int blockStart = 0; blockStart < sheet.rowExtent(); blockStart += kBlock) {
-        const int blockEnd = std::min(blockStart + kBlock, sheet.rowExtent());
+// Cells go out in blocks of 32 rows: the block's ROW records, its cells, then a DBCELL
+// record giving the distance back to the first ROW record and, for each row, to its first
+// cell from the second ROW record or from the previous row's first cell. Returns where
+// each DBCELL lies in `stream`.
+std::vector<qsizetype> writeRowBlocks(QByteArray& stream, const Sheet& sheet, FormatTable& formats,
+                                      SharedStrings& strings) {
+    std::vector<qsizetype> dbCells;
+    const uint16_t height = rowHeightTwips(sheet);
+    for (int blockStart = 0; blockStart < sheet.rowExtent(); blockStart += kRowBlock) {
+        const int blockEnd = std::min(blockStart + kRowBlock, sheet.rowExtent());
+        const qsizetype firstRow = stream.size();
         for (int r = blockStart; r < blockEnd; ++r) {
             const auto& cells = sheet.row(r);
             if (cells.empty())
@@ -301,13 +325,22 @@ void writeCells(QByteArray& stream, const Sheet& sheet, FormatTable& formats,
             body.u16(static_cast<uint16_t>(r));
             body.u16(0);
             body.u16(static_cast<uint16_t>(cells.size()));
-            body.u16(kDefaultRowHeightTwips);
+            body.u16(height);
             body.u32(0);
             body.u32(0x000F0100);
             putRecord(stream, kRow, body.bytes);
         }
+        if (stream.size() == firstRow)
+            continue;
+        ByteWriter dbCell;
+        dbCell.u32(0); // distance back to the first ROW record, known at the end
+        qsizetype previous = firstRow + kRowRecordSize;
         for (int r = blockStart; r < blockEnd; ++r) {
             const auto& cells = sheet.row(r);
+            if (cells.empty())
+                continue;
+            dbCell.u16(static_cast<uint16_t>(stream.size() - previous));
+            previous = stream.size();
             for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
                 if (!cells[c])
                     continue;
@@ -328,24 +361,43 @@ void writeCells(QByteArray& stream, const Sheet& sheet, FormatTable& formats,
                 stream.append(record, blank ? 10 : 14);
             }
         }
+        qToLittleEndian<quint32>(static_cast<uint32_t>(stream.size() - firstRow),
+                                 dbCell.bytes.data());
+        dbCells.push_back(stream.size());
+        putRecord(stream, kDbCell, dbCell.bytes);
     }
+    return dbCells;
 }
 
-QByteArray dimensions(const Sheet& sheet) {
-    int firstRow = -1, lastRow = -1, lastColumn = -1;
+// First used row and the row after the last, first used column and the column after the
+// last; all 0 for a sheet without cells.
+struct UsedArea {
+    int firstRow = 0;
+    int rowEnd = 0;
+    int columnEnd = 0;
+};
+
+UsedArea usedArea(const Sheet& sheet) {
+    UsedArea used;
+    bool any = false;
     for (int r = 0; r < sheet.rowExtent(); ++r) {
         if (sheet.row(r).empty())
             continue;
-        if (firstRow < 0)
-            firstRow = r;
-        lastRow = r;
-        lastColumn = std::max(lastColumn, static_cast<int>(sheet.row(r).size()) - 1);
+        if (!any)
+            used.firstRow = r;
+        any = true;
+        used.rowEnd = r + 1;
+        used.columnEnd = std::max(used.columnEnd, static_cast<int>(sheet.row(r).size()));
     }
+    return used;
+}
+
+QByteArray dimensions(const UsedArea& used) {
     ByteWriter body;
-    body.u32(firstRow < 0 ? 0 : firstRow);
-    body.u32(firstRow < 0 ? 0 : lastRow + 1);
+    body.u32(static_cast<uint32_t>(used.firstRow));
+    body.u32(static_cast<uint32_t>(used.rowEnd));
     body.u16(0);
-    body.u16(static_cast<uint16_t>(lastColumn + 1));
+    body.u16(static_cast<uint16_t>(used.columnEnd));
     body.u16(0);
     return body.bytes;
 }
@@ -365,6 +417,23 @@ QByteArray window2(const Sheet& sheet, bool first) {
     return body.bytes;
 }
 
+// The active cell, selected alone.
+QByteArray selection(const Sheet& sheet) {
+    const auto row = static_cast<uint16_t>(sheet.activeRow);
+    const auto column = static_cast<uint16_t>(sheet.activeColumn);
+    ByteWriter body;
+    body.u8(kTopLeftPane);
+    body.u16(row);
+    body.u16(column);
+    body.u16(0); // the active cell is in the first selected area
+    body.u16(1); // one area
+    body.u16(row);
+    body.u16(row);
+    body.u8(static_cast<uint8_t>(column));
+    body.u8(static_cast<uint8_t>(column));
+    return body.bytes;
+}
+
 void writeMerges(QByteArray& stream, const Sheet& sheet) {
     const auto& merges = sheet.merges();
     for (std::size_t start = 0; start < merges.size(); start += kMaxMergesPerRecord) {
@@ -381,31 +450,74 @@ void writeMerges(QByteArray& stream, const Sheet& sheet) {
     }
 }
 
-QByteArray sheetSubstream(const Sheet& sheet, bool first, FormatTable& formats,
-                          SharedStrings& strings) {
+// A sheet substream but its first two records, BOF and INDEX: the INDEX gives absolute
+// positions in the workbook stream, known only once every earlier part is.
+struct SheetBody {
+    QByteArray records;
+    UsedArea used;
+    qsizetype defColWidthAt = 0;
+    std::vector<qsizetype> dbCellsAt;
+
+    static constexpr qsizetype kBofRecordSize = 4 + 16;
+    qsizetype headSize() const {
+        return kBofRecordSize + 4 + 16 + 4 * static_cast<qsizetype>(dbCellsAt.size());
+    }
+    qsizetype size() const { return headSize() + records.size(); }
+
+    // BOF and INDEX for a substream that starts at `offset` in the workbook stream.
+    QByteArray head(qsizetype offset) const {
+        QByteArray stream;
+        putRecord(stream, kBof, bof(kWorksheetSubstream));
+        const qsizetype base = offset + headSize();
+        ByteWriter index;
+        index.u32(0);
+        index.u32(static_cast<uint32_t>(used.firstRow));
+        index.u32(static_cast<uint32_t>(used.rowEnd));
+        index.u32(static_cast<uint32_t>(base + defColWidthAt));
+        for (qsizetype at : dbCellsAt)
+            index.u32(static_cast<uint32_t>(base + at));
+        putRecord(stream, kIndex, index.bytes);
+        return stream;
+    }
+};
+
+SheetBody sheetBody(const Sheet& sheet, bool first, FormatTable& formats, SharedStrings& strings) {
     // Room for every cell's record up front: growing by doubling would leave up to half
     // of a large sheet's buffer unused.
     qsizetype cells = 0;
     for (int r = 0; r < sheet.rowExtent(); ++r)
         cells += static_cast<qsizetype>(sheet.row(r).size());
-    QByteArray stream;
+    SheetBody body;
+    QByteArray& stream = body.records;
     stream.reserve(kSheetFixedPartBytes + sheet.rowExtent() * kRowRecordBytes +
                    cells * kLabelRecordBytes);
-    putRecord(stream, kBof, bof(kWorksheetSubstream));
-    ByteWriter width;
-    width.u16(8);
-    putRecord(stream, kDefColWidth, width.bytes);
+    ByteWriter rowHeight;
+    const uint16_t height = rowHeightTwips(sheet);
+    rowHeight.u16(height == kDefaultRowHeightTwips ? 0 : 1); // 1: set apart from the font
+    rowHeight.u16(height);
+    putRecord(stream, kDefaultRowHeight, rowHeight.bytes);
+    ByteWriter options;
+    options.u16(kWsBoolDefault | (sheet.fitToPage ? kWsBoolFitToPage : 0));
+    putRecord(stream, kWsBool, options.bytes);
+    putRecord(stream, kHeader, headerFooterRecord(sheet.header));
+    putRecord(stream, kFooter, headerFooterRecord(sheet.footer));
     ByteWriter margin;
     margin.f64(sheet.topMarginPoints / 72.0);
     putRecord(stream, kTopMargin, margin.bytes);
     putRecord(stream, kSetup, setupRecord(sheet));
+    body.defColWidthAt = stream.size();
+    ByteWriter width;
+    width.u16(8);
+    putRecord(stream, kDefColWidth, width.bytes);
     writeColumns(stream, sheet, formats);
-    putRecord(stream, kDimensions, dimensions(sheet));
-    writeCells(stream, sheet, formats, strings);
+    body.used = usedArea(sheet);
+    putRecord(stream, kDimensions, dimensions(body.used));
+    body.dbCellsAt = writeRowBlocks(stream, sheet, formats, strings);
     putRecord(stream, kWindow2, window2(sheet, first));
+    putRecord(stream, kSelection, selection(sheet));
     writeMerges(stream, sheet);
     putRecord(stream, kEof, {});
-    return stream;
+    return body;
 }
 
 QByteArray globalsHead(const FormatTable& formats) {
@@ -446,9 +558,9 @@ void writeWorkbookStream(const Workbook& workbook, const StreamSink& sink) {
     }
     SharedStrings strings(cells);
     // The sheets come first: writing their cells fills the shared strings.
-    std::vector<QByteArray> sheets;
+    std::vector<SheetBody> sheets;
     for (std::size_t i = 0; i < workbook.sheets.size(); ++i)
-        sheets.push_back(sheetSubstream(workbook.sheets[i], i == 0, formats, strings));
+        sheets.push_back(sheetBody(workbook.sheets[i], i == 0, formats, strings));
 
     QByteArray head = globalsHead(formats);
     // The sheet list records where each sheet's substream starts, so the sizes of the
@@ -464,6 +576,7 @@ void writeWorkbookStream(const Workbook& workbook, const StreamSink& sink) {
     strings.write(counter, stringsOffset);
     constexpr qsizetype kEofRecordBytes = 4;
     qsizetype offset = stringsOffset + counter.written() + kEofRecordBytes;
+    std::vector<qsizetype> sheetOffsets;
     for (std::size_t i = 0; i < workbook.sheets.size(); ++i) {
         ByteWriter body;
         body.u32(static_cast<uint32_t>(offset));
@@ -471,6 +584,7 @@ void writeWorkbookStream(const Workbook& workbook, const StreamSink& sink) {
         body.u8(0); // worksheet
         body.shortString(workbook.sheets[i].name.left(31));
         putRecord(head, kBoundSheet, body.bytes);
+        sheetOffsets.push_back(offset);
         offset += sheets[i].size();
     }
 
@@ -480,9 +594,10 @@ void writeWorkbookStream(const Workbook& workbook, const StreamSink& sink) {
     out.bytes(head);
     strings.write(out, 0);
     out.record(kEof, {});
-    for (QByteArray& sheet : sheets) {
-        out.bytes(sheet);
-        sheet = QByteArray();
+    for (std::size_t i = 0; i < sheets.size(); ++i) {
+        out.bytes(sheets[i].head(sheetOffsets[i]));
+        out.bytes(sheets[i].records);
+        sheets[i].records = QByteArray();
     }
 }
 
