@@ -61,6 +61,12 @@ public:
         m_buffer.clear();
     }
     qsizetype written() const { return m_written; }
+    bool hasSink() const { return m_sink != nullptr; }
+    // Without a sink: counts bytes that are not made at all.
+    void count(qsizetype size) {
+        Q_ASSERT(!m_sink);
+        m_written += size;
+    }
 
 private:
     static constexpr qsizetype kPiece = 64 * 1024;
@@ -185,6 +191,8 @@ public:
             if (slot == 0) {
                 Q_ASSERT(m_strings.size() < m_capacity);
                 m_strings.push_back(&text);
+                m_oneByte.push_back(
+                    ByteWriter::fitsOneByte(QStringView(text).left(kMaxStringLength)));
                 m_slots[i] = uint64_t(hash) << 32 | m_strings.size();
                 return static_cast<uint32_t>(m_strings.size() - 1);
             }
@@ -195,46 +203,58 @@ public:
     }
 
     // Writes SST and its CONTINUE records, then EXTSST: for every bucket of strings, where
-    // its first string starts, in the stream (`streamOffset` is where `out`'s first byte lies) and
-    // within its record. With a counting sink this gives the size of the table.
+    // its first string starts, in the stream (`streamOffset` is where `out`'s first byte
+    // lies) and within its record. With a counting sink this gives the size of the table,
+    // and no characters are copied.
     void write(StreamOut& out, qsizetype streamOffset) const {
+        const bool counting = !out.hasSink();
         const std::size_t bucket = std::max<std::size_t>(
             kMinStringsPerBucket, (m_strings.size() + kMaxBuckets - 1) / kMaxBuckets);
         ByteWriter buckets;
         buckets.u16(static_cast<uint16_t>(bucket));
         ByteWriter record;
+        qsizetype recordSize = 0; // what `record` holds, or would hold when counting
         uint16_t id = kSst;
         auto flush = [&] {
-            out.record(id, record.bytes);
+            if (counting)
+                out.count(4 + recordSize);
+            else
+                out.record(id, record.bytes);
             record.bytes.clear();
+            recordSize = 0;
             id = kContinue;
         };
-        record.u32(m_total);
-        record.u32(static_cast<uint32_t>(m_strings.size()));
+        auto put = [&](auto write, qsizetype size) {
+            if (!counting)
+                write();
+            recordSize += size;
+        };
+        put([&] { record.u32(m_total); }, 4);
+        put([&] { record.u32(static_cast<uint32_t>(m_strings.size())); }, 4);
         for (std::size_t i = 0; i < m_strings.size(); ++i) {
             const QStringView text = QStringView(*m_strings[i]).left(kMaxStringLength);
-            const bool oneByte = ByteWriter::fitsOneByte(text);
+            const bool oneByte = m_oneByte[i];
             const int charSize = oneByte ? 1 : 2;
-            if (record.bytes.size() + 3 + (text.isEmpty() ? 0 : charSize) > kMaxRecordData)
+            if (recordSize + 3 + (text.isEmpty() ? 0 : charSize) > kMaxRecordData)
                 flush();
             if (i % bucket == 0) {
-                const qsizetype inRecord = 4 + record.bytes.size();
+                const qsizetype inRecord = 4 + recordSize;
                 buckets.u32(static_cast<uint32_t>(streamOffset + out.written() + inRecord));
                 buckets.u16(static_cast<uint16_t>(inRecord));
                 buckets.u16(0);
             }
-            record.u16(static_cast<uint16_t>(text.size()));
-            record.u8(oneByte ? 0 : 1);
+            put([&] { record.u16(static_cast<uint16_t>(text.size())); }, 2);
+            put([&] { record.u8(oneByte ? 0 : 1); }, 1);
             qsizetype done = 0;
             while (done < text.size()) {
-                const qsizetype room = (kMaxRecordData - record.bytes.size()) / charSize;
+                const qsizetype room = (kMaxRecordData - recordSize) / charSize;
                 if (room == 0) {
                     flush();
-                    record.u8(oneByte ? 0 : 1);
+                    put([&] { record.u8(oneByte ? 0 : 1); }, 1);
                     continue;
                 }
                 const qsizetype n = std::min(room, text.size() - done);
-                record.characters(text.mid(done, n), oneByte);
+                put([&] { record.characters(text.mid(done, n), oneByte); }, n * charSize);
                 done += n;
             }
         }
@@ -246,6 +266,7 @@ private:
     std::vector<uint64_t> m_slots;
     std::size_t m_capacity;
     std::vector<const QString*> m_strings;
+    std::vector<bool> m_oneByte;
     uint32_t m_total = 0;
 };
 
