@@ -252,7 +252,16 @@ TEST(WorkbookRecords, PropertySetsAndClassIdReadBack) {
     const qsizetype codePage = 48 + u32(summary, 56 + 4);
     qToLittleEndian<quint16>(1251, otherCodePage.data() + codePage + 4);
     EXPECT_THROW(readSummaryInformation(otherCodePage), WorkbookFormatError);
-    EXPECT_THROW(readSummaryInformation(summary.left(60)), WorkbookFormatError);
+    // Every truncation is refused.
+    for (qsizetype size = 0; size < summary.size(); size += 3)
+        EXPECT_THROW(readSummaryInformation(summary.left(size)), WorkbookFormatError) << size;
+    // The largest time a file can hold reads as a time (far in the future), without overflow.
+    QByteArray farFuture = summary;
+    const qsizetype time = 48 + u32(summary, 56 + 3 * 8 + 4);
+    ASSERT_EQ(u16(summary, time), 0x0040);
+    qToLittleEndian<quint32>(0xFFFFFFFF, farFuture.data() + time + 4);
+    qToLittleEndian<quint32>(0xFFFFFFFF, farFuture.data() + time + 8);
+    EXPECT_GT(readSummaryInformation(farFuture).created, created);
 }
 
 } // namespace

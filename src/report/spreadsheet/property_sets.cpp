@@ -147,10 +147,14 @@ std::map<uint32_t, Value> readPropertySet(const QByteArray& stream, const Format
             break;
         }
         case kFileTime: {
+            // Unsigned, and in milliseconds before the epoch is moved: any stored value
+            // gives a time without overflow.
             const uint64_t low = value.u32();
-            const int64_t ticks = static_cast<int64_t>(low | uint64_t(value.u32()) << 32);
-            properties[id] = QDateTime::fromMSecsSinceEpoch(
-                (ticks - kUnixEpochTicks) / kTicksPerMillisecond, QTimeZone::utc());
+            const uint64_t ticks = low | uint64_t(value.u32()) << 32;
+            properties[id] =
+                QDateTime::fromMSecsSinceEpoch(static_cast<int64_t>(ticks / kTicksPerMillisecond) -
+                                                   kUnixEpochTicks / kTicksPerMillisecond,
+                                               QTimeZone::utc());
             break;
         }
         default:
