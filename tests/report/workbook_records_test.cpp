@@ -154,12 +154,16 @@ TEST(WorkbookRecords, ReaderRefusesABrokenRowBlockIndex) {
         qToLittleEndian<quint16>(u16(stream, at) + value, bad.data() + at);
         return bad;
     };
-    // An INDEX entry, the distance back to the first ROW, and one row's offset, each
-    // moved by a few bytes.
+    // An INDEX entry, the position of DEFCOLWIDTH and the distance back to the first ROW,
+    // each moved by a few bytes.
     EXPECT_THROW(parseWorkbookStream(patched(index.offset + 4 + 16, 4)), WorkbookFormatError);
     EXPECT_THROW(parseWorkbookStream(patched(index.offset + 4 + 12, 2)), WorkbookFormatError);
     EXPECT_THROW(parseWorkbookStream(patched(dbCell.offset + 4, 20)), WorkbookFormatError);
-    EXPECT_THROW(parseWorkbookStream(patched(dbCell.offset + 4 + 4 + 2, 14)), WorkbookFormatError);
+    // The first DBCELL left out of the INDEX.
+    QByteArray skipped = stream;
+    qToLittleEndian<quint32>(u32(stream, index.offset + 4 + 20),
+                             skipped.data() + index.offset + 4 + 16);
+    EXPECT_THROW(parseWorkbookStream(skipped), WorkbookFormatError);
 }
 
 TEST(WorkbookRecords, SheetSettingsReadBack) {
@@ -246,12 +250,17 @@ TEST(WorkbookRecords, PropertySetsAndClassIdReadBack) {
     EXPECT_EQ(back.properties.author, "Kalmo");
     EXPECT_EQ(back.properties.created, created);
 
-    // A summary of another kind, or with texts in another code page, is refused.
+    // A summary of another kind is refused.
     EXPECT_THROW(readSummaryInformation(documentSummary), WorkbookFormatError);
+    // In another code page, "Kalmo" (K, 0, a, 0, ...) is no ASCII text and the title is no
+    // text at all: both are left out, the time is kept.
     QByteArray otherCodePage = summary;
     const qsizetype codePage = 48 + u32(summary, 56 + 4);
     qToLittleEndian<quint16>(1251, otherCodePage.data() + codePage + 4);
-    EXPECT_THROW(readSummaryInformation(otherCodePage), WorkbookFormatError);
+    const DocumentProperties other = readSummaryInformation(otherCodePage);
+    EXPECT_EQ(other.title, QString());
+    EXPECT_EQ(other.author, "K");
+    EXPECT_EQ(other.created, created);
     // Every truncation is refused.
     for (qsizetype size = 0; size < summary.size(); size += 3)
         EXPECT_THROW(readSummaryInformation(summary.left(size)), WorkbookFormatError) << size;

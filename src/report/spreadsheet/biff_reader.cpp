@@ -282,14 +282,11 @@ void readMerges(ByteReader in, Sheet& sheet) {
     }
 }
 
-bool isCellRecord(uint16_t id) {
-    return id == kLabelSst || id == kLabel || id == kBlank || id == kMulBlank;
-}
-
 // Checks a sheet's row-block index as the sheet is read, when it has one: the INDEX
-// record must name the DEFCOLWIDTH record and every DBCELL record in order, and each
-// DBCELL must lead back to its block's first ROW record and to where each row's cells
-// begin (from the second ROW record, then from the previous row's first cell).
+// record must name every DBCELL record in order, and the DEFCOLWIDTH record where it gives
+// its position; each DBCELL must lead back to its block's first ROW record. (The distances
+// to each row's first cell are not checked: some writers fill them in their own way, and
+// readers go by the records themselves.)
 class RowIndexCheck {
 public:
     void record(const RecordView& record, qsizetype at) {
@@ -307,72 +304,36 @@ public:
             m_defColWidthAt = at;
             break;
         case kRow:
-            if (m_rows.empty())
+            if (m_firstRowAt < 0)
                 m_firstRowAt = at;
-            m_rows.push_back(record.reader().u16());
             break;
         case kDbCell:
-            checkBlock(record, at);
+            if (m_present && (m_block >= m_dbCells.size() || qsizetype(m_dbCells[m_block]) != at ||
+                              at - qsizetype(record.reader().u32()) != m_firstRowAt))
+                fail();
+            ++m_block;
+            m_firstRowAt = -1;
             break;
         default:
-            if (isCellRecord(record.id))
-                m_cells.push_back({at, record.reader().u16()});
             break;
         }
     }
 
     void finish() const {
-        if (!m_present)
-            return;
-        if (m_defColWidthAt != qsizetype(m_defColWidth) || m_block != m_dbCells.size())
+        if (m_present && ((m_defColWidth != 0 && m_defColWidthAt != qsizetype(m_defColWidth)) ||
+                          m_block != m_dbCells.size()))
             fail();
     }
 
 private:
-    struct CellAt {
-        qsizetype at;
-        int row;
-    };
-
     [[noreturn]] static void fail() { throw WorkbookFormatError("bad row-block index"); }
-
-    void checkBlock(const RecordView& record, qsizetype at) {
-        if (m_present) {
-            if (m_block >= m_dbCells.size() || qsizetype(m_dbCells[m_block]) != at)
-                fail();
-            ByteReader in = record.reader();
-            if (m_rows.empty() || at - qsizetype(in.u32()) != m_firstRowAt ||
-                in.remaining() != 2 * qsizetype(m_rows.size()))
-                fail();
-            // Where each row's cells begin, and the end of the last row's cells.
-            std::vector<qsizetype> starts;
-            qsizetype start = m_firstRowAt + kRowRecordSize;
-            for (std::size_t i = 0; i < m_rows.size(); ++i) {
-                start += in.u16();
-                starts.push_back(start);
-            }
-            starts.push_back(at);
-            for (const CellAt& cell : m_cells) {
-                std::size_t i = 0;
-                while (i < m_rows.size() && m_rows[i] != cell.row)
-                    ++i;
-                if (i == m_rows.size() || cell.at < starts[i] || cell.at >= starts[i + 1])
-                    fail();
-            }
-        }
-        ++m_block;
-        m_rows.clear();
-        m_cells.clear();
-    }
 
     bool m_present = false;
     uint32_t m_defColWidth = 0;
     std::vector<uint32_t> m_dbCells;
     qsizetype m_defColWidthAt = -1;
     std::size_t m_block = 0;
-    qsizetype m_firstRowAt = 0;
-    std::vector<int> m_rows;
-    std::vector<CellAt> m_cells;
+    qsizetype m_firstRowAt = -1;
 };
 
 Sheet readSheet(const QByteArray& stream, const Globals& globals, const SheetEntry& entry) {

@@ -2,10 +2,13 @@
 
 #include "report/spreadsheet/biff_bytes.h"
 
+#include <QStringDecoder>
 #include <QTimeZone>
 
+#include <algorithm>
 #include <array>
 #include <map>
+#include <optional>
 #include <variant>
 
 namespace spreadsheet {
@@ -102,7 +105,22 @@ QByteArray propertySet(const FormatId& format, const std::map<uint32_t, Value>& 
     return stream.bytes + set.bytes;
 }
 
-// The properties of a stream's one property set; values of other types are left out.
+// A text in a property set's code page, up to its terminating null: UTF-16 as written
+// here; in another code page only printable ASCII, which every code page shares, is
+// understood. Null for anything else.
+std::optional<QString> decodeText(const QByteArray& bytes, uint16_t codePage) {
+    if (codePage == kUtf16CodePage && bytes.size() % 2 == 0) {
+        const QString text = QStringDecoder(QStringConverter::Utf16LE).decode(bytes);
+        return text.left(text.indexOf(QChar(0)));
+    }
+    const QByteArray text = bytes.left(bytes.indexOf('\0'));
+    if (!std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7F; }))
+        return std::nullopt;
+    return QString::fromLatin1(text);
+}
+
+// The properties of a stream's one property set; values of other types, and texts that
+// cannot be read, are left out.
 std::map<uint32_t, Value> readPropertySet(const QByteArray& stream, const FormatId& format) {
     ByteReader in(stream.constData(), stream.size());
     if (in.u16() != kByteOrderMark)
@@ -123,12 +141,14 @@ std::map<uint32_t, Value> readPropertySet(const QByteArray& stream, const Format
         throw WorkbookFormatError("property set larger than its stream");
     const uint32_t count = set.u32();
     std::map<uint32_t, Value> properties;
+    std::map<uint32_t, QByteArray> texts; // read once the code page is known
     for (uint32_t i = 0; i < count; ++i) {
         const uint32_t id = set.u32();
         const uint32_t offset = set.u32();
         if (offset < 8 || offset >= size)
             throw WorkbookFormatError("property outside its set");
-        ByteReader value(stream.constData() + setOffset + offset, size - offset);
+        const char* at = stream.constData() + setOffset + offset;
+        ByteReader value(at, size - offset);
         const uint16_t type = value.u16();
         value.skip(2);
         switch (type) {
@@ -140,10 +160,8 @@ std::map<uint32_t, Value> readPropertySet(const QByteArray& stream, const Format
             break;
         case kText: {
             const uint32_t bytes = value.u32();
-            if (bytes % 2 != 0)
-                throw WorkbookFormatError("odd size of a UTF-16 text");
-            QString text = value.characters(bytes / 2, true);
-            properties[id] = text.left(text.indexOf(QChar(0)));
+            value.skip(bytes);
+            texts[id] = QByteArray(at + 8, bytes);
             break;
         }
         case kFileTime: {
@@ -162,9 +180,14 @@ std::map<uint32_t, Value> readPropertySet(const QByteArray& stream, const Format
         }
     }
     const auto codePage = properties.find(kCodePageId);
-    if (codePage == properties.end() || !std::holds_alternative<int16_t>(codePage->second) ||
-        static_cast<uint16_t>(std::get<int16_t>(codePage->second)) != kUtf16CodePage)
-        throw WorkbookFormatError("property set texts not in UTF-16");
+    const uint16_t textCodePage =
+        codePage != properties.end() && std::holds_alternative<int16_t>(codePage->second)
+            ? static_cast<uint16_t>(std::get<int16_t>(codePage->second))
+            : 0;
+    for (const auto& [id, bytes] : texts) {
+        if (const auto text = decodeText(bytes, textCodePage))
+            properties[id] = *text;
+    }
     return properties;
 }
 

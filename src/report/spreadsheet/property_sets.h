@@ -17,8 +17,9 @@ QByteArray summaryInformation(const DocumentProperties& properties);
 // and its links are up to date.
 QByteArray documentSummaryInformation();
 
-// Reads the title, author and creation time of a summary stream; raises
-// WorkbookFormatError when the stream is not a property set of that kind.
+// Reads the title, author and creation time of a summary stream (a text in a code page
+// other than UTF-16 only when it is plain ASCII); raises WorkbookFormatError when the
+// stream is not a property set of that kind.
 DocumentProperties readSummaryInformation(const QByteArray& stream);
 // Checks that a document summary stream is a property set of that kind; raises
 // WorkbookFormatError otherwise.
