@@ -12,10 +12,14 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLocale>
 #include <QTemporaryFile>
 #include <QToolButton>
 
+#include <algorithm>
 #include <filesystem>
+#include <span>
+#include <vector>
 
 namespace {
 
@@ -23,6 +27,8 @@ const QString kReportFileName = QStringLiteral("Report.xls");
 const QString kSheetName = QStringLiteral("Данные базы");
 const QString kBusyText = QStringLiteral("Создаю отчет, ждите...");
 const QString kViewQuestion = QStringLiteral("Отчет создан, хотите просмотреть?");
+const QString kTooManyRecords = QStringLiteral("Записей в базе: %1. Один лист отчета вмещает "
+                                               "не более %2 записей, поэтому отчет не создан.");
 const QStringList kHeadings{QStringLiteral("ФИО"), QStringLiteral("Адрес"),
                             QStringLiteral("Телефон"), QStringLiteral("Место работы"),
                             QStringLiteral("E-mail")};
@@ -76,6 +82,13 @@ TForm2* TForm1::reportGridWindow() {
 }
 
 void TForm1::printClick() {
+    // A base larger than one sheet is refused before anything is read or written.
+    if (m_state.file.count() > report::kMaxReportRecords) {
+        const QLocale russian(QLocale::Russian, QLocale::Russia);
+        platform::showMessage(kTooManyRecords.arg(russian.toString(m_state.file.count()),
+                                                  russian.toString(report::kMaxReportRecords)));
+        return;
+    }
     setPhotoPanelText(kBusyText);
     QCoreApplication::processEvents();
     try {
@@ -108,14 +121,17 @@ void TForm1::printClick() {
 }
 
 // Grid row 0 holds the title, row 1 the headings, rows 2 on the records in file order.
-// The current record index and the record buffer serve as the cursor.
+// The current record index and the record buffer serve as the cursor and end on the last
+// record. After the first record the rest are read a block at a time: one by one, a large
+// base would cost two system calls a record.
 void TForm1::fillReportGrid() {
     TStringGrid& grid = *reportGridWindow()->ui.StringGrid1;
     store::DataFile& file = m_state.file;
     // The grid's view hears of the new contents once, not once per cell.
     const TStringGrid::Batch batch(grid);
     grid.clearContents();
-    grid.setRowCount(file.count() + 2);
+    const int32_t count = file.count();
+    grid.setRowCount(count + 2);
     for (int c = 0; c < kHeadings.size(); ++c)
         grid.setCells(c, 1, kHeadings[c]);
 
@@ -127,11 +143,18 @@ void TForm1::fillReportGrid() {
     file.seek(0);
     file.read(m_state.buffer);
     fillRow();
-    while (!file.atEnd()) {
-        ++m_state.index;
-        file.seek(m_state.index);
-        file.read(m_state.buffer);
-        fillRow();
+    constexpr int32_t kBlockRecords = 256;
+    constexpr std::size_t kRecordSize = store::ContactRecord::kSize;
+    std::vector<unsigned char> block(kBlockRecords * kRecordSize);
+    for (int32_t first = 1; first < count; first += kBlockRecords) {
+        const int32_t n = std::min(kBlockRecords, count - first);
+        file.readBlock(first, std::span(block).first(n * kRecordSize));
+        for (int32_t k = 0; k < n; ++k) {
+            m_state.index = first + k;
+            std::copy_n(block.begin() + k * kRecordSize, kRecordSize,
+                        m_state.buffer.bytes().begin());
+            fillRow();
+        }
     }
     grid.setCells(0, 0, report::reportTitle(QDateTime::currentDateTime()));
 }

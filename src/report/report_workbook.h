@@ -1,10 +1,15 @@
 #pragma once
 
+#include "report/spreadsheet/cell_area.h"
+
 #include <QString>
 
 class TStringGrid;
 
 namespace report {
+
+// One sheet holds the title row, the headings and this many records.
+constexpr int kMaxReportRecords = spreadsheet::kMaxRows - 2;
 
 // The column letter (code 64 + column, so 1 gives "A") followed by the row number, for
 // 1-based columns 1 to 26.

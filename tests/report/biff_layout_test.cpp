@@ -1,5 +1,6 @@
 // Byte layout of the workbook stream: what other spreadsheet programs rely on.
 #include "report/automation/automation_error.h"
+#include "report/biff_stream.h"
 #include "report/spreadsheet/biff_bytes.h"
 #include "report/spreadsheet/biff_reader.h"
 #include "report/spreadsheet/biff_writer.h"
@@ -18,39 +19,6 @@
 using namespace spreadsheet;
 
 namespace {
-
-struct Record {
-    uint16_t id;
-    qsizetype offset;
-    QByteArray data;
-};
-
-std::vector<Record> records(const QByteArray& stream) {
-    std::vector<Record> out;
-    for (qsizetype at = 0; at + 4 <= stream.size();) {
-        const uint16_t id = qFromLittleEndian<quint16>(stream.constData() + at);
-        const uint16_t size = qFromLittleEndian<quint16>(stream.constData() + at + 2);
-        out.push_back({id, at, stream.mid(at + 4, size)});
-        at += 4 + size;
-    }
-    return out;
-}
-
-std::vector<Record> withId(const std::vector<Record>& all, uint16_t id) {
-    std::vector<Record> out;
-    for (const Record& r : all) {
-        if (r.id == id)
-            out.push_back(r);
-    }
-    return out;
-}
-
-uint16_t u16(const QByteArray& data, int at) {
-    return qFromLittleEndian<quint16>(data.constData() + at);
-}
-uint32_t u32(const QByteArray& data, int at) {
-    return qFromLittleEndian<quint32>(data.constData() + at);
-}
 
 Workbook reportLikeWorkbook() {
     Workbook book;
@@ -75,13 +43,13 @@ Workbook reportLikeWorkbook() {
 
 TEST(BiffLayout, SubstreamsAndSheetList) {
     const QByteArray stream = writeWorkbookStream(reportLikeWorkbook());
-    const auto all = records(stream);
+    const auto all = biffRecords(stream);
     ASSERT_GE(all.size(), 2u);
     EXPECT_EQ(all.front().id, 0x0809);
     EXPECT_EQ(u16(all.front().data, 0), 0x0600);
     EXPECT_EQ(u16(all.front().data, 2), 0x0005);
     EXPECT_EQ(all.back().id, 0x000A);
-    for (const Record& r : all)
+    for (const BiffRecord& r : all)
         EXPECT_LE(r.data.size(), 8224);
 
     const auto sheets = withId(all, 0x0085);
@@ -101,15 +69,21 @@ TEST(BiffLayout, SubstreamsAndSheetList) {
 }
 
 TEST(BiffLayout, FormattingRecords) {
-    const auto all = records(writeWorkbookStream(reportLikeWorkbook()));
+    const auto all = biffRecords(writeWorkbookStream(reportLikeWorkbook()));
 
     // The heading format: bold font 5, centred, thin lines on four edges, solid silver.
     const auto fonts = withId(all, 0x0031);
     ASSERT_EQ(fonts.size(), 5u);
     EXPECT_EQ(u16(fonts[4].data, 6), 700);
+    // Bold in the option bits as well as in the weight; the plain fonts have neither.
+    EXPECT_EQ(u16(fonts[4].data, 2), 0x0001);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(u16(fonts[i].data, 2), 0x0000) << i;
+        EXPECT_EQ(u16(fonts[i].data, 6), 400) << i;
+    }
     const auto xfs = withId(all, 0x00E0);
     bool foundHeading = false;
-    for (const Record& xf : xfs) {
+    for (const BiffRecord& xf : xfs) {
         if (u16(xf.data, 0) != 5)
             continue;
         foundHeading = true;
@@ -125,7 +99,9 @@ TEST(BiffLayout, FormattingRecords) {
     ASSERT_FALSE(columns.empty());
     EXPECT_EQ(u16(columns[0].data, 0), 0);
     EXPECT_EQ(u16(columns[0].data, 2), 0);
-    EXPECT_EQ(u16(columns[0].data, 4), 30 * 256);
+    // 30 characters of 7 pixels and 5 pixels of padding, in 1/256 of a digit: 215 × 256 / 7.
+    EXPECT_EQ(u16(columns[0].data, 4), 7862);
+    EXPECT_EQ(u16(columns[0].data, 8), 0x0002); // width set, not hidden
     EXPECT_EQ(u16(columns.back().data, 2), 255);
 
     const auto margin = withId(all, 0x0028);
@@ -167,7 +143,7 @@ TEST(BiffLayout, SharedStringsContinueAcrossRecords) {
     sheet.cellAt(1, 1).text = sheet.cell(0, 0)->text; // repeated
 
     const QByteArray stream = writeWorkbookStream(book);
-    const auto all = records(stream);
+    const auto all = biffRecords(stream);
     EXPECT_GE(withId(all, 0x003C).size(), 4u);
     const auto sst = withId(all, 0x00FC);
     ASSERT_EQ(sst.size(), 1u);
@@ -206,7 +182,7 @@ TEST(BiffLayout, FileRoundTripKeepsEverything) {
     // The small stream is padded to the container's big blocks, past its last record.
     QFile file(dir.filePath("a.xls"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray stored = workbookStreamOf(file.readAll());
+    const QByteArray stored = containerOf(file.readAll()).workbook;
     const QByteArray written = writeWorkbookStream(book);
     ASSERT_LT(written.size(), 4096);
     EXPECT_EQ(stored.size(), 4096);
@@ -256,7 +232,7 @@ TEST(BiffLayout, LargeWorkbookIsStoredAsWrittenInMemory) {
     ASSERT_GT(written.size(), 4096);
     QFile file(dir.filePath("big.xls"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(workbookStreamOf(file.readAll()), written);
+    EXPECT_EQ(containerOf(file.readAll()).workbook, written);
 
     const Workbook back = openWorkbook(dir.filePath("big.xls"));
     ASSERT_EQ(back.sheets.size(), 2u);
@@ -289,7 +265,7 @@ TEST(BiffLayout, DamagedInputIsRefused) {
 
     // A shared string index past the table.
     QByteArray bad = stream;
-    const auto labels = withId(records(stream), 0x00FD);
+    const auto labels = withId(biffRecords(stream), 0x00FD);
     ASSERT_FALSE(labels.empty());
     qToLittleEndian<quint32>(999, bad.data() + labels[0].offset + 4 + 6);
     EXPECT_THROW(parseWorkbookStream(bad), WorkbookFormatError);
@@ -307,28 +283,29 @@ TEST(BiffLayout, ManySheetsReachingTheLastRowAreRefused) {
     sheet.name = "S";
     sheet.cellAt(65535, 0).text = "last";
     const QByteArray one = writeWorkbookStream(book);
-    const auto all = records(one);
-    const Record entry = withId(all, 0x0085).at(0);
+    const auto all = biffRecords(one);
+    const BiffRecord entry = withId(all, 0x0085).at(0);
 
-    // The same sheet list entry 65 times, each pointing at the one substream.
+    // The same sheet list entry many times, each pointing at the one substream.
     const qsizetype entryEnd = entry.offset + 4 + entry.data.size();
-    const qsizetype extra = 64 * (4 + entry.data.size());
-    const uint32_t substream = u32(entry.data, 0) + extra;
     QByteArray patched = one.mid(entry.offset, 4 + entry.data.size());
-    qToLittleEndian<quint32>(substream, patched.data() + 4);
-    QByteArray many = one.left(entry.offset);
-    for (int i = 0; i < 65; ++i)
-        many += patched;
-    many += one.mid(entryEnd);
-    EXPECT_THROW(parseWorkbookStream(many), WorkbookFormatError);
-
+    // The sheet's row-block index gives positions in the stream: they move as well.
+    const BiffRecord index = withId(all, 0x020B).at(0);
+    auto withEntries = [&](int count) {
+        const qsizetype moved = (count - 1) * (4 + entry.data.size());
+        qToLittleEndian<quint32>(u32(entry.data, 0) + moved, patched.data() + 4);
+        QByteArray stream = one.left(entry.offset);
+        for (int i = 0; i < count; ++i)
+            stream += patched;
+        stream += one.mid(entryEnd);
+        for (qsizetype at = index.offset + moved + 4 + 12;
+             at < index.offset + moved + 4 + index.data.size(); at += 4)
+            qToLittleEndian<quint32>(u32(stream, at) + moved, stream.data() + at);
+        return stream;
+    };
+    EXPECT_THROW(parseWorkbookStream(withEntries(65)), WorkbookFormatError);
     // 64 of them still open.
-    QByteArray fewer = one.left(entry.offset);
-    qToLittleEndian<quint32>(substream - (4 + entry.data.size()), patched.data() + 4);
-    for (int i = 0; i < 64; ++i)
-        fewer += patched;
-    fewer += one.mid(entryEnd);
-    EXPECT_EQ(parseWorkbookStream(fewer).sheets.size(), 64u);
+    EXPECT_EQ(parseWorkbookStream(withEntries(64)).sheets.size(), 64u);
 }
 
 } // namespace

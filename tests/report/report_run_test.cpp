@@ -3,6 +3,7 @@
 #include "app/report_grid_window.h"
 #include "report/automation/automation_error.h"
 #include "report/automation/object_registry.h"
+#include "report/report_workbook.h"
 #include "report/spreadsheet/application_object.h"
 #include "report/spreadsheet/workbook_file.h"
 #include "report/string_grid.h"
@@ -12,6 +13,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest/QTest>
 
@@ -118,6 +120,18 @@ TEST(ReportRun, ThreeRecordsGiveAFormattedWorkbook) {
     EXPECT_TRUE(sheet.landscape);
     EXPECT_DOUBLE_EQ(sheet.topMarginPoints, 25.0);
     EXPECT_FALSE(sheet.gridlines);
+    // What the spreadsheet program would write besides: A1 selected, rows 12.75 points,
+    // no page header or footer, and the summary.
+    EXPECT_EQ(sheet.activeRow, 0);
+    EXPECT_EQ(sheet.activeColumn, 0);
+    EXPECT_DOUBLE_EQ(sheet.defaultRowHeightPoints, 12.75);
+    EXPECT_EQ(sheet.header, QString());
+    EXPECT_EQ(sheet.footer, QString());
+    EXPECT_FALSE(sheet.fitToPage);
+    EXPECT_EQ(book.properties.title, "Данные базы");
+    EXPECT_EQ(book.properties.author, "Kalmo");
+    EXPECT_GE(book.properties.created, before);
+    EXPECT_LE(book.properties.created, QDateTime::currentDateTime());
 
     // The first record is on show afterwards; the grid holds n + 2 rows.
     EXPECT_EQ(f.form1->ui.fio->text(), "Иванов Иван");
@@ -276,24 +290,35 @@ TEST(ReportRun, AFailedSaveAsksNothingAndKeepsThePreviousReport) {
 
 namespace {
 
-// One sheet holds 65,536 rows: title, headings and 65,534 records. One record more is an
-// automation error, and the previous report stays as it was.
-TEST(ReportRun, RecordsBeyondOneSheetAreRefusedWhole) {
+// One sheet holds 65,536 rows: title, headings and 65,534 records. A larger base is refused
+// in Russian before anything is read or written; the previous report stays as it was.
+TEST(ReportRun, RecordsBeyondOneSheetAreRefusedBeforeAnyWork) {
     ReportFixture f(numberedRecords(65535));
     {
         QFile previous(f.reportPath());
         ASSERT_TRUE(previous.open(QIODevice::WriteOnly));
         previous.write("previous report");
     }
+    f.form1->ui.fio->setText("typed but not saved");
+    int instances = 0;
+    automation::ServerOverride counting("Excel.Application", [&]() -> automation::ObjectPtr {
+        ++instances;
+        return spreadsheet::createApplication();
+    });
     clickReport(f);
-    const QStringList errors = f.boxes.texts(ShownBox::Error);
-    ASSERT_EQ(errors.size(), 1);
-    EXPECT_TRUE(errors[0].contains("E65537")) << errors[0].toStdString();
-    EXPECT_EQ(f.boxes.texts(ShownBox::Information), QStringList());
+    EXPECT_EQ(
+        f.boxes.texts(ShownBox::Message),
+        QStringList{QStringLiteral("Записей в базе: 65\u00A0535. Один лист отчета вмещает "
+                                   "не более 65\u00A0534 записей, поэтому отчет не создан.")});
+    EXPECT_EQ(f.boxes.boxes.size(), 1u);
+    EXPECT_EQ(instances, 0);
+    EXPECT_EQ(f.form2->ui.StringGrid1->rowCount(), 0);
+    EXPECT_EQ(f.form1->photoPanelText(), QString());
+    EXPECT_EQ(f.form1->ui.fio->text(), "typed but not saved");
     QFile previous(f.reportPath());
     ASSERT_TRUE(previous.open(QIODevice::ReadOnly));
     EXPECT_EQ(previous.readAll(), "previous report");
-    EXPECT_EQ(f.form1->ui.fio->text(), "Name 1");
+    previous.close();
 
     // Without the last record the sheet is full to its last row.
     f.form1->state().file.seek(65534);
@@ -301,9 +326,24 @@ TEST(ReportRun, RecordsBeyondOneSheetAreRefusedWhole) {
     f.boxes.boxes.clear();
     clickReport(f);
     EXPECT_EQ(f.boxes.texts(), QStringList{"Отчет создан, хотите просмотреть?"});
+    EXPECT_EQ(instances, 2);
     const Sheet sheet = openWorkbook(f.reportPath()).sheets.at(0);
     EXPECT_EQ(sheet.rowExtent(), 65536);
     EXPECT_EQ(text(sheet, 65535, 4), "mail65534@example.org");
+}
+
+// The server's own limit stays an automation error for other callers.
+TEST(ReportRun, TheServerRefusesRowsBeyondTheSheet) {
+    TStringGrid grid(5);
+    grid.setRowCount(65537);
+    QTemporaryDir folder;
+    try {
+        report::SaveGridAsWorkbook(grid, "S", folder.filePath("big.xls"));
+        ADD_FAILURE() << "a range past the last row was accepted";
+    } catch (const AutomationError& error) {
+        EXPECT_TRUE(QString::fromUtf8(error.what()).contains("E65537")) << error.what();
+    }
+    EXPECT_FALSE(QFile::exists(folder.filePath("big.xls")));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "report/automation/automation_error.h"
 #include "report/automation/object_registry.h"
+#include "report/spreadsheet/saved_workbooks.h"
 #include "report/spreadsheet/server_objects.h"
 #include "report/spreadsheet/workbook_file.h"
 
@@ -12,6 +13,8 @@ namespace {
 
 // The template value that asks for a workbook of one worksheet.
 constexpr int32_t kSingleWorksheetTemplate = -4167;
+// The author the server's new workbooks give in their summary.
+const QString kAuthor = QStringLiteral("Kalmo");
 
 struct ApplicationState {
     bool visible = false;
@@ -35,12 +38,19 @@ public:
     explicit WorkbookObject(DocumentPtr document) {
         addMember("WorkSheets", [document](const Arguments& args) {
             automation::expectArguments(args, 1, 1);
-            const int count = static_cast<int>(document->workbook.sheets.size());
+            const int count = static_cast<int>(document->workbook().sheets.size());
             return asVariant(makeWorksheet(document, indexArgument(args[0], count)));
         });
         addMember("SaveAs", [document](const Arguments& args) {
             automation::expectArguments(args, 1, 1);
-            saveWorkbook(document->workbook, args[0].toString());
+            Workbook& workbook = document->workbook();
+            // Without a title of its own a workbook is titled after its first sheet, which
+            // names what it holds.
+            if (workbook.properties.title.isEmpty() && !workbook.sheets.empty())
+                workbook.properties.title = workbook.sheets.front().name;
+            const QString path = args[0].toString();
+            saveWorkbook(workbook, path);
+            rememberSavedWorkbook(path, document->shared());
             return Variant();
         });
     }
@@ -53,17 +63,23 @@ public:
             automation::expectArguments(args, 0, 1);
             if (!args.empty() && args[0].toInt() != kSingleWorksheetTemplate)
                 throw AutomationError("Add method of Workbooks class failed: unknown template.");
-            auto document = std::make_shared<Document>();
-            document->workbook.sheets.emplace_back().name = QStringLiteral("Sheet1");
+            auto workbook = std::make_shared<Workbook>();
+            workbook->sheets.emplace_back().name = QStringLiteral("Sheet1");
+            workbook->properties = {QString(), kAuthor, QDateTime::currentDateTimeUtc()};
+            auto document = std::make_shared<Document>(std::move(workbook));
             state->workbooks.push_back(document);
             return asVariant(std::make_shared<WorkbookObject>(document));
         });
         addMember("Open", [state](const Arguments& args) {
             automation::expectArguments(args, 1, 1);
-            auto document = std::make_shared<Document>();
-            document->workbook = openWorkbook(args[0].toString());
-            if (document->workbook.sheets.empty())
+            const QString path = args[0].toString();
+            // A workbook the server saved itself and nobody changed since is not read back.
+            std::shared_ptr<Workbook> workbook = takeSavedWorkbook(path);
+            if (!workbook)
+                workbook = std::make_shared<Workbook>(openWorkbook(path));
+            if (workbook->sheets.empty())
                 throw AutomationError("Open method of Workbooks class failed: no worksheet.");
+            auto document = std::make_shared<Document>(std::move(workbook));
             state->workbooks.push_back(document);
             return asVariant(std::make_shared<WorkbookObject>(document));
         });

@@ -2,6 +2,7 @@
 
 #include "report/spreadsheet/biff_bytes.h"
 #include "report/spreadsheet/biff_records.h"
+#include "report/spreadsheet/column_width.h"
 #include "report/spreadsheet/palette.h"
 #include "report/spreadsheet/xf_fields.h"
 
@@ -26,6 +27,9 @@ public:
         if (offset < 0 || offset > stream.size())
             throw WorkbookFormatError("substream outside the stream");
     }
+
+    // Where the record that next() gives lies in the stream.
+    qsizetype position() const { return m_at; }
 
     bool next(RecordView& record) {
         if (m_stream.size() - m_at < 4)
@@ -260,7 +264,7 @@ void readColumns(ByteReader in, const Globals& globals, Sheet& sheet) {
     for (int c = first; c <= std::min(last, kMaxColumns - 1); ++c) {
         sheet.column(c).format = format;
         if (flags & kColumnUserSet)
-            sheet.column(c).width = width / 256.0;
+            sheet.column(c).width = columnWidthCharacters(width);
     }
 }
 
@@ -278,13 +282,71 @@ void readMerges(ByteReader in, Sheet& sheet) {
     }
 }
 
+// Checks a sheet's row-block index as the sheet is read, when it has one: the INDEX
+// record must name every DBCELL record in order, and the DEFCOLWIDTH record where it gives
+// its position; each DBCELL must lead back to its block's first ROW record. (The distances
+// to each row's first cell are not checked: some writers fill them in their own way, and
+// readers go by the records themselves.)
+class RowIndexCheck {
+public:
+    void record(const RecordView& record, qsizetype at) {
+        switch (record.id) {
+        case kIndex: {
+            ByteReader in = record.reader();
+            in.skip(12);
+            m_present = true;
+            m_defColWidth = in.u32();
+            while (in.remaining() >= 4)
+                m_dbCells.push_back(in.u32());
+            break;
+        }
+        case kDefColWidth:
+            m_defColWidthAt = at;
+            break;
+        case kRow:
+            if (m_firstRowAt < 0)
+                m_firstRowAt = at;
+            break;
+        case kDbCell:
+            if (m_present && (m_block >= m_dbCells.size() || qsizetype(m_dbCells[m_block]) != at ||
+                              at - qsizetype(record.reader().u32()) != m_firstRowAt))
+                fail();
+            ++m_block;
+            m_firstRowAt = -1;
+            break;
+        default:
+            break;
+        }
+    }
+
+    void finish() const {
+        if (m_present && ((m_defColWidth != 0 && m_defColWidthAt != qsizetype(m_defColWidth)) ||
+                          m_block != m_dbCells.size()))
+            fail();
+    }
+
+private:
+    [[noreturn]] static void fail() { throw WorkbookFormatError("bad row-block index"); }
+
+    bool m_present = false;
+    uint32_t m_defColWidth = 0;
+    std::vector<uint32_t> m_dbCells;
+    qsizetype m_defColWidthAt = -1;
+    std::size_t m_block = 0;
+    qsizetype m_firstRowAt = -1;
+};
+
 Sheet readSheet(const QByteArray& stream, const Globals& globals, const SheetEntry& entry) {
     RecordCursor cursor(stream, entry.offset);
     expectBof(cursor, kWorksheetSubstream);
     Sheet sheet;
     sheet.name = entry.name;
     RecordView record;
+    RowIndexCheck rowIndex;
+    qsizetype at = cursor.position();
     while (cursor.next(record) && record.id != kEof) {
+        rowIndex.record(record, at);
+        at = cursor.position();
         ByteReader in = record.reader();
         switch (record.id) {
         case kLabelSst:
@@ -302,6 +364,28 @@ Sheet readSheet(const QByteArray& stream, const Globals& globals, const SheetEnt
         case kWindow2:
             sheet.gridlines = in.u16() & kWindow2GridlinesFlag;
             break;
+        case kSelection:
+            in.skip(1);
+            sheet.activeRow = in.u16();
+            sheet.activeColumn = checkedColumn(in.u16());
+            break;
+        case kDefaultRowHeight:
+            in.skip(2);
+            sheet.defaultRowHeightPoints = in.u16() / 20.0;
+            break;
+        case kWsBool:
+            sheet.fitToPage = in.u16() & kWsBoolFitToPage;
+            break;
+        case kHeader:
+        case kFooter: {
+            QString& text = record.id == kHeader ? sheet.header : sheet.footer;
+            text.clear();
+            if (in.remaining() > 0) {
+                const uint16_t length = in.u16();
+                text = in.characters(length, in.u8() & 1);
+            }
+            break;
+        }
         case kSetup: {
             in.skip(10);
             const uint16_t flags = in.u16();
@@ -324,6 +408,7 @@ Sheet readSheet(const QByteArray& stream, const Globals& globals, const SheetEnt
     }
     if (record.id != kEof)
         throw WorkbookFormatError("sheet without an end");
+    rowIndex.finish();
     return sheet;
 }
 

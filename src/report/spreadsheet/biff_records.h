@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <cstddef>
 #include <cstdint>
 
@@ -9,6 +11,9 @@ namespace spreadsheet {
 
 enum Record : uint16_t {
     kEof = 0x000A,
+    kHeader = 0x0014,
+    kFooter = 0x0015,
+    kSelection = 0x001D,
     kTopMargin = 0x0028,
     kFont = 0x0031,
     kContinue = 0x003C,
@@ -16,9 +21,11 @@ enum Record : uint16_t {
     kCodePage = 0x0042,
     kDefColWidth = 0x0055,
     kColInfo = 0x007D,
+    kWsBool = 0x0081,
     kBoundSheet = 0x0085,
     kSetup = 0x00A1,
     kMulBlank = 0x00BE,
+    kDbCell = 0x00D7,
     kXf = 0x00E0,
     kMergedCells = 0x00E5,
     kSst = 0x00FC,
@@ -28,6 +35,8 @@ enum Record : uint16_t {
     kBlank = 0x0201,
     kLabel = 0x0204,
     kRow = 0x0208,
+    kIndex = 0x020B,
+    kDefaultRowHeight = 0x0225,
     kWindow2 = 0x023E,
     kStyle = 0x0293,
     kBof = 0x0809,
@@ -46,10 +55,23 @@ constexpr int kSkippedFontIndex = 4;
 constexpr uint16_t kFontHeightTwips = 200; // 10 points
 constexpr uint16_t kNormalWeight = 400;
 constexpr uint16_t kBoldWeight = 700;
+// Readers of the older kind take bold from this bit rather than from the weight.
+constexpr uint16_t kBoldFlag = 0x0001;
 constexpr uint16_t kItalicFlag = 0x0002;
-constexpr uint16_t kStandardColumnWidth = 2340; // 1/256 character units
+constexpr uint16_t kStandardColumnWidth = 2340; // 8.43 characters, see column_width.h
+constexpr uint16_t kColumnHidden = 0x0001;
 constexpr uint16_t kColumnUserSet = 0x0002;
 constexpr uint16_t kDefaultRowHeightTwips = 0x00FF;
+// Sheet options: automatic page breaks shown, outline summaries below and right, outline
+// symbols shown; fit-to-page printing is the one option the engine changes.
+constexpr uint16_t kWsBoolDefault = 0x04C1;
+constexpr uint16_t kWsBoolFitToPage = 0x0100;
+// Rows go out in blocks of 32, each block's ROW records before its cells and a DBCELL
+// record after them; the INDEX record lists where each DBCELL lies.
+constexpr int kRowBlock = 32;
+constexpr qsizetype kRowRecordSize = 4 + 16;
+// The selection lies in the top left pane, the only one of a sheet without split.
+constexpr uint8_t kTopLeftPane = 3;
 constexpr uint16_t kWindow2GridlinesFlag = 0x0002;
 constexpr uint16_t kWindow2BaseFlags = 0x06B4; // headers, zeros, outline, selected, active
 constexpr uint16_t kSetupPortraitFlag = 0x0002;

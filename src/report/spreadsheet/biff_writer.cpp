@@ -2,6 +2,7 @@
 
 #include "report/spreadsheet/biff_bytes.h"
 #include "report/spreadsheet/biff_records.h"
+#include "report/spreadsheet/column_width.h"
 #include "report/spreadsheet/palette.h"
 #include "report/spreadsheet/xf_fields.h"
 
@@ -14,12 +15,6 @@
 
 namespace spreadsheet {
 namespace {
-
-// Sizes used to reserve a sheet substream: everything but rows and cells (generous), a ROW
-// record, and the largest cell record (LABELSST).
-constexpr qsizetype kSheetFixedPartBytes = 1024;
-constexpr qsizetype kRowRecordBytes = 20;
-constexpr qsizetype kLabelRecordBytes = 14;
 
 // Record identifier and data size, little-endian.
 std::array<char, 4> recordHeader(uint16_t id, qsizetype size) {
@@ -35,26 +30,49 @@ void putRecord(QByteArray& stream, uint16_t id, const QByteArray& body) {
     stream += body;
 }
 
-// Hands records on to a sink as they are made and counts the bytes; without a sink it
-// only counts.
+// Hands records on to a sink in pieces of about 64 KiB and counts the bytes; without a
+// sink it only counts.
 class StreamOut {
 public:
-    explicit StreamOut(const StreamSink* sink) : m_sink(sink) {}
+    explicit StreamOut(const StreamSink* sink) : m_sink(sink) {
+        if (m_sink)
+            m_buffer.reserve(kPiece + kMaxRecordData);
+    }
+    ~StreamOut() { flush(); }
+    StreamOut(const StreamOut&) = delete;
+    StreamOut& operator=(const StreamOut&) = delete;
 
     void bytes(QByteArrayView data) {
-        if (m_sink)
-            (*m_sink)(data);
         m_written += data.size();
+        if (!m_sink)
+            return;
+        m_buffer.append(data);
+        if (m_buffer.size() >= kPiece)
+            flush();
     }
-    void record(uint16_t id, const QByteArray& body) {
+    void record(uint16_t id, QByteArrayView body) {
         const auto header = recordHeader(id, body.size());
         bytes(QByteArrayView(header.data(), header.size()));
         bytes(body);
     }
+    void flush() {
+        if (m_sink && !m_buffer.isEmpty())
+            (*m_sink)(m_buffer);
+        m_buffer.clear();
+    }
     qsizetype written() const { return m_written; }
+    bool hasSink() const { return m_sink != nullptr; }
+    // Without a sink: counts bytes that are not made at all.
+    void count(qsizetype size) {
+        Q_ASSERT(!m_sink);
+        m_written += size;
+    }
 
 private:
+    static constexpr qsizetype kPiece = 64 * 1024;
+
     const StreamSink* m_sink;
+    QByteArray m_buffer;
     qsizetype m_written = 0;
 };
 
@@ -116,7 +134,7 @@ private:
 QByteArray fontRecord(bool bold, bool italic) {
     ByteWriter body;
     body.u16(kFontHeightTwips);
-    body.u16(italic ? kItalicFlag : 0);
+    body.u16((bold ? kBoldFlag : 0) | (italic ? kItalicFlag : 0));
     body.u16(0x7FFF); // automatic colour
     body.u16(bold ? kBoldWeight : kNormalWeight);
     body.u16(0); // no super- or subscript
@@ -150,6 +168,8 @@ QByteArray xfRecord(uint16_t font, const CellFormat& format, bool style, bool ow
 // characters may go on in the next record, which then begins with the flag byte again.
 // Every text cell looks its string up here, so the table is a flat open-addressing one:
 // each slot holds the string's hash (high half) and its number + 1 (low half, 0 = free).
+// The table refers to the cells' own texts, which stay unchanged while the stream is
+// written; a text longer than a cell may hold is cut when it is written.
 class SharedStrings {
 public:
     // Every text cell is looked up once, so the number of cells bounds the number of
@@ -170,57 +190,71 @@ public:
             const uint64_t slot = m_slots[i];
             if (slot == 0) {
                 Q_ASSERT(m_strings.size() < m_capacity);
-                m_strings.push_back(text);
+                m_strings.push_back(&text);
+                m_oneByte.push_back(
+                    ByteWriter::fitsOneByte(QStringView(text).left(kMaxStringLength)));
                 m_slots[i] = uint64_t(hash) << 32 | m_strings.size();
                 return static_cast<uint32_t>(m_strings.size() - 1);
             }
             const uint32_t number = static_cast<uint32_t>(slot) - 1;
-            if ((slot >> 32) == hash && m_strings[number] == text)
+            if ((slot >> 32) == hash && *m_strings[number] == text)
                 return number;
         }
     }
 
     // Writes SST and its CONTINUE records, then EXTSST: for every bucket of strings, where
-    // its first string starts, in the stream (`streamOffset` is where `out`'s first byte lies) and
-    // within its record. With a counting sink this gives the size of the table.
+    // its first string starts, in the stream (`streamOffset` is where `out`'s first byte
+    // lies) and within its record. With a counting sink this gives the size of the table,
+    // and no characters are copied.
     void write(StreamOut& out, qsizetype streamOffset) const {
+        const bool counting = !out.hasSink();
         const std::size_t bucket = std::max<std::size_t>(
             kMinStringsPerBucket, (m_strings.size() + kMaxBuckets - 1) / kMaxBuckets);
         ByteWriter buckets;
         buckets.u16(static_cast<uint16_t>(bucket));
         ByteWriter record;
+        qsizetype recordSize = 0; // what `record` holds, or would hold when counting
         uint16_t id = kSst;
         auto flush = [&] {
-            out.record(id, record.bytes);
+            if (counting)
+                out.count(4 + recordSize);
+            else
+                out.record(id, record.bytes);
             record.bytes.clear();
+            recordSize = 0;
             id = kContinue;
         };
-        record.u32(m_total);
-        record.u32(static_cast<uint32_t>(m_strings.size()));
+        auto put = [&](auto write, qsizetype size) {
+            if (!counting)
+                write();
+            recordSize += size;
+        };
+        put([&] { record.u32(m_total); }, 4);
+        put([&] { record.u32(static_cast<uint32_t>(m_strings.size())); }, 4);
         for (std::size_t i = 0; i < m_strings.size(); ++i) {
-            const QString& text = m_strings[i];
-            const bool oneByte = ByteWriter::fitsOneByte(text);
+            const QStringView text = QStringView(*m_strings[i]).left(kMaxStringLength);
+            const bool oneByte = m_oneByte[i];
             const int charSize = oneByte ? 1 : 2;
-            if (record.bytes.size() + 3 + (text.isEmpty() ? 0 : charSize) > kMaxRecordData)
+            if (recordSize + 3 + (text.isEmpty() ? 0 : charSize) > kMaxRecordData)
                 flush();
             if (i % bucket == 0) {
-                const qsizetype inRecord = 4 + record.bytes.size();
+                const qsizetype inRecord = 4 + recordSize;
                 buckets.u32(static_cast<uint32_t>(streamOffset + out.written() + inRecord));
                 buckets.u16(static_cast<uint16_t>(inRecord));
                 buckets.u16(0);
             }
-            record.u16(static_cast<uint16_t>(text.size()));
-            record.u8(oneByte ? 0 : 1);
+            put([&] { record.u16(static_cast<uint16_t>(text.size())); }, 2);
+            put([&] { record.u8(oneByte ? 0 : 1); }, 1);
             qsizetype done = 0;
             while (done < text.size()) {
-                const qsizetype room = (kMaxRecordData - record.bytes.size()) / charSize;
+                const qsizetype room = (kMaxRecordData - recordSize) / charSize;
                 if (room == 0) {
                     flush();
-                    record.u8(oneByte ? 0 : 1);
+                    put([&] { record.u8(oneByte ? 0 : 1); }, 1);
                     continue;
                 }
                 const qsizetype n = std::min(room, text.size() - done);
-                record.characters(QStringView(text).mid(done, n), oneByte);
+                put([&] { record.characters(text.mid(done, n), oneByte); }, n * charSize);
                 done += n;
             }
         }
@@ -231,7 +265,8 @@ public:
 private:
     std::vector<uint64_t> m_slots;
     std::size_t m_capacity;
-    std::vector<QString> m_strings;
+    std::vector<const QString*> m_strings;
+    std::vector<bool> m_oneByte;
     uint32_t m_total = 0;
 };
 
@@ -262,6 +297,23 @@ QByteArray setupRecord(const Sheet& sheet) {
     return body.bytes;
 }
 
+// A page header or footer: no data at all when there is none.
+QByteArray headerFooterRecord(const QString& text) {
+    ByteWriter body;
+    if (!text.isEmpty()) {
+        const QString cut = text.left(255);
+        const bool oneByte = ByteWriter::fitsOneByte(cut);
+        body.u16(static_cast<uint16_t>(cut.size()));
+        body.u8(oneByte ? 0 : 1);
+        body.characters(cut, oneByte);
+    }
+    return body.bytes;
+}
+
+uint16_t rowHeightTwips(const Sheet& sheet) {
+    return static_cast<uint16_t>(std::lround(sheet.defaultRowHeightPoints * 20));
+}
+
 void writeColumns(QByteArray& stream, const Sheet& sheet, FormatTable& formats) {
     auto same = [&](int a, int b) {
         return sheet.column(a).width == sheet.column(b).width &&
@@ -273,13 +325,14 @@ void writeColumns(QByteArray& stream, const Sheet& sheet, FormatTable& formats) 
             ++last;
         const Column& column = sheet.column(first);
         if (column.width || column.format != CellFormat{}) {
+            const uint16_t units =
+                column.width ? columnWidthUnits(*column.width) : kStandardColumnWidth;
             ByteWriter body;
             body.u16(static_cast<uint16_t>(first));
             body.u16(static_cast<uint16_t>(last));
-            body.u16(column.width ? static_cast<uint16_t>(std::lround(*column.width * 256))
-                                  : kStandardColumnWidth);
+            body.u16(units);
             body.u16(formats.xfIndex(column.format));
-            body.u16(column.width ? kColumnUserSet : 0);
+            body.u16(column.width ? kColumnUserSet | (units == 0 ? kColumnHidden : 0) : 0);
             body.u16(0);
             putRecord(stream, kColInfo, body.bytes);
         }
@@ -287,65 +340,144 @@ void writeColumns(QByteArray& stream, const Sheet& sheet, FormatTable& formats) 
     }
 }
 
-// Cells go out in blocks of 32 rows, each block's ROW records before its cells.
-void writeCells(QByteArray& stream, const Sheet& sheet, FormatTable& formats,
-                SharedStrings& strings) {
-    constexpr int kBlock = 32;
-    for (int blockStart = 0; blockStart < sheet.rowExtent(); blockStart += kBlock) {
-        const int blockEnd = std::min(blockStart + kBlock, sheet.rowExtent());
-        for (int r = blockStart; r < blockEnd; ++r) {
-            const auto& cells = sheet.row(r);
-            if (cells.empty())
-                continue;
-            ByteWriter body;
-            body.u16(static_cast<uint16_t>(r));
-            body.u16(0);
-            body.u16(static_cast<uint16_t>(cells.size()));
-            body.u16(kDefaultRowHeightTwips);
-            body.u32(0);
-            body.u32(0x000F0100);
-            putRecord(stream, kRow, body.bytes);
-        }
-        for (int r = blockStart; r < blockEnd; ++r) {
-            const auto& cells = sheet.row(r);
-            for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
-                if (!cells[c])
-                    continue;
-                const uint16_t xf = formats.xfIndex(cells[c]->format);
-                const bool blank = cells[c]->text.isEmpty();
-                if (blank && xf == kDefaultCellXf)
-                    continue;
-                // The most frequent records by far: written in place, without a body buffer.
-                char record[14];
-                qToLittleEndian<quint16>(blank ? kBlank : kLabelSst, record);
-                qToLittleEndian<quint16>(blank ? 6 : 10, record + 2);
-                qToLittleEndian<quint16>(static_cast<uint16_t>(r), record + 4);
-                qToLittleEndian<quint16>(static_cast<uint16_t>(c), record + 6);
-                qToLittleEndian<quint16>(xf, record + 8);
-                if (!blank)
-                    qToLittleEndian<quint32>(strings.index(cells[c]->text.left(kMaxStringLength)),
-                                             record + 10);
-                stream.append(record, blank ? 10 : 14);
-            }
-        }
+// Calls `onCell(column, xf, text)` for each cell record of a row, in column order; `text`
+// is null for an empty cell that is there for its format alone.
+template <typename OnCell>
+void rowCells(const Sheet& sheet, int row, FormatTable& formats, OnCell onCell) {
+    const auto& cells = sheet.row(row);
+    for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
+        if (!cells[c])
+            continue;
+        const uint16_t xf = formats.xfIndex(cells[c]->format);
+        const bool blank = cells[c]->text.isEmpty();
+        if (!blank || xf != kDefaultCellXf)
+            onCell(c, xf, blank ? nullptr : &cells[c]->text);
     }
 }
 
-QByteArray dimensions(const Sheet& sheet) {
-    int firstRow = -1, lastRow = -1, lastColumn = -1;
+constexpr qsizetype kLabelSize = 4 + 10;
+constexpr qsizetype kBlankSize = 4 + 6;
+
+// A sheet's rows, worked out before any of them is written, so that the stream can give
+// every position up front and the rows go out without being held in memory. Rows go in
+// blocks of 32: the block's ROW records, its cells, then a DBCELL record giving the distance
+// back to the first ROW record and, for each row, to its first cell from the second ROW
+// record or from the previous row's first cell.
+class RowBlocks {
+public:
+    RowBlocks(const Sheet& sheet, FormatTable& formats, SharedStrings& strings) : m_sheet(sheet) {
+        qsizetype at = 0;
+        for (int start = 0; start < sheet.rowExtent(); start += kRowBlock) {
+            const int end = std::min(start + kRowBlock, sheet.rowExtent());
+            const qsizetype firstRow = at;
+            for (int r = start; r < end; ++r)
+                at += sheet.row(r).empty() ? 0 : kRowRecordSize;
+            if (at == firstRow)
+                continue;
+            ByteWriter dbCell;
+            dbCell.u32(0); // distance back to the first ROW record, known at the end
+            qsizetype previous = firstRow + kRowRecordSize;
+            for (int r = start; r < end; ++r) {
+                if (sheet.row(r).empty())
+                    continue;
+                dbCell.u16(static_cast<uint16_t>(at - previous));
+                previous = at;
+                rowCells(sheet, r, formats, [&](int, uint16_t, const QString* text) {
+                    at += text ? kLabelSize : kBlankSize;
+                    if (text)
+                        m_strings.push_back(strings.index(*text));
+                });
+            }
+            qToLittleEndian<quint32>(static_cast<uint32_t>(at - firstRow), dbCell.bytes.data());
+            m_dbCellsAt.push_back(at);
+            m_dbCells.push_back(dbCell.bytes);
+            at += 4 + dbCell.bytes.size();
+        }
+        m_size = at;
+    }
+
+    qsizetype size() const { return m_size; }
+    // Where each DBCELL record lies, from the start of the first block.
+    const std::vector<qsizetype>& dbCellsAt() const { return m_dbCellsAt; }
+
+    void write(StreamOut& out, FormatTable& formats) const {
+        const uint16_t height = rowHeightTwips(m_sheet);
+        auto string = m_strings.begin();
+        auto dbCell = m_dbCells.begin();
+        for (int start = 0; start < m_sheet.rowExtent(); start += kRowBlock) {
+            const int end = std::min(start + kRowBlock, m_sheet.rowExtent());
+            bool any = false;
+            for (int r = start; r < end; ++r) {
+                const auto& cells = m_sheet.row(r);
+                if (cells.empty())
+                    continue;
+                any = true;
+                ByteWriter body;
+                body.u16(static_cast<uint16_t>(r));
+                body.u16(0);
+                body.u16(static_cast<uint16_t>(cells.size()));
+                body.u16(height);
+                body.u32(0);
+                body.u32(0x000F0100);
+                out.record(kRow, body.bytes);
+            }
+            if (!any)
+                continue;
+            for (int r = start; r < end; ++r) {
+                rowCells(m_sheet, r, formats, [&](int c, uint16_t xf, const QString* text) {
+                    // The most frequent records by far: made in place, without a body buffer.
+                    char record[kLabelSize];
+                    qToLittleEndian<quint16>(text ? kLabelSst : kBlank, record);
+                    qToLittleEndian<quint16>(text ? kLabelSize - 4 : kBlankSize - 4, record + 2);
+                    qToLittleEndian<quint16>(static_cast<uint16_t>(r), record + 4);
+                    qToLittleEndian<quint16>(static_cast<uint16_t>(c), record + 6);
+                    qToLittleEndian<quint16>(xf, record + 8);
+                    if (text)
+                        qToLittleEndian<quint32>(*string++, record + 10);
+                    out.bytes(QByteArrayView(record, text ? kLabelSize : kBlankSize));
+                });
+            }
+            out.record(kDbCell, *dbCell++);
+        }
+    }
+
+private:
+    const Sheet& m_sheet;
+    std::vector<uint32_t> m_strings; // of every text cell, in the order they are written
+    std::vector<QByteArray> m_dbCells;
+    std::vector<qsizetype> m_dbCellsAt;
+    qsizetype m_size = 0;
+};
+
+// First used row and the row after the last, first used column and the column after the
+// last; all 0 for a sheet without cells.
+struct UsedArea {
+    int firstRow = 0;
+    int rowEnd = 0;
+    int columnEnd = 0;
+};
+
+UsedArea usedArea(const Sheet& sheet) {
+    UsedArea used;
+    bool any = false;
     for (int r = 0; r < sheet.rowExtent(); ++r) {
         if (sheet.row(r).empty())
             continue;
-        if (firstRow < 0)
-            firstRow = r;
-        lastRow = r;
-        lastColumn = std::max(lastColumn, static_cast<int>(sheet.row(r).size()) - 1);
+        if (!any)
+            used.firstRow = r;
+        any = true;
+        used.rowEnd = r + 1;
+        used.columnEnd = std::max(used.columnEnd, static_cast<int>(sheet.row(r).size()));
     }
+    return used;
+}
+
+QByteArray dimensions(const UsedArea& used) {
     ByteWriter body;
-    body.u32(firstRow < 0 ? 0 : firstRow);
-    body.u32(firstRow < 0 ? 0 : lastRow + 1);
+    body.u32(static_cast<uint32_t>(used.firstRow));
+    body.u32(static_cast<uint32_t>(used.rowEnd));
     body.u16(0);
-    body.u16(static_cast<uint16_t>(lastColumn + 1));
+    body.u16(static_cast<uint16_t>(used.columnEnd));
     body.u16(0);
     return body.bytes;
 }
@@ -365,6 +497,23 @@ QByteArray window2(const Sheet& sheet, bool first) {
     return body.bytes;
 }
 
+// The active cell, selected alone.
+QByteArray selection(const Sheet& sheet) {
+    const auto row = static_cast<uint16_t>(sheet.activeRow);
+    const auto column = static_cast<uint16_t>(sheet.activeColumn);
+    ByteWriter body;
+    body.u8(kTopLeftPane);
+    body.u16(row);
+    body.u16(column);
+    body.u16(0); // the active cell is in the first selected area
+    body.u16(1); // one area
+    body.u16(row);
+    body.u16(row);
+    body.u8(static_cast<uint8_t>(column));
+    body.u8(static_cast<uint8_t>(column));
+    return body.bytes;
+}
+
 void writeMerges(QByteArray& stream, const Sheet& sheet) {
     const auto& merges = sheet.merges();
     for (std::size_t start = 0; start < merges.size(); start += kMaxMergesPerRecord) {
@@ -381,32 +530,75 @@ void writeMerges(QByteArray& stream, const Sheet& sheet) {
     }
 }
 
-QByteArray sheetSubstream(const Sheet& sheet, bool first, FormatTable& formats,
-                          SharedStrings& strings) {
-    // Room for every cell's record up front: growing by doubling would leave up to half
-    // of a large sheet's buffer unused.
-    qsizetype cells = 0;
-    for (int r = 0; r < sheet.rowExtent(); ++r)
-        cells += static_cast<qsizetype>(sheet.row(r).size());
-    QByteArray stream;
-    stream.reserve(kSheetFixedPartBytes + sheet.rowExtent() * kRowRecordBytes +
-                   cells * kLabelRecordBytes);
-    putRecord(stream, kBof, bof(kWorksheetSubstream));
-    ByteWriter width;
-    width.u16(8);
-    putRecord(stream, kDefColWidth, width.bytes);
-    ByteWriter margin;
-    margin.f64(sheet.topMarginPoints / 72.0);
-    putRecord(stream, kTopMargin, margin.bytes);
-    putRecord(stream, kSetup, setupRecord(sheet));
-    writeColumns(stream, sheet, formats);
-    putRecord(stream, kDimensions, dimensions(sheet));
-    writeCells(stream, sheet, formats, strings);
-    putRecord(stream, kWindow2, window2(sheet, first));
-    writeMerges(stream, sheet);
-    putRecord(stream, kEof, {});
-    return stream;
-}
+// A sheet substream in four parts: BOF and INDEX, which give absolute positions in the
+// workbook stream and are made last; the records before the rows; the rows; the records
+// after them.
+class SheetSubstream {
+public:
+    SheetSubstream(const Sheet& sheet, bool first, FormatTable& formats, SharedStrings& strings)
+        : m_used(usedArea(sheet)), m_rows(sheet, formats, strings) {
+        ByteWriter rowHeight;
+        const uint16_t height = rowHeightTwips(sheet);
+        rowHeight.u16(height == kDefaultRowHeightTwips ? 0 : 1); // 1: set apart from the font
+        rowHeight.u16(height);
+        putRecord(m_front, kDefaultRowHeight, rowHeight.bytes);
+        ByteWriter options;
+        options.u16(kWsBoolDefault | (sheet.fitToPage ? kWsBoolFitToPage : 0));
+        putRecord(m_front, kWsBool, options.bytes);
+        putRecord(m_front, kHeader, headerFooterRecord(sheet.header));
+        putRecord(m_front, kFooter, headerFooterRecord(sheet.footer));
+        ByteWriter margin;
+        margin.f64(sheet.topMarginPoints / 72.0);
+        putRecord(m_front, kTopMargin, margin.bytes);
+        putRecord(m_front, kSetup, setupRecord(sheet));
+        m_defColWidthAt = m_front.size();
+        ByteWriter width;
+        width.u16(8);
+        putRecord(m_front, kDefColWidth, width.bytes);
+        writeColumns(m_front, sheet, formats);
+        putRecord(m_front, kDimensions, dimensions(m_used));
+
+        putRecord(m_back, kWindow2, window2(sheet, first));
+        putRecord(m_back, kSelection, selection(sheet));
+        writeMerges(m_back, sheet);
+        putRecord(m_back, kEof, {});
+    }
+
+    qsizetype size() const { return headSize() + m_front.size() + m_rows.size() + m_back.size(); }
+
+    // The substream, for a start at `offset` in the workbook stream.
+    void write(StreamOut& out, qsizetype offset, FormatTable& formats) const {
+        const qsizetype front = offset + headSize();
+        const qsizetype rows = front + m_front.size();
+        out.record(kBof, bof(kWorksheetSubstream));
+        ByteWriter index;
+        index.u32(0);
+        index.u32(static_cast<uint32_t>(m_used.firstRow));
+        index.u32(static_cast<uint32_t>(m_used.rowEnd));
+        index.u32(static_cast<uint32_t>(front + m_defColWidthAt));
+        for (qsizetype at : m_rows.dbCellsAt())
+            index.u32(static_cast<uint32_t>(rows + at));
+        out.record(kIndex, index.bytes);
+        out.bytes(m_front);
+        m_rows.write(out, formats);
+        out.bytes(m_back);
+    }
+
+private:
+    static constexpr qsizetype kBofRecordSize = 4 + 16;
+    static constexpr qsizetype kIndexFixedSize = 4 + 16;
+
+    qsizetype headSize() const {
+        return kBofRecordSize + kIndexFixedSize +
+               4 * static_cast<qsizetype>(m_rows.dbCellsAt().size());
+    }
+
+    UsedArea m_used;
+    RowBlocks m_rows;
+    QByteArray m_front;
+    qsizetype m_defColWidthAt = 0;
+    QByteArray m_back;
+};
 
 QByteArray globalsHead(const FormatTable& formats) {
     QByteArray stream;
@@ -445,10 +637,11 @@ void writeWorkbookStream(const Workbook& workbook, const StreamSink& sink) {
             cells += static_cast<qsizetype>(sheet.row(r).size());
     }
     SharedStrings strings(cells);
-    // The sheets come first: writing their cells fills the shared strings.
-    std::vector<QByteArray> sheets;
+    // The sheets are worked out first: that numbers the shared strings.
+    std::vector<SheetSubstream> sheets;
+    sheets.reserve(workbook.sheets.size());
     for (std::size_t i = 0; i < workbook.sheets.size(); ++i)
-        sheets.push_back(sheetSubstream(workbook.sheets[i], i == 0, formats, strings));
+        sheets.emplace_back(workbook.sheets[i], i == 0, formats, strings);
 
     QByteArray head = globalsHead(formats);
     // The sheet list records where each sheet's substream starts, so the sizes of the
@@ -464,6 +657,7 @@ void writeWorkbookStream(const Workbook& workbook, const StreamSink& sink) {
     strings.write(counter, stringsOffset);
     constexpr qsizetype kEofRecordBytes = 4;
     qsizetype offset = stringsOffset + counter.written() + kEofRecordBytes;
+    std::vector<qsizetype> sheetOffsets;
     for (std::size_t i = 0; i < workbook.sheets.size(); ++i) {
         ByteWriter body;
         body.u32(static_cast<uint32_t>(offset));
@@ -471,19 +665,16 @@ void writeWorkbookStream(const Workbook& workbook, const StreamSink& sink) {
         body.u8(0); // worksheet
         body.shortString(workbook.sheets[i].name.left(31));
         putRecord(head, kBoundSheet, body.bytes);
+        sheetOffsets.push_back(offset);
         offset += sheets[i].size();
     }
 
-    // The shared strings go straight to the sink and each sheet is let go once handed
-    // on, so a large workbook is never held twice.
     StreamOut out(&sink);
     out.bytes(head);
     strings.write(out, 0);
     out.record(kEof, {});
-    for (QByteArray& sheet : sheets) {
-        out.bytes(sheet);
-        sheet = QByteArray();
-    }
+    for (std::size_t i = 0; i < sheets.size(); ++i)
+        sheets[i].write(out, sheetOffsets[i], formats);
 }
 
 QByteArray writeWorkbookStream(const Workbook& workbook) {

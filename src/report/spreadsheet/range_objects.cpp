@@ -49,7 +49,7 @@ struct RangeRef {
     int index;
     CellArea area;
 
-    Sheet& sheet() const { return document->workbook.sheets.at(index); }
+    Sheet& sheet() const { return document->workbook().sheets.at(index); }
     CellFormat firstFormat() const {
         const Cell* cell = sheet().cell(area.firstRow, area.firstColumn);
         return cell ? cell->format : sheet().column(area.firstColumn).format;

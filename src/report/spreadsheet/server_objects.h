@@ -16,8 +16,23 @@ using automation::ObjectPtr;
 using automation::Variant;
 using automation::VariantArray;
 
-struct Document {
-    Workbook workbook;
+// A workbook open in the server. The workbook may be shared with the record of the last
+// save (see saved_workbooks.h); it is copied before use while it is, so what was saved
+// stays as it was saved.
+class Document {
+public:
+    explicit Document(std::shared_ptr<Workbook> workbook) : m_workbook(std::move(workbook)) {}
+
+    Workbook& workbook() {
+        if (m_workbook.use_count() > 1)
+            m_workbook = std::make_shared<Workbook>(*m_workbook);
+        return *m_workbook;
+    }
+    // The workbook as it is now, to be shared with the record of a save.
+    const std::shared_ptr<Workbook>& shared() const { return m_workbook; }
+
+private:
+    std::shared_ptr<Workbook> m_workbook;
 };
 using DocumentPtr = std::shared_ptr<Document>;
 

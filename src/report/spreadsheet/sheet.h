@@ -3,6 +3,7 @@
 #include "report/spreadsheet/cell_area.h"
 #include "report/spreadsheet/cell_format.h"
 
+#include <QDateTime>
 #include <QString>
 
 #include <functional>
@@ -27,11 +28,21 @@ struct Column {
 class Sheet {
 public:
     static constexpr double kDefaultTopMarginPoints = 54.0; // three quarters of an inch
+    static constexpr double kDefaultRowHeightPoints = 12.75;
 
     QString name;
+    // Page setup: orientation, top margin, printing to one page, page header and footer
+    // (empty: none).
     bool landscape = false;
     double topMarginPoints = kDefaultTopMarginPoints;
+    bool fitToPage = false;
+    QString header;
+    QString footer;
+    // Window: gridlines, the active cell (0-based) and the height of rows not set.
     bool gridlines = true;
+    int activeRow = 0;
+    int activeColumn = 0;
+    double defaultRowHeightPoints = kDefaultRowHeightPoints;
 
     const Cell* cell(int row, int column) const;
     // The cell, created with its column's format when it does not exist yet.
@@ -56,8 +67,16 @@ private:
     std::vector<CellArea> m_merges;
 };
 
+// What the file tells about the document besides its sheets.
+struct DocumentProperties {
+    QString title;
+    QString author;
+    QDateTime created;
+};
+
 struct Workbook {
     std::vector<Sheet> sheets;
+    DocumentProperties properties;
 };
 
 } // namespace spreadsheet

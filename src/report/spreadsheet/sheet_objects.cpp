@@ -14,7 +14,7 @@ constexpr double kMaxMarginPoints = 49 * 72.0;
 struct SheetRef {
     DocumentPtr document;
     int index;
-    Sheet& operator()() const { return document->workbook.sheets.at(index); }
+    Sheet& operator()() const { return document->workbook().sheets.at(index); }
 };
 
 class PageSetupObject : public AutomationObject {

@@ -5,21 +5,38 @@
 #include "report/spreadsheet/biff_reader.h"
 #include "report/spreadsheet/biff_writer.h"
 #include "report/spreadsheet/compound_file.h"
+#include "report/spreadsheet/property_sets.h"
 
 namespace spreadsheet {
 
+namespace {
+
+// The sheets of the workbook stream and the document's properties from its summary.
+Workbook readContainer(const WorkbookContainer& container) {
+    Workbook workbook = parseWorkbookStream(container.workbook);
+    if (!container.summary.isEmpty())
+        workbook.properties = readSummaryInformation(container.summary);
+    if (!container.documentSummary.isEmpty())
+        checkDocumentSummaryInformation(container.documentSummary);
+    return workbook;
+}
+
+} // namespace
+
 void saveWorkbook(const Workbook& workbook, const QString& path) {
     saveWorkbookContainer(path,
-                          [&](const StreamSink& sink) { writeWorkbookStream(workbook, sink); });
+                          [&](const StreamSink& sink) { writeWorkbookStream(workbook, sink); },
+                          {{kSummaryStreamName, summaryInformation(workbook.properties)},
+                           {kDocumentSummaryStreamName, documentSummaryInformation()}});
 }
 
 Workbook readWorkbook(const QByteArray& fileBytes) {
-    return parseWorkbookStream(workbookStreamOf(fileBytes));
+    return readContainer(containerOf(fileBytes));
 }
 
 Workbook openWorkbook(const QString& path) {
     try {
-        return parseWorkbookStream(workbookStreamOfFile(path));
+        return readContainer(containerOfFile(path));
     } catch (const WorkbookFormatError& error) {
         throw AutomationError(
             QStringLiteral("'%1' is not a readable workbook (%2).").arg(path, error.what()));
