@@ -1,6 +1,7 @@
 // The report button of the main window: every record into the report grid, the grid into
 // Report.xls through the spreadsheet server, then the offer to open it.
 #include "app/main_window.h"
+#include "app/notice.h"
 #include "app/report_grid_window.h"
 #include "platform/base_folder.h"
 #include "platform/desktop_open.h"
@@ -82,7 +83,10 @@ TForm2* TForm1::reportGridWindow() {
 }
 
 void TForm1::printClick() {
-    // A base larger than one sheet is refused before anything is read or written.
+    // An empty base and a base larger than one sheet are told before anything is read or
+    // written.
+    if (m_state.file.count() == 0)
+        throw app::Notice(app::kNoRecords);
     if (m_state.file.count() > report::kMaxReportRecords) {
         const QLocale russian(QLocale::Russian, QLocale::Russia);
         platform::showMessage(kTooManyRecords.arg(russian.toString(m_state.file.count()),

@@ -180,10 +180,11 @@ TEST(ReportRun, ShowsTheFirstRecordWhateverWasOnShow) {
     EXPECT_EQ(f.form2->ui.StringGrid1->Cells(0, 5), "Name 4");
 }
 
-TEST(ReportRun, EmptyDataFileStopsWithReadErrorAndClearsTheStatus) {
+TEST(ReportRun, AnEmptyBaseIsToldAndNothingIsWritten) {
     ReportFixture f({});
     clickReport(f);
-    EXPECT_EQ(f.boxes.texts(ShownBox::Error), QStringList{"Read beyond end of file"});
+    EXPECT_EQ(f.boxes.texts(ShownBox::Message), QStringList{"В базе нет записей"});
+    EXPECT_EQ(f.boxes.texts(ShownBox::Error), QStringList());
     EXPECT_EQ(f.boxes.texts(ShownBox::Information), QStringList());
     EXPECT_EQ(f.form1->photoPanelText(), QString());
     EXPECT_FALSE(QFile::exists(f.reportPath()));
