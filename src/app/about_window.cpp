@@ -21,7 +21,6 @@ namespace {
 const QString kDocumentationName = QStringLiteral("README.md");
 // Where an installation puts it, relative to the program's folder.
 const QString kInstalledDocumentation = QStringLiteral("/../share/doc/kalmo/README.md");
-const QString kProjectMail = QStringLiteral("mailto:kalmo@example.org");
 
 // A link in blue that turns red under the mouse.
 TsuiURLLabel* urlLabel(QWidget* parent, const QString& caption, const QUrl& url) {
@@ -44,10 +43,6 @@ QUrl programDocumentationUrl() {
         QFile::exists(beside) ? beside : QDir::cleanPath(folder + kInstalledDocumentation));
 }
 
-QUrl projectMailUrl() {
-    return QUrl(kProjectMail);
-}
-
 } // namespace app
 
 TForm4::TForm4(QWidget* parent) : QDialog(parent) {
@@ -64,9 +59,9 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
     ui.Bevel3 = bevel(ui.suiForm1, "Bevel3", 8, 64, 185, 2, QFrame::HLine);
     ui.Label2 = label(ui.suiForm1, "Label2", QStringLiteral("Автор"), 8, 72);
     ui.Label3 = label(ui.suiForm1, "Label3", QStringLiteral("Разработчики Kalmo"), 8, 88);
-    ui.suiURLLabel2 =
-        place(urlLabel(ui.suiForm1, QStringLiteral("Написать письмо"), app::projectMailUrl()),
-              "suiURLLabel2", 8, 104, 90, 13);
+    ui.suiURLLabel2 = place(
+        urlLabel(ui.suiForm1, QStringLiteral("Написать письмо"), app::programDocumentationUrl()),
+        "suiURLLabel2", 8, 104, 90, 13);
 
     ui.Image2 = place(new QLabel(ui.suiForm1), "Image2", 112, 72, 81, 89);
     ui.Image2->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -30,9 +30,9 @@ public:
     Controls ui;
 };
 
-// Where the links lead: the program's documentation installed with it, and the project's
-// mail address.
+// Where both links lead: the program's documentation, beside the program or installed
+// with it. The project has no web site or mail address of its own; the documentation
+// says how to reach its developers.
 namespace app {
 QUrl programDocumentationUrl();
-QUrl projectMailUrl();
 } // namespace app

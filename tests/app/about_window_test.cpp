@@ -120,12 +120,14 @@ TEST(AboutWindow, LinksLookLikeLinksAndOpenTheirAddresses) {
         QTest::mouseClick(link, Qt::LeftButton);
         QTest::mouseClick(link, Qt::RightButton);
     }
+    // Both lead to the documentation that comes with the program, never to an address
+    // nobody reads.
     ASSERT_EQ(opened.urls.size(), 2);
-    EXPECT_EQ(opened.urls[0], app::programDocumentationUrl());
-    EXPECT_TRUE(opened.urls[0].isLocalFile());
-    EXPECT_TRUE(opened.urls[0].path().endsWith("README.md"));
-    EXPECT_EQ(opened.urls[1], app::projectMailUrl());
-    EXPECT_EQ(opened.urls[1].scheme(), "mailto");
+    for (const QUrl& url : opened.urls) {
+        EXPECT_EQ(url, app::programDocumentationUrl());
+        EXPECT_TRUE(url.isLocalFile());
+        EXPECT_TRUE(url.path().endsWith("README.md"));
+    }
 }
 
 class MainWindowMail : public ::testing::Test {

@@ -1,4 +1,5 @@
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -28,13 +29,17 @@ RunResult run(const QString& program, const QStringList& arguments,
             QString::fromUtf8(process.readAll())};
 }
 
+RunResult install(const QString& prefix) {
+    return run(QStringLiteral(KALMO_CMAKE_COMMAND),
+               {QStringLiteral("--install"), QStringLiteral(KALMO_BUILD_DIR),
+                QStringLiteral("--prefix"), prefix});
+}
+
 class InstalledFiles : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         prefix = new QTemporaryDir;
-        const RunResult r = run(QStringLiteral(KALMO_CMAKE_COMMAND),
-                                {QStringLiteral("--install"), QStringLiteral(KALMO_BUILD_DIR),
-                                 QStringLiteral("--prefix"), prefix->path()});
+        const RunResult r = install(prefix->path());
         installOutput = new QString(r.output);
         installed = r.exitCode == 0;
     }
@@ -63,6 +68,35 @@ TEST_F(InstalledFiles, ProgramAndLauncherAreExecutable) {
         EXPECT_TRUE(info.isExecutable()) << name;
     }
     EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("share/doc/kalmo/README.md"))));
+    EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("share/doc/kalmo/LICENSE"))));
+}
+
+// The uninstall target removes every installed file and the folders the install made, and
+// nothing else: a file of the user's in the prefix stays, with its folders.
+TEST(Uninstall, LeavesNothingOfOursBehind) {
+    QTemporaryDir prefix;
+    const RunResult installing = install(prefix.path());
+    ASSERT_EQ(installing.exitCode, 0) << installing.output.toStdString();
+    QDir(prefix.path()).mkpath(QStringLiteral("share/applications"));
+    QFile own(prefix.filePath(QStringLiteral("share/applications/other.desktop")));
+    ASSERT_TRUE(own.open(QIODevice::WriteOnly));
+    own.close();
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("KALMO_PREFIX"), prefix.path());
+    const RunResult r = run(QStringLiteral(KALMO_CMAKE_COMMAND),
+                            {QStringLiteral("--build"), QStringLiteral(KALMO_BUILD_DIR),
+                             QStringLiteral("--target"), QStringLiteral("uninstall")},
+                            env);
+    EXPECT_EQ(r.exitCode, 0) << r.output.toStdString();
+    QStringList left;
+    QDirIterator it(prefix.path(), QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        left << QDir(prefix.path()).relativeFilePath(it.next());
+    left.sort();
+    EXPECT_EQ(left,
+              (QStringList{"share", "share/applications", "share/applications/other.desktop"}));
 }
 
 TEST_F(InstalledFiles, DesktopEntryNamesTheProgramAndStartsTheInstalledLauncher) {
@@ -71,14 +105,14 @@ TEST_F(InstalledFiles, DesktopEntryNamesTheProgramAndStartsTheInstalledLauncher)
     EXPECT_TRUE(lines.contains(QStringLiteral("GenericName=Address book")));
     EXPECT_TRUE(lines.contains(QStringLiteral("Icon=kalmo")));
     EXPECT_TRUE(lines.contains(QStringLiteral("Type=Application")));
-    // The launcher is named by the full path it is installed at under the configured
-    // prefix: it must end in the bin folder and be the launcher, not the program.
+    // The launcher is named by the full path it was installed at under the prefix given
+    // to the install (not the one configured), so the menu entry starts it.
     const auto exec = std::find_if(lines.begin(), lines.end(), [](const QString& line) {
         return line.startsWith(QLatin1String("Exec="));
     });
     ASSERT_NE(exec, lines.end());
-    EXPECT_TRUE(exec->endsWith(QLatin1String("/bin/kalmo-launch"))) << exec->toStdString();
-    EXPECT_TRUE(QDir::isAbsolutePath(exec->mid(5)));
+    EXPECT_EQ(exec->mid(5), path(QStringLiteral("bin/kalmo-launch")));
+    EXPECT_TRUE(QFileInfo(exec->mid(5)).isExecutable());
     const auto categories = std::find_if(lines.begin(), lines.end(), [](const QString& line) {
         return line.startsWith(QLatin1String("Categories="));
     });

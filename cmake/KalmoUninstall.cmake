@@ -1,0 +1,40 @@
+# Removes what the install wrote (KALMO_INSTALLED_FILES, relative to the prefix) and then
+# each folder on their way that is left empty, up to but not including the prefix itself.
+# The prefix: $ENV{KALMO_PREFIX}, else the configured one. Nothing but those files and the
+# folders they leave empty is removed.
+if(DEFINED ENV{KALMO_PREFIX} AND NOT "$ENV{KALMO_PREFIX}" STREQUAL "")
+    set(prefix "$ENV{KALMO_PREFIX}")
+else()
+    set(prefix "${KALMO_CONFIGURED_PREFIX}")
+endif()
+get_filename_component(prefix "${prefix}" ABSOLUTE)
+set(prefix "$ENV{DESTDIR}${prefix}")
+message(STATUS "Uninstalling Kalmo from ${prefix}")
+
+set(folders "")
+foreach(relative IN LISTS KALMO_INSTALLED_FILES)
+    set(file "${prefix}/${relative}")
+    if(EXISTS "${file}" OR IS_SYMLINK "${file}")
+        message(STATUS "Removing ${file}")
+        file(REMOVE "${file}")
+    endif()
+    get_filename_component(folder "${relative}" DIRECTORY)
+    while(NOT folder STREQUAL "")
+        list(APPEND folders "${folder}")
+        get_filename_component(folder "${folder}" DIRECTORY)
+    endwhile()
+endforeach()
+
+# Deepest first, so a folder is looked at after everything inside it.
+list(REMOVE_DUPLICATES folders)
+list(SORT folders ORDER DESCENDING)
+foreach(relative IN LISTS folders)
+    set(folder "${prefix}/${relative}")
+    if(IS_DIRECTORY "${folder}" AND NOT IS_SYMLINK "${folder}")
+        file(GLOB left LIST_DIRECTORIES true "${folder}/*" "${folder}/.*")
+        if(NOT left)
+            message(STATUS "Removing empty folder ${folder}")
+            file(REMOVE_RECURSE "${folder}")
+        endif()
+    endif()
+endforeach()
