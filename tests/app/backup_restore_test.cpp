@@ -1,5 +1,6 @@
 // The "Файл" menu: backup, restore from the backup or a located file, clearing, exit.
 #include "store/write_fault.h"
+#include "support/file_dialog_answer.h"
 #include "support/record_fixture.h"
 
 #include <QAction>
@@ -50,8 +51,7 @@ protected:
             if (file.isEmpty()) {
                 dialog->reject();
             } else {
-                dialog->selectFile(file);
-                QMetaObject::invokeMethod(dialog, "accept");
+                chooseInFileDialog(dialog, file);
             }
         });
     }

@@ -3,6 +3,7 @@
 #include "skin/controls/button.h"
 #include "skin/controls/edit.h"
 #include "skin/frame/sui_form.h"
+#include "support/file_dialog_answer.h"
 #include "support/modal_script.h"
 #include "support/photo_fixture.h"
 
@@ -161,8 +162,7 @@ TEST(ImagesFolderDialog, TheFolderBrowserFillsTheEditOnlyOnAChoice) {
             ASSERT_NE(files, nullptr);
             EXPECT_EQ(files->fileMode(), QFileDialog::Directory);
             files->setDirectory(chosen.path());
-            files->selectFile(chosen.path());
-            QMetaObject::invokeMethod(files, "accept");
+            chooseInFileDialog(files, chosen.path());
         });
     QTest::mouseClick(dialog.ui.suiButton1, Qt::LeftButton);
     EXPECT_EQ(browserTitle, "Выберите папку для поиска");

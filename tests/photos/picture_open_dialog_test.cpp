@@ -1,4 +1,5 @@
 #include "photos/picture_open_dialog.h"
+#include "support/file_dialog_answer.h"
 #include "support/jpeg_fixture.h"
 #include "support/modal_script.h"
 #include "support/photo_fixture.h"
@@ -45,8 +46,7 @@ TEST(PictureOpenDialog, ChooseGivesTheFileOrNothing) {
         .then([&](QWidget* dialog) {
             auto* files = static_cast<QFileDialog*>(dialog);
             files->setDirectory(dir.path());
-            files->selectFile(face);
-            QMetaObject::invokeMethod(files, "accept");
+            chooseInFileDialog(files, face);
         });
     EXPECT_EQ(photos::PictureOpenDialog::choose(nullptr), QString());
     EXPECT_EQ(photos::PictureOpenDialog::choose(nullptr), face);

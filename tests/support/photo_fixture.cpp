@@ -1,5 +1,7 @@
 #include "support/photo_fixture.h"
 
+#include "support/file_dialog_answer.h"
+
 #include <QFileDialog>
 #include <QSettings>
 #include <gtest/gtest.h>
@@ -39,7 +41,6 @@ ModalScript::Step answerPictureChooser(const QString& picture) {
             chooser->reject();
             return;
         }
-        chooser->selectFile(picture);
-        QMetaObject::invokeMethod(chooser, "accept");
+        chooseInFileDialog(chooser, picture);
     };
 }
