@@ -9,6 +9,7 @@
 #include "platform/keyboard_layout.h"
 #include "platform/message_boxes.h"
 #include "skin/frame/window_building.h"
+#include "store/backup_files.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -58,6 +59,7 @@ TForm1::~TForm1() = default;
 
 void TForm1::FormCreate() {
     platform::setHintPause(1);
+    store::removeStaleTemporaries(platform::BaseFolder::path());
     OpenDataFile();
 }
 
