@@ -150,12 +150,13 @@ void DataFile::readBlock(int32_t first, std::span<unsigned char> bytes) {
 }
 
 void DataFile::replaceFrom(int32_t first,
-                           std::initializer_list<std::span<const unsigned char>> parts) {
+                           std::initializer_list<std::span<const unsigned char>> parts,
+                           std::span<const unsigned char> read) {
     requireOpen();
     // A journal still here (its rollback failed earlier) is undone before a new change.
     rollBackJournal(m_fd, m_path);
     const off_t from = off_t(first) * kRecordSize;
-    writeJournal(m_fd, m_path, from);
+    writeJournal(m_fd, m_path, from, read);
     ++m_modifications;
     off_t end = from;
     try {

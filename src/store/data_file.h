@@ -53,7 +53,9 @@ public:
     // nothing: the bytes about to be overwritten or cut away go first into the rollback
     // journal (store/rollback_journal.h), and the change is on the disk when this returns.
     // A failure puts the file back as it was and throws. The position ends at the end.
-    void replaceFrom(int32_t first, std::initializer_list<std::span<const unsigned char>> parts);
+    // `read` holds the records from `first` on when the caller has read them already.
+    void replaceFrom(int32_t first, std::initializer_list<std::span<const unsigned char>> parts,
+                     std::span<const unsigned char> read = {});
 
     // Pushes the writes made since the last sync to the disk (fsync).
     void sync();

@@ -57,7 +57,7 @@ QString applyPhotoPathUpdates(DataFile& file, int32_t onShow, const ContactRecor
         last = withPhotoPath(record, pathFor(record));
         put(updated, next++, last);
     }
-    file.replaceFrom(0, {updated});
+    file.replaceFrom(0, {updated}, old);
     return last.field(ContactField::PhotoPath);
 }
 

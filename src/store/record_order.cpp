@@ -9,14 +9,14 @@ namespace store {
 
 namespace {
 
-// The records after `index`, as they are in the file.
-std::vector<unsigned char> recordsAfter(DataFile& file, int32_t index) {
+// The records from `index` on, as they are in the file.
+std::vector<unsigned char> recordsFrom(DataFile& file, int32_t index) {
     const int32_t count = file.count();
     if (index < 0 || index >= count)
         throw DataFileError::fromErrno(EINVAL);
-    std::vector<unsigned char> tail(size_t(count - index - 1) * ContactRecord::kSize);
-    file.readBlock(index + 1, tail);
-    return tail;
+    std::vector<unsigned char> records(size_t(count - index) * ContactRecord::kSize);
+    file.readBlock(index, records);
+    return records;
 }
 
 } // namespace
@@ -26,13 +26,13 @@ void appendRecord(DataFile& file, const ContactRecord& record) {
 }
 
 void RemoveRecordAt(DataFile& file, int32_t index) {
-    const std::vector<unsigned char> tail = recordsAfter(file, index);
-    file.replaceFrom(index, {tail});
+    const std::vector<unsigned char> old = recordsFrom(file, index);
+    file.replaceFrom(index, {std::span(old).subspan(ContactRecord::kSize)}, old);
 }
 
 void moveChangedRecordToEnd(DataFile& file, int32_t index, const ContactRecord& changed) {
-    const std::vector<unsigned char> tail = recordsAfter(file, index);
-    file.replaceFrom(index, {tail, changed.bytes()});
+    const std::vector<unsigned char> old = recordsFrom(file, index);
+    file.replaceFrom(index, {std::span(old).subspan(ContactRecord::kSize), changed.bytes()}, old);
 }
 
 void removeAllRecords(DataFile& file) {

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <span>
 
 namespace store {
 
@@ -24,8 +25,10 @@ QString journalPath(const QString& dataPath);
 constexpr int kJournalHeaderSize = 48;
 
 // Saves the bytes of the open data file `fd` from `from` to its end, and its size, and
-// returns once they and the journal's name are on the disk.
-void writeJournal(int fd, const QString& dataPath, int64_t from);
+// returns once they and the journal's name are on the disk. `known` holds the first of
+// those bytes when the caller has read them already; the rest are read from the file.
+void writeJournal(int fd, const QString& dataPath, int64_t from,
+                  std::span<const unsigned char> known = {});
 
 // Removes the journal and flushes its folder: the change is durable.
 void commitJournal(const QString& dataPath);
