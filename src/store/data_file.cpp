@@ -37,11 +37,17 @@ void DataFile::openExisting() {
     const int fd = ::open(m_path.toLocal8Bit().constData(), O_RDWR | O_CLOEXEC);
     if (fd < 0)
         throw DataFileError::fromErrno(errno);
+    // A change cut short by a kill or a power cut is undone before anything is read; a
+    // base that cannot be put back is not opened half changed.
+    try {
+        rollBackJournal(fd, m_path);
+    } catch (const DataFileError&) {
+        ::close(fd);
+        throw;
+    }
     m_fd = fd;
     m_position = 0;
     ++m_modifications; // possibly another file than before
-    // A change cut short by a kill or a power cut is undone before anything is read.
-    rollBackJournal(m_fd, m_path);
 }
 
 void DataFile::create() {
