@@ -11,6 +11,6 @@ for size in "${@:-200 2000}"; do
     for records in $size; do
         echo "== base of $records records"
         KALMO_KILL_POINTS_BASE="$records" "$build/tests/test_crash" \
-            --gtest_filter='KillPoints.*' | grep -E 'kill points|I/O errors|OK|FAILED|Failure'
+            --gtest_filter='KillPoints.*' 2>&1 | grep -E 'kill points|I/O errors|OK|FAILED|Failure'
     done
 done
