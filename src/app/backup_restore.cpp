@@ -8,6 +8,7 @@
 #include "platform/message_boxes.h"
 #include "platform/system_error_text.h"
 #include "store/backup_files.h"
+#include "store/record_order.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -85,8 +86,7 @@ void TForm1::N5Click() {
             "Вы действительно хотите очистить базу? Восстановить данные будет невозможно.")))
         return;
     m_state.index = 0;
-    m_state.file.seek(0);
-    m_state.file.cut();
+    store::removeAllRecords(m_state.file);
     m_state.enteringNew = false;
     ClearRecordView();
     setRecordCountLabel(m_state.file.count());

@@ -10,6 +10,7 @@
 #include "platform/keyboard_layout.h"
 #include "platform/message_boxes.h"
 #include "skin/frame/window_building.h"
+#include "store/backup_files.h"
 #include "store/data_file_error.h"
 
 #include <QComboBox>
@@ -62,6 +63,7 @@ TForm1::~TForm1() = default;
 
 void TForm1::FormCreate() {
     platform::setHintPause(1);
+    store::removeStaleTemporaries(platform::BaseFolder::path());
     OpenDataFile();
 }
 

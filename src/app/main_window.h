@@ -149,6 +149,9 @@ private:
     // Deletes the record's photo file from the images folder ("-", "Удалить"); one that
     // stays because the folder refuses is reported.
     void deletePhotoFile(const QString& path);
+    // "Изменить" with the record on show given another photo path; when the change
+    // fails, the record on show keeps its path.
+    void changePhotoPath(const QString& photo);
     void showPhoto(const QString& path);
     void updateBaseSize();
     void setRecordNumberLabel(int number);
@@ -179,6 +182,9 @@ private:
     // After a removal cut short, the record at the old index may be another one: the
     // index stays only while the record there is still the one on show.
     void keepIndexIfStillOnShow(int32_t index);
+    // After a change that moved records in a base of `count` records: record 1 on show,
+    // the labels and buttons as "Изменить" leaves them.
+    void showFirstAfterChange(int32_t count);
     // The search box's keys: Enter finds, typed characters are upper-cased and completed.
     bool suiComboBox1KeyDown(QKeyEvent* event);
     void completeSearchText();

@@ -10,6 +10,8 @@
 #include "report/report_workbook.h"
 #include "report/string_grid.h"
 #include "store/data_file_error.h"
+#include "store/file_changes.h"
+#include "store/file_copy.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -18,7 +20,6 @@
 #include <QToolButton>
 
 #include <algorithm>
-#include <filesystem>
 #include <span>
 #include <vector>
 
@@ -39,7 +40,9 @@ const QStringList kHeadings{QStringLiteral("ФИО"), QStringLiteral("Адрес
 class PendingReport {
 public:
     explicit PendingReport(const QString& reportPath) {
-        QTemporaryFile file(reportPath.chopped(4) + QStringLiteral("-XXXXXX.xls"));
+        // Named as the program's temporary files, so one left by a kill goes at start.
+        QTemporaryFile file(store::folderOf(reportPath) + '/' + store::kTemporaryPrefix +
+                            QStringLiteral("report-XXXXXX.xls"));
         file.setAutoRemove(false);
         if (!file.open())
             return;
@@ -61,11 +64,11 @@ public:
     const QString& path() const { return m_path; }
 
     void replace(const QString& reportPath) {
-        std::error_code error;
-        std::filesystem::rename(m_path.toStdString(), reportPath.toStdString(), error);
-        if (error)
+        if (const std::error_code error = store::renameFile(m_path, reportPath))
             throw store::DataFileError::fromErrno(error.value());
         m_path.clear();
+        if (const std::error_code error = store::syncFolder(store::folderOf(reportPath)))
+            throw store::DataFileError::fromErrno(error.value());
     }
 
 private:

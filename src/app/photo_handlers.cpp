@@ -6,6 +6,8 @@
 #include "photos/photo_files.h"
 #include "photos/picture_open_dialog.h"
 #include "platform/message_boxes.h"
+#include "store/data_file_error.h"
+#include "store/file_copy.h"
 #include "store/photo_path_updates.h"
 
 #include <QAction>
@@ -25,7 +27,12 @@ QString TForm1::imagesFolder() const {
 }
 
 void TForm1::FormShow() {
-    if (!m_imagesFolderDialog || !imagesFolder().isEmpty())
+    if (m_imagesFolderDialog && !imagesFolder().isEmpty()) {
+        // Photo copies cut short by a kill leave their temporary files here.
+        store::removeStaleTemporariesIn(imagesFolder());
+        return;
+    }
+    if (!m_imagesFolderDialog)
         return;
     ui.suiMessageDialog1->ShowModal(); // only a notice: its answer is not used
     m_imagesFolderDialog->exec();
@@ -63,19 +70,33 @@ void TForm1::suiButton3Click() {
     // With a single record the record keeps its stored path.
     if (photo.isEmpty() || m_state.file.count() <= 1 || !hasRecordOnShow())
         return;
+    changePhotoPath(photo);
+}
+
+void TForm1::changePhotoPath(const QString& photo) {
+    const QString before = m_state.buffer.field(store::ContactField::PhotoPath);
+    const int32_t i = m_state.index;
     m_state.buffer.store(store::ContactField::PhotoPath, photo);
-    suiButton2Click();
+    try {
+        suiButton2Click();
+    } catch (const store::DataFileError&) {
+        // The base is as it was: so is the record on show.
+        m_state.buffer.store(store::ContactField::PhotoPath, before);
+        keepIndexIfStillOnShow(i);
+        throw;
+    }
 }
 
 void TForm1::suiButton4Click() {
     // Only a stored record on show has a photo to remove.
     if (!hasRecordOnShow())
         return;
-    // The record lets go of its photo even when the file stays.
-    deletePhotoFile(m_state.buffer.field(store::ContactField::PhotoPath));
+    const QString photo = m_state.buffer.field(store::ContactField::PhotoPath);
     ui.Label9->clear();
-    m_state.buffer.store(store::ContactField::PhotoPath, QString());
-    suiButton2Click();
+    changePhotoPath(QString());
+    // The file goes once the record without it is on the disk (a failed change throws
+    // past this); the record lets go of its photo even when the file stays.
+    deletePhotoFile(photo);
 }
 
 void TForm1::deletePhotoFile(const QString& path) {
@@ -104,15 +125,17 @@ void TForm1::Button1Click() {
     const auto pathFor = [&folder](const store::ContactRecord& record) {
         return photos::photoPath(folder, record.field(store::ContactField::FullName));
     };
-    if (m_state.file.count() >= 2) {
-        store::applyPhotoPathUpdates(m_state.file, m_state.index,
-                                     recordFromWindow(photos::photoPath(folder, ui.fio->text())),
-                                     pathFor);
-        showRecordAt(0);
+    // Every update in one change of the file, as the updates one by one would leave it.
+    const int32_t count = m_state.file.count();
+    const int32_t i = m_state.index;
+    QString lastPhoto;
+    try {
+        lastPhoto = store::applyPhotoPathUpdates(
+            m_state.file, i, recordFromWindow(photos::photoPath(folder, ui.fio->text())), pathFor);
+    } catch (const store::DataFileError&) {
+        keepIndexIfStillOnShow(i);
+        throw;
     }
-    // The last update, as "Изменить" makes it, shows record 1 and sets the buttons.
-    const QString photo = photos::photoPath(folder, ui.fio->text());
-    ui.Label9->setText(photo);
-    m_state.buffer.store(store::ContactField::PhotoPath, photo);
-    suiButton2Click();
+    ui.Label9->setText(lastPhoto);
+    showFirstAfterChange(count);
 }

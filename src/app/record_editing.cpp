@@ -115,6 +115,10 @@ void TForm1::suiButton2Click() {
         keepIndexIfStillOnShow(i);
         throw;
     }
+    showFirstAfterChange(count);
+}
+
+void TForm1::showFirstAfterChange(int32_t count) {
     // The old index now names another record: none counts as on show until one is read.
     m_state.index = kNothingOnShow;
     // With two records the change has always passed through a file of one record, which
@@ -130,8 +134,7 @@ void TForm1::deleteClick() {
     if (!hasRecordOnShow())
         return;
     if (platform::confirm(QStringLiteral("Удалить запись?"))) {
-        deletePhotoFile(m_state.buffer.field(store::ContactField::PhotoPath));
-
+        const QString photo = m_state.buffer.field(store::ContactField::PhotoPath);
         const int32_t count = m_state.file.count();
         int32_t i = m_state.index;
         try {
@@ -140,6 +143,9 @@ void TForm1::deleteClick() {
             keepIndexIfStillOnShow(i);
             throw;
         }
+        // Only now that the record is gone for good may its photo go: a kill never leaves
+        // a contact whose photo is missing.
+        deletePhotoFile(photo);
         m_state.index = kNothingOnShow;
         if (i == count - 1) {
             app::setControlsEnabled({ui.next, ui.last}, false);

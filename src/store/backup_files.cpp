@@ -1,7 +1,9 @@
 #include "store/backup_files.h"
 
 #include "store/data_file_error.h"
+#include "store/file_changes.h"
 #include "store/file_copy.h"
+#include "store/rollback_journal.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,8 +19,21 @@ const QString kBackupFolderName = QStringLiteral("Копия");
 
 std::error_code makeFolder(const QString& folder) {
     std::error_code error;
-    std::filesystem::create_directory(folder.toStdString(), error);
+    // The new folder's name is made durable with the copy that goes into it.
+    if (std::filesystem::create_directory(folder.toStdString(), error))
+        error = syncFolder(folderOf(folder));
     return error;
+}
+
+// A change of the data file cut short is undone before the file is replaced: its journal
+// must not outlive it and be played back into the restored base.
+std::error_code settleDataFile(const QString& baseFolder) {
+    try {
+        rollBackJournalOf(dataFilePath(baseFolder));
+    } catch (const DataFileError&) {
+        return std::make_error_code(std::errc::io_error);
+    }
+    return {};
 }
 
 } // namespace
@@ -48,11 +63,20 @@ BackupOutcome createBackup(const QString& baseFolder) {
     return hadBackup ? BackupOutcome::NotReplaced : BackupOutcome::NotCreated;
 }
 
+void removeStaleTemporaries(const QString& baseFolder) {
+    removeStaleTemporariesIn(baseFolder);
+    removeStaleTemporariesIn(backupFolderPath(baseFolder));
+}
+
 std::error_code restoreFromBackup(const QString& baseFolder) {
+    if (const std::error_code error = settleDataFile(baseFolder))
+        return error;
     return replaceWithCopy(backupFilePath(baseFolder), dataFilePath(baseFolder));
 }
 
 std::error_code restoreFromLocatedFile(const QString& located, const QString& baseFolder) {
+    if (const std::error_code error = settleDataFile(baseFolder))
+        return error;
     if (!makeFolder(backupFolderPath(baseFolder)))
         replaceWithCopy(located, backupFilePath(baseFolder));
     return replaceWithCopy(located, dataFilePath(baseFolder));

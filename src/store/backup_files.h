@@ -24,6 +24,9 @@ enum class BackupOutcome {
 // DataFileError.
 BackupOutcome createBackup(const QString& baseFolder);
 
+// Removes what interrupted copies left in the base folder and the backup folder.
+void removeStaleTemporaries(const QString& baseFolder);
+
 // Copies the backup over the data file. Returns the file system's error, if any.
 std::error_code restoreFromBackup(const QString& baseFolder);
 

@@ -1,7 +1,8 @@
 #include "store/data_file.h"
 
 #include "store/data_file_error.h"
-#include "store/write_fault.h"
+#include "store/file_changes.h"
+#include "store/rollback_journal.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -33,6 +34,14 @@ void DataFile::openExisting() {
     const int fd = ::open(m_path.toLocal8Bit().constData(), O_RDWR | O_CLOEXEC);
     if (fd < 0)
         throw DataFileError::fromErrno(errno);
+    // A change cut short by a kill or a power cut is undone before anything is read; a
+    // base that cannot be put back is not opened half changed.
+    try {
+        rollBackJournal(fd, m_path);
+    } catch (const DataFileError&) {
+        ::close(fd);
+        throw;
+    }
     m_fd = fd;
     m_position = 0;
     ++m_modifications; // possibly another file than before
@@ -41,6 +50,8 @@ void DataFile::openExisting() {
 void DataFile::create() {
     if (isOpen())
         close();
+    // A journal left without its file belongs to no base; it must not touch the new one.
+    rollBackJournalOf(m_path);
     const int fd =
         ::open(m_path.toLocal8Bit().constData(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
@@ -116,29 +127,15 @@ void DataFile::write(const ContactRecord& record) {
 }
 
 void DataFile::writeAt(off_t offset, const unsigned char* bytes, size_t size) {
-    if (const int injected = takeWriteFault())
-        throw DataFileError::fromErrno(injected);
     struct stat before {};
     if (::fstat(m_fd, &before) != 0)
         throw DataFileError::fromErrno(errno);
-    // A write cut short (a full disk) must not leave a piece of a record past the old
-    // end: the file goes back to the size it had, so it holds whole records only.
-    auto fail = [&](size_t done, int error) {
-        if (offset + off_t(done) > before.st_size && ::ftruncate(m_fd, before.st_size) == 0)
+    if (const std::error_code error = store::writeAt(m_fd, m_path, offset, {bytes, size})) {
+        // A write cut short (a full disk) must not leave a piece of a record past the old
+        // end: the file goes back to the size it had, so it holds whole records only.
+        if (::ftruncate(m_fd, before.st_size) == 0)
             ++m_modifications;
-        throw DataFileError::fromErrno(error);
-    };
-    size_t done = 0;
-    while (done < size) {
-        const ssize_t put = ::pwrite(m_fd, bytes + done, size - done, offset + off_t(done));
-        if (put < 0) {
-            if (errno == EINTR)
-                continue;
-            fail(done, errno);
-        }
-        if (put == 0)
-            fail(done, ENOSPC);
-        done += size_t(put);
+        throw DataFileError::fromErrno(error.value());
     }
     ++m_modifications;
     m_unsynced = true;
@@ -163,18 +160,44 @@ void DataFile::readBlock(int32_t first, std::span<unsigned char> bytes) {
     m_position = first + int32_t(bytes.size() / kRecordSize);
 }
 
-void DataFile::writeBlock(int32_t first, std::span<const unsigned char> bytes) {
+void DataFile::replaceFrom(int32_t first,
+                           std::initializer_list<std::span<const unsigned char>> parts,
+                           std::span<const unsigned char> read) {
     requireOpen();
-    writeAt(off_t(first) * kRecordSize, bytes.data(), bytes.size());
-    m_position = first + int32_t(bytes.size() / kRecordSize);
+    // A journal still here (its rollback failed earlier) is undone before a new change.
+    rollBackJournal(m_fd, m_path);
+    const off_t from = off_t(first) * kRecordSize;
+    writeJournal(m_fd, m_path, from, read);
+    ++m_modifications;
+    off_t end = from;
+    try {
+        for (const std::span<const unsigned char> part : parts) {
+            if (const std::error_code error = store::writeAt(m_fd, m_path, end, part))
+                throw DataFileError::fromErrno(error.value());
+            end += off_t(part.size());
+        }
+        if (const std::error_code error = truncateTo(m_fd, m_path, end))
+            throw DataFileError::fromErrno(error.value());
+        if (const std::error_code error = syncFile(m_fd, m_path))
+            throw DataFileError::fromErrno(error.value());
+        // Without a journal the change is made; a failed flush of the folder after the
+        // removal finds none to roll back and is only reported.
+        commitJournal(m_path);
+    } catch (const DataFileError&) {
+        try {
+            rollBackJournal(m_fd, m_path);
+        } catch (const DataFileError&) {
+            // The journal stays; the next change or the next start undoes it.
+        }
+        throw;
+    }
+    m_position = int32_t(end / kRecordSize);
 }
 
 void DataFile::cut() {
     requireOpen();
-    if (const int injected = takeWriteFault())
-        throw DataFileError::fromErrno(injected);
-    if (::ftruncate(m_fd, m_position * kRecordSize) != 0)
-        throw DataFileError::fromErrno(errno);
+    if (const std::error_code error = truncateTo(m_fd, m_path, m_position * kRecordSize))
+        throw DataFileError::fromErrno(error.value());
     ++m_modifications;
     m_unsynced = true;
 }

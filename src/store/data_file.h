@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <initializer_list>
 #include <span>
 #include <sys/types.h>
 
@@ -45,12 +46,18 @@ public:
     // Removes every record from the position on.
     void cut();
 
-    // Whole-file passes: read or write the records from `first` on in one call, as many
-    // as `bytes` holds (its size is a multiple of the record size); the position ends
-    // after the last of them. A read that reaches past the end throws
-    // "Read beyond end of file".
+    // Whole-file pass: reads the records from `first` on in one call, as many as `bytes`
+    // holds (its size is a multiple of the record size); the position ends after the last
+    // of them. A read that reaches past the end throws "Read beyond end of file".
     void readBlock(int32_t first, std::span<unsigned char> bytes);
-    void writeBlock(int32_t first, std::span<const unsigned char> bytes);
+
+    // Replaces every byte from record `first` on by `parts`, one after another, all or
+    // nothing: the bytes about to be overwritten or cut away go first into the rollback
+    // journal (store/rollback_journal.h), and the change is on the disk when this returns.
+    // A failure puts the file back as it was and throws. The position ends at the end.
+    // `read` holds the records from `first` on when the caller has read them already.
+    void replaceFrom(int32_t first, std::initializer_list<std::span<const unsigned char>> parts,
+                     std::span<const unsigned char> read = {});
 
     // Pushes the writes made since the last sync to the disk (fsync).
     void sync();

@@ -1,7 +1,9 @@
 #include "store/file_copy.h"
 
-#include "store/write_fault.h"
+#include "store/file_changes.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -28,9 +30,9 @@ struct Descriptor {
     }
 };
 
-std::error_code copyContents(int from, int to) {
-    std::vector<char> block(1 << 20);
-    for (;;) {
+std::error_code copyContents(int from, int to, const QString& toPath) {
+    std::vector<unsigned char> block(1 << 20);
+    for (int64_t done = 0;;) {
         const ssize_t got = ::read(from, block.data(), block.size());
         if (got < 0) {
             if (errno == EINTR)
@@ -39,25 +41,16 @@ std::error_code copyContents(int from, int to) {
         }
         if (got == 0)
             return {};
-        if (const int injected = takeWriteFault())
-            return {injected, std::generic_category()};
-        ssize_t done = 0;
-        while (done < got) {
-            const ssize_t put = ::write(to, block.data() + done, size_t(got - done));
-            if (put < 0) {
-                if (errno == EINTR)
-                    continue;
-                return lastError();
-            }
-            done += put;
-        }
+        if (const std::error_code error =
+                writeAt(to, toPath, done, std::span(block).first(size_t(got))))
+            return error;
+        done += got;
     }
 }
 
 } // namespace
 
 std::error_code replaceWithCopy(const QString& source, const QString& target) {
-    const QByteArray targetName = target.toLocal8Bit();
     Descriptor in{::open(source.toLocal8Bit().constData(), O_RDONLY | O_CLOEXEC)};
     if (in.fd < 0)
         return lastError();
@@ -67,20 +60,37 @@ std::error_code replaceWithCopy(const QString& source, const QString& target) {
     if (S_ISDIR(info.st_mode))
         return {EISDIR, std::generic_category()};
 
-    QByteArray temporary = (QFileInfo(target).absolutePath() + "/.kalmo-copy-XXXXXX").toLocal8Bit();
-    Descriptor out{::mkostemp(temporary.data(), O_CLOEXEC)};
+    const QString folder = folderOf(target);
+    QByteArray pattern = (folder + '/' + kTemporaryPrefix + "copy-XXXXXX").toLocal8Bit();
+    if (const int injected = beforeFileChange({FileChangeKind::Create, QString(pattern)}))
+        return {injected, std::generic_category()};
+    Descriptor out{::mkostemp(pattern.data(), O_CLOEXEC)};
     if (out.fd < 0)
         return lastError();
-    std::error_code error = copyContents(in.fd, out.fd);
+    const QString temporary = QString::fromLocal8Bit(pattern);
+    std::error_code error = copyContents(in.fd, out.fd, temporary);
     if (!error && ::fchmod(out.fd, 0644) != 0)
         error = lastError();
-    if (!error && ::fsync(out.fd) != 0)
-        error = lastError();
-    if (!error && ::rename(temporary.constData(), targetName.constData()) != 0)
-        error = lastError();
-    if (error)
-        ::unlink(temporary.constData());
-    return error;
+    if (!error)
+        error = syncFile(out.fd, temporary);
+    if (!error)
+        error = renameFile(temporary, target);
+    if (error) {
+        ::unlink(pattern.constData());
+        return error;
+    }
+    return syncFolder(folder);
+}
+
+void removeStaleTemporariesIn(const QString& folder) {
+    const QFileInfoList found = QDir(folder).entryInfoList({kTemporaryPrefix + '*'},
+                                                           QDir::AllEntries | QDir::Hidden |
+                                                               QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : found) {
+        // A link goes itself, whatever it points to; a folder of that name is not ours.
+        if (entry.isSymLink() || !entry.isDir())
+            QFile::remove(entry.filePath());
+    }
 }
 
 } // namespace store

@@ -8,8 +8,16 @@ namespace store {
 
 // Copies `source` over `target` so that `target` is either its old self or a complete
 // copy: the bytes go into a temporary file beside the target, reach the disk, and then
-// take the target's name in one rename. Copying a file onto itself leaves it as it is.
-// Returns the file system's error, or an empty code on success.
+// take the target's name in one rename, which is made durable by flushing the folder.
+// Copying a file onto itself leaves it as it is. Returns the file system's error, or an
+// empty code on success.
 std::error_code replaceWithCopy(const QString& source, const QString& target);
+
+// Temporary files of the program start with this; a kill can leave them behind.
+inline const QString kTemporaryPrefix = QStringLiteral(".kalmo-");
+
+// Removes the files left by interrupted copies and reports in `folder`: plain files and
+// links whose names start with kTemporaryPrefix. Nothing else is touched.
+void removeStaleTemporariesIn(const QString& folder);
 
 } // namespace store

@@ -13,15 +13,12 @@ namespace store {
 // The photo path refresh updates the record on show n times (n = record count), each time
 // with the photo path the images folder gives its name; every update moves the record
 // to the end of the file and shows the first one. Done literally, that moves the whole
-// file n times. This does the first n - 1 updates in two passes and leaves the file as
-// they leave it: the last record still to be updated first, then the record that was on
-// show (as `shown`), then the others in their order, each with the path `pathFor` gives
-// it. The last update is the caller's: it shows record 0 and updates it as usual.
-//
-// The new order is appended after the old records before it is copied over them, so an
-// interruption leaves every record in the file at least once.
-void applyPhotoPathUpdates(DataFile& file, int32_t onShow, const ContactRecord& shown,
-                           const std::function<QString(const ContactRecord&)>& pathFor);
+// file n times and passes through n - 1 states that are neither before nor after. This
+// makes the result in one change of the file: the record on show first, as `shown`, then
+// the others in their order, each with the path `pathFor` gives it. Returns the photo
+// path of the last record, the one the last update stored.
+QString applyPhotoPathUpdates(DataFile& file, int32_t onShow, const ContactRecord& shown,
+                              const std::function<QString(const ContactRecord&)>& pathFor);
 
 // The record with its five texts and the given photo path, zeros after each text, as an
 // update writes it.

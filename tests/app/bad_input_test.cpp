@@ -175,9 +175,16 @@ TEST(BadInput, OnAFullDiskNothingIsLostAndTheFailureIsReported) {
     EXPECT_FALSE(QFile::exists(disk.filePath("Копия/Baza.dat")));
     EXPECT_EQ(QDir(disk.filePath("Копия")).entryList(QDir::Files | QDir::Hidden), QStringList());
 
-    // Deleting needs no room: it works on a full disk.
+    // Deleting keeps the records it moves in the journal first: with no room for it, the
+    // delete is refused whole, and with room it goes through.
     boxes.boxes.clear();
     w = std::make_unique<TForm1>();
+    w->ui.delete_->click();
+    EXPECT_EQ(boxes.texts(platform::ShownBox::Error), QStringList{"Disk full"});
+    EXPECT_EQ(readWholeFile(disk.filePath("Baza.dat")), record_fixture::fileBytes(records));
+    EXPECT_FALSE(QFile::exists(disk.filePath("Baza.dat-journal")));
+    QFile::resize(disk.filePath("filler"), 0);
+    boxes.boxes.clear();
     w->ui.delete_->click();
     EXPECT_EQ(boxes.texts(platform::ShownBox::Error), QStringList());
     EXPECT_EQ(readWholeFile(disk.filePath("Baza.dat")), record_fixture::fileBytes(records.mid(1)));

@@ -2,6 +2,9 @@
 // and the photo path refresh, with the files they copy and delete and the records they
 // rewrite.
 #include "photos/images_folder_dialog.h"
+#include "store/file_changes.h"
+#include "store/rollback_journal.h"
+#include "store/write_fault.h"
 #include "support/jpeg_fixture.h"
 #include "support/modal_script.h"
 #include "support/photo_fixture.h"
@@ -18,6 +21,7 @@
 #include <gtest/gtest.h>
 
 using namespace record_fixture;
+using platform::ShownBox;
 
 namespace {
 
@@ -183,6 +187,41 @@ TEST_F(PhotoHandlersTest, MinusNeverDeletesAFileOutsideTheImagesFolder) {
     EXPECT_EQ(base.dataBytes(), fileBytes({record("B"), record("A")}));
 }
 
+// "-" and "Удалить" delete the photo only after the change of the base is on the disk:
+// the photo is still there when the journal is removed, and a change that fails keeps
+// both the record and its photo.
+TEST_F(PhotoHandlersTest, APhotoGoesOnlyAfterTheChangeOfTheBaseIsDurable) {
+    for (QAbstractButton* (*button)(TForm1&) :
+         {+[](TForm1& w) -> QAbstractButton* { return w.ui.suiButton4; },
+          +[](TForm1& w) -> QAbstractButton* {
+              return w.ui.delete_;
+          }}) {
+        base.folder.writeBytes("images/A.jpg", redBytes);
+        open({record("A", "", photo("A")), record("B")});
+        const QByteArray before = base.dataBytes();
+        store::failNthWrite(1, ENOSPC);
+        button(w())->click();
+        store::failNthWrite(0, 0);
+        EXPECT_TRUE(base.dataBytes() == before);
+        EXPECT_TRUE(QFile::exists(photo("A")));
+
+        int commits = 0;
+        store::setFileChangeHook([&](const store::FileChange& change) {
+            if (change.kind == store::FileChangeKind::Remove &&
+                change.path == store::journalPath(base.dataFile())) {
+                ++commits;
+                EXPECT_TRUE(QFile::exists(photo("A"))) << "the photo went before the commit";
+            }
+            return 0;
+        });
+        button(w())->click();
+        store::setFileChangeHook({});
+        EXPECT_EQ(commits, 1);
+        EXPECT_FALSE(QFile::exists(photo("A")));
+        EXPECT_EQ(namesIn(base.dataBytes()).first(), "B");
+    }
+}
+
 TEST_F(PhotoHandlersTest, AClickOpensThePathInTheStatusBarIfItExists) {
     base.folder.writeBytes("images/A.jpg", redBytes);
     open({record("A", "", photo("A")), record("B")});
@@ -218,6 +257,29 @@ TEST_F(PhotoHandlersTest, RefreshRepointsEveryRecordAndPutsTheOneOnShowFirst) {
     EXPECT_EQ(w().ui.Label9->text(), photo("D"));
     EXPECT_FALSE(w().ui.suiButton2->isEnabled());
     EXPECT_TRUE(QDir(images()).isEmpty()); // paths only: no file is made
+}
+
+TEST_F(PhotoHandlersTest, RefreshOnAFullDiskLeavesTheBaseExactlyAsItWas) {
+    QList<store::ContactRecord> records;
+    for (int k = 0; k < 5000; ++k)
+        records << record(QString("Контакт %1").arg(k), "", "/old/" + QString::number(k));
+    base.writeDataFile(records);
+    const QByteArray before = base.dataBytes();
+    TForm1& window = base.openWindow();
+    window.setImagesFolderDialog(&dialog);
+    dialog.ui.Edit1->setText(images());
+    for (int n = 1; n <= 6; ++n) {
+        base.boxes.boxes.clear();
+        store::failNthWrite(n, ENOSPC);
+        window.ui.Button1->click();
+        store::failNthWrite(0, 0);
+        EXPECT_EQ(base.boxes.texts(ShownBox::Error), QStringList({"Disk full"})) << n;
+        EXPECT_TRUE(base.dataBytes() == before) << "write " << n;
+        EXPECT_EQ(window.ui.Label7->text(), "Всего записей: 5000");
+    }
+    window.ui.Button1->click();
+    EXPECT_EQ(namesIn(base.dataBytes()).size(), 5000);
+    EXPECT_EQ(namesIn(base.dataBytes()).removeDuplicates(), 0);
 }
 
 TEST_F(PhotoHandlersTest, RefreshWithTheFolderEmptiedStoresRootPaths) {

@@ -43,6 +43,10 @@ void apply(const Op& op, Model& model) {
             throw std::logic_error("restore without a backup");
         model.base = *model.backup;
         break;
+    case Kind::PhotoPathRefresh:
+    case Kind::PhotoReplace:
+    case Kind::PhotoRemove:
+        throw std::logic_error("photo operations are not modelled");
     }
 }
 

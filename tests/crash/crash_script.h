@@ -22,12 +22,17 @@ enum class Kind : char {
     Delete = 'D',
     Backup = 'B',
     Clear = 'X',
-    Restore = 'R'
+    Restore = 'R',
+    // The photo operations, played but not modelled: the kill-point test takes the state
+    // after them from an uninterrupted run.
+    PhotoPathRefresh = 'P', // "Применить" of the images-folder dialog
+    PhotoReplace = 'Z',     // "Заменить" with the picture `written`
+    PhotoRemove = 'M',      // "-"
 };
 
 struct Op {
     Kind kind;
-    QString target;  // the record on show for change and delete
+    QString target;  // the record on show for change, delete and the photo operations
     QString written; // the version that new and change store
 };
 

@@ -3,8 +3,12 @@
 #include "app/main_window.h"
 #include "platform/message_box_recorder.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 
 namespace crash_script {
 namespace {
@@ -22,6 +26,19 @@ void typeRecord(TForm1& window, const QString& fullName) {
     window.ui.tel->setText(record.field(store::ContactField::Telephone));
     window.ui.rabota->setText(record.field(store::ContactField::Workplace));
     window.ui.email->setText(record.field(store::ContactField::Email));
+}
+
+// Answers the picture chooser that the next handler opens with `picture`.
+void answerChooserWith(const QString& picture) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, picture] {
+        if (auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            chooser->selectFile(picture);
+            QMetaObject::invokeMethod(chooser, "accept", Qt::QueuedConnection);
+            poll->deleteLater();
+        }
+    });
+    poll->start(1);
 }
 
 } // namespace
@@ -51,6 +68,19 @@ QString play(TForm1& window, platform::MessageBoxRecorder& boxes, const Op& op) 
         break;
     case Kind::Restore:
         window.guarded([&] { window.N3Click(); });
+        break;
+    case Kind::PhotoPathRefresh:
+        showByName(window, op.target);
+        window.guarded([&] { window.Button1Click(); });
+        break;
+    case Kind::PhotoReplace:
+        showByName(window, op.target);
+        answerChooserWith(op.written);
+        window.guarded([&] { window.suiButton3Click(); });
+        break;
+    case Kind::PhotoRemove:
+        showByName(window, op.target);
+        window.guarded([&] { window.suiButton4Click(); });
         break;
     }
     return boxes.texts(platform::ShownBox::Error).join("; ");

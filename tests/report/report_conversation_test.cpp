@@ -76,7 +76,8 @@ TEST(ReportConversation, CallsAsTheReportSpellsThem) {
     QTest::mouseClick(f.form1->ui.print, Qt::LeftButton);
 
     const QString path = log.filter("SaveAs").value(0).section("str:", 1).chopped(1);
-    EXPECT_TRUE(path.startsWith(f.path("Report-")) && path.endsWith(".xls")) << path.toStdString();
+    EXPECT_TRUE(path.startsWith(f.path(".kalmo-report-")) && path.endsWith(".xls"))
+        << path.toStdString();
     const QStringList expected{
         // First conversation: the grid into a new workbook in one assignment.
         "A.Visible := bool:false",

@@ -64,7 +64,8 @@ TEST(ReportRun, ThreeRecordsGiveAFormattedWorkbook) {
     EXPECT_EQ(f.opened.urls[0], QUrl::fromLocalFile(f.reportPath()));
     EXPECT_EQ(f.form1->photoPanelText(), QString());
     // Only Report.xls and the data files are left in the folder.
-    EXPECT_EQ(QDir(f.folder.path()).entryList({"Report-*"}, QDir::Files), QStringList());
+    EXPECT_EQ(QDir(f.folder.path()).entryList({".kalmo-report-*"}, QDir::Files | QDir::Hidden),
+              QStringList());
 
     const Workbook book = openWorkbook(f.reportPath());
     ASSERT_EQ(book.sheets.size(), 1u);
@@ -272,7 +273,9 @@ TEST(ReportRun, AFailedConversationKeepsThePreviousReport) {
         EXPECT_EQ(run.f.form1->state().index, 0);
         EXPECT_EQ(run.reportBytes(), "previous report");
         EXPECT_TRUE(run.f.opened.urls.isEmpty());
-        EXPECT_EQ(QDir(run.f.folder.path()).entryList({"Report-*"}, QDir::Files), QStringList());
+        EXPECT_EQ(
+            QDir(run.f.folder.path()).entryList({".kalmo-report-*"}, QDir::Files | QDir::Hidden),
+            QStringList());
     }
 }
 
@@ -284,7 +287,8 @@ TEST(ReportRun, AFailedSaveAsksNothingAndKeepsThePreviousReport) {
     EXPECT_EQ(run.f.form1->photoPanelText(), QString());
     EXPECT_EQ(run.f.form1->ui.fio->text(), "Name 1");
     EXPECT_EQ(run.reportBytes(), "previous report");
-    EXPECT_EQ(QDir(run.f.folder.path()).entryList({"Report-*"}, QDir::Files), QStringList());
+    EXPECT_EQ(QDir(run.f.folder.path()).entryList({".kalmo-report-*"}, QDir::Files | QDir::Hidden),
+              QStringList());
 }
 
 } // namespace

@@ -4,15 +4,21 @@
 //
 // Usage: crash_child BASE_FOLDER SCRIPT FIRST_OP JOURNAL
 // Writes one byte to standard output once the window is open. Exits 0 at the end of the
-// script, 2 when an operation shows an error box (its text goes to standard error).
+// script, after journalling "C" and the number of file changes it made; 2 when an
+// operation shows an error box (its text goes to standard error). With KALMO_STOP_AT set
+// it stops itself at that file change (change_interrupter.h). The images folder is
+// BASE_FOLDER/images.
 #include "app/main_window.h"
+#include "change_interrupter.h"
 #include "crash_script.h"
+#include "photos/images_folder_dialog.h"
 #include "platform/base_folder.h"
 #include "platform/message_box_recorder.h"
 #include "script_player.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QSettings>
 
 #include <cstdio>
@@ -52,11 +58,15 @@ int main(int argc, char** argv) {
 
     platform::MessageBoxRecorder boxes;
     TForm1 window;
+    TForm3 imagesFolder;
+    imagesFolder.ui.Edit1->setText(base + "/images");
+    window.setImagesFolderDialog(&imagesFolder);
     if (!boxes.texts(platform::ShownBox::Error).isEmpty()) {
         std::fprintf(stderr, "opening: %s\n",
                      boxes.texts(platform::ShownBox::Error).join("; ").toLocal8Bit().constData());
         return 2;
     }
+    change_interrupter::install(change_interrupter::planFromEnvironment());
     if (::write(STDOUT_FILENO, "R", 1) != 1)
         return 1;
     for (qsizetype k = first; k < ops.size(); ++k) {
@@ -69,5 +79,9 @@ int main(int argc, char** argv) {
         }
         journal(log, 'E', k);
     }
+    journal(log, 'C', change_interrupter::changesSeen());
+    const QByteArray made = "K" + change_interrupter::changesMade() + "\n";
+    if (::write(log, made.constData(), size_t(made.size())) != made.size())
+        return 3;
     return 0;
 }
