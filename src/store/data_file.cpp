@@ -1,10 +1,17 @@
 #include "store/data_file.h"
 
 #include "store/data_file_error.h"
+#include "store/data_file_texts.h"
 #include "store/write_fault.h"
+
+#include "platform/regular_file.h"
+
+#include <QFileInfo>
 
 #include <cerrno>
 #include <fcntl.h>
+#include <limits>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,6 +23,26 @@ constexpr off_t kRecordSize = ContactRecord::kSize;
 
 // "File not open" in the runtime's numbering.
 constexpr int kFileNotOpen = 103;
+
+// The most records a record number (signed 32-bit) can count.
+constexpr off_t kMaxRecords = std::numeric_limits<int32_t>::max();
+
+bool isWriteRefusal(int error) {
+    return error == EACCES || error == EPERM || error == EROFS;
+}
+
+bool isFolderWritable(const QString& file) {
+    const QByteArray folder = QFileInfo(file).absolutePath().toLocal8Bit();
+    return ::access(folder.constData(), W_OK) == 0 || !isWriteRefusal(errno);
+}
+
+DataFileError openError(const QString& path, const std::error_code& error) {
+    if (error == platform::notRegularFile())
+        return DataFileError(
+            QStringLiteral("«%1» — не файл базы, а канал или устройство: открыть его нельзя.")
+                .arg(path));
+    return DataFileError::fromErrno(error.value());
+}
 
 } // namespace
 
@@ -33,25 +60,66 @@ void DataFile::bind(const QString& path) {
 void DataFile::openExisting() {
     if (isOpen())
         close();
-    const int fd = ::open(m_path.toLocal8Bit().constData(), O_RDWR | O_CLOEXEC);
-    if (fd < 0)
-        throw DataFileError::fromErrno(errno);
-    m_fd = fd;
+    // Only a regular file: a FIFO or a device named Baza.dat would block or be written.
+    std::optional<platform::RegularFile> opened;
+    opened.emplace(m_path, platform::RegularFile::Access::ReadWrite);
+    m_readOnly = false;
+    if (!opened->isOpen() && isWriteRefusal(opened->error().value())) {
+        opened.emplace(m_path, platform::RegularFile::Access::Read);
+        m_readOnly = true;
+    }
+    if (!opened->isOpen())
+        throw openError(m_path, opened->error());
+    // Changes also need the folder (the copies and temporary files beside the base).
+    if (!m_readOnly && !isFolderWritable(m_path))
+        m_readOnly = true;
+    m_fd = opened->release();
     m_position = 0;
     ++m_modifications; // possibly another file than before
+    rememberIdentity();
+}
+
+void DataFile::rememberIdentity() {
+    struct stat info {};
+    if (::fstat(m_fd, &info) != 0)
+        throw DataFileError::fromErrno(errno);
+    m_device = info.st_dev;
+    m_inode = info.st_ino;
+}
+
+void DataFile::verifyIdentity() const {
+    requireOpen();
+    struct stat info {};
+    if (::stat(m_path.toLocal8Bit().constData(), &info) != 0) {
+        if (errno == ENOENT)
+            throw DataFileError(baseGoneText(m_path, BaseGone::Deleted));
+        throw DataFileError::fromErrno(errno);
+    }
+    if (info.st_dev != m_device || info.st_ino != m_inode)
+        throw DataFileError(baseGoneText(m_path, BaseGone::Replaced));
+}
+
+void DataFile::requireWritable() const {
+    requireOpen();
+    if (m_readOnly)
+        throw DataFileError(readOnlyText(m_path));
+    verifyIdentity();
 }
 
 void DataFile::create() {
     if (isOpen())
         close();
-    const int fd =
-        ::open(m_path.toLocal8Bit().constData(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // A link (even one that names nothing yet) is not followed to make a file elsewhere.
+    const int fd = ::open(m_path.toLocal8Bit().constData(),
+                          O_RDWR | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0)
         throw DataFileError::fromErrno(errno);
     m_fd = fd;
     m_position = 0;
+    m_readOnly = false;
     ++m_modifications;
     m_unsynced = true;
+    rememberIdentity();
 }
 
 void DataFile::close() {
@@ -73,7 +141,10 @@ int32_t DataFile::count() const {
     struct stat info {};
     if (::fstat(m_fd, &info) != 0)
         throw DataFileError::fromErrno(errno);
-    return static_cast<int32_t>(info.st_size / kRecordSize);
+    const off_t records = info.st_size / kRecordSize;
+    if (records > kMaxRecords)
+        throw DataFileError(tooLargeText(m_path));
+    return static_cast<int32_t>(records);
 }
 
 bool DataFile::atEnd() const {
@@ -111,6 +182,10 @@ void DataFile::write(const ContactRecord& record) {
 }
 
 void DataFile::writeAt(off_t offset, const unsigned char* bytes, size_t size) {
+    requireWritable();
+    // Past the last record a count can name, the base could no longer be counted.
+    if (offset + off_t(size) > off_t(kMaxRecords) * kRecordSize)
+        throw DataFileError(tooLargeText(m_path));
     if (const int injected = takeWriteFault())
         throw DataFileError::fromErrno(injected);
     struct stat before {};
@@ -165,7 +240,7 @@ void DataFile::writeBlock(int32_t first, std::span<const unsigned char> bytes) {
 }
 
 void DataFile::cut() {
-    requireOpen();
+    requireWritable();
     if (const int injected = takeWriteFault())
         throw DataFileError::fromErrno(injected);
     if (::ftruncate(m_fd, m_position * kRecordSize) != 0)

@@ -2,6 +2,8 @@
 
 #include "store/write_fault.h"
 
+#include "platform/regular_file.h"
+
 #include <QFileInfo>
 
 #include <cerrno>
@@ -28,7 +30,8 @@ struct Descriptor {
     }
 };
 
-std::error_code copyContents(int from, int to) {
+// A scratch copy is no write of the base: the write-fault injection passes it by.
+std::error_code copyContents(int from, int to, CopyDurability durability) {
     std::vector<char> block(1 << 20);
     for (;;) {
         const ssize_t got = ::read(from, block.data(), block.size());
@@ -39,7 +42,8 @@ std::error_code copyContents(int from, int to) {
         }
         if (got == 0)
             return {};
-        if (const int injected = takeWriteFault())
+        const int injected = durability == CopyDurability::Durable ? takeWriteFault() : 0;
+        if (injected)
             return {injected, std::generic_category()};
         ssize_t done = 0;
         while (done < got) {
@@ -56,25 +60,22 @@ std::error_code copyContents(int from, int to) {
 
 } // namespace
 
-std::error_code replaceWithCopy(const QString& source, const QString& target) {
+std::error_code replaceWithCopy(const QString& source, const QString& target,
+                                CopyDurability durability) {
     const QByteArray targetName = target.toLocal8Bit();
-    Descriptor in{::open(source.toLocal8Bit().constData(), O_RDONLY | O_CLOEXEC)};
-    if (in.fd < 0)
-        return lastError();
-    struct stat info {};
-    if (::fstat(in.fd, &info) != 0)
-        return lastError();
-    if (S_ISDIR(info.st_mode))
-        return {EISDIR, std::generic_category()};
+    platform::RegularFile opened(source, platform::RegularFile::Access::Read);
+    if (!opened.isOpen())
+        return opened.error();
+    Descriptor in{opened.release()};
 
     QByteArray temporary = (QFileInfo(target).absolutePath() + "/.kalmo-copy-XXXXXX").toLocal8Bit();
     Descriptor out{::mkostemp(temporary.data(), O_CLOEXEC)};
     if (out.fd < 0)
         return lastError();
-    std::error_code error = copyContents(in.fd, out.fd);
+    std::error_code error = copyContents(in.fd, out.fd, durability);
     if (!error && ::fchmod(out.fd, 0644) != 0)
         error = lastError();
-    if (!error && ::fsync(out.fd) != 0)
+    if (!error && durability == CopyDurability::Durable && ::fsync(out.fd) != 0)
         error = lastError();
     if (!error && ::rename(temporary.constData(), targetName.constData()) != 0)
         error = lastError();

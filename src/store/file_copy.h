@@ -8,8 +8,14 @@ namespace store {
 
 // Copies `source` over `target` so that `target` is either its old self or a complete
 // copy: the bytes go into a temporary file beside the target, reach the disk, and then
-// take the target's name in one rename. Copying a file onto itself leaves it as it is.
+// take the target's name in one rename, which replaces a link named `target` and never
+// writes where it points. Only a regular file is copied (see platform::RegularFile).
+// Copying a file onto itself leaves it as it is.
 // Returns the file system's error, or an empty code on success.
-std::error_code replaceWithCopy(const QString& source, const QString& target);
+// A scratch copy (the size copy Baza1.dat) is not pushed to the disk before the rename:
+// losing it in a power cut costs nothing.
+enum class CopyDurability { Durable, Scratch };
+std::error_code replaceWithCopy(const QString& source, const QString& target,
+                                CopyDurability durability = CopyDurability::Durable);
 
 } // namespace store
