@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/base_size_text.h"
+#include "app/control_enabling.h"
 #include "photos/jpeg_loader.h"
 #include "photos/photo_view.h"
 #include "photos/picture_error.h"
@@ -9,7 +10,10 @@
 #include "platform/keyboard_layout.h"
 #include "platform/message_boxes.h"
 #include "skin/frame/window_building.h"
+#include "store/data_file_texts.h"
+#include "store/file_copy.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
@@ -21,16 +25,16 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include <filesystem>
-
 namespace {
 
 const QString kDataFileName = QStringLiteral("Baza.dat");
 const QString kSizeCopyName = QStringLiteral("Baza1.dat");
 
+// A copy that is a link is never taken for a copy of the right size: it is replaced.
 bool sameSize(const QString& a, const QString& b) {
     const QFileInfo first(a), second(b);
-    return first.exists() && second.exists() && first.size() == second.size();
+    return first.exists() && second.exists() && !second.isSymLink() &&
+           first.size() == second.size();
 }
 
 } // namespace
@@ -73,6 +77,20 @@ void TForm1::guarded(const std::function<void()>& handler) {
     } catch (const std::exception& error) {
         platform::showError(QString::fromUtf8(error.what()));
     }
+    // Handlers enable what they leave usable; a base open for reading keeps none of that.
+    disableChangesUnlessWritable();
+}
+
+void TForm1::disableChangesUnlessWritable() {
+    const bool open = m_state.file.isOpen();
+    if (open && !m_state.file.isReadOnly())
+        return;
+    app::setControlsEnabled({ui.new_, ui.save, ui.delete_, ui.suiButton2, ui.suiButton3,
+                             ui.suiButton4, ui.suiButton5, ui.Button1},
+                            false);
+    ui.N5->setEnabled(false);
+    // Without a base (it could not be opened or made), a restore is the way to get one.
+    ui.N3->setEnabled(!open);
 }
 
 void TForm1::OpenDataFile() {
@@ -100,6 +118,10 @@ void TForm1::OpenDataFile() {
     m_state.index = 0;
     setRecordCountLabel(file.count());
     setRecordNumberLabel(file.count() == 0 ? 0 : m_state.index + 1);
+    if (file.isReadOnly()) {
+        disableChangesUnlessWritable();
+        platform::showMessage(store::readOnlyText(file.path()));
+    }
 }
 
 void TForm1::setRecordNumberLabel(int number) {
@@ -176,10 +198,11 @@ void TForm1::updateBaseSize() {
     const QString copy = platform::BaseFolder::filePath(kSizeCopyName);
     const uint64_t modification = m_state.file.modificationCount();
     if (modification != m_copiedModification || !sameSize(original, copy)) {
-        std::error_code ignored;
-        std::filesystem::copy_file(original.toStdString(), copy.toStdString(),
-                                   std::filesystem::copy_options::overwrite_existing, ignored);
-        m_copiedModification = ignored ? kNoCopy : modification;
+        // Through a temporary file renamed over the copy: a link named Baza1.dat is
+        // replaced, never written through, and a failed copy leaves no piece behind.
+        const std::error_code failed =
+            store::replaceWithCopy(original, copy, store::CopyDurability::Scratch);
+        m_copiedModification = failed ? kNoCopy : modification;
     }
     ui.Label10->setText(app::baseSizeText(app::GetFileSizeBytes(copy)));
     ui.Label10->adjustSize();
@@ -232,7 +255,7 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::editKeyDown() {
-    ui.suiButton2->setEnabled(true);
+    ui.suiButton2->setEnabled(m_state.file.isOpen() && !m_state.file.isReadOnly());
 }
 
 void TForm1::fioKeyPress(QChar key) {

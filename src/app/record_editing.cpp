@@ -124,8 +124,7 @@ void TForm1::deleteClick() {
     if (!hasRecordOnShow())
         return;
     if (platform::confirm(QStringLiteral("Удалить запись?"))) {
-        deletePhotoFile(m_state.buffer.field(store::ContactField::PhotoPath));
-
+        const QString photo = m_state.buffer.field(store::ContactField::PhotoPath);
         const int32_t count = m_state.file.count();
         int32_t i = m_state.index;
         try {
@@ -134,6 +133,8 @@ void TForm1::deleteClick() {
             keepIndexIfStillOnShow(i);
             throw;
         }
+        // Once the record is gone, and only when no other record names it.
+        deletePhotoFile(photo);
         m_state.index = kNothingOnShow;
         if (i == count - 1) {
             app::setControlsEnabled({ui.next, ui.last}, false);

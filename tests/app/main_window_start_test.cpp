@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -149,12 +150,14 @@ TEST_F(MainWindowStart, EscapeWithAnEmptyBaseReportsTheReadAndChangesNothingElse
     EXPECT_EQ(form.ui.Label6->text(), "Запись № 0");
 }
 
-TEST_F(MainWindowStart, ADamagedBaseShowsTheErrorAndLeavesTheWindowUsable) {
+TEST_F(MainWindowStart, ABaseThatCannotBeOpenedIsReportedAndOnlyARestoreIsOffered) {
     // A folder in place of the data file cannot be opened for reading and writing.
     QDir(folder.path()).mkdir("Baza.dat");
     TForm1& form = start();
     EXPECT_EQ(boxes.texts(platform::ShownBox::Error), QStringList{"File access denied"});
-    EXPECT_TRUE(form.ui.new_->isEnabled());
+    // Nothing can be stored without a base; a restore can bring one.
+    EXPECT_FALSE(form.ui.new_->isEnabled());
+    EXPECT_TRUE(form.ui.N3->isEnabled());
 }
 
 TEST_F(MainWindowStart, PhotosAreScaledIntoTheBoxAndClearedWhenTheNextPathIsMissing) {
