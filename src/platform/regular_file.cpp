@@ -14,7 +14,7 @@ class NotRegularFileCategory : public std::error_category {
 public:
     const char* name() const noexcept override { return "kalmo.regular_file"; }
     std::string message(int) const override {
-        return "это не обычный файл, а канал, устройство или сокет";
+        return "Это не обычный файл, а канал, устройство или сокет.";
     }
 };
 
