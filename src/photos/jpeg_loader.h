@@ -35,11 +35,11 @@ struct JpegLimits {
 // Picture files larger than this are not read (the largest camera photos are far below).
 constexpr int64_t kMaxPictureFileBytes = int64_t(128) << 20;
 
-// Decodes the bytes; a decode that goes beyond the limits' scans or blocks stops with a
-// PictureError that says so. With a non-empty `fitInto`, libjpeg's DCT scaling decodes at the
+// Decodes the bytes. With a non-empty `fitInto`, libjpeg's DCT scaling decodes at the
 // smallest of 1/8, 2/8, ... 8/8 of full size that still covers the picture's fitted size
 // in that box, so a large photo costs only what the box shows. A file that ends early
-// counts as damaged.
+// counts as damaged. A decode that goes past the limits' scans or blocks stops with a
+// PictureError that says so.
 Picture decodeJpeg(const QByteArray& bytes, const QSize& fitInto = QSize(),
                    const JpegLimits& limits = JpegLimits());
 

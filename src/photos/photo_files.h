@@ -26,10 +26,10 @@ bool isPhotoName(const QString& fullName);
 // is set.
 bool isStorableName(const QString& imagesFolder, const QString& fullName);
 
-// Copies the chosen picture to the record's photo path (see photoPath), replacing a file of that
-// name. The file there is either its old self or a complete copy, never a piece of one. Returns the
-// file system's error; a refused name or an unset folder is `std::errc::invalid_argument`. An empty
-// code means the copy is in place.
+// Copies the chosen picture to the record's photo path (see photoPath), replacing a
+// file of that name. The file there is either its old self or a complete copy, never a
+// piece of one. Returns the file system's error; a refused name or an unset folder is
+// `std::errc::invalid_argument`. An empty code means the copy is in place.
 std::error_code copyPhoto(const QString& source, const QString& imagesFolder,
                           const QString& fullName, int number = 1);
 
@@ -40,8 +40,8 @@ bool isOwnPhotoFile(const QString& path, const QString& imagesFolder);
 
 // Deletes the photo file when it is one of the program's own, by its name in the images
 // folder without following links; a missing file, an empty path, a folder or a path
-// elsewhere is left alone. Returns the error of a deletion that failed
-// (the file is still there), or an empty code.
+// elsewhere is left alone. Returns the error of a deletion that failed (the file is
+// still there), or an empty code.
 std::error_code deleteOwnPhotoFile(const QString& path, const QString& imagesFolder);
 
 } // namespace photos

@@ -63,9 +63,6 @@ RegularFile::~RegularFile() {
         ::close(m_fd);
 }
 
-RegularFile::RegularFile(RegularFile&& other) noexcept
-    : m_fd(other.release()), m_error(other.m_error) {}
-
 int RegularFile::release() {
     const int fd = m_fd;
     m_fd = -1;

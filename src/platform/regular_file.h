@@ -21,8 +21,6 @@ public:
     // or `notRegularFile()`.
     RegularFile(const QString& path, Access access);
     ~RegularFile();
-    RegularFile(RegularFile&& other) noexcept;
-    RegularFile& operator=(RegularFile&&) = delete;
     RegularFile(const RegularFile&) = delete;
     RegularFile& operator=(const RegularFile&) = delete;
 

@@ -38,9 +38,7 @@ bool isFolderWritable(const QString& file) {
 
 DataFileError openError(const QString& path, const std::error_code& error) {
     if (error == platform::notRegularFile())
-        return DataFileError(
-            QStringLiteral("«%1» — не файл базы, а канал или устройство: открыть его нельзя.")
-                .arg(path));
+        return DataFileError(notRegularText(path));
     return DataFileError::fromErrno(error.value());
 }
 

@@ -18,6 +18,11 @@ QString readOnlyText(const QString& path) {
         .arg(path);
 }
 
+QString notRegularText(const QString& path) {
+    return QStringLiteral("«%1» — не файл базы, а канал или устройство: открыть его нельзя.")
+        .arg(path);
+}
+
 QString tooLargeText(const QString& path) {
     return QStringLiteral("База «%1» слишком велика: в ней больше 2 147 483 647 записей, "
                           "столько программа сосчитать не может.")

@@ -14,6 +14,9 @@ QString baseGoneText(const QString& path, BaseGone how);
 // The base could only be opened for reading.
 QString readOnlyText(const QString& path);
 
+// The path of the base names a FIFO, a device or a socket.
+QString notRegularText(const QString& path);
+
 // The base holds more records than a record number can count.
 QString tooLargeText(const QString& path);
 
