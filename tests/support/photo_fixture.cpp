@@ -39,6 +39,10 @@ ModalScript::Step answerPictureChooser(const QString& picture) {
             chooser->reject();
             return;
         }
+        // The dialog leaves its name box alone while the box has the keyboard focus, which
+        // it may or may not have got by now.
+        if (QWidget* focused = chooser->focusWidget())
+            focused->clearFocus();
         chooser->selectFile(picture);
         QMetaObject::invokeMethod(chooser, "accept");
     };
