@@ -2,9 +2,13 @@
 // scaling for the box, fit and draw. The full-size decode is measured beside it to show
 // what the scaling saves. Target: under 150 ms for the photo in the box. The peak memory
 // of each run includes making the 12-megapixel test picture (about 48 MB) and encoding it.
+// A crafted file that repeats a scan of the photo hundreds of times shows what the scan and
+// work limits of the decoder let through at most, and how soon they stop the rest.
 #include "photos/jpeg_loader.h"
 #include "photos/photo_box.h"
 #include "photos/photo_view.h"
+#include "photos/picture_error.h"
+#include "support/jpeg_fixture.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -85,6 +89,33 @@ BENCHMARK(BM_DecodeTwelveMegapixelFullSize)
     ->ArgName("progressive")
     ->Arg(0)
     ->Arg(1)
+    ->Unit(benchmark::kMillisecond);
+
+// The progressive photo with its first scan (every block of the picture) sent again
+// `repeats` times, shown in the box: 100 stays within the limits, 120 goes past the
+// blocks the decoder takes in, 2000 past the number of scans.
+void BM_ShowPhotoWithRepeatedScans(benchmark::State& state) {
+    QFile file(photoFile(1));
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("cannot read the photo");
+    const QByteArray crafted =
+        jpeg_fixture::withRepeatedFirstScan(file.readAll(), int(state.range(0)));
+    bool refused = false;
+    for (auto _ : state) {
+        try {
+            benchmark::DoNotOptimize(photos::decodeJpeg(crafted, kBox));
+        } catch (const photos::PictureError&) {
+            refused = true;
+        }
+    }
+    state.counters["file_MB"] = double(crafted.size()) / (1024.0 * 1024.0);
+    state.SetLabel(refused ? "refused" : "shown");
+}
+BENCHMARK(BM_ShowPhotoWithRepeatedScans)
+    ->ArgName("repeats")
+    ->Arg(100)
+    ->Arg(120)
+    ->Arg(2000)
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

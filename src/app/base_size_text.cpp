@@ -1,6 +1,8 @@
 #include "app/base_size_text.h"
 
-#include <QFile>
+#include "platform/regular_file.h"
+
+#include <sys/stat.h>
 
 namespace app {
 
@@ -12,10 +14,12 @@ QString baseSizeText(int64_t bytes, const QLocale& locale) {
 }
 
 int64_t GetFileSizeBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // A FIFO or a device named Baza1.dat would block or measure nothing: -1 as well.
+    const platform::RegularFile file(path, platform::RegularFile::Access::Read);
+    struct stat info {};
+    if (!file.isOpen() || ::fstat(file.descriptor(), &info) != 0)
         return -1;
-    return file.size();
+    return info.st_size;
 }
 
 } // namespace app

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/base_size_text.h"
+#include "app/control_enabling.h"
 #include "app/notice.h"
 #include "photos/jpeg_loader.h"
 #include "photos/photo_view.h"
@@ -12,7 +13,10 @@
 #include "skin/frame/window_building.h"
 #include "store/backup_files.h"
 #include "store/data_file_error.h"
+#include "store/data_file_texts.h"
+#include "store/file_copy.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
@@ -24,8 +28,6 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include <filesystem>
-
 namespace {
 
 const QString kDataFileName = QStringLiteral("Baza.dat");
@@ -33,9 +35,11 @@ const QString kSizeCopyName = QStringLiteral("Baza1.dat");
 // How long a hint about refused input stays in the status bar.
 constexpr int kInputHintMs = 4000;
 
+// A copy that is a link is never taken for a copy of the right size: it is replaced.
 bool sameSize(const QString& a, const QString& b) {
     const QFileInfo first(a), second(b);
-    return first.exists() && second.exists() && first.size() == second.size();
+    return first.exists() && second.exists() && !second.isSymLink() &&
+           first.size() == second.size();
 }
 
 } // namespace
@@ -83,6 +87,20 @@ void TForm1::guarded(const std::function<void()>& handler) {
     } catch (const std::exception& error) {
         platform::showError(QString::fromUtf8(error.what()));
     }
+    // Handlers enable what they leave usable; a base open for reading keeps none of that.
+    disableChangesUnlessWritable();
+}
+
+void TForm1::disableChangesUnlessWritable() {
+    const bool open = m_state.file.isOpen();
+    if (open && !m_state.file.isReadOnly())
+        return;
+    app::setControlsEnabled({ui.new_, ui.save, ui.delete_, ui.suiButton2, ui.suiButton3,
+                             ui.suiButton4, ui.suiButton5, ui.Button1},
+                            false);
+    ui.N5->setEnabled(false);
+    // Without a base (it could not be opened or made), a restore is the way to get one.
+    ui.N3->setEnabled(!open);
 }
 
 void TForm1::OpenDataFile() {
@@ -110,6 +128,10 @@ void TForm1::OpenDataFile() {
     m_state.index = 0;
     setRecordCountLabel(file.count());
     setRecordNumberLabel(file.count() == 0 ? 0 : m_state.index + 1);
+    if (file.isReadOnly()) {
+        disableChangesUnlessWritable();
+        platform::showMessage(store::readOnlyText(file.path()));
+    }
 }
 
 void TForm1::setRecordNumberLabel(int number) {
@@ -186,10 +208,11 @@ void TForm1::updateBaseSize() {
     const QString copy = platform::BaseFolder::filePath(kSizeCopyName);
     const uint64_t modification = m_state.file.modificationCount();
     if (modification != m_copiedModification || !sameSize(original, copy)) {
-        std::error_code ignored;
-        std::filesystem::copy_file(original.toStdString(), copy.toStdString(),
-                                   std::filesystem::copy_options::overwrite_existing, ignored);
-        m_copiedModification = ignored ? kNoCopy : modification;
+        // Through a temporary file renamed over the copy: a link named Baza1.dat is
+        // replaced, never written through, and a failed copy leaves no piece behind.
+        const std::error_code failed =
+            store::replaceWithCopy(original, copy, store::CopyDurability::Scratch);
+        m_copiedModification = failed ? kNoCopy : modification;
     }
     ui.Label10->setText(app::baseSizeText(app::GetFileSizeBytes(copy)));
     ui.Label10->adjustSize();
@@ -260,7 +283,7 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::editKeyDown() {
-    ui.suiButton2->setEnabled(true);
+    ui.suiButton2->setEnabled(m_state.file.isOpen() && !m_state.file.isReadOnly());
 }
 
 void TForm1::fioKeyPress(QChar key) {

@@ -146,14 +146,18 @@ private:
     // which becomes the pending one, and shown. The path, or empty when cancelled.
     // A picture that could not be copied is reported and changes nothing: empty result.
     QString attachChosenPicture();
-    // Deletes the record's photo file from the images folder ("-", "Удалить"); one that
-    // stays because the folder refuses is reported.
+    // Deletes a photo file from the images folder after its record let go of it ("-",
+    // "Удалить"), unless another record still names it; one that stays because the
+    // folder refuses is reported.
     void deletePhotoFile(const QString& path);
     // "Изменить" with the record on show given another photo path; when the change
     // fails, the record on show keeps its path.
     void changePhotoPath(const QString& photo);
     void showPhoto(const QString& path);
     void updateBaseSize();
+    // A base open only for reading, or none open at all: every control that would change
+    // it is disabled.
+    void disableChangesUnlessWritable();
     void setRecordNumberLabel(int number);
     void setRecordCountLabel(int count);
 

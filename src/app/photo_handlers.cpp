@@ -4,6 +4,7 @@
 #include "photos/images_folder_dialog.h"
 #include "photos/photo_file_messages.h"
 #include "photos/photo_files.h"
+#include "photos/photo_names.h"
 #include "photos/picture_open_dialog.h"
 #include "platform/message_boxes.h"
 #include "store/data_file_error.h"
@@ -44,18 +45,32 @@ void TForm1::N15Click() {
 }
 
 QString TForm1::attachChosenPicture() {
+    // The photo is named after the name the record will store: without one it would be
+    // a hidden ".jpg" that belongs to no one.
+    const QString name = photos::storedFullName(ui.fio->text());
+    if (name.isEmpty()) {
+        platform::showMessage(QStringLiteral("Сначала введите ФИО: фотография получает имя "
+                                             "по нему."));
+        ui.fio->setFocus();
+        return QString();
+    }
     const QString chosen = photos::PictureOpenDialog::choose(this);
     if (chosen.isEmpty())
         return QString();
     const QString folder = imagesFolder();
-    const QString name = ui.fio->text();
+    // A record on show keeps its own photo file; a new one's is the pending one.
+    const bool stored = hasRecordOnShow();
+    const int32_t self = stored ? m_state.index : -1;
+    const QString current =
+        stored ? m_state.buffer.field(store::ContactField::PhotoPath) : ui.Label9->text();
+    const int number = photos::photoNumberFor(m_state.file, folder, name, self, current);
     // A picture that did not reach the images folder is neither recorded nor shown as
     // attached: the record would name a file that is not there.
-    if (const std::error_code error = photos::copyPhoto(chosen, folder, name)) {
+    if (const std::error_code error = photos::copyPhoto(chosen, folder, name, number)) {
         platform::showMessage(photos::copyFailedMessage(folder, name, error));
         return QString();
     }
-    const QString photo = photos::photoPath(folder, name);
+    const QString photo = photos::photoPath(folder, name, number);
     ui.Label9->setText(photo);
     showPhoto(chosen);
     return photo;
@@ -95,11 +110,15 @@ void TForm1::suiButton4Click() {
     ui.Label9->clear();
     changePhotoPath(QString());
     // The file goes once the record without it is on the disk (a failed change throws
-    // past this); the record lets go of its photo even when the file stays.
+    // past this) and no other record names it; the record lets go of its photo even when
+    // the file stays.
     deletePhotoFile(photo);
 }
 
 void TForm1::deletePhotoFile(const QString& path) {
+    // Another record of the same photo keeps it.
+    if (photos::isNamedInBase(m_state.file, path))
+        return;
     const QString folder = imagesFolder();
     if (const std::error_code error = photos::deleteOwnPhotoFile(path, folder))
         platform::showMessage(photos::deleteFailedMessage(path, folder, error));
@@ -122,16 +141,22 @@ void TForm1::Button1Click() {
     if (!hasRecordOnShow())
         return;
     const QString folder = imagesFolder();
+    // Each record keeps its photo's file name in the new folder; a name that cannot name a
+    // file there gets no photo path.
     const auto pathFor = [&folder](const store::ContactRecord& record) {
-        return photos::photoPath(folder, record.field(store::ContactField::FullName));
+        return photos::movedPhotoPath(folder, record);
+    };
+    // The record on show, with the texts in the window.
+    const auto shownPath = [&] {
+        return pathFor(recordFromWindow(m_state.buffer.field(store::ContactField::PhotoPath)));
     };
     // Every update in one change of the file, as the updates one by one would leave it.
     const int32_t count = m_state.file.count();
     const int32_t i = m_state.index;
     QString lastPhoto;
     try {
-        lastPhoto = store::applyPhotoPathUpdates(
-            m_state.file, i, recordFromWindow(photos::photoPath(folder, ui.fio->text())), pathFor);
+        lastPhoto =
+            store::applyPhotoPathUpdates(m_state.file, i, recordFromWindow(shownPath()), pathFor);
     } catch (const store::DataFileError&) {
         keepIndexIfStillOnShow(i);
         throw;

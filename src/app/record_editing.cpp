@@ -143,8 +143,8 @@ void TForm1::deleteClick() {
             keepIndexIfStillOnShow(i);
             throw;
         }
-        // Only now that the record is gone for good may its photo go: a kill never leaves
-        // a contact whose photo is missing.
+        // Only now that the record is gone for good may its photo go (a kill never leaves
+        // a contact whose photo is missing), and only when no other record names it.
         deletePhotoFile(photo);
         m_state.index = kNothingOnShow;
         if (i == count - 1) {

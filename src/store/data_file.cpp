@@ -1,11 +1,18 @@
 #include "store/data_file.h"
 
 #include "store/data_file_error.h"
+#include "store/data_file_texts.h"
 #include "store/file_changes.h"
 #include "store/rollback_journal.h"
 
+#include "platform/regular_file.h"
+
+#include <QFileInfo>
+
 #include <cerrno>
 #include <fcntl.h>
+#include <limits>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +21,24 @@ namespace store {
 namespace {
 
 constexpr off_t kRecordSize = ContactRecord::kSize;
+
+// The most records a record number (signed 32-bit) can count.
+constexpr off_t kMaxRecords = std::numeric_limits<int32_t>::max();
+
+bool isWriteRefusal(int error) {
+    return error == EACCES || error == EPERM || error == EROFS;
+}
+
+bool isFolderWritable(const QString& file) {
+    const QByteArray folder = QFileInfo(file).absolutePath().toLocal8Bit();
+    return ::access(folder.constData(), W_OK) == 0 || !isWriteRefusal(errno);
+}
+
+DataFileError openError(const QString& path, const std::error_code& error) {
+    if (error == platform::notRegularFile())
+        return DataFileError(notRegularText(path));
+    return DataFileError::fromErrno(error.value());
+}
 
 } // namespace
 
@@ -31,11 +56,23 @@ void DataFile::bind(const QString& path) {
 void DataFile::openExisting() {
     if (isOpen())
         close();
-    const int fd = ::open(m_path.toLocal8Bit().constData(), O_RDWR | O_CLOEXEC);
-    if (fd < 0)
-        throw DataFileError::fromErrno(errno);
+    // Only a regular file: a FIFO or a device named Baza.dat would block or be written.
+    std::optional<platform::RegularFile> opened;
+    opened.emplace(m_path, platform::RegularFile::Access::ReadWrite);
+    m_readOnly = false;
+    if (!opened->isOpen() && isWriteRefusal(opened->error().value())) {
+        opened.emplace(m_path, platform::RegularFile::Access::Read);
+        m_readOnly = true;
+    }
+    if (!opened->isOpen())
+        throw openError(m_path, opened->error());
+    // Changes also need the folder (the journal, the copies and temporary files beside the
+    // base).
+    if (!m_readOnly && !isFolderWritable(m_path))
+        m_readOnly = true;
+    const int fd = opened->release();
     // A change cut short by a kill or a power cut is undone before anything is read; a
-    // base that cannot be put back is not opened half changed.
+    // base that cannot be put back (in a read-only folder, say) is not opened half changed.
     try {
         rollBackJournal(fd, m_path);
     } catch (const DataFileError&) {
@@ -45,6 +82,40 @@ void DataFile::openExisting() {
     m_fd = fd;
     m_position = 0;
     ++m_modifications; // possibly another file than before
+    rememberIdentity();
+}
+
+void DataFile::rememberIdentity() {
+    struct stat info {};
+    if (::fstat(m_fd, &info) != 0)
+        throw DataFileError::fromErrno(errno);
+    m_device = info.st_dev;
+    m_inode = info.st_ino;
+}
+
+void DataFile::verifyIdentity() const {
+    requireOpen();
+    struct stat info {};
+    if (::stat(m_path.toLocal8Bit().constData(), &info) != 0) {
+        if (errno == ENOENT)
+            throw DataFileError(baseGoneText(m_path, BaseGone::Deleted));
+        throw DataFileError::fromErrno(errno);
+    }
+    if (info.st_dev != m_device || info.st_ino != m_inode)
+        throw DataFileError(baseGoneText(m_path, BaseGone::Replaced));
+}
+
+void DataFile::requireWritable() const {
+    requireOpen();
+    if (m_readOnly)
+        throw DataFileError(readOnlyText(m_path));
+    verifyIdentity();
+}
+
+void DataFile::requireCountable(off_t size) const {
+    // Past the last record a count can name, the base could no longer be counted.
+    if (size > off_t(kMaxRecords) * kRecordSize)
+        throw DataFileError(tooLargeText(m_path));
 }
 
 void DataFile::create() {
@@ -52,14 +123,17 @@ void DataFile::create() {
         close();
     // A journal left without its file belongs to no base; it must not touch the new one.
     rollBackJournalOf(m_path);
-    const int fd =
-        ::open(m_path.toLocal8Bit().constData(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // A link (even one that names nothing yet) is not followed to make a file elsewhere.
+    const int fd = ::open(m_path.toLocal8Bit().constData(),
+                          O_RDWR | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0)
         throw DataFileError::fromErrno(errno);
     m_fd = fd;
     m_position = 0;
+    m_readOnly = false;
     ++m_modifications;
     m_unsynced = true;
+    rememberIdentity();
 }
 
 void DataFile::close() {
@@ -85,7 +159,10 @@ off_t DataFile::sizeInBytes() const {
 }
 
 int32_t DataFile::count() const {
-    return static_cast<int32_t>(sizeInBytes() / kRecordSize);
+    const off_t records = sizeInBytes() / kRecordSize;
+    if (records > kMaxRecords)
+        throw DataFileError(tooLargeText(m_path));
+    return static_cast<int32_t>(records);
 }
 
 bool DataFile::endsInPartialRecord() const {
@@ -127,6 +204,8 @@ void DataFile::write(const ContactRecord& record) {
 }
 
 void DataFile::writeAt(off_t offset, const unsigned char* bytes, size_t size) {
+    requireWritable();
+    requireCountable(offset + off_t(size));
     struct stat before {};
     if (::fstat(m_fd, &before) != 0)
         throw DataFileError::fromErrno(errno);
@@ -163,7 +242,11 @@ void DataFile::readBlock(int32_t first, std::span<unsigned char> bytes) {
 void DataFile::replaceFrom(int32_t first,
                            std::initializer_list<std::span<const unsigned char>> parts,
                            std::span<const unsigned char> read) {
-    requireOpen();
+    requireWritable();
+    off_t total = off_t(first) * kRecordSize;
+    for (const std::span<const unsigned char> part : parts)
+        total += off_t(part.size());
+    requireCountable(total);
     // A journal still here (its rollback failed earlier) is undone before a new change.
     rollBackJournal(m_fd, m_path);
     const off_t from = off_t(first) * kRecordSize;
@@ -195,7 +278,7 @@ void DataFile::replaceFrom(int32_t first,
 }
 
 void DataFile::cut() {
-    requireOpen();
+    requireWritable();
     if (const std::error_code error = truncateTo(m_fd, m_path, m_position * kRecordSize))
         throw DataFileError::fromErrno(error.value());
     ++m_modifications;

@@ -25,12 +25,21 @@ public:
     void bind(const QString& path);
     const QString& path() const { return m_path; }
 
+    // Opens the regular file at the path for reading and writing, or only for reading
+    // when the file or its folder refuses writes (then isReadOnly()).
     void openExisting();
     void create(); // cuts an existing file to zero length
     void close();
     bool isOpen() const { return m_fd >= 0; }
+    // Every write and cut of a read-only base throws, saying that changes cannot be saved.
+    bool isReadOnly() const { return m_readOnly; }
+    // Throws, saying so, when the path no longer names the open file: another program
+    // deleted the base or put another file in its place. Every write and cut checks it
+    // first, so nothing goes into a file that is no longer the base.
+    void verifyIdentity() const;
 
-    // Whole records only: a trailing piece shorter than a record is not counted.
+    // Whole records only: a trailing piece shorter than a record is not counted. A file of
+    // more records than a record number can name throws, and no write makes one.
     int32_t count() const;
     // True when the file ends in part of a record: it was cut short, not written so.
     bool endsInPartialRecord() const;
@@ -68,6 +77,10 @@ public:
 private:
     void requireOpen() const;
     off_t sizeInBytes() const;
+    void requireWritable() const;
+    // Throws when a file of size bytes would hold more records than a count can name.
+    void requireCountable(off_t size) const;
+    void rememberIdentity();
     void writeAt(off_t offset, const unsigned char* bytes, size_t size);
 
     QString m_path;
@@ -75,6 +88,10 @@ private:
     int32_t m_position = 0;
     uint64_t m_modifications = 0;
     bool m_unsynced = false;
+    bool m_readOnly = false;
+    // The open file, to tell it from whatever the path names later.
+    dev_t m_device = 0;
+    ino_t m_inode = 0;
 };
 
 } // namespace store

@@ -2,6 +2,8 @@
 
 #include "store/file_changes.h"
 
+#include "platform/regular_file.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,7 +32,8 @@ struct Descriptor {
     }
 };
 
-std::error_code copyContents(int from, int to, const QString& toPath) {
+// A scratch copy is no change of the base's files: it passes by the change hook.
+std::error_code copyContents(int from, int to, const QString& toPath, CopyDurability durability) {
     std::vector<unsigned char> block(1 << 20);
     for (int64_t done = 0;;) {
         const ssize_t got = ::read(from, block.data(), block.size());
@@ -41,36 +44,54 @@ std::error_code copyContents(int from, int to, const QString& toPath) {
         }
         if (got == 0)
             return {};
-        if (const std::error_code error =
-                writeAt(to, toPath, done, std::span(block).first(size_t(got))))
-            return error;
+        const std::span<const unsigned char> bytes = std::span(block).first(size_t(got));
+        if (durability == CopyDurability::Durable) {
+            if (const std::error_code error = writeAt(to, toPath, done, bytes))
+                return error;
+        } else {
+            for (size_t put = 0; put < bytes.size();) {
+                const ssize_t n = ::write(to, bytes.data() + put, bytes.size() - put);
+                if (n < 0) {
+                    if (errno == EINTR)
+                        continue;
+                    return lastError();
+                }
+                put += size_t(n);
+            }
+        }
         done += got;
     }
 }
 
 } // namespace
 
-std::error_code replaceWithCopy(const QString& source, const QString& target) {
-    Descriptor in{::open(source.toLocal8Bit().constData(), O_RDONLY | O_CLOEXEC)};
-    if (in.fd < 0)
-        return lastError();
-    struct stat info {};
-    if (::fstat(in.fd, &info) != 0)
-        return lastError();
-    if (S_ISDIR(info.st_mode))
-        return {EISDIR, std::generic_category()};
+std::error_code replaceWithCopy(const QString& source, const QString& target,
+                                CopyDurability durability) {
+    platform::RegularFile opened(source, platform::RegularFile::Access::Read);
+    if (!opened.isOpen())
+        return opened.error();
+    Descriptor in{opened.release()};
 
     const QString folder = folderOf(target);
     QByteArray pattern = (folder + '/' + kTemporaryPrefix + "copy-XXXXXX").toLocal8Bit();
-    if (const int injected = beforeFileChange({FileChangeKind::Create, QString(pattern)}))
-        return {injected, std::generic_category()};
+    if (durability == CopyDurability::Durable) {
+        if (const int injected = beforeFileChange({FileChangeKind::Create, QString(pattern)}))
+            return {injected, std::generic_category()};
+    }
     Descriptor out{::mkostemp(pattern.data(), O_CLOEXEC)};
     if (out.fd < 0)
         return lastError();
     const QString temporary = QString::fromLocal8Bit(pattern);
-    std::error_code error = copyContents(in.fd, out.fd, temporary);
+    std::error_code error = copyContents(in.fd, out.fd, temporary, durability);
     if (!error && ::fchmod(out.fd, 0644) != 0)
         error = lastError();
+    if (durability == CopyDurability::Scratch) {
+        if (!error && ::rename(pattern.constData(), target.toLocal8Bit().constData()) != 0)
+            error = lastError();
+        if (error)
+            ::unlink(pattern.constData());
+        return error;
+    }
     if (!error)
         error = syncFile(out.fd, temporary);
     if (!error)

@@ -8,10 +8,15 @@ namespace store {
 
 // Copies `source` over `target` so that `target` is either its old self or a complete
 // copy: the bytes go into a temporary file beside the target, reach the disk, and then
-// take the target's name in one rename, which is made durable by flushing the folder.
-// Copying a file onto itself leaves it as it is. Returns the file system's error, or an
-// empty code on success.
-std::error_code replaceWithCopy(const QString& source, const QString& target);
+// take the target's name in one rename, which replaces a link named `target` and never
+// writes where it points, and which is made durable by flushing the folder. Only a regular
+// file is copied (see platform::RegularFile). Copying a file onto itself leaves it as it
+// is. Returns the file system's error, or an empty code on success.
+// A scratch copy (the size copy Baza1.dat) is not pushed to the disk and is no change of
+// the base's files: losing it in a power cut costs nothing.
+enum class CopyDurability { Durable, Scratch };
+std::error_code replaceWithCopy(const QString& source, const QString& target,
+                                CopyDurability durability = CopyDurability::Durable);
 
 // Temporary files of the program start with this; a kill can leave them behind.
 inline const QString kTemporaryPrefix = QStringLiteral(".kalmo-");

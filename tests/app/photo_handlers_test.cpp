@@ -83,25 +83,113 @@ protected:
     QByteArray redBytes, blueBytes;
 };
 
-TEST_F(PhotoHandlersTest, PlusBeforeANameCopiesToDotJpgAndSaveStoresThatPath) {
+TEST_F(PhotoHandlersTest, PlusBeforeANameAsksForTheNameAndChoosesNothing) {
     open({record("A")});
     w().ui.new_->click();
+    ModalScript script;
+    script.then(answerPictureChooser(red));
+    w().ui.suiButton5->click();
+    EXPECT_EQ(script.stepsLeft(), 1); // the chooser never opened
+    EXPECT_EQ(base.boxes.texts(platform::ShownBox::Message),
+              QStringList{"Сначала введите ФИО: фотография получает имя по нему."});
+    EXPECT_TRUE(QDir(images()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    EXPECT_TRUE(w().ui.Label9->text().isEmpty());
+}
+
+TEST_F(PhotoHandlersTest, PlusCopiesUnderTheNameAndSaveStoresThatPath) {
+    open({record("A")});
+    w().ui.new_->click();
+    w().ui.fio->setText("Новый");
     choose(w().ui.suiButton5, red);
-    EXPECT_EQ(contents(photo("")), redBytes);
-    EXPECT_EQ(w().ui.Label9->text(), photo(""));
+    EXPECT_EQ(contents(photo("Новый")), redBytes);
+    EXPECT_EQ(w().ui.Label9->text(), photo("Новый"));
     EXPECT_EQ(w().ui.Image1->pixmap().size(), QSize(145, 60)); // shown from the chosen file
 
     // A second "+" with the name unchanged replaces the same file.
     choose(w().ui.suiButton5, blue);
-    EXPECT_EQ(contents(photo("")), blueBytes);
-    EXPECT_EQ(w().ui.Label9->text(), photo(""));
+    EXPECT_EQ(contents(photo("Новый")), blueBytes);
+    EXPECT_EQ(w().ui.Label9->text(), photo("Новый"));
     EXPECT_EQ(w().ui.Image1->pixmap().size(), QSize(40, 30));
 
-    // Typing the name afterwards does not rename the copy.
-    w().ui.fio->setText("Новый");
+    // Changing the name afterwards does not rename the copy.
+    w().ui.fio->setText("Другой");
     w().ui.save->click();
-    EXPECT_EQ(base.dataBytes(), fileBytes({record("A"), record("Новый", "", photo(""))}));
-    EXPECT_FALSE(QFile::exists(photo("Новый")));
+    EXPECT_EQ(base.dataBytes(), fileBytes({record("A"), record("Другой", "", photo("Новый"))}));
+    EXPECT_FALSE(QFile::exists(photo("Другой")));
+}
+
+TEST_F(PhotoHandlersTest, ALongNameNamesThePhotoAsTheRecordStoresIt) {
+    open({record("A")});
+    const QString typed = QString(50, QChar(u'Ж')) + "0123456789";
+    const QString stored = typed.left(50);
+    w().ui.new_->click();
+    w().ui.fio->setText(typed);
+    choose(w().ui.suiButton5, red);
+    EXPECT_EQ(QDir(images()).entryList(QDir::Files), QStringList{stored + ".jpg"});
+    w().ui.save->click();
+    EXPECT_EQ(base.dataBytes(), fileBytes({record("A"), record(stored, "", photo(stored))}));
+    // "Применить" re-points the record to the same file, which is there.
+    w().ui.Button1->click();
+    EXPECT_EQ(base.dataBytes(),
+              fileBytes({record("A", "", photo("A")), record(stored, "", photo(stored))}));
+    EXPECT_EQ(contents(photo(stored)), redBytes);
+}
+
+TEST_F(PhotoHandlersTest, ASecondRecordOfTheSameNameGetsItsOwnPhotoFile) {
+    base.folder.writeBytes("images/Иванов.jpg", redBytes);
+    open({record("Иванов", "first", photo("Иванов")), record("Иванов", "second")});
+    w().ui.next->click();
+    choose(w().ui.suiButton3, blue);
+    EXPECT_EQ(contents(photo("Иванов")), redBytes); // the first one's photo stays
+    EXPECT_EQ(contents(photo("Иванов (2)")), blueBytes);
+    EXPECT_EQ(base.dataBytes(), fileBytes({record("Иванов", "first", photo("Иванов")),
+                                           record("Иванов", "second", photo("Иванов (2)"))}));
+
+    // Replacing again keeps the record's own file; a third record gets the next number.
+    w().ui.last->click();
+    choose(w().ui.suiButton3, red);
+    EXPECT_EQ(contents(photo("Иванов (2)")), redBytes);
+    EXPECT_FALSE(QFile::exists(photo("Иванов (3)")));
+    w().ui.new_->click();
+    w().ui.fio->setText("Иванов");
+    choose(w().ui.suiButton5, blue);
+    EXPECT_EQ(w().ui.Label9->text(), photo("Иванов (3)"));
+    EXPECT_EQ(contents(photo("Иванов")), redBytes);
+
+    // "Применить" keeps each record's own file name.
+    w().ui.save->click();
+    w().ui.Button1->click();
+    EXPECT_EQ(base.dataBytes(), fileBytes({record("Иванов", "first", photo("Иванов")),
+                                           record("Иванов", "second", photo("Иванов (2)")),
+                                           record("Иванов", "", photo("Иванов (3)"))}));
+}
+
+TEST_F(PhotoHandlersTest, APhotoStaysWhileAnotherRecordNamesIt) {
+    // Two records sharing one file, as older versions made them.
+    base.folder.writeBytes("images/Петров.jpg", redBytes);
+    open({record("Петров", "1", photo("Петров")), record("Петров", "2", photo("Петров"))});
+    w().ui.suiButton4->click(); // "-" on the first
+    EXPECT_EQ(contents(photo("Петров")), redBytes);
+    EXPECT_EQ(base.dataBytes(),
+              fileBytes({record("Петров", "2", photo("Петров")), record("Петров", "1")}));
+    // "Удалить" on the one still naming it: now no record does, and the file goes.
+    w().ui.delete_->click();
+    EXPECT_FALSE(QFile::exists(photo("Петров")));
+    EXPECT_EQ(base.dataBytes(), fileBytes({record("Петров", "1")}));
+}
+
+TEST_F(PhotoHandlersTest, RefreshGivesANameThatLeavesTheFolderNoPathAndDeleteTouchesNothing) {
+    // A record named to climb out through a link inside the images folder.
+    QDir(path("elsewhere/deep")).mkpath(".");
+    ASSERT_TRUE(QFile::link(path("elsewhere/deep"), images() + "/sub"));
+    base.folder.writeBytes("elsewhere/x.jpg", "someone else's");
+    open({record("sub/../x"), record("B")});
+    w().ui.Button1->click();
+    EXPECT_EQ(base.dataBytes(), fileBytes({record("sub/../x"), record("B", "", photo("B"))}));
+    ASSERT_EQ(w().ui.fio->text(), "sub/../x");
+    w().ui.delete_->click();
+    EXPECT_EQ(contents(path("elsewhere/x.jpg")), "someone else's");
+    EXPECT_EQ(base.names(), QStringList{"B"});
 }
 
 TEST_F(PhotoHandlersTest, CancellingTheChooserChangesNothing) {

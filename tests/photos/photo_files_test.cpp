@@ -11,6 +11,8 @@ using namespace photos;
 
 TEST(PhotoFiles, ThePathJoinsFolderNameAndExtensionUnchecked) {
     EXPECT_EQ(photoPath("/data/photos", "Иванов И.И."), "/data/photos/Иванов И.И..jpg");
+    EXPECT_EQ(photoPath("/data/photos", "Иванов", 2), "/data/photos/Иванов (2).jpg");
+    EXPECT_EQ(photoPath("/data/photos", "Иванов", 1), "/data/photos/Иванов.jpg");
     EXPECT_EQ(photoPath("/data/photos", ""), "/data/photos/.jpg");
     EXPECT_EQ(photoPath("", "Петров"), "/Петров.jpg");
     EXPECT_EQ(photoPath("/data/photos/", "a"), "/data/photos//a.jpg");
@@ -19,7 +21,7 @@ TEST(PhotoFiles, ThePathJoinsFolderNameAndExtensionUnchecked) {
 
 TEST(PhotoFiles, NamesThatLeaveTheFolderAreRefused) {
     EXPECT_TRUE(isStorableName("/p", "Иванов"));
-    EXPECT_TRUE(isStorableName("/p", ""));
+    EXPECT_FALSE(isStorableName("/p", "")); // it would make a hidden ".jpg"
     EXPECT_TRUE(isStorableName("/p", "..."));
     EXPECT_TRUE(isStorableName("/p", "a\\b"));
     EXPECT_FALSE(isStorableName("/p", "."));
@@ -43,19 +45,23 @@ TEST(PhotoFiles, CopyReplacesTheNamedFileAndReturnsWhyItFailed) {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     };
 
-    EXPECT_FALSE(copyPhoto(first, folder, ""));
-    EXPECT_EQ(contents(folder + "/.jpg"), firstBytes);
-    EXPECT_FALSE(copyPhoto(second, folder, ""));
-    EXPECT_EQ(contents(folder + "/.jpg"), secondBytes);
+    EXPECT_FALSE(copyPhoto(first, folder, "Иванов"));
+    EXPECT_EQ(contents(folder + "/Иванов.jpg"), firstBytes);
+    EXPECT_FALSE(copyPhoto(second, folder, "Иванов"));
+    EXPECT_EQ(contents(folder + "/Иванов.jpg"), secondBytes);
     // The target itself: it stays as it is.
-    EXPECT_FALSE(copyPhoto(folder + "/.jpg", folder, ""));
-    EXPECT_EQ(contents(folder + "/.jpg"), secondBytes);
+    EXPECT_FALSE(copyPhoto(folder + "/Иванов.jpg", folder, "Иванов"));
+    EXPECT_EQ(contents(folder + "/Иванов.jpg"), secondBytes);
+    // The second record of a name has its own file.
+    EXPECT_FALSE(copyPhoto(first, folder, "Иванов", 2));
+    EXPECT_EQ(contents(folder + "/Иванов (2).jpg"), firstBytes);
 
     // Refused names write nowhere, least of all beside the folder.
     const std::error_code refused = std::make_error_code(std::errc::invalid_argument);
     EXPECT_EQ(copyPhoto(first, folder, "../escaped"), refused);
     EXPECT_EQ(copyPhoto(first, folder, ".."), refused);
     EXPECT_EQ(copyPhoto(first, "", "x"), refused);
+    EXPECT_EQ(copyPhoto(first, folder, ""), refused);
     EXPECT_FALSE(QFile::exists(dir.filePath("escaped.jpg")));
     EXPECT_FALSE(QFile::exists(folder + "/...jpg"));
     // A missing folder or a missing source: the error, and no file made.
@@ -64,12 +70,15 @@ TEST(PhotoFiles, CopyReplacesTheNamedFileAndReturnsWhyItFailed) {
     EXPECT_EQ(copyPhoto(dir.filePath("absent.jpg"), folder, "y"),
               std::make_error_code(std::errc::no_such_file_or_directory));
     EXPECT_FALSE(QFile::exists(dir.filePath("absent")));
-    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{".jpg"});
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+              QStringList({"Иванов (2).jpg", "Иванов.jpg"}));
 }
 
 TEST(PhotoFiles, OnlyJpgFilesDirectlyInTheImagesFolderAreOwn) {
     QTemporaryDir dir;
     const QString folder = dir.filePath("images");
+    EXPECT_FALSE(isOwnPhotoFile(folder + "/a.jpg", folder)); // no folder, nothing in it
+    QDir().mkpath(folder);
     EXPECT_TRUE(isOwnPhotoFile(folder + "/a.jpg", folder));
     EXPECT_TRUE(isOwnPhotoFile(folder + "//.jpg", folder + "/"));
     EXPECT_TRUE(isOwnPhotoFile(folder + "/./b.jpg", folder));
@@ -82,7 +91,7 @@ TEST(PhotoFiles, OnlyJpgFilesDirectlyInTheImagesFolderAreOwn) {
     EXPECT_FALSE(isOwnPhotoFile("", folder));
     EXPECT_FALSE(isOwnPhotoFile("/a.jpg", ""));
     // Relative paths count from the working folder, like the file operations.
-    EXPECT_TRUE(isOwnPhotoFile("images/a.jpg", QDir::current().filePath("images")));
+    EXPECT_TRUE(isOwnPhotoFile(QDir::current().relativeFilePath(folder + "/a.jpg"), folder));
 }
 
 TEST(PhotoFiles, DeletesOnlyItsOwnPhotos) {

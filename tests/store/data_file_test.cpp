@@ -1,6 +1,8 @@
 #include "store/data_file.h"
 
 #include "store/data_file_error.h"
+#include "store/data_file_texts.h"
+#include "support/small_file_system.h"
 #include "support/test_folder.h"
 
 #include <gtest/gtest.h>
@@ -141,4 +143,32 @@ TEST(DataFile, CountsEveryChangeSoCallersNoticeWrites) {
     file.seek(0);
     file.cut();
     EXPECT_GT(file.modificationCount(), afterWrite);
+}
+
+TEST(DataFile, ABaseOnAReadOnlyFileSystemOpensForReadingOnly) {
+    SmallFileSystem disk("64k");
+    if (!disk.mounted())
+        GTEST_SKIP() << disk.whyNot();
+    QFile base(disk.filePath("Baza.dat"));
+    ASSERT_TRUE(base.open(QIODevice::WriteOnly));
+    base.write(reinterpret_cast<const char*>(makeRecord("A").bytes().data()), 511);
+    base.close();
+    if (!disk.makeReadOnly())
+        GTEST_SKIP() << "the test file system cannot be made read-only here";
+
+    store::DataFile file;
+    file.bind(disk.filePath("Baza.dat"));
+    file.openExisting();
+    EXPECT_TRUE(file.isReadOnly());
+    store::ContactRecord record;
+    file.read(record);
+    EXPECT_EQ(record.field(store::ContactField::FullName), "A");
+    const QString refused = store::readOnlyText(disk.filePath("Baza.dat"));
+    EXPECT_EQ(errorText([&] { file.write(record); }), refused);
+    EXPECT_EQ(errorText([&] {
+                  file.seek(0);
+                  file.cut();
+              }),
+              refused);
+    EXPECT_EQ(file.count(), 1);
 }

@@ -56,4 +56,25 @@ QByteArray writeFile(const QString& path, const QSize& size, const QColor& colou
     return bytes;
 }
 
+QByteArray withRepeatedFirstScan(const QByteArray& progressive, int copies) {
+    const qsizetype start = progressive.indexOf("\xFF\xDA");
+    if (start < 0)
+        throw std::runtime_error("no scan in the file");
+    // The scan's data ends at the first marker that is neither a stuffed zero nor a restart.
+    qsizetype end = start + 2;
+    for (;; ++end) {
+        if (end + 1 >= progressive.size())
+            throw std::runtime_error("the scan does not end");
+        const auto next = static_cast<unsigned char>(progressive[end + 1]);
+        if (static_cast<unsigned char>(progressive[end]) == 0xFF && next != 0x00 &&
+            !(next >= 0xD0 && next <= 0xD7))
+            break;
+    }
+    const QByteArray scan = progressive.mid(start, end - start);
+    QByteArray crafted = progressive.left(progressive.size() - 2); // without EOI
+    for (int k = 0; k < copies; ++k)
+        crafted += scan;
+    return crafted + "\xFF\xD9";
+}
+
 } // namespace jpeg_fixture

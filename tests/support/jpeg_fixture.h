@@ -21,4 +21,8 @@ QImage markedPicture(const QSize& size, const QColor& colour);
 // Writes encode(markedPicture(size, colour)) to the path; returns the bytes written.
 QByteArray writeFile(const QString& path, const QSize& size, const QColor& colour = Qt::red);
 
+// The progressive file with its first scan sent `copies` more times before the end: a
+// file of many scans, each one more pass of the decoder over the whole picture.
+QByteArray withRepeatedFirstScan(const QByteArray& progressive, int copies);
+
 } // namespace jpeg_fixture

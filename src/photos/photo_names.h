@@ -1,0 +1,36 @@
+#pragma once
+
+#include "store/contact_record.h"
+#include "store/data_file.h"
+
+#include <QString>
+
+#include <cstdint>
+
+namespace photos {
+
+// Which file in the images folder is a record's photo. A photo is named after the full
+// name as the record stores it; a second record of the same name gets its own file,
+// "ФИО (2).jpg", so one record's photo never replaces or removes another's.
+
+// The full name as a record stores it: cut to the field's 50 characters, characters
+// outside the code page as '?'.
+QString storedFullName(const QString& typed);
+
+// Whether a record of the file names the photo path (compared as cleaned paths), not
+// counting record `except` (-1: count every record).
+bool isNamedInBase(store::DataFile& file, const QString& photoPath, int32_t except = -1);
+
+// The number of the photo file for a record named `fullName` (see photoFileName):
+// `current`, the record's own photo path, when it is one of its names and no other
+// record names it; else the first that no record but `self` (-1 for a record not yet
+// stored) names.
+int photoNumberFor(store::DataFile& file, const QString& imagesFolder, const QString& fullName,
+                   int32_t self, const QString& current);
+
+// The path a record's photo takes in the images folder when it changes: the same file
+// name when its current path has one of the names for its full name, else the first;
+// empty for a name no photo can have (see isPhotoName).
+QString movedPhotoPath(const QString& imagesFolder, const store::ContactRecord& record);
+
+} // namespace photos

@@ -1,0 +1,109 @@
+#include "platform/regular_file.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+class NotRegularFileCategory : public std::error_category {
+public:
+    const char* name() const noexcept override { return "kalmo.regular_file"; }
+    std::string message(int) const override {
+        return "Это не обычный файл, а канал, устройство или сокет.";
+    }
+};
+
+std::error_code lastError() {
+    return {errno, std::generic_category()};
+}
+
+} // namespace
+
+std::error_code notRegularFile() {
+    static const NotRegularFileCategory category;
+    return {1, category};
+}
+
+RegularFile::RegularFile(const QString& path, Access access) {
+    const QByteArray name = path.toLocal8Bit();
+    // Refused before it is opened: opening some devices already does something.
+    struct stat info {};
+    if (::stat(name.constData(), &info) != 0) {
+        m_error = lastError();
+        return;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        m_error = S_ISDIR(info.st_mode) ? std::make_error_code(std::errc::is_a_directory)
+                                        : notRegularFile();
+        return;
+    }
+    // Non-blocking, for a FIFO put in the file's place between the check and the open.
+    const int mode = access == Access::Read ? O_RDONLY : O_RDWR;
+    const int fd = ::open(name.constData(), mode | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        m_error = lastError();
+        return;
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+        m_error = S_ISREG(info.st_mode) ? lastError() : notRegularFile();
+        ::close(fd);
+        return;
+    }
+    m_fd = fd;
+}
+
+RegularFile::~RegularFile() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+int RegularFile::release() {
+    const int fd = m_fd;
+    m_fd = -1;
+    return fd;
+}
+
+QByteArray RegularFile::readAll(int64_t cap, std::error_code& error) const {
+    error.clear();
+    struct stat info {};
+    if (::fstat(m_fd, &info) != 0) {
+        error = lastError();
+        return {};
+    }
+    if (info.st_size > cap) {
+        error = std::make_error_code(std::errc::file_too_large);
+        return {};
+    }
+    // The file may grow while it is read: one byte more than the cap tells.
+    QByteArray bytes(qsizetype(info.st_size) + 1, Qt::Uninitialized);
+    qsizetype done = 0;
+    for (;;) {
+        if (done == bytes.size()) {
+            if (done > cap) {
+                error = std::make_error_code(std::errc::file_too_large);
+                return {};
+            }
+            bytes.resize(std::min<qsizetype>(qsizetype(cap) + 1, bytes.size() * 2 + 4096));
+        }
+        const ssize_t got = ::pread(m_fd, bytes.data() + done, size_t(bytes.size() - done), done);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            error = lastError();
+            return {};
+        }
+        if (got == 0)
+            break;
+        done += got;
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
+} // namespace platform

@@ -1,0 +1,69 @@
+#include "photos/photo_names.h"
+#include "support/test_folder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using photos::photoNumberFor;
+
+store::ContactRecord named(const QString& name, const QString& photo = QString()) {
+    return makeRecord(name, QString(), QString(), QString(), QString(), photo);
+}
+
+class PhotoNames : public ::testing::Test {
+protected:
+    store::DataFile& open(const QList<store::ContactRecord>& records) {
+        folder.writeRecords("Baza.dat", records);
+        file.bind(folder.filePath("Baza.dat"));
+        file.openExisting();
+        return file;
+    }
+    TestFolder folder;
+    store::DataFile file;
+};
+
+TEST_F(PhotoNames, TheFirstNumberNoOtherRecordNamesAndARecordKeepsItsOwn) {
+    open({named("Иванов", "/img/Иванов.jpg"), named("Иванов", "/img/./Иванов (2).jpg"),
+          named("Петров", "/img/Петров.jpg"), named("Сидоров")});
+    file.seek(3);
+    // A new record of a name in use takes the first number free.
+    EXPECT_EQ(photoNumberFor(file, "/img", "Иванов", -1, QString()), 3);
+    EXPECT_EQ(photoNumberFor(file, "/img", "Сидоров", -1, QString()), 1);
+    // A stored record keeps its own file, or takes the first free when it had none.
+    EXPECT_EQ(photoNumberFor(file, "/img", "Иванов", 1, "/img/Иванов (2).jpg"), 2);
+    EXPECT_EQ(photoNumberFor(file, "/img", "Иванов", 0, "/img/Иванов.jpg"), 1);
+    EXPECT_EQ(photoNumberFor(file, "/img", "Петров", 3, QString()), 2);
+    // Its path in another folder, or another record's file, is not its own.
+    EXPECT_EQ(photoNumberFor(file, "/new", "Петров", 2, "/img/Петров.jpg"), 1);
+    EXPECT_EQ(photoNumberFor(file, "/img", "Иванов", 3, "/img/Иванов.jpg"), 3);
+    EXPECT_EQ(file.position(), 3); // the scan leaves the position alone
+
+    EXPECT_TRUE(photos::isNamedInBase(file, "/img//Иванов (2).jpg"));
+    EXPECT_FALSE(photos::isNamedInBase(file, "/img/Иванов (2).jpg", 1));
+    EXPECT_FALSE(photos::isNamedInBase(file, QString()));
+}
+
+TEST_F(PhotoNames, AMovedPhotoKeepsItsFileNameWhenItIsOneOfTheRecordsNames) {
+    EXPECT_EQ(photos::movedPhotoPath("/new", named("Иванов", "/old/Иванов (2).jpg")),
+              "/new/Иванов (2).jpg");
+    EXPECT_EQ(photos::movedPhotoPath("/new", named("Иванов", "/old/Иванов.jpg")),
+              "/new/Иванов.jpg");
+    EXPECT_EQ(photos::movedPhotoPath("/new", named("Иванов", "/old/Петров (2).jpg")),
+              "/new/Иванов.jpg");
+    EXPECT_EQ(photos::movedPhotoPath("/new", named("Иванов", "/old/Иванов (x).jpg")),
+              "/new/Иванов.jpg");
+    EXPECT_EQ(photos::movedPhotoPath("/new", named("Иванов")), "/new/Иванов.jpg");
+    for (const QString& refused : {QString(), QString("a/b"), QString(".."), QString(".")})
+        EXPECT_EQ(photos::movedPhotoPath("/new", named(refused, "/old/x.jpg")), QString());
+    // No images folder: the path starts at the root, as it always did.
+    EXPECT_EQ(photos::movedPhotoPath(QString(), named("Иванов")), "/Иванов.jpg");
+}
+
+TEST(PhotoNamesStored, TheNameIsCutAsTheRecordStoresIt) {
+    EXPECT_EQ(photos::storedFullName(QString(60, 'x')), QString(50, 'x'));
+    EXPECT_EQ(photos::storedFullName("Иванов"), "Иванов");
+    EXPECT_EQ(photos::storedFullName(QString::fromUtf8("名前")), "??");
+}
+
+} // namespace
