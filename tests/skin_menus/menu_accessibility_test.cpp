@@ -108,6 +108,16 @@ TEST(MenuAccessibility, TheTreeLeadsFromTheWindowThroughTheBarToEveryItem) {
         EXPECT_EQ(item->parent(), list) << i;
         EXPECT_EQ(list->indexOfChild(item), i);
     }
+
+    // A list opened from an item of another list hangs under that item.
+    QMenu* nested = w.edit->addMenu(QStringLiteral("Вставить"));
+    QAccessibleInterface* opener = accessible(w.edit)->child(1);
+    EXPECT_TRUE(opener->state().hasPopup);
+    EXPECT_EQ(opener->actionInterface()->actionNames(),
+              QStringList{QAccessibleActionInterface::showMenuAction()});
+    ASSERT_EQ(opener->childCount(), 1);
+    EXPECT_EQ(opener->child(0)->object(), nested);
+    EXPECT_EQ(opener->child(0)->parent(), opener);
 }
 
 TEST(MenuAccessibility, ItemsReportEnabledCheckedAndFocusedStates) {
@@ -194,7 +204,15 @@ TEST(MenuAccessibility, TheWindowMenuIsAMenuOfNamedItems) {
     MenuWindow w;
     TsuiTitleBarPopupMenu* windowMenu = w.form->TitleBar()->PopupMenu();
     windowMenu->updateItems();
-    QAccessibleInterface* list = accessible(windowMenu);
+    w.form->setCaption(QStringLiteral("Записная книжка"));
+    // It sits under the title bar, which is named by the caption.
+    QAccessibleInterface* titleBar = findRole(accessible(&w.window), QAccessible::TitleBar);
+    ASSERT_NE(titleBar, nullptr);
+    EXPECT_EQ(titleBar->text(QAccessible::Name), "Записная книжка");
+    QAccessibleInterface* list = titleBar->child(0);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->object(), windowMenu);
+    EXPECT_EQ(list->parent(), titleBar);
     EXPECT_EQ(list->role(), QAccessible::PopupMenu);
     ASSERT_EQ(list->childCount(), 4);
     EXPECT_EQ(list->child(0)->text(QAccessible::Name), "Minimize");

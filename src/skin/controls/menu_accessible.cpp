@@ -49,14 +49,19 @@ QMenu* MenuListAccessible::list() const {
 }
 
 QAccessibleInterface* MenuListAccessible::parent() const {
-    // The widget that opens this list (a menu bar's item) is its parent; the hidden main
-    // menu that also holds the list's item is not shown anywhere.
-    if (QAction* opener = list()->menuAction()) {
-        for (QObject* o : opener->associatedObjects()) {
-            if (o->isWidgetType() && !qobject_cast<QMenu*>(o))
-                return QAccessible::queryAccessibleInterface(o);
-        }
+    // The widget that opens this list (a menu bar's item) is its parent, else the item
+    // of another list that opens it; the hidden main menu that also holds the list's
+    // item is not shown anywhere. A list of its own (the window menu) sits under the
+    // widget that owns it.
+    QAction* opener = list()->menuAction();
+    for (QObject* o : opener->associatedObjects()) {
+        if (o->isWidgetType() && !qobject_cast<QMenu*>(o))
+            return QAccessible::queryAccessibleInterface(o);
     }
+    if (QMenu* above = listOf(opener); above && above != list())
+        return QAccessible::queryAccessibleInterface(opener);
+    if (QWidget* owner = list()->parentWidget())
+        return QAccessible::queryAccessibleInterface(owner);
     return QAccessibleWidget::parent();
 }
 
