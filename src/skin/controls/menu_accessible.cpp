@@ -27,11 +27,14 @@ QMenu* listOf(QAction* item) {
     return nullptr;
 }
 
-// Closes the list and every list it was opened from, as choosing an item does.
+// Closes the list with every skinned list open above or below it, as choosing an item
+// does; stops at any other popup or one that refuses to close.
 void closeListChain(QMenu* list) {
     while (QWidget* popup = QApplication::activePopupWidget()) {
+        if (!isSkinnedList(popup))
+            break;
         popup->close();
-        if (popup == list)
+        if (popup->isVisible())
             break;
     }
     list->hide();
