@@ -1,5 +1,7 @@
 #include "photos/photo_box.h"
 
+#include "photos/photo_box_accessible.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -7,6 +9,11 @@ namespace photos {
 
 PhotoBox::PhotoBox(QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    PhotoBoxAccessible::install();
+}
+
+void PhotoBox::click() {
+    emit clicked();
 }
 
 void PhotoBox::paintEvent(QPaintEvent*) {
@@ -20,7 +27,7 @@ void PhotoBox::paintEvent(QPaintEvent*) {
 void PhotoBox::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+        click();
 }
 
 } // namespace photos

@@ -15,14 +15,6 @@ namespace {
 // while a name set by hand stays.
 constexpr char kGivenName[] = "kalmoGivenAccessibleName";
 
-QString withoutAccelerator(QString text) {
-    // "&&" is a literal ampersand; a single "&" marks the accelerator letter.
-    text.replace(QLatin1String("&&"), QChar(0xFFFF));
-    text.remove(QLatin1Char('&'));
-    text.replace(QChar(0xFFFF), QLatin1Char('&'));
-    return text;
-}
-
 class AccessibleNames : public QObject {
 public:
     using QObject::QObject;
@@ -48,6 +40,14 @@ private:
 };
 
 } // namespace
+
+QString withoutAccelerator(QString text) {
+    // "&&" is a literal ampersand; a single "&" marks the accelerator letter.
+    text.replace(QLatin1String("&&"), QChar(0xFFFF));
+    text.remove(QLatin1Char('&'));
+    text.replace(QChar(0xFFFF), QLatin1Char('&'));
+    return text;
+}
 
 QString accessibleNameOf(const QWidget* widget) {
     QString caption = widget->property("Caption").toString();

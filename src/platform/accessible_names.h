@@ -19,4 +19,8 @@ void installAccessibleNames();
 // of signs only ("+", "..."); empty when it has neither.
 QString accessibleNameOf(const QWidget* widget);
 
+// A caption as it is read out: without the "&" that marks its accelerator letter ("&&"
+// stays one "&").
+QString withoutAccelerator(QString text);
+
 } // namespace platform

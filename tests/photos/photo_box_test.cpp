@@ -1,5 +1,6 @@
 #include "photos/photo_box.h"
 
+#include <QAccessible>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -33,5 +34,24 @@ TEST(PhotoBox, ReportsLeftClicksOnlyWhileEnabled) {
     EXPECT_EQ(clicks.count(), 1);
     box.setEnabled(false);
     QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST(PhotoBox, OffersAPressActionDescribedByItsHintWhileEnabled) {
+    photos::PhotoBox box;
+    box.setToolTip(QStringLiteral("Открыть для просмотра в редакторе"));
+    QSignalSpy clicks(&box, &photos::PhotoBox::clicked);
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&box);
+    EXPECT_EQ(iface->role(), QAccessible::Graphic);
+    QAccessibleActionInterface* actions = iface->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    const QString press = QAccessibleActionInterface::pressAction();
+    EXPECT_EQ(actions->actionNames(), QStringList{press});
+    EXPECT_EQ(actions->localizedActionDescription(press), "Открыть для просмотра в редакторе");
+    actions->doAction(press);
+    EXPECT_EQ(clicks.count(), 1);
+    box.setEnabled(false);
+    EXPECT_TRUE(actions->actionNames().isEmpty());
+    actions->doAction(press);
     EXPECT_EQ(clicks.count(), 1);
 }

@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "platform/accessible_events.h"
 #include "platform/message_box_recorder.h"
 #include "skin/frame/status_bar.h"
 #include "skin/frame/sui_form.h"
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QTest>
 
 using namespace skin::frame;
@@ -130,4 +132,36 @@ TEST(SkinnedStatusBar, TheMainWindowsBarCarriesThePhotoPanel) {
     form.setPhotoPanelText("/srv/photos/ИВАНОВ.jpg");
     EXPECT_EQ(bar->panelText(0), "/srv/photos/ИВАНОВ.jpg");
     EXPECT_EQ(form.photoPanelText(), "/srv/photos/ИВАНОВ.jpg");
+}
+
+TEST(SkinnedStatusBar, AScreenReaderReadsThePanelTextsAndHearsOfEachChange) {
+    QWidget window;
+    auto* bar = new TsuiStatusBar(&window);
+    bar->setGeometry(0, 0, 400, 19);
+    bar->addPanel(150);
+    bar->addPanel(100, QStringLiteral("второй"));
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(bar);
+    EXPECT_EQ(iface->role(), QAccessible::StatusBar);
+    // An empty panel says nothing.
+    EXPECT_EQ(iface->text(QAccessible::Name), "второй");
+    ASSERT_EQ(iface->childCount(), 2);
+    EXPECT_EQ(iface->child(0)->role(), QAccessible::StaticText);
+    EXPECT_EQ(iface->child(0)->text(QAccessible::Name), "");
+    EXPECT_EQ(iface->child(1)->parent(), iface);
+    EXPECT_EQ(iface->indexOfChild(iface->child(1)), 1);
+
+    platform::AccessibleEventRecorder events;
+    bar->setPanelText(0, QStringLiteral("/фото/Иванов.jpg"));
+    EXPECT_EQ(iface->text(QAccessible::Name), "/фото/Иванов.jpg, второй");
+    EXPECT_EQ(iface->text(QAccessible::Value), "/фото/Иванов.jpg, второй");
+    EXPECT_EQ(iface->child(0)->text(QAccessible::Name), "/фото/Иванов.jpg");
+    EXPECT_EQ(events.count(QAccessible::NameChanged, bar), 1);
+    EXPECT_EQ(events.count(QAccessible::ValueChanged, bar), 1);
+    // Setting the same text again is no change.
+    bar->setPanelText(0, QStringLiteral("/фото/Иванов.jpg"));
+    EXPECT_EQ(events.notes.size(), 2);
+    // A point on a panel finds that panel.
+    window.show();
+    const QPoint onSecond = bar->mapToGlobal(bar->panelRect(1).center());
+    EXPECT_EQ(iface->childAt(onSecond.x(), onSecond.y()), iface->child(1));
 }

@@ -1,5 +1,6 @@
 #include "skin/controls/menu_skin.h"
 
+#include "skin/controls/menu_accessible.h"
 #include "skin/controls/menu_item_style.h"
 #include "skin/paint/menu_drawing.h"
 #include "skin/paint/menu_handlers.h"
@@ -59,6 +60,7 @@ TsuiMenu::TsuiMenu(QWidget* owner) : QMenu(owner) {
         TColor::fromQColor(palette.color(QPalette::Highlight));
     m_selectedFontColor = m_fontColor = TColor::fromHex(0xFFFFFF);
     setStyle(MenuItemStyle::instance());
+    MenuListAccessible::install();
     setUIStyle(OwnerFormStyle(owner));
 }
 

@@ -1,5 +1,8 @@
 #include "skin/frame/form_menu_bar.h"
 
+#include "platform/accessible_events.h"
+#include "skin/frame/menu_bar_accessible.h"
+#include "skin/frame/menu_keys.h"
 #include "skin/paint/keyed_blit.h"
 #include "skin/paint/menu_drawing.h"
 #include "skin/themes/skin_metrics.h"
@@ -8,6 +11,7 @@
 #include <QAction>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 
@@ -79,6 +83,7 @@ void MenuBarButton::paintEvent(QPaintEvent*) {
 
 FormMenuBar::FormMenuBar(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("MenuBar"));
+    MenuBarAccessible::install();
 }
 
 void FormMenuBar::setLook(const MenuBarLook& look) {
@@ -102,8 +107,96 @@ void FormMenuBar::rebuild(const QList<QAction*>& items) {
         connect(item, &QAction::changed, this, &FormMenuBar::updateCaptions);
         button->show();
         m_buttons.append(button);
+        watchList(button);
     }
     arrange();
+}
+
+void FormMenuBar::watchList(MenuBarButton* button) {
+    QMenu* list = button->dropDown();
+    if (!list)
+        return;
+    list->installEventFilter(this);
+    // A list opened from the keyboard has no pressed button to redraw the item.
+    connect(list, &QMenu::aboutToShow, button, [this, button] {
+        button->update();
+        QAccessibleEvent start(this, QAccessible::MenuStart);
+        platform::notifyAccessible(start);
+        QAccessibleEvent focus(button, QAccessible::Focus);
+        platform::notifyAccessible(focus);
+    });
+    connect(list, &QMenu::aboutToHide, button, [this, button] {
+        button->update();
+        QAccessibleEvent end(this, QAccessible::MenuEnd);
+        platform::notifyAccessible(end);
+    });
+}
+
+bool FormMenuBar::openMenu(int index) {
+    if (index < 0 || index >= m_buttons.size())
+        return false;
+    MenuBarButton* button = m_buttons.at(index);
+    QMenu* list = button->dropDown();
+    if (!list || !button->isEnabled() || !button->isVisible())
+        return false;
+    list->popup(button->mapToGlobal(button->rect().bottomLeft() + QPoint(0, 1)));
+    for (QAction* item : list->actions()) {
+        if (item->isEnabled() && !item->isSeparator() && item->isVisible()) {
+            list->setActiveAction(item);
+            break;
+        }
+    }
+    return true;
+}
+
+bool FormMenuBar::handleKey(const QKeyEvent& key) {
+    if (key.key() == Qt::Key_F10 && key.modifiers() == Qt::NoModifier) {
+        for (int i = 0; i < m_buttons.size(); ++i) {
+            if (openMenu(i))
+                return true;
+        }
+        return false;
+    }
+    if (key.modifiers() != Qt::AltModifier)
+        return false;
+    for (int i = 0; i < m_buttons.size(); ++i) {
+        if (isMenuLetterKey(key, menuLetter(m_buttons.at(i)->text())) && openMenu(i))
+            return true;
+    }
+    return false;
+}
+
+void FormMenuBar::openNeighbour(int from, int step) {
+    const int n = int(m_buttons.size());
+    for (int k = 1; k <= n; ++k) {
+        const int i = ((from + step * k) % n + n) % n;
+        if (i == from)
+            return; // no other item to go to
+        if (m_buttons.at(i)->isEnabled() && m_buttons.at(i)->dropDown()) {
+            m_buttons.at(from)->dropDown()->close();
+            openMenu(i);
+            return;
+        }
+    }
+}
+
+bool FormMenuBar::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Left && key->key() != Qt::Key_Right)
+        return false;
+    auto* list = static_cast<QMenu*>(watched);
+    // Right on an item with a list of its own opens that list instead.
+    if (key->key() == Qt::Key_Right && list->activeAction() && list->activeAction()->menu())
+        return false;
+    for (int i = 0; i < m_buttons.size(); ++i) {
+        if (m_buttons.at(i)->dropDown() == list) {
+            openNeighbour(i, key->key() == Qt::Key_Left ? -1 : 1);
+            return true;
+        }
+    }
+    return false;
 }
 
 void FormMenuBar::updateCaptions() {

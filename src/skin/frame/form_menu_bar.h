@@ -9,6 +9,7 @@
 #include <QWidget>
 
 class QAction;
+class QKeyEvent;
 class QMenu;
 
 namespace skin::frame {
@@ -45,7 +46,9 @@ private:
 };
 
 // The menu bar of a skinned form: a flat row of buttons, one per top-level item of the
-// attached menu, under the title bar.
+// attached menu, under the title bar. From the keyboard, F10 opens the first list and
+// Alt with an item's letter opens that item's list; in an open list Left and Right move
+// to the neighbouring item's list. Opening and closing are announced to screen readers.
 class FormMenuBar : public QWidget {
     Q_OBJECT
 
@@ -63,11 +66,22 @@ public:
     void updateCaptions();
     QList<MenuBarButton*> Buttons() const { return m_buttons; }
 
+    // Opens the list of the item at index with its first usable item selected, as the
+    // keyboard does; false when the item is disabled or has no list.
+    bool openMenu(int index);
+    // Runs the menu bar's keys (F10, Alt with an item's letter) pressed in its window;
+    // true when the key opened a list.
+    bool handleKey(const QKeyEvent& key);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void arrange();
+    void watchList(MenuBarButton* button);
+    // Opens the list next to the open one (step -1 or +1), passing over disabled items.
+    void openNeighbour(int from, int step);
 
     MenuBarLook m_look;
     int m_height = skin::themes::kMenuBarHeight;

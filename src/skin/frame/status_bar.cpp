@@ -1,5 +1,7 @@
 #include "skin/frame/status_bar.h"
 
+#include "platform/accessible_events.h"
+#include "skin/frame/status_bar_accessible.h"
 #include "skin/frame/sui_form.h"
 #include "skin/paint/keyed_blit.h"
 #include "skin/themes/skin_metrics.h"
@@ -11,12 +13,14 @@
 #include <QPainter>
 #include <qdrawutil.h>
 
+using namespace skin::frame;
 using namespace skin::paint;
 using namespace skin::themes;
 
 TsuiStatusBar::TsuiStatusBar(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    StatusBarAccessible::install();
     setUIStyle(startStyleFor(parent));
 }
 
@@ -35,8 +39,15 @@ void TsuiStatusBar::addPanel(int width, const QString& text) {
 }
 
 void TsuiStatusBar::setPanelText(int index, const QString& text) {
+    if (m_panels.at(index).text == text)
+        return;
     m_panels[index].text = text;
     update(panelRect(index));
+    // A screen reader reads the bar's name and value: both are the panels' texts.
+    QAccessibleEvent named(this, QAccessible::NameChanged);
+    platform::notifyAccessible(named);
+    QAccessibleValueChangeEvent valued(this, StatusBarAccessible::panelTexts(this));
+    platform::notifyAccessible(valued);
 }
 
 QRect TsuiStatusBar::panelRect(int index) const {

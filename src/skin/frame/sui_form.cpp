@@ -507,7 +507,9 @@ bool TsuiForm::applicationEvent(QObject* watched, QEvent* event) {
             m_titleBar->PopupMenu()->Popup(QPoint(main->x(), main->y() + m_titleBar->height()));
             return true;
         }
-        return widget->window() == m_form && menuShortcut(event);
+        if (widget->window() != m_form)
+            return false;
+        return (m_menuBar && m_menuBar->handleKey(*key)) || menuShortcut(event);
     }
 
     if (widget->window() != m_form)

@@ -25,7 +25,8 @@ enum class FormBorderStyle { None, Single, Sizeable, Dialog, ToolWindow, SizeToo
 // The skinned frame of a window: a panel that covers the window's client area except
 // for border strips, with the title bar at its top and the attached menu's bar below.
 // It removes the window system's frame and takes over moving, resizing from a 5-pixel
-// margin, maximising to the work area, the active look, Alt+Space and menu shortcuts.
+// margin, maximising to the work area, the active look, Alt+Space, the menu bar's keys
+// (F10, Alt with an item's letter) and menu shortcuts.
 // One per window; the window's content goes on the panel.
 class TsuiForm : public QWidget, public SkinBinding {
     Q_OBJECT

@@ -3,6 +3,7 @@
 #include "platform/message_boxes.h"
 #include "skin/frame/geometry.h"
 #include "skin/frame/sui_form.h"
+#include "skin/frame/title_bar_accessible.h"
 #include "skin/frame/title_bar_popup_menu.h"
 #include "skin/frame/window_drag.h"
 #include "skin/paint/keyed_blit.h"
@@ -64,6 +65,7 @@ TsuiTitleBar::TsuiTitleBar(QWidget* owner) : QWidget(owner) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_popup = new TsuiTitleBarPopupMenu(this);
+    skin::frame::TitleBarAccessible::install();
     for (TsuiTitleBarBtnType type :
          {TsuiTitleBarBtnType::suiControlBox, TsuiTitleBarBtnType::suiClose,
           TsuiTitleBarBtnType::suiMax, TsuiTitleBarBtnType::suiMin})
