@@ -6,6 +6,7 @@
 #include "store/data_file_error.h"
 #include "store/file_copy.h"
 #include "support/blocking_guard.h"
+#include "support/data_file_error_text.h"
 #include "support/test_folder.h"
 
 #include <QDir>
@@ -18,15 +19,6 @@
 #include <unistd.h>
 
 namespace {
-
-QString errorText(const std::function<void()>& operation) {
-    try {
-        operation();
-    } catch (const store::DataFileError& error) {
-        return error.text();
-    }
-    return QString();
-}
 
 class BaseFilesSafety : public ::testing::Test {
 protected:
@@ -82,12 +74,12 @@ TEST_F(BaseFilesSafety, ABaseThatIsAFifoOrADeviceIsRefused) {
     ASSERT_TRUE(makeFifo(path("Baza.dat").toLocal8Bit().constData()));
     store::DataFile file;
     file.bind(path("Baza.dat"));
-    EXPECT_TRUE(errorText([&] { file.openExisting(); }).contains("канал или устройство"));
+    EXPECT_TRUE(dataFileErrorText([&] { file.openExisting(); }).contains("канал или устройство"));
     EXPECT_FALSE(file.isOpen());
 
     QFile::remove(path("Baza.dat"));
     ASSERT_TRUE(link("/dev/null", "Baza.dat"));
-    EXPECT_TRUE(errorText([&] { file.openExisting(); }).contains("канал или устройство"));
+    EXPECT_TRUE(dataFileErrorText([&] { file.openExisting(); }).contains("канал или устройство"));
     EXPECT_FALSE(file.isOpen());
 }
 
@@ -95,7 +87,7 @@ TEST_F(BaseFilesSafety, CreatingTheBaseDoesNotFollowALinkThatNamesNothing) {
     ASSERT_TRUE(link(path("outside/new.dat"), "Baza.dat"));
     store::DataFile file;
     file.bind(path("Baza.dat"));
-    EXPECT_FALSE(errorText([&] { file.create(); }).isEmpty());
+    EXPECT_FALSE(dataFileErrorText([&] { file.create(); }).isEmpty());
     EXPECT_EQ(entries("outside"), QStringList());
 }
 
@@ -109,12 +101,12 @@ TEST_F(BaseFilesSafety, ABaseReplacedOnDiskIsNeverWrittenAgain) {
     ASSERT_EQ(std::rename(path("new.dat").toLocal8Bit().constData(),
                           path("Baza.dat").toLocal8Bit().constData()),
               0);
-    const QString replaced = errorText([&] {
+    const QString replaced = dataFileErrorText([&] {
         file.seek(2);
         file.write(makeRecord("C"));
     });
     EXPECT_TRUE(replaced.contains("заменён другой программой")) << replaced.toStdString();
-    EXPECT_TRUE(errorText([&] {
+    EXPECT_TRUE(dataFileErrorText([&] {
                     file.seek(1);
                     file.cut();
                 }).contains("заменён другой программой"));
@@ -126,7 +118,7 @@ TEST_F(BaseFilesSafety, ABaseReplacedOnDiskIsNeverWrittenAgain) {
     other.bind(path("Baza.dat"));
     other.openExisting();
     QFile::remove(path("Baza.dat"));
-    EXPECT_TRUE(errorText([&] {
+    EXPECT_TRUE(dataFileErrorText([&] {
                     other.seek(0);
                     other.write(makeRecord("C"));
                 }).contains("удалён другой программой"));
@@ -140,12 +132,12 @@ TEST_F(BaseFilesSafety, ABaseOfMoreRecordsThanACountHoldsIsRefused) {
     store::DataFile file;
     file.bind(path("Baza.dat"));
     file.openExisting();
-    EXPECT_TRUE(errorText([&] { file.count(); }).contains("слишком велика"));
+    EXPECT_TRUE(dataFileErrorText([&] { file.count(); }).contains("слишком велика"));
 
     // One record less is counted, and nothing makes it one more.
     ASSERT_EQ(::truncate(path("Baza.dat").toLocal8Bit().constData(), (off_t(511) << 31) - 511), 0);
     EXPECT_EQ(file.count(), 2147483647);
-    EXPECT_TRUE(errorText([&] {
+    EXPECT_TRUE(dataFileErrorText([&] {
                     file.seek(2147483647);
                     file.write(makeRecord("one too many"));
                 }).contains("слишком велика"));

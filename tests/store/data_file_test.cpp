@@ -2,6 +2,7 @@
 
 #include "store/data_file_error.h"
 #include "store/data_file_texts.h"
+#include "support/data_file_error_text.h"
 #include "support/small_file_system.h"
 #include "support/test_folder.h"
 
@@ -11,19 +12,6 @@
 #include <QFile>
 
 #include <cerrno>
-
-namespace {
-
-QString errorText(const std::function<void()>& operation) {
-    try {
-        operation();
-    } catch (const store::DataFileError& error) {
-        return error.text();
-    }
-    return QString();
-}
-
-} // namespace
 
 TEST(DataFile, CountsWholeRecordsOnly) {
     TestFolder folder;
@@ -57,7 +45,7 @@ TEST(DataFile, ReadsRecordsInOrderAndStopsAtTheEnd) {
     EXPECT_TRUE(file.atEnd());
 
     const store::ContactRecord before = record;
-    EXPECT_EQ(errorText([&] { file.read(record); }), "Read beyond end of file");
+    EXPECT_EQ(dataFileErrorText([&] { file.read(record); }), "Read beyond end of file");
     EXPECT_EQ(record.bytes(), before.bytes());
     EXPECT_EQ(file.position(), 2);
 }
@@ -115,13 +103,13 @@ TEST(DataFile, FailuresCarryTheRuntimeTexts) {
     TestFolder folder;
     store::DataFile file;
     file.bind(folder.filePath("missing.dat"));
-    EXPECT_EQ(errorText([&] { file.openExisting(); }), "File not found");
+    EXPECT_EQ(dataFileErrorText([&] { file.openExisting(); }), "File not found");
     EXPECT_FALSE(file.isOpen());
-    EXPECT_EQ(errorText([&] { file.count(); }), "I/O error 103");
+    EXPECT_EQ(dataFileErrorText([&] { file.count(); }), "I/O error 103");
 
     QDir(folder.path()).mkdir("folder.dat");
     file.bind(folder.filePath("folder.dat"));
-    EXPECT_EQ(errorText([&] { file.openExisting(); }), "File access denied");
+    EXPECT_EQ(dataFileErrorText([&] { file.openExisting(); }), "File access denied");
 
     EXPECT_EQ(store::DataFileError::fromErrno(ENOSPC).text(), "Disk full");
     EXPECT_EQ(store::DataFileError::fromErrno(EIO).text(), QString("I/O error %1").arg(EIO));
@@ -164,8 +152,8 @@ TEST(DataFile, ABaseOnAReadOnlyFileSystemOpensForReadingOnly) {
     file.read(record);
     EXPECT_EQ(record.field(store::ContactField::FullName), "A");
     const QString refused = store::readOnlyText(disk.filePath("Baza.dat"));
-    EXPECT_EQ(errorText([&] { file.write(record); }), refused);
-    EXPECT_EQ(errorText([&] {
+    EXPECT_EQ(dataFileErrorText([&] { file.write(record); }), refused);
+    EXPECT_EQ(dataFileErrorText([&] {
                   file.seek(0);
                   file.cut();
               }),
