@@ -1,6 +1,7 @@
 #include "report/spreadsheet/property_sets.h"
 
 #include "report/spreadsheet/biff_bytes.h"
+#include "report/spreadsheet/biff_records.h"
 
 #include <QStringDecoder>
 #include <QTimeZone>
@@ -36,7 +37,6 @@ constexpr uint16_t kI2 = 0x0002;
 constexpr uint16_t kBool = 0x000B;
 constexpr uint16_t kText = 0x001E; // in the set's code page
 constexpr uint16_t kFileTime = 0x0040;
-constexpr uint16_t kUtf16CodePage = 1200;
 
 // File times count 100-nanosecond ticks from 1 January 1601, UTC.
 constexpr int64_t kTicksPerMillisecond = 10000;
@@ -109,7 +109,7 @@ QByteArray propertySet(const FormatId& format, const std::map<uint32_t, Value>& 
 // here; in another code page only printable ASCII, which every code page shares, is
 // understood. Null for anything else.
 std::optional<QString> decodeText(const QByteArray& bytes, uint16_t codePage) {
-    if (codePage == kUtf16CodePage && bytes.size() % 2 == 0) {
+    if (codePage == kUnicodeCodePage && bytes.size() % 2 == 0) {
         const QString text = QStringDecoder(QStringConverter::Utf16LE).decode(bytes);
         return text.left(text.indexOf(QChar(0)));
     }
@@ -201,7 +201,7 @@ template <typename T> T valueOf(const std::map<uint32_t, Value>& properties, uin
 } // namespace
 
 QByteArray summaryInformation(const DocumentProperties& properties) {
-    std::map<uint32_t, Value> values{{kCodePageId, static_cast<int16_t>(kUtf16CodePage)}};
+    std::map<uint32_t, Value> values{{kCodePageId, static_cast<int16_t>(kUnicodeCodePage)}};
     if (!properties.title.isEmpty())
         values[kTitleId] = properties.title;
     if (!properties.author.isEmpty())
@@ -212,9 +212,10 @@ QByteArray summaryInformation(const DocumentProperties& properties) {
 }
 
 QByteArray documentSummaryInformation() {
-    return propertySet(kDocumentSummaryFormat, {{kCodePageId, static_cast<int16_t>(kUtf16CodePage)},
-                                                {kScaleId, false},
-                                                {kLinksDirtyId, false}});
+    return propertySet(kDocumentSummaryFormat,
+                       {{kCodePageId, static_cast<int16_t>(kUnicodeCodePage)},
+                        {kScaleId, false},
+                        {kLinksDirtyId, false}});
 }
 
 DocumentProperties readSummaryInformation(const QByteArray& stream) {
