@@ -1,6 +1,7 @@
 #include "photos/photo_names.h"
 
 #include "photos/photo_files.h"
+#include "store/record_scan.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -8,39 +9,10 @@
 #include <QSet>
 
 #include <algorithm>
-#include <vector>
 
 namespace photos {
 
 namespace {
-
-QString cleaned(const QString& path) {
-    return path.isEmpty() ? QString() : QDir::cleanPath(path);
-}
-
-// The cleaned photo paths of every record but `except`. The file's position is kept.
-QSet<QString> photoPathsInBase(store::DataFile& file, int32_t except) {
-    constexpr int32_t kRecordsPerRead = 2048;
-    const int32_t count = file.count();
-    const int32_t position = file.position();
-    QSet<QString> paths;
-    std::vector<unsigned char> block;
-    store::ContactRecord record;
-    for (int32_t first = 0; first < count; first += kRecordsPerRead) {
-        const int32_t n = std::min(kRecordsPerRead, count - first);
-        block.resize(size_t(n) * store::ContactRecord::kSize);
-        file.readBlock(first, block);
-        for (int32_t k = 0; k < n; ++k) {
-            if (first + k == except)
-                continue;
-            std::copy_n(block.begin() + ptrdiff_t(k) * ptrdiff_t(store::ContactRecord::kSize),
-                        store::ContactRecord::kSize, record.bytes().begin());
-            paths.insert(cleaned(record.field(store::ContactField::PhotoPath)));
-        }
-    }
-    file.seek(position);
-    return paths;
-}
 
 // The number in the file name when it is one of the names of a photo of `fullName`
 // ("name.jpg" is 1, "name (k).jpg" is k), else 0.
@@ -57,6 +29,19 @@ int numberInFileName(const QString& fileName, const QString& fullName) {
 
 } // namespace
 
+QString cleanedPhotoPath(const QString& path) {
+    return path.isEmpty() ? QString() : QDir::cleanPath(path);
+}
+
+QSet<QString> photoPathsInBase(store::DataFile& file, int32_t except) {
+    QSet<QString> paths;
+    store::forEachRecord(file, [&](int32_t index, const store::ContactRecord& record) {
+        if (index != except)
+            paths.insert(cleanedPhotoPath(record.field(store::ContactField::PhotoPath)));
+    });
+    return paths;
+}
+
 QString storedFullName(const QString& typed) {
     store::ContactRecord record;
     record.store(store::ContactField::FullName, typed);
@@ -64,7 +49,7 @@ QString storedFullName(const QString& typed) {
 }
 
 bool isNamedInBase(store::DataFile& file, const QString& photoPath, int32_t except) {
-    return !photoPath.isEmpty() && photoPathsInBase(file, except).contains(cleaned(photoPath));
+    return !photoPath.isEmpty() && photoPathsInBase(file, except).contains(cleanedPhotoPath(photoPath));
 }
 
 int photoNumberFor(store::DataFile& file, const QString& imagesFolder, const QString& fullName,
@@ -73,10 +58,10 @@ int photoNumberFor(store::DataFile& file, const QString& imagesFolder, const QSt
     const bool inFolder = QDir::cleanPath(QFileInfo(current).absolutePath()) ==
                           QDir::cleanPath(QFileInfo(imagesFolder).absoluteFilePath());
     const int own = inFolder ? numberInFileName(QFileInfo(current).fileName(), fullName) : 0;
-    if (own > 0 && !named.contains(cleaned(current)))
+    if (own > 0 && !named.contains(cleanedPhotoPath(current)))
         return own;
     int number = 1;
-    while (named.contains(cleaned(photoPath(imagesFolder, fullName, number))))
+    while (named.contains(cleanedPhotoPath(photoPath(imagesFolder, fullName, number))))
         ++number;
     return number;
 }

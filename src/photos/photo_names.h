@@ -3,6 +3,7 @@
 #include "store/contact_record.h"
 #include "store/data_file.h"
 
+#include <QSet>
 #include <QString>
 
 #include <cstdint>
@@ -16,6 +17,13 @@ namespace photos {
 // The full name as a record stores it: cut to the field's 50 characters, characters
 // outside the code page as '?'.
 QString storedFullName(const QString& typed);
+
+// A photo path as the names below compare it: cleaned, empty for none.
+QString cleanedPhotoPath(const QString& path);
+
+// The cleaned photo paths of every record but record `except` (-1: every record), read
+// in blocks; the file's position is kept.
+QSet<QString> photoPathsInBase(store::DataFile& file, int32_t except = -1);
 
 // Whether a record of the file names the photo path (compared as cleaned paths), not
 // counting record `except` (-1: count every record).

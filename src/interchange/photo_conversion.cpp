@@ -1,0 +1,48 @@
+#include "interchange/photo_conversion.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QImageReader>
+#include <QPainter>
+
+namespace interchange {
+
+namespace {
+
+constexpr int kJpegQuality = 90;
+
+bool isJpeg(const QByteArray& picture) {
+    return picture.startsWith("\xFF\xD8\xFF");
+}
+
+} // namespace
+
+QByteArray jpegPhoto(const QByteArray& picture) {
+    QBuffer source;
+    source.setData(picture);
+    source.open(QIODevice::ReadOnly);
+    QImageReader reader(&source);
+    // A JPEG file keeps its own bytes; reading its header is enough to know it is one.
+    if (isJpeg(picture)) {
+        reader.setFormat("jpeg");
+        return reader.size().isValid() ? picture : QByteArray();
+    }
+    const QImage image = reader.read();
+    if (image.isNull())
+        return QByteArray();
+    QByteArray jpeg;
+    QBuffer target(&jpeg);
+    target.open(QIODevice::WriteOnly);
+    // JPEG has no transparency: a transparent background becomes white, not black.
+    QImage opaque(image.size(), QImage::Format_RGB32);
+    opaque.fill(Qt::white);
+    {
+        QPainter painter(&opaque);
+        painter.drawImage(0, 0, image);
+    }
+    if (!opaque.save(&target, "JPEG", kJpegQuality))
+        return QByteArray();
+    return jpeg;
+}
+
+} // namespace interchange

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QByteArray>
+
+namespace interchange {
+
+// The photo as a JPEG file's bytes: a JPEG picture as it is, a picture in any other
+// format Qt reads (PNG, GIF, BMP ...) converted; empty for bytes that are no picture.
+QByteArray jpegPhoto(const QByteArray& picture);
+
+} // namespace interchange

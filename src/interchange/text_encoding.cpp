@@ -1,0 +1,168 @@
+#include "interchange/text_encoding.h"
+
+#include "store/codec1251.h"
+
+#include <QStringDecoder>
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace interchange {
+
+namespace {
+
+constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
+
+bool startsWith(const QByteArray& bytes, const char* mark, int length) {
+    return bytes.size() >= length && std::equal(mark, mark + length, bytes.constData());
+}
+
+// UTF-16 without a mark: Latin and Cyrillic text has a zero (or 0x04) high byte in
+// nearly every unit, so one byte of each pair is mostly zero and the other almost never.
+std::optional<TextEncoding> zeroBytePattern(const QByteArray& bytes) {
+    const qsizetype pairs = std::min<qsizetype>(bytes.size() / 2, 4096);
+    if (pairs < 2)
+        return std::nullopt;
+    qsizetype evenZeros = 0;
+    qsizetype oddZeros = 0;
+    for (qsizetype i = 0; i < pairs; ++i) {
+        evenZeros += bytes[2 * i] == 0;
+        oddZeros += bytes[2 * i + 1] == 0;
+    }
+    if (evenZeros * 10 >= pairs * 3 && oddZeros * 20 < pairs)
+        return TextEncoding::Utf16BE;
+    if (oddZeros * 10 >= pairs * 3 && evenZeros * 20 < pairs)
+        return TextEncoding::Utf16LE;
+    return std::nullopt;
+}
+
+bool isStrictUtf8(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder(bytes);
+    return !decoder.hasError();
+}
+
+// How common each letter а to я is in Russian text, per thousand letters.
+constexpr std::array<int, 32> kLetterFrequency = {
+    80, 16, 45, 17, 30, 85, 9, 16, 74, 12, 35, 44, 32, 67, 110, 28, // а to п
+    47, 55, 63, 26, 2, 10, 5, 14, 7, 4, 1, 19, 17, 3, 6, 20,        // р to я
+};
+
+bool isCyrillicLetter(QChar c) {
+    return (c.unicode() >= 0x0410 && c.unicode() <= 0x044F) || c.unicode() == 0x0401 ||
+           c.unicode() == 0x0451;
+}
+
+int frequencyOf(QChar c) {
+    const char16_t lower = c.toLower().unicode();
+    return lower >= 0x0430 && lower <= 0x044F ? kLetterFrequency[lower - 0x0430] : 1;
+}
+
+// How much the text reads as Russian: common letters score more, and a word written in
+// lower case, upper case or with a capital first letter scores for each letter, while
+// the mixed case a wrong code page makes ("йЧБОПЧ") does not.
+long russianScore(const QString& text) {
+    long score = 0;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        if (!isCyrillicLetter(text[i])) {
+            ++i;
+            continue;
+        }
+        const qsizetype start = i;
+        int upper = 0;
+        int frequency = 0;
+        while (i < text.size() && isCyrillicLetter(text[i])) {
+            upper += text[i].isUpper();
+            frequency += frequencyOf(text[i]);
+            ++i;
+        }
+        const qsizetype length = i - start;
+        const bool capitalised = text[start].isUpper() && upper == 1;
+        const bool plausible = upper == 0 || upper == length || capitalised;
+        score += frequency + (plausible ? 30 * length : 0);
+    }
+    return score;
+}
+
+} // namespace
+
+QString encodingName(TextEncoding encoding) {
+    switch (encoding) {
+    case TextEncoding::Utf8:
+        return QStringLiteral("UTF-8");
+    case TextEncoding::Utf16LE:
+        return QStringLiteral("UTF-16LE");
+    case TextEncoding::Utf16BE:
+        return QStringLiteral("UTF-16BE");
+    case TextEncoding::CodePage1251:
+        return QStringLiteral("windows-1251");
+    case TextEncoding::Koi8R:
+        return QStringLiteral("KOI8-R");
+    }
+    return QString();
+}
+
+int byteOrderMarkLength(const QByteArray& bytes, TextEncoding encoding) {
+    switch (encoding) {
+    case TextEncoding::Utf8:
+        return startsWith(bytes, kUtf8Mark, 3) ? 3 : 0;
+    case TextEncoding::Utf16LE:
+        return startsWith(bytes, "\xFF\xFE", 2) ? 2 : 0;
+    case TextEncoding::Utf16BE:
+        return startsWith(bytes, "\xFE\xFF", 2) ? 2 : 0;
+    default:
+        return 0;
+    }
+}
+
+TextEncoding detectEncoding(const QByteArray& bytes) {
+    if (startsWith(bytes, kUtf8Mark, 3))
+        return TextEncoding::Utf8;
+    if (startsWith(bytes, "\xFF\xFE", 2))
+        return TextEncoding::Utf16LE;
+    if (startsWith(bytes, "\xFE\xFF", 2))
+        return TextEncoding::Utf16BE;
+    if (const std::optional<TextEncoding> utf16 = zeroBytePattern(bytes))
+        return *utf16;
+    if (isStrictUtf8(bytes))
+        return TextEncoding::Utf8;
+    const long cp1251 = russianScore(decodeText(bytes, TextEncoding::CodePage1251));
+    const long koi8 = russianScore(decodeText(bytes, TextEncoding::Koi8R));
+    return koi8 > cp1251 ? TextEncoding::Koi8R : TextEncoding::CodePage1251;
+}
+
+QString decodeText(const QByteArray& bytes, TextEncoding encoding) {
+    const QByteArray body = bytes.mid(byteOrderMarkLength(bytes, encoding));
+    switch (encoding) {
+    case TextEncoding::Utf8:
+        return QString::fromUtf8(body);
+    case TextEncoding::Utf16LE:
+        return QStringDecoder(QStringDecoder::Utf16LE)(body);
+    case TextEncoding::Utf16BE:
+        return QStringDecoder(QStringDecoder::Utf16BE)(body);
+    case TextEncoding::CodePage1251:
+        return store::decode1251(body);
+    case TextEncoding::Koi8R:
+        return QStringDecoder("KOI8-R")(body);
+    }
+    return QString();
+}
+
+QString decodeCharset(const QByteArray& bytes, const QByteArray& charset, bool* known) {
+    const QByteArray name = charset.trimmed().toLower();
+    *known = true;
+    if (name == "windows-1251" || name == "cp1251" || name == "cp-1251")
+        return store::decode1251(bytes);
+    if (name == "utf-8" || name == "utf8")
+        return QString::fromUtf8(bytes);
+    QStringDecoder decoder(name.constData());
+    if (!decoder.isValid()) {
+        *known = false;
+        return QString();
+    }
+    return decoder(bytes);
+}
+
+} // namespace interchange
