@@ -59,6 +59,11 @@ QList<Card> splitCards(const QList<ContentLine>& lines) {
             depth = std::max(0, depth - 1);
             continue;
         }
+        // A property outside any card starts one whose BEGIN was lost.
+        if (depth == 0) {
+            cards.append(Card());
+            depth = 1;
+        }
         // Only the outer card's own properties count: an agent's card inside it is not
         // another contact of the file.
         if (depth != 1)

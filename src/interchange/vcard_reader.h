@@ -14,7 +14,8 @@ namespace interchange {
 // the address joins the parts of the preferred (or first) ADR; the telephone and e-mail
 // are the preferred (or first) TEL and EMAIL, the others counted; the workplace is ORG
 // with TITLE after it; the photo is the first PHOTO embedded in the card (a photo given
-// only by its address is not fetched). Cards inside a card and cards with nothing in them
+// only by its address is not fetched). A card whose BEGIN line is lost starts at its
+// first property; cards inside a card and cards with nothing in them
 // are left out. Never throws: whatever cannot be read is skipped.
 ContactList readVCards(const QByteArray& bytes,
                        std::optional<TextEncoding> encoding = std::nullopt);
