@@ -92,10 +92,11 @@ ColumnMapping columnFor(const QString& rawHeader) {
         return mapped(ColumnRole::JobTitle);
     if (hasAny(header, {"web", "sip", "voip", "ip-", "url", "сайт", "label"}))
         return {};
+    if (header.startsWith(QStringLiteral("adr")))
+        return {ColumnRole::Address, addressRank(header), true};
     if (hasAny(header, {"адрес", "address", "street", "city", "state", "zip", "postal",
                         "country", "region", "улица", "город", "индекс", "страна", "область",
-                        "p.o.box", "po box"}) ||
-        header.startsWith(QStringLiteral("adr")))
+                        "p.o.box", "po box"}))
         return mapped(ColumnRole::Address, addressRank(header));
     return {};
 }
@@ -134,8 +135,10 @@ Contact CsvMapping::contact(const QStringList& row) const {
             middleName.append(value);
             break;
         case ColumnRole::Address:
-            // A vCard-style "ADR" column holds the parts separated by ";".
-            addresses[column.rank].append(value.split(QLatin1Char(';')));
+            if (column.structured)
+                addresses[column.rank].append(value.split(QLatin1Char(';')));
+            else
+                addresses[column.rank].append(value);
             break;
         case ColumnRole::Telephone:
             phones[column.rank].append(value);

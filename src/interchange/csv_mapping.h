@@ -29,6 +29,8 @@ enum class ColumnRole {
 struct ColumnMapping {
     ColumnRole role = ColumnRole::Ignored;
     int rank = 0;
+    // A vCard-style "ADR" column: its parts are separated by ";".
+    bool structured = false;
 };
 
 // Which column goes to which field of a record. Built from the headers the common
