@@ -41,7 +41,7 @@ QString storePhoto(const QString& imagesFolder, const ImportRow& row, QSet<QStri
 } // namespace
 
 QList<ImportRow> prepareImport(store::DataFile& base, const QList<Contact>& contacts) {
-    DuplicateIndex index = DuplicateIndex::ofBase(base);
+    const DuplicateIndex index = DuplicateIndex::ofBase(base);
     QList<ImportRow> rows;
     rows.reserve(contacts.size());
     for (const Contact& contact : contacts) {
@@ -50,7 +50,6 @@ QList<ImportRow> prepareImport(store::DataFile& base, const QList<Contact>& cont
         row.record = keptRecord(contact, &row.notes);
         row.duplicate = index.matches(row.record);
         row.chosen = !row.duplicate;
-        index.add(row.record);
         rows.append(std::move(row));
     }
     return rows;

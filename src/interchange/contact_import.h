@@ -21,8 +21,9 @@ struct ImportRow {
     bool chosen = true;
 };
 
-// The rows for the contacts, the duplicates marked against the base's records and the
-// rows before them.
+// The rows for the contacts, the likely duplicates of the base's records marked. Two
+// contacts of the same file are not duplicates of each other: an exported base with two
+// records of one name comes back whole.
 QList<ImportRow> prepareImport(store::DataFile& base, const QList<Contact>& contacts);
 
 struct ImportResult {

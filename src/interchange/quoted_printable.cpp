@@ -51,18 +51,22 @@ QByteArray encodeQuotedPrintable(const QByteArray& bytes, int firstLineUsed, int
         const bool last = i + 1 == bytes.size();
         const bool plain = byte >= 33 && byte <= 126 && byte != '=';
         const bool blank = (byte == ' ' || byte == '\t') && !last;
-        QByteArray piece;
-        if (plain || blank)
-            piece.append(char(byte));
-        else
-            piece.append('=').append(kHex[byte >> 4]).append(kHex[byte & 15]);
+        // A blank that starts a line would read as a fold of the card.
+        const auto piece = [&](int at) {
+            if (plain || (blank && at > 0))
+                return QByteArray(1, char(byte));
+            const char escape[] = {'=', kHex[byte >> 4], kHex[byte & 15]};
+            return QByteArray(escape, 3);
+        };
+        QByteArray next = piece(used);
         // One octet stays free for the soft break's "=".
-        if (used + piece.size() > lineLength - 1) {
+        if (used + next.size() > lineLength - 1) {
             encoded.append("=\r\n");
             used = 0;
+            next = piece(used);
         }
-        encoded.append(piece);
-        used += int(piece.size());
+        encoded.append(next);
+        used += int(next.size());
     }
     return encoded;
 }

@@ -144,14 +144,15 @@ QList<ContentLine> contentLines(const QByteArray& bytes) {
         current.clear();
     };
     for (const QByteArray& line : physicalLines(bytes)) {
-        const bool folded = !line.isEmpty() && (line[0] == ' ' || line[0] == '\t');
-        if (folded && !current.isEmpty()) {
-            current += line.mid(1);
-            continue;
-        }
+        // A soft line break comes first: the next line may start with a space of the text.
         if (quotedPrintable && current.endsWith('=') && !startsCardBoundary(line)) {
             current.chop(1);
             current += line;
+            continue;
+        }
+        const bool folded = !line.isEmpty() && (line[0] == ' ' || line[0] == '\t');
+        if (folded && !current.isEmpty()) {
+            current += line.mid(1);
             continue;
         }
         if (base64 && !line.isEmpty() && !line.contains(':') && isBase64Text(line)) {

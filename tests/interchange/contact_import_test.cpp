@@ -70,14 +70,15 @@ TEST_F(ContactImportTest, ChosenRowsAreAppendedAndDuplicatesSkipped) {
     ASSERT_EQ(rows.size(), 3);
     EXPECT_FALSE(rows[0].duplicate);
     EXPECT_TRUE(rows[1].duplicate); // the base's phone
-    EXPECT_TRUE(rows[2].duplicate); // the first row's name
+    EXPECT_FALSE(rows[2].duplicate); // only the base counts, not the rows before
     EXPECT_FALSE(rows[1].chosen);
     const interchange::ImportResult result = interchange::importRows(file, images, rows);
-    EXPECT_EQ(result.added, 1);
-    EXPECT_EQ(result.skipped, 2);
+    EXPECT_EQ(result.added, 2);
+    EXPECT_EQ(result.skipped, 1);
     EXPECT_EQ(result.cut, 0);
     EXPECT_EQ(folder.readBytes("Baza.dat"),
-              fileBytes({existing, makeRecord(QStringLiteral("Новый"))}));
+              fileBytes({existing, makeRecord(QStringLiteral("Новый")),
+                         makeRecord(QStringLiteral("Новый"))}));
 }
 
 TEST_F(ContactImportTest, ATickedDuplicateIsAddedAndACutRecordCounted) {
