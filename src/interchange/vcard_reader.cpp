@@ -178,7 +178,9 @@ const Property* CardReader::chosen(const QByteArray& name, int* others) const {
     return preferred ? preferred : first;
 }
 
-QByteArray dataUriPayload(const QByteArray& uri) {
+QByteArray dataUriPayload(const QByteArray& written) {
+    // Some writers escape the comma as in a text value.
+    const QByteArray uri = QByteArray(written).replace("\\,", ",");
     const qsizetype comma = uri.indexOf(',');
     if (comma < 0)
         return QByteArray();
