@@ -10,6 +10,9 @@ namespace interchange {
 namespace {
 
 constexpr int kJpegQuality = 90;
+// A contact's photo is shown in a box of 145 × 121 pixels; a picture of more pixels than
+// this is no portrait, and decoding it would take hundreds of megabytes.
+constexpr qint64 kMaxConvertedPixels = 8'000'000;
 
 bool isJpeg(const QByteArray& picture) {
     return picture.startsWith("\xFF\xD8\xFF");
@@ -27,6 +30,13 @@ QByteArray jpegPhoto(const QByteArray& picture) {
         reader.setFormat("jpeg");
         return reader.size().isValid() ? picture : QByteArray();
     }
+    // A vector drawing is no photo, and rendering one from a file is work without end.
+    const QByteArray format = reader.format();
+    if (format.isEmpty() || format.startsWith("svg"))
+        return QByteArray();
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > kMaxConvertedPixels)
+        return QByteArray();
     const QImage image = reader.read();
     if (image.isNull())
         return QByteArray();

@@ -5,7 +5,8 @@
 namespace interchange {
 
 // The photo as a JPEG file's bytes: a JPEG picture as it is, a picture in any other
-// format Qt reads (PNG, GIF, BMP ...) converted; empty for bytes that are no picture.
+// format Qt reads (PNG, GIF, BMP ...) converted; empty for bytes that are no picture, for
+// a drawing (SVG) and for a picture of more than 8 megapixels.
 QByteArray jpegPhoto(const QByteArray& picture);
 
 } // namespace interchange

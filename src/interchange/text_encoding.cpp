@@ -37,10 +37,44 @@ std::optional<TextEncoding> zeroBytePattern(const QByteArray& bytes) {
     return std::nullopt;
 }
 
+// Checked on the bytes, without decoding: a file of photos is tens of megabytes and its
+// text twice that. Overlong forms, surrogates, code points past U+10FFFF and a sequence
+// cut off by the end are no UTF-8.
 bool isStrictUtf8(const QByteArray& bytes) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder(bytes);
-    return !decoder.hasError();
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const unsigned char lead = p[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        int length = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            low = lead == 0xE0 ? 0xA0 : 0x80;
+            high = lead == 0xED ? 0x9F : 0xBF;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        if (i + length > n || p[i + 1] < low || p[i + 1] > high)
+            return false;
+        for (int k = 2; k < length; ++k) {
+            if ((p[i + k] & 0xC0) != 0x80)
+                return false;
+        }
+        i += length;
+    }
+    return true;
 }
 
 // How common each letter а to я is in Russian text, per thousand letters.
@@ -128,8 +162,10 @@ TextEncoding detectEncoding(const QByteArray& bytes) {
         return *utf16;
     if (isStrictUtf8(bytes))
         return TextEncoding::Utf8;
-    const long cp1251 = russianScore(decodeText(bytes, TextEncoding::CodePage1251));
-    const long koi8 = russianScore(decodeText(bytes, TextEncoding::Koi8R));
+    // The first megabyte holds letters enough to tell.
+    const QByteArray sample = bytes.left(1024 * 1024);
+    const long cp1251 = russianScore(decodeText(sample, TextEncoding::CodePage1251));
+    const long koi8 = russianScore(decodeText(sample, TextEncoding::Koi8R));
     return koi8 > cp1251 ? TextEncoding::Koi8R : TextEncoding::CodePage1251;
 }
 

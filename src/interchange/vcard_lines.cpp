@@ -1,12 +1,14 @@
 #include "interchange/vcard_lines.h"
 
+#include <algorithm>
+
 namespace interchange {
 
 namespace {
 
-// The physical lines of the bytes, without their line ends.
-QList<QByteArray> physicalLines(const QByteArray& bytes) {
-    QList<QByteArray> lines;
+// Hands each physical line of the bytes, without its line end, to `visit`.
+template <typename Visit>
+void forEachPhysicalLine(const QByteArray& bytes, Visit visit) {
     qsizetype start = 0;
     qsizetype i = 0;
     const qsizetype n = bytes.size();
@@ -16,7 +18,7 @@ QList<QByteArray> physicalLines(const QByteArray& bytes) {
             ++i;
             continue;
         }
-        lines.append(bytes.mid(start, i - start));
+        visit(QByteArrayView(bytes).sliced(start, i - start));
         if (c == '\r') {
             // CR CR LF, as some converters leave CRLF files, is one line end.
             qsizetype j = i;
@@ -29,8 +31,7 @@ QList<QByteArray> physicalLines(const QByteArray& bytes) {
         start = i;
     }
     if (start < n)
-        lines.append(bytes.mid(start));
-    return lines;
+        visit(QByteArrayView(bytes).sliced(start));
 }
 
 // Where the property's name and parameters end: the first ":" outside double quotes.
@@ -94,12 +95,12 @@ bool containsWord(const QByteArray& header, const char* word) {
     return header.toUpper().contains(word);
 }
 
-bool startsCardBoundary(const QByteArray& line) {
-    const QByteArray upper = line.left(12).toUpper();
+bool startsCardBoundary(QByteArrayView line) {
+    const QByteArray upper = line.first(std::min<qsizetype>(line.size(), 12)).toByteArray().toUpper();
     return upper.startsWith("END:VCARD") || upper.startsWith("BEGIN:VCARD");
 }
 
-bool isBase64Text(const QByteArray& line) {
+bool isBase64Text(QByteArrayView line) {
     for (const char c : line) {
         const bool allowed = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
                              (c >= '0' && c <= '9') || c == '+' || c == '/' || c == '=' ||
@@ -132,41 +133,40 @@ bool ContentLine::hasWord(const QByteArray& word) const {
     return false;
 }
 
-QList<ContentLine> contentLines(const QByteArray& bytes) {
-    QList<ContentLine> properties;
+void forEachContentLine(const QByteArray& bytes,
+                        const std::function<void(const ContentLine& property)>& visit) {
     QByteArray current;
     bool quotedPrintable = false;
     bool base64 = false;
+    ContentLine property;
     const auto flush = [&] {
-        ContentLine property;
         if (!current.isEmpty() && parse(current, property))
-            properties.append(std::move(property));
+            visit(property);
         current.clear();
     };
-    for (const QByteArray& line : physicalLines(bytes)) {
+    forEachPhysicalLine(bytes, [&](QByteArrayView line) {
         // A soft line break comes first: the next line may start with a space of the text.
         if (quotedPrintable && current.endsWith('=') && !startsCardBoundary(line)) {
             current.chop(1);
             current += line;
-            continue;
+            return;
         }
         const bool folded = !line.isEmpty() && (line[0] == ' ' || line[0] == '\t');
         if (folded && !current.isEmpty()) {
-            current += line.mid(1);
-            continue;
+            current += line.sliced(1);
+            return;
         }
         if (base64 && !line.isEmpty() && !line.contains(':') && isBase64Text(line)) {
             current += line.trimmed();
-            continue;
+            return;
         }
         flush();
-        current = line;
+        current = line.toByteArray();
         const QByteArray header = current.left(std::max<qsizetype>(headerEnd(current), 0));
         quotedPrintable = containsWord(header, "QUOTED-PRINTABLE");
         base64 = containsWord(header, "BASE64") || containsWord(header, "ENCODING=B");
-    }
+    });
     flush();
-    return properties;
 }
 
 } // namespace interchange

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QPair>
 
+#include <functional>
+
 namespace interchange {
 
 // One property of a vCard as it stands in the file, still in bytes: "item1.TEL;TYPE=CELL:+7..."
@@ -27,7 +29,9 @@ struct ContentLine {
 // a line that starts with a space or a tab continues the one before (the fold removed,
 // on bytes, so a fold inside a UTF-8 letter joins it again); a quoted-printable value
 // continues after a line ending in "=", and a 2.1 base64 value over the following lines
-// that hold no ":". Lines without a ":" are skipped.
-QList<ContentLine> contentLines(const QByteArray& bytes);
+// that hold no ":". Lines without a ":" are skipped. Each property is handed to `visit`
+// as soon as it is complete, so a large file is never held twice.
+void forEachContentLine(const QByteArray& bytes,
+                        const std::function<void(const ContentLine& property)>& visit);
 
 } // namespace interchange

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <functional>
 
 namespace interchange {
 
@@ -45,46 +46,67 @@ QByteArray transferDecoded(const ContentLine& line) {
     return line.value;
 }
 
-QList<Card> splitCards(const QList<ContentLine>& lines) {
-    QList<Card> cards;
-    int depth = 0;
-    for (const ContentLine& line : lines) {
+// Gathers the properties of each card of the file, one card at a time, and hands each
+// card to `done` when it ends (or at the end of the file).
+class CardSplitter {
+public:
+    explicit CardSplitter(std::function<void(const Card&)> done) : m_done(std::move(done)) {}
+
+    void add(const ContentLine& line) {
         const QByteArray value = line.value.trimmed().toUpper();
         if (line.name == "BEGIN" && value == "VCARD") {
-            if (depth++ == 0)
-                cards.append(Card());
-            continue;
+            if (m_depth++ == 0)
+                m_card = Card();
+            return;
         }
         if (line.name == "END" && value == "VCARD") {
-            depth = std::max(0, depth - 1);
-            continue;
+            if (m_depth > 0 && --m_depth == 0)
+                m_done(m_card);
+            return;
         }
         // A property outside any card starts one whose BEGIN was lost.
-        if (depth == 0) {
-            cards.append(Card());
-            depth = 1;
+        if (m_depth == 0) {
+            m_card = Card();
+            m_depth = 1;
         }
         // Only the outer card's own properties count: an agent's card inside it is not
         // another contact of the file.
-        if (depth != 1)
-            continue;
+        if (m_depth != 1)
+            return;
         if (line.name == "VERSION")
-            cards.last().oldVersion = line.value.trimmed() == "2.1";
-        cards.last().properties.append({line, transferDecoded(line)});
+            m_card.oldVersion = line.value.trimmed() == "2.1";
+        m_card.properties.append({line, transferDecoded(line)});
     }
-    return cards;
+
+    // A card the file does not end.
+    void finish() {
+        if (m_depth > 0)
+            m_done(m_card);
+        m_depth = 0;
+    }
+
+private:
+    std::function<void(const Card&)> m_done;
+    Card m_card;
+    int m_depth = 0;
+};
+
+void forEachCard(const QByteArray& text, const std::function<void(const Card&)>& visit) {
+    CardSplitter splitter(visit);
+    forEachContentLine(text, [&splitter](const ContentLine& line) { splitter.add(line); });
+    splitter.finish();
 }
 
 // The bytes of every text that has no CHARSET=, to tell the file's encoding by.
-QByteArray unlabelledText(const QList<Card>& cards) {
+QByteArray unlabelledText(const QByteArray& text) {
     QByteArray sample;
-    for (const Card& card : cards) {
+    forEachCard(text, [&sample](const Card& card) {
         for (const Property& property : card.properties) {
             if (!isBinaryProperty(property.line.name) &&
                 property.line.parameter("CHARSET").isEmpty())
                 sample.append(property.bytes).append('\n');
         }
-    }
+    });
     return sample;
 }
 
@@ -248,21 +270,22 @@ ContactList readVCards(const QByteArray& bytes, std::optional<TextEncoding> enco
     const bool utf16 =
         fileEncoding == TextEncoding::Utf16LE || fileEncoding == TextEncoding::Utf16BE;
     // UTF-16 files are read as the same text in UTF-8; folds fall between whole units.
-    const QByteArray text =
-        utf16 ? decodeText(bytes, fileEncoding).toUtf8()
-              : bytes.mid(byteOrderMarkLength(bytes, TextEncoding::Utf8));
-    const QList<Card> cards = splitCards(contentLines(text));
+    const int mark = byteOrderMarkLength(bytes, TextEncoding::Utf8);
+    // Shared with the caller's bytes, not copied, unless there is something to take off.
+    const QByteArray text = utf16 ? decodeText(bytes, fileEncoding).toUtf8()
+                            : mark > 0 ? bytes.mid(mark)
+                                       : bytes;
     list.encoding = fileEncoding;
     // A file of ASCII lines with texts in quoted-printable shows its encoding only in
     // the decoded texts.
     if (!encoding && !utf16)
-        list.encoding = detectEncoding(unlabelledText(cards));
+        list.encoding = detectEncoding(unlabelledText(text));
     const TextEncoding valueEncoding = utf16 ? TextEncoding::Utf8 : list.encoding;
-    for (const Card& card : cards) {
+    forEachCard(text, [&list, valueEncoding](const Card& card) {
         Contact contact = CardReader(card, valueEncoding).contact();
         if (!contact.isEmpty())
             list.contacts.append(std::move(contact));
-    }
+    });
     return list;
 }
 

@@ -53,6 +53,20 @@ TEST(TextEncodingTest, StrictUtf8WinsOverTheSingleByteCodePages) {
     EXPECT_NE(interchange::detectEncoding(kRussian.toUtf8() + "\xE9"), TextEncoding::Utf8);
 }
 
+TEST(TextEncodingTest, OnlyWellFormedUtf8CountsAsUtf8) {
+    const QByteArray letter = QStringLiteral("Ж").toUtf8();
+    EXPECT_EQ(interchange::detectEncoding(letter + QStringLiteral("€𝄞").toUtf8()),
+              TextEncoding::Utf8);
+    // A sequence cut off by the end, an overlong "/", a surrogate, a code point past
+    // U+10FFFF and a continuation byte alone are no UTF-8.
+    for (const QByteArray& wrong : {letter + letter.left(1), letter + "\xC0\xAF",
+                                    letter + "\xED\xA0\x80", letter + "\xF4\x90\x80\x80",
+                                    letter + "\x80"}) {
+        SCOPED_TRACE(wrong.toHex().toStdString());
+        EXPECT_NE(interchange::detectEncoding(wrong), TextEncoding::Utf8);
+    }
+}
+
 TEST(TextEncodingTest, CodePage1251AndKoi8AreToldApartByTheirLetters) {
     const QStringList samples = {kRussian, QStringLiteral("ИВАНОВ ПЁТР"),
                                  QStringLiteral("Ёлкин"), QStringLiteral("ООО \"Ромашка\""),
