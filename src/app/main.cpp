@@ -1,4 +1,5 @@
 #include "app/about_window.h"
+#include "app/contact_transfer_command.h"
 #include "app/main_window.h"
 #include "app/report_grid_window.h"
 #include "photos/images_folder_dialog.h"
@@ -19,6 +20,8 @@ using namespace skin::frame;
 using namespace skin::themes;
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> exitCode = app::runTransferCommand(argc, argv))
+        return *exitCode;
     QApplication app(argc, argv);
     platform::BaseFolder::captureWorkingFolder();
     platform::registerInterfaceFonts();

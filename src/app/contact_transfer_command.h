@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+#include <optional>
+
+namespace app {
+
+// The command line for scripts: "kalmo --import FILE" adds the contacts of a vCard or
+// CSV file to the base in the current folder, skipping the likely duplicates of its
+// records, and "kalmo --export FILE.vcf|FILE.csv" writes every record to the file. Both
+// run without a window and say in Russian what they did.
+
+// Runs the command the arguments (without the program's name) ask for and returns its
+// exit code; nothing when they ask for neither. `out` and `err` receive the report and
+// the errors.
+std::optional<int> runTransferCommand(const QStringList& arguments, QTextStream& out,
+                                      QTextStream& err);
+
+// The same for main(), before any window: the base folder is the current folder, and the
+// command runs with an application object of its own, printing to the terminal.
+std::optional<int> runTransferCommand(int argc, char** argv);
+
+} // namespace app

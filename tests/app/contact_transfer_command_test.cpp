@@ -1,0 +1,91 @@
+#include "app/contact_transfer_command.h"
+#include "photos/images_folder_setting.h"
+#include "support/jpeg_fixture.h"
+#include "support/photo_fixture.h"
+#include "store/codec1251.h"
+#include "support/record_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+using record_fixture::fileBytes;
+using record_fixture::namesIn;
+
+namespace {
+
+class ContactTransferCommandTest : public ::testing::Test {
+protected:
+    std::optional<int> run(const QStringList& arguments) {
+        output.clear();
+        errors.clear();
+        QTextStream out(&output);
+        QTextStream err(&errors);
+        return app::runTransferCommand(arguments, out, err);
+    }
+
+    ScopedSettingsFolder settings;
+    TestFolder base; // the base folder of the command
+    QString output;
+    QString errors;
+};
+
+TEST_F(ContactTransferCommandTest, OtherArgumentsAreNoCommand) {
+    EXPECT_EQ(run({}), std::nullopt);
+    EXPECT_EQ(run({"--look", "DeepBlue"}), std::nullopt);
+    EXPECT_EQ(run({"file.vcf"}), std::nullopt);
+    EXPECT_EQ(run({"--import"}), 2);
+    EXPECT_TRUE(errors.startsWith(QStringLiteral("Использование: kalmo --import")));
+    EXPECT_FALSE(QFile::exists(base.filePath("Baza.dat")));
+}
+
+TEST_F(ContactTransferCommandTest, ImportAddsToANewBaseAndSkipsWhatItHoldsTheSecondTime) {
+    const QString images = base.filePath("images");
+    QDir().mkpath(images);
+    photos::saveImagesFolder(images);
+    const QByteArray jpeg = jpeg_fixture::encode(jpeg_fixture::markedPicture({8, 8}, Qt::red));
+    base.writeBytes("in.vcf", "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:" +
+                                  QStringLiteral("Лебедев Кирилл").toUtf8() +
+                                  "\r\nTEL:8 900 1\r\nTEL:8 900 2\r\nPHOTO;ENCODING=b;TYPE=JPEG:" +
+                                  jpeg.toBase64() + "\r\nEND:VCARD\r\n");
+    EXPECT_EQ(run({"--import", base.filePath("in.vcf")}), 0);
+    EXPECT_EQ(errors, QString());
+    EXPECT_TRUE(output.contains(QStringLiteral("  Лебедев Кирилл: не сохранены другие телефоны: 1\n")));
+    EXPECT_TRUE(output.endsWith(QStringLiteral(
+        "Добавлено: 1. Пропущено как возможные дубликаты: 0. Сохранено не полностью: 1.\n")));
+    const QString photo = images + QStringLiteral("/Лебедев Кирилл.jpg");
+    EXPECT_EQ(base.readBytes("Baza.dat"),
+              fileBytes({makeRecord(QStringLiteral("Лебедев Кирилл"), "", "8 900 1", "", "", photo)}));
+    EXPECT_EQ(readWholeFile(photo), jpeg);
+    EXPECT_EQ(run({"--import", base.filePath("in.vcf")}), 0);
+    EXPECT_TRUE(output.endsWith(QStringLiteral(
+        "Добавлено: 0. Пропущено как возможные дубликаты: 1. Сохранено не полностью: 0.\n")));
+    EXPECT_EQ(namesIn(base.readBytes("Baza.dat")).size(), 1);
+}
+
+TEST_F(ContactTransferCommandTest, AFileThatCannotBeReadChangesNothing) {
+    base.writeRecords("Baza.dat", {makeRecord("Один")});
+    EXPECT_EQ(run({"--import", base.filePath("missing.vcf")}), 1);
+    EXPECT_TRUE(errors.startsWith(QStringLiteral("Не удалось прочитать файл «")));
+    EXPECT_EQ(base.readBytes("Baza.dat"), fileBytes({makeRecord("Один")}));
+}
+
+TEST_F(ContactTransferCommandTest, ExportWritesTheFormatTheNameAsksFor) {
+    base.writeRecords("Baza.dat", {makeRecord(QStringLiteral("Орлов"), "", "1"), makeRecord("Two")});
+    EXPECT_EQ(run({"--export", base.filePath("all.csv")}), 0);
+    EXPECT_EQ(output, QStringLiteral("Записано контактов: 2, в файл «%1».\n").arg(base.filePath("all.csv")));
+    EXPECT_EQ(base.readBytes("all.csv"),
+              store::encode1251(QStringLiteral("ФИО;Адрес;Телефон;Место работы;E-mail\r\n"
+                                               "Орлов;;1;;\r\nTwo;;;;\r\n")));
+    EXPECT_EQ(run({"--export", base.filePath("all.vcf")}), 0);
+    EXPECT_TRUE(base.readBytes("all.vcf").startsWith("BEGIN:VCARD\r\nVERSION:3.0\r\n"));
+}
+
+TEST_F(ContactTransferCommandTest, ExportWithoutABaseSaysSo) {
+    EXPECT_EQ(run({"--export", base.filePath("all.vcf")}), 1);
+    EXPECT_TRUE(errors.startsWith(QStringLiteral("Контакты не выгружены: в папке «")));
+    EXPECT_FALSE(QFile::exists(base.filePath("all.vcf")));
+    EXPECT_FALSE(QFile::exists(base.filePath("Baza.dat")));
+}
+
+} // namespace
