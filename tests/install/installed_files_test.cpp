@@ -111,8 +111,11 @@ TEST_F(InstalledFiles, DesktopEntryNamesTheProgramAndStartsTheInstalledLauncher)
         return line.startsWith(QLatin1String("Exec="));
     });
     ASSERT_NE(exec, lines.end());
-    EXPECT_EQ(exec->mid(5), path(QStringLiteral("bin/kalmo-launch")));
-    EXPECT_TRUE(QFileInfo(exec->mid(5)).isExecutable());
+    // "Open with" hands the chosen file to it.
+    const QStringList command = exec->mid(5).split(QLatin1Char(' '));
+    EXPECT_EQ(command, (QStringList{path(QStringLiteral("bin/kalmo-launch")), "%f"}));
+    EXPECT_TRUE(QFileInfo(command.first()).isExecutable());
+    EXPECT_TRUE(lines.contains(QStringLiteral("MimeType=text/vcard;text/x-vcard;")));
     const auto categories = std::find_if(lines.begin(), lines.end(), [](const QString& line) {
         return line.startsWith(QLatin1String("Categories="));
     });
