@@ -15,7 +15,8 @@ constexpr int kRecords = 65'000;
 store::ContactRecord contact(int k) {
     store::ContactRecord record;
     record.store(store::ContactField::FullName, QStringLiteral("Фамилия%1 Имя Отчество").arg(k));
-    record.store(store::ContactField::Address, QStringLiteral("г. Москва, ул. Садовая, д. %1").arg(k));
+    record.store(store::ContactField::Address,
+                 QStringLiteral("г. Москва, ул. Садовая, д. %1").arg(k));
     record.store(store::ContactField::Telephone, QStringLiteral("+7 900 %1").arg(1000000 + k));
     record.store(store::ContactField::Workplace, QStringLiteral("ООО Ромашка"));
     record.store(store::ContactField::Email, QStringLiteral("user%1@example.ru").arg(k));

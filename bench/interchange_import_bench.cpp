@@ -1,5 +1,5 @@
-// Importing a vCard file of 10,000 cards into an empty base: reading the file from the disk, marking
-// the likely duplicates against the base and appending every record in one journaled
+// Importing a vCard file of 10,000 cards into an empty base: reading the file from the disk,
+// marking the likely duplicates against the base and appending every record in one journaled
 // change; with photos, each card's JPEG (about 3 KB) is also stored in the images folder,
 // every one flushed to the disk as a photo added with "+" is. Target: under a second
 // without photos, under 100 MB of memory.

@@ -11,8 +11,8 @@
 using namespace interchange;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
-                                                     qsizetype(size));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     const CsvTable table = readCsv(bytes);
     const ContactList list = csvContacts(table, CsvMapping::fromHeaders(table.headers));
     for (const Contact& contact : list.contacts) {

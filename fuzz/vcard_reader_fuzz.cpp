@@ -25,8 +25,8 @@ void keepAll(const ContactList& list) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
-                                                     qsizetype(size));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     keepAll(readVCards(bytes));
     for (const TextEncoding encoding : {TextEncoding::Utf16LE, TextEncoding::Koi8R})
         keepAll(readVCards(bytes, encoding));

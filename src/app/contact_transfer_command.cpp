@@ -30,8 +30,7 @@ const QString kExport = QStringLiteral("--export");
 interchange::ContactList readContactFile(const QByteArray& bytes, const QString& path) {
     if (path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) {
         const interchange::CsvTable table = interchange::readCsv(bytes);
-        return interchange::csvContacts(table,
-                                        interchange::CsvMapping::fromHeaders(table.headers));
+        return interchange::csvContacts(table, interchange::CsvMapping::fromHeaders(table.headers));
     }
     return interchange::readVCards(bytes);
 }
@@ -51,7 +50,8 @@ void openBase(store::DataFile& base, bool create) {
 int importFile(const QString& path, QTextStream& out, QTextStream& err) {
     const platform::RegularFile file(path, platform::RegularFile::Access::Read);
     std::error_code error = file.error();
-    const QByteArray bytes = file.isOpen() ? file.readAll(kMaxContactFileBytes, error) : QByteArray();
+    const QByteArray bytes =
+        file.isOpen() ? file.readAll(kMaxContactFileBytes, error) : QByteArray();
     if (error) {
         err << QStringLiteral("Не удалось прочитать файл «%1»: %2\n")
                    .arg(path, platform::systemErrorText(error));
@@ -85,8 +85,7 @@ int importFile(const QString& path, QTextStream& out, QTextStream& err) {
         for (const interchange::ImportRow& row : rows) {
             if (row.chosen && !row.notes.exact())
                 out << QStringLiteral("  %1: %2\n")
-                           .arg(row.record.field(store::ContactField::FullName),
-                                row.notes.text());
+                           .arg(row.record.field(store::ContactField::FullName), row.notes.text());
         }
         out << QStringLiteral("Добавлено: %1. Пропущено как возможные дубликаты: %2. "
                               "Сохранено не полностью: %3.\n")
@@ -94,7 +93,8 @@ int importFile(const QString& path, QTextStream& out, QTextStream& err) {
                    .arg(result.skipped)
                    .arg(result.cut);
     } catch (const store::DataFileError& failure) {
-        err << QStringLiteral("Контакты не добавлены, база не изменилась: %1\n").arg(failure.text());
+        err << QStringLiteral("Контакты не добавлены, база не изменилась: %1\n")
+                   .arg(failure.text());
         return 1;
     }
     return 0;

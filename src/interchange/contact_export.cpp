@@ -22,8 +22,7 @@ QString uidOf(int32_t index, const store::ContactRecord& record) {
 }
 
 QByteArray cardOf(int32_t index, const store::ContactRecord& record, const ExportFormat& format) {
-    return writeVCard(recordContact(record), uidOf(index, record), format.version,
-                      format.charset);
+    return writeVCard(recordContact(record), uidOf(index, record), format.version, format.charset);
 }
 
 QString failedText(const QString& path, const QString& reason) {
@@ -108,8 +107,7 @@ int exportBaseToFolder(store::DataFile& base, const QString& folder, const Expor
     QSet<QString> taken;
     int written = 0;
     store::forEachRecord(base, [&](int32_t index, const store::ContactRecord& record) {
-        const QString name =
-            fileNameFor(record.field(store::ContactField::FullName), index, taken);
+        const QString name = fileNameFor(record.field(store::ContactField::FullName), index, taken);
         QSaveFile file(QDir(folder).filePath(name));
         if (!file.open(QIODevice::WriteOnly))
             throw ExportError(failedText(file.fileName(), file.errorString()));

@@ -39,7 +39,6 @@ struct ImportResult {
 // photo that cannot be stored there leaves its record without one (noted in the row).
 // When adding the records fails, the photos written for them are removed again and the
 // store's error is thrown.
-ImportResult importRows(store::DataFile& base, const QString& imagesFolder,
-                        QList<ImportRow>& rows);
+ImportResult importRows(store::DataFile& base, const QString& imagesFolder, QList<ImportRow>& rows);
 
 } // namespace interchange

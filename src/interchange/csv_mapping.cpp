@@ -18,9 +18,8 @@ bool hasAny(const QString& header, std::initializer_list<const char*> words) {
 }
 
 bool isAny(const QString& header, std::initializer_list<const char*> words) {
-    return std::any_of(words.begin(), words.end(), [&header](const char* word) {
-        return header == QString::fromUtf8(word);
-    });
+    return std::any_of(words.begin(), words.end(),
+                       [&header](const char* word) { return header == QString::fromUtf8(word); });
 }
 
 // Home first, then an address of no kind, then work, then any other.
@@ -94,9 +93,9 @@ ColumnMapping columnFor(const QString& rawHeader) {
         return {};
     if (header.startsWith(QStringLiteral("adr")))
         return {ColumnRole::Address, addressRank(header), true};
-    if (hasAny(header, {"адрес", "address", "street", "city", "state", "zip", "postal",
-                        "country", "region", "улица", "город", "индекс", "страна", "область",
-                        "p.o.box", "po box"}))
+    if (hasAny(header,
+               {"адрес", "address", "street", "city", "state", "zip", "postal", "country", "region",
+                "улица", "город", "индекс", "страна", "область", "p.o.box", "po box"}))
         return mapped(ColumnRole::Address, addressRank(header));
     return {};
 }

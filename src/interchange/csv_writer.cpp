@@ -40,9 +40,9 @@ QByteArray csvHeader(CsvDialect dialect) {
 }
 
 QByteArray csvRow(const Contact& contact, CsvDialect dialect) {
-    return line({contact.fullName, contact.address, contact.telephone, contact.workplace,
-                 contact.email},
-                dialect);
+    return line(
+        {contact.fullName, contact.address, contact.telephone, contact.workplace, contact.email},
+        dialect);
 }
 
 QByteArray writeCsv(const QList<Contact>& contacts, CsvDialect dialect) {

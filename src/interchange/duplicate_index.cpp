@@ -36,8 +36,8 @@ QString normalisedPhone(const QString& telephone) {
 
 DuplicateIndex DuplicateIndex::ofBase(store::DataFile& file) {
     DuplicateIndex index;
-    store::forEachRecord(file,
-                         [&index](int32_t, const store::ContactRecord& record) { index.add(record); });
+    store::forEachRecord(
+        file, [&index](int32_t, const store::ContactRecord& record) { index.add(record); });
     return index;
 }
 

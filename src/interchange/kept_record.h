@@ -17,8 +17,8 @@ struct KeepNotes {
     bool photoDropped = false; // the photo could not be read or stored
 
     bool exact() const {
-        return cut.isEmpty() && replaced.isEmpty() && droppedPhones == 0 &&
-               droppedEmails == 0 && !photoDropped;
+        return cut.isEmpty() && replaced.isEmpty() && droppedPhones == 0 && droppedEmails == 0 &&
+               !photoDropped;
     }
     // The note shown beside the contact, in Russian; empty when it is kept exactly.
     QString text() const;

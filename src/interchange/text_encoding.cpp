@@ -80,7 +80,7 @@ bool isStrictUtf8(const QByteArray& bytes) {
 // How common each letter а to я is in Russian text, per thousand letters.
 constexpr std::array<int, 32> kLetterFrequency = {
     80, 16, 45, 17, 30, 85, 9, 16, 74, 12, 35, 44, 32, 67, 110, 28, // а to п
-    47, 55, 63, 26, 2, 10, 5, 14, 7, 4, 1, 19, 17, 3, 6, 20,        // р to я
+    47, 55, 63, 26, 2,  10, 5, 14, 7,  4,  1,  19, 17, 3,  6,   20, // р to я
 };
 
 bool isCyrillicLetter(QChar c) {

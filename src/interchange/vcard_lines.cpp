@@ -7,8 +7,7 @@ namespace interchange {
 namespace {
 
 // Hands each physical line of the bytes, without its line end, to `visit`.
-template <typename Visit>
-void forEachPhysicalLine(const QByteArray& bytes, Visit visit) {
+template <typename Visit> void forEachPhysicalLine(const QByteArray& bytes, Visit visit) {
     qsizetype start = 0;
     qsizetype i = 0;
     const qsizetype n = bytes.size();
@@ -96,7 +95,8 @@ bool containsWord(const QByteArray& header, const char* word) {
 }
 
 bool startsCardBoundary(QByteArrayView line) {
-    const QByteArray upper = line.first(std::min<qsizetype>(line.size(), 12)).toByteArray().toUpper();
+    const QByteArray upper =
+        line.first(std::min<qsizetype>(line.size(), 12)).toByteArray().toUpper();
     return upper.startsWith("END:VCARD") || upper.startsWith("BEGIN:VCARD");
 }
 

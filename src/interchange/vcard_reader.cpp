@@ -272,7 +272,7 @@ ContactList readVCards(const QByteArray& bytes, std::optional<TextEncoding> enco
     // UTF-16 files are read as the same text in UTF-8; folds fall between whole units.
     const int mark = byteOrderMarkLength(bytes, TextEncoding::Utf8);
     // Shared with the caller's bytes, not copied, unless there is something to take off.
-    const QByteArray text = utf16 ? decodeText(bytes, fileEncoding).toUtf8()
+    const QByteArray text = utf16      ? decodeText(bytes, fileEncoding).toUtf8()
                             : mark > 0 ? bytes.mid(mark)
                                        : bytes;
     list.encoding = fileEncoding;

@@ -20,8 +20,7 @@ QString escaped(const QString& text, VCardVersion version) {
     QString result;
     result.reserve(text.size());
     for (const QChar c : text) {
-        if (c == QLatin1Char(';') ||
-            (!old && (c == QLatin1Char('\\') || c == QLatin1Char(','))))
+        if (c == QLatin1Char(';') || (!old && (c == QLatin1Char('\\') || c == QLatin1Char(','))))
             result.append(QLatin1Char('\\'));
         if (c == QLatin1Char('\n')) {
             result.append(QStringLiteral("\\n"));

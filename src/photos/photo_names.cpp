@@ -49,7 +49,8 @@ QString storedFullName(const QString& typed) {
 }
 
 bool isNamedInBase(store::DataFile& file, const QString& photoPath, int32_t except) {
-    return !photoPath.isEmpty() && photoPathsInBase(file, except).contains(cleanedPhotoPath(photoPath));
+    return !photoPath.isEmpty() &&
+           photoPathsInBase(file, except).contains(cleanedPhotoPath(photoPath));
 }
 
 int photoNumberFor(store::DataFile& file, const QString& imagesFolder, const QString& fullName,

@@ -1,8 +1,8 @@
 #include "app/contact_transfer_command.h"
 #include "photos/images_folder_setting.h"
+#include "store/codec1251.h"
 #include "support/jpeg_fixture.h"
 #include "support/photo_fixture.h"
-#include "store/codec1251.h"
 #include "support/record_fixture.h"
 
 #include <gtest/gtest.h>
@@ -44,18 +44,19 @@ TEST_F(ContactTransferCommandTest, ImportAddsToANewBaseAndSkipsWhatItHoldsTheSec
     QDir().mkpath(images);
     photos::saveImagesFolder(images);
     const QByteArray jpeg = jpeg_fixture::encode(jpeg_fixture::markedPicture({8, 8}, Qt::red));
-    base.writeBytes("in.vcf", "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:" +
-                                  QStringLiteral("Лебедев Кирилл").toUtf8() +
-                                  "\r\nTEL:8 900 1\r\nTEL:8 900 2\r\nPHOTO;ENCODING=b;TYPE=JPEG:" +
-                                  jpeg.toBase64() + "\r\nEND:VCARD\r\n");
+    base.writeBytes(
+        "in.vcf", "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:" + QStringLiteral("Лебедев Кирилл").toUtf8() +
+                      "\r\nTEL:8 900 1\r\nTEL:8 900 2\r\nPHOTO;ENCODING=b;TYPE=JPEG:" +
+                      jpeg.toBase64() + "\r\nEND:VCARD\r\n");
     EXPECT_EQ(run({"--import", base.filePath("in.vcf")}), 0);
     EXPECT_EQ(errors, QString());
-    EXPECT_TRUE(output.contains(QStringLiteral("  Лебедев Кирилл: не сохранены другие телефоны: 1\n")));
+    EXPECT_TRUE(
+        output.contains(QStringLiteral("  Лебедев Кирилл: не сохранены другие телефоны: 1\n")));
     EXPECT_TRUE(output.endsWith(QStringLiteral(
         "Добавлено: 1. Пропущено как возможные дубликаты: 0. Сохранено не полностью: 1.\n")));
     const QString photo = images + QStringLiteral("/Лебедев Кирилл.jpg");
-    EXPECT_EQ(base.readBytes("Baza.dat"),
-              fileBytes({makeRecord(QStringLiteral("Лебедев Кирилл"), "", "8 900 1", "", "", photo)}));
+    EXPECT_EQ(base.readBytes("Baza.dat"), fileBytes({makeRecord(QStringLiteral("Лебедев Кирилл"),
+                                                                "", "8 900 1", "", "", photo)}));
     EXPECT_EQ(readWholeFile(photo), jpeg);
     EXPECT_EQ(run({"--import", base.filePath("in.vcf")}), 0);
     EXPECT_TRUE(output.endsWith(QStringLiteral(
@@ -71,9 +72,12 @@ TEST_F(ContactTransferCommandTest, AFileThatCannotBeReadChangesNothing) {
 }
 
 TEST_F(ContactTransferCommandTest, ExportWritesTheFormatTheNameAsksFor) {
-    base.writeRecords("Baza.dat", {makeRecord(QStringLiteral("Орлов"), "", "1"), makeRecord("Two")});
+    base.writeRecords("Baza.dat",
+                      {makeRecord(QStringLiteral("Орлов"), "", "1"), makeRecord("Two")});
     EXPECT_EQ(run({"--export", base.filePath("all.csv")}), 0);
-    EXPECT_EQ(output, QStringLiteral("Записано контактов: 2, в файл «%1».\n").arg(base.filePath("all.csv")));
+    EXPECT_EQ(
+        output,
+        QStringLiteral("Записано контактов: 2, в файл «%1».\n").arg(base.filePath("all.csv")));
     EXPECT_EQ(base.readBytes("all.csv"),
               store::encode1251(QStringLiteral("ФИО;Адрес;Телефон;Место работы;E-mail\r\n"
                                                "Орлов;;1;;\r\nTwo;;;;\r\n")));

@@ -62,14 +62,15 @@ protected:
 };
 
 TEST_F(ContactImportTest, ChosenRowsAreAppendedAndDuplicatesSkipped) {
-    const store::ContactRecord existing = makeRecord(QStringLiteral("Старый"), "", "8 900 111-22-33");
+    const store::ContactRecord existing =
+        makeRecord(QStringLiteral("Старый"), "", "8 900 111-22-33");
     open({existing});
     QList<ImportRow> rows = interchange::prepareImport(
         file, {contact(QStringLiteral("Новый")), contact(QStringLiteral("Другой"), "+79001112233"),
                contact(QStringLiteral("Новый"))});
     ASSERT_EQ(rows.size(), 3);
     EXPECT_FALSE(rows[0].duplicate);
-    EXPECT_TRUE(rows[1].duplicate); // the base's phone
+    EXPECT_TRUE(rows[1].duplicate);  // the base's phone
     EXPECT_FALSE(rows[2].duplicate); // only the base counts, not the rows before
     EXPECT_FALSE(rows[1].chosen);
     const interchange::ImportResult result = interchange::importRows(file, images, rows);
@@ -97,9 +98,9 @@ TEST_F(ContactImportTest, PhotosAreStoredAsJpegNumberedPastTheBasesNames) {
     const QString taken = photos::photoPath(images, QStringLiteral("Фото"));
     open({makeRecord(QStringLiteral("Фото"), "", "", "", "", taken)});
     const QByteArray jpeg = jpeg_fixture::encode(jpeg_fixture::markedPicture({12, 10}, Qt::red));
-    QList<ImportRow> rows = interchange::prepareImport(
-        file, {contact(QStringLiteral("Фото"), "", png({20, 16})),
-               contact(QStringLiteral("Снимок"), "", jpeg)});
+    QList<ImportRow> rows =
+        interchange::prepareImport(file, {contact(QStringLiteral("Фото"), "", png({20, 16})),
+                                          contact(QStringLiteral("Снимок"), "", jpeg)});
     rows[0].chosen = true;
     interchange::importRows(file, images, rows);
     const QString second = photos::photoPath(images, QStringLiteral("Фото"), 2);
@@ -118,8 +119,9 @@ TEST_F(ContactImportTest, APhotoNeverLeavesTheImagesFolderWhateverTheName) {
     open({});
     const QByteArray jpeg = jpeg_fixture::encode(jpeg_fixture::markedPicture({8, 8}, Qt::red));
     QList<ImportRow> rows = interchange::prepareImport(
-        file, {contact(QStringLiteral("../Вне папки"), "", jpeg), contact(QStringLiteral(".."), "1", jpeg),
-               contact(QString(), "2", jpeg), contact(QStringLiteral("Битая"), "3", "not a picture")});
+        file, {contact(QStringLiteral("../Вне папки"), "", jpeg),
+               contact(QStringLiteral(".."), "1", jpeg), contact(QString(), "2", jpeg),
+               contact(QStringLiteral("Битая"), "3", "not a picture")});
     const interchange::ImportResult result = interchange::importRows(file, images, rows);
     EXPECT_EQ(result.added, 4);
     EXPECT_EQ(result.cut, 4);

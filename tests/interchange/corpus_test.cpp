@@ -25,8 +25,7 @@ ContactList readContactFile(const QString& path) {
     const QByteArray bytes = readWholeFile(path);
     if (path.endsWith(QStringLiteral(".csv"))) {
         const interchange::CsvTable table = interchange::readCsv(bytes);
-        return interchange::csvContacts(table,
-                                        interchange::CsvMapping::fromHeaders(table.headers));
+        return interchange::csvContacts(table, interchange::CsvMapping::fromHeaders(table.headers));
     }
     return interchange::readVCards(bytes);
 }

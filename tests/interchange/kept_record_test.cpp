@@ -37,7 +37,8 @@ TEST(KeptRecordTest, LongTextsForeignCharactersAndSecondPhonesAreNoted) {
     EXPECT_EQ(record.field(ContactField::Address), QStringLiteral("?? ok"));
     EXPECT_EQ(record.field(ContactField::Workplace), QStringLiteral("Caf? ?"));
     EXPECT_EQ(notes.cut, QList<ContactField>{ContactField::FullName});
-    EXPECT_EQ(notes.replaced, (QList<ContactField>{ContactField::Address, ContactField::Workplace}));
+    EXPECT_EQ(notes.replaced,
+              (QList<ContactField>{ContactField::Address, ContactField::Workplace}));
     EXPECT_FALSE(notes.exact());
     EXPECT_EQ(notes.text(),
               QStringLiteral("обрезано до 50 знаков: ФИО; знаки вне кодировки 1251 заменены на "
@@ -68,11 +69,11 @@ TEST(DuplicateIndexTest, PhonesAreComparedByTheirDigitsWithTheTrunkPrefixOff) {
 
 TEST(DuplicateIndexTest, TheBaseIsMatchedByNamePhoneOrEmail) {
     TestFolder folder;
-    folder.writeRecords("Baza.dat",
-                        {makeRecord(QStringLiteral("Иванов Иван"), "", QStringLiteral("8 912 1112233")),
-                         makeRecord(QStringLiteral("Петров"), "", "", "",
-                                    QStringLiteral("Petrov@Mail.ru")),
-                         makeRecord("")});
+    folder.writeRecords(
+        "Baza.dat",
+        {makeRecord(QStringLiteral("Иванов Иван"), "", QStringLiteral("8 912 1112233")),
+         makeRecord(QStringLiteral("Петров"), "", "", "", QStringLiteral("Petrov@Mail.ru")),
+         makeRecord("")});
     store::DataFile file;
     file.bind(folder.filePath("Baza.dat"));
     file.openExisting();
@@ -80,10 +81,12 @@ TEST(DuplicateIndexTest, TheBaseIsMatchedByNamePhoneOrEmail) {
     const interchange::DuplicateIndex index = interchange::DuplicateIndex::ofBase(file);
     EXPECT_EQ(file.position(), 1); // the scan keeps the file's position
     EXPECT_TRUE(index.matches(makeRecord(QStringLiteral("  иванов   ИВАН "))));
-    EXPECT_TRUE(index.matches(makeRecord(QStringLiteral("Другой"), "", QStringLiteral("+7 (912) 111-22-33"))));
-    EXPECT_TRUE(index.matches(makeRecord(QStringLiteral("Третий"), "", "", "",
-                                         QStringLiteral("petrov@mail.RU"))));
-    EXPECT_FALSE(index.matches(makeRecord(QStringLiteral("Иванова Ивана"), "", QStringLiteral("8 912 1112234"))));
+    EXPECT_TRUE(index.matches(
+        makeRecord(QStringLiteral("Другой"), "", QStringLiteral("+7 (912) 111-22-33"))));
+    EXPECT_TRUE(index.matches(
+        makeRecord(QStringLiteral("Третий"), "", "", "", QStringLiteral("petrov@mail.RU"))));
+    EXPECT_FALSE(index.matches(
+        makeRecord(QStringLiteral("Иванова Ивана"), "", QStringLiteral("8 912 1112234"))));
     // Empty fields match nothing, not even the empty record of the base.
     EXPECT_FALSE(index.matches(makeRecord("", QStringLiteral("адрес"))));
 }

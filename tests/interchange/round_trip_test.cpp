@@ -129,7 +129,8 @@ TEST_F(RoundTripTest, VCardsOfEveryVersionGiveTheSameRecordsAndPhotos) {
 }
 
 TEST_F(RoundTripTest, CsvInEitherDialectGivesTheSameTexts) {
-    for (const auto dialect : {interchange::CsvDialect::CodePage1251, interchange::CsvDialect::Utf8}) {
+    for (const auto dialect :
+         {interchange::CsvDialect::CodePage1251, interchange::CsvDialect::Utf8}) {
         SCOPED_TRACE(int(dialect));
         const QString path = source.filePath("out.csv");
         ExportFormat format = interchange::formatForFile(path);

@@ -17,8 +17,8 @@ QByteArray koi8(const QString& text) {
 }
 
 QByteArray utf16(const QString& text, QStringEncoder::Encoding encoding, bool mark) {
-    QStringEncoder encoder(encoding, mark ? QStringEncoder::Flag::WriteBom
-                                          : QStringEncoder::Flag::Default);
+    QStringEncoder encoder(encoding,
+                           mark ? QStringEncoder::Flag::WriteBom : QStringEncoder::Flag::Default);
     return encoder(text);
 }
 
@@ -59,22 +59,21 @@ TEST(TextEncodingTest, OnlyWellFormedUtf8CountsAsUtf8) {
               TextEncoding::Utf8);
     // A sequence cut off by the end, an overlong "/", a surrogate, a code point past
     // U+10FFFF and a continuation byte alone are no UTF-8.
-    for (const QByteArray& wrong : {letter + letter.left(1), letter + "\xC0\xAF",
-                                    letter + "\xED\xA0\x80", letter + "\xF4\x90\x80\x80",
-                                    letter + "\x80"}) {
+    for (const QByteArray& wrong :
+         {letter + letter.left(1), letter + "\xC0\xAF", letter + "\xED\xA0\x80",
+          letter + "\xF4\x90\x80\x80", letter + "\x80"}) {
         SCOPED_TRACE(wrong.toHex().toStdString());
         EXPECT_NE(interchange::detectEncoding(wrong), TextEncoding::Utf8);
     }
 }
 
 TEST(TextEncodingTest, CodePage1251AndKoi8AreToldApartByTheirLetters) {
-    const QStringList samples = {kRussian, QStringLiteral("ИВАНОВ ПЁТР"),
-                                 QStringLiteral("Ёлкин"), QStringLiteral("ООО \"Ромашка\""),
+    const QStringList samples = {kRussian, QStringLiteral("ИВАНОВ ПЁТР"), QStringLiteral("Ёлкин"),
+                                 QStringLiteral("ООО \"Ромашка\""),
                                  QStringLiteral("директор по развитию")};
     for (const QString& text : samples) {
         SCOPED_TRACE(text.toStdString());
-        EXPECT_EQ(interchange::detectEncoding(store::encode1251(text)),
-                  TextEncoding::CodePage1251);
+        EXPECT_EQ(interchange::detectEncoding(store::encode1251(text)), TextEncoding::CodePage1251);
         EXPECT_EQ(interchange::detectEncoding(koi8(text)), TextEncoding::Koi8R);
         EXPECT_EQ(interchange::decodeText(koi8(text), TextEncoding::Koi8R), text);
         EXPECT_EQ(interchange::decodeText(store::encode1251(text), TextEncoding::CodePage1251),

@@ -35,8 +35,8 @@ QList<QByteArray> linesOf(const QByteArray& card) {
 }
 
 TEST(VCardWriterTest, FoldsAt75OctetsNeverInsideACharacter) {
-    const QByteArray line = "NOTE:" + QString(100, QChar(0x0416)).toUtf8() + "x" +
-                            QString(40, QChar(0x20AC)).toUtf8();
+    const QByteArray line =
+        "NOTE:" + QString(100, QChar(0x0416)).toUtf8() + "x" + QString(40, QChar(0x20AC)).toUtf8();
     const QByteArray folded = interchange::foldedLine(line);
     QByteArray joined;
     for (const QByteArray& piece : folded.split('\n')) {
@@ -82,7 +82,8 @@ TEST(VCardWriterTest, Version21WritesQuotedPrintableInTheChosenCharset) {
 }
 
 TEST(VCardWriterTest, QuotedPrintableLinesStayWithinTheLimitAndDecodeBack) {
-    const QByteArray bytes = store::encode1251(QString(90, QChar(0x044F)) + QStringLiteral(" end "));
+    const QByteArray bytes =
+        store::encode1251(QString(90, QChar(0x044F)) + QStringLiteral(" end "));
     const QByteArray encoded = interchange::encodeQuotedPrintable(bytes, 40);
     const QList<QByteArray> lines = encoded.split('\n');
     EXPECT_LE(lines[0].size() + 40, 77); // "=" CR within 76 octets after 40 used
@@ -97,8 +98,9 @@ TEST(VCardWriterTest, ABlankAtTheStartOfAQuotedPrintableLineIsEscaped) {
     // Left as it is, the blank would make the line a fold of the one before.
     const QByteArray bytes = QByteArray(75, 'x') + " y";
     EXPECT_EQ(interchange::encodeQuotedPrintable(bytes), QByteArray(75, 'x') + "=\r\n=20y");
-    const QByteArray card = "BEGIN:VCARD\r\nVERSION:2.1\r\nFN;ENCODING=QUOTED-PRINTABLE:a=\r\n b\r\n"
-                            "END:VCARD\r\n";
+    const QByteArray card =
+        "BEGIN:VCARD\r\nVERSION:2.1\r\nFN;ENCODING=QUOTED-PRINTABLE:a=\r\n b\r\n"
+        "END:VCARD\r\n";
     const interchange::ContactList list = interchange::readVCards(card);
     ASSERT_EQ(list.contacts.size(), 1);
     EXPECT_EQ(list.contacts[0].fullName, QStringLiteral("a b"));
