@@ -1,13 +1,10 @@
 #include "app/contact_transfer_command.h"
 
 #include "interchange/contact_export.h"
+#include "interchange/contact_file.h"
 #include "interchange/contact_import.h"
-#include "interchange/csv_mapping.h"
-#include "interchange/vcard_reader.h"
 #include "photos/images_folder_setting.h"
 #include "platform/base_folder.h"
-#include "platform/regular_file.h"
-#include "platform/system_error_text.h"
 #include "store/backup_files.h"
 #include "store/data_file_error.h"
 
@@ -21,19 +18,8 @@ namespace app {
 
 namespace {
 
-// A contact file larger than this is no address book.
-constexpr int64_t kMaxContactFileBytes = int64_t(512) << 20;
-
 const QString kImport = QStringLiteral("--import");
 const QString kExport = QStringLiteral("--export");
-
-interchange::ContactList readContactFile(const QByteArray& bytes, const QString& path) {
-    if (path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) {
-        const interchange::CsvTable table = interchange::readCsv(bytes);
-        return interchange::csvContacts(table, interchange::CsvMapping::fromHeaders(table.headers));
-    }
-    return interchange::readVCards(bytes);
-}
 
 // The base in the base folder, opened; created empty for an import when there is none.
 void openBase(store::DataFile& base, bool create) {
@@ -48,13 +34,11 @@ void openBase(store::DataFile& base, bool create) {
 }
 
 int importFile(const QString& path, QTextStream& out, QTextStream& err) {
-    const platform::RegularFile file(path, platform::RegularFile::Access::Read);
-    std::error_code error = file.error();
-    const QByteArray bytes =
-        file.isOpen() ? file.readAll(kMaxContactFileBytes, error) : QByteArray();
-    if (error) {
-        err << QStringLiteral("Не удалось прочитать файл «%1»: %2\n")
-                   .arg(path, platform::systemErrorText(error));
+    interchange::ContactList list;
+    try {
+        list = interchange::readContactFile(path);
+    } catch (const interchange::ContactFileError& failure) {
+        err << failure.text() << QLatin1Char('\n');
         return 1;
     }
     QString images;
@@ -65,7 +49,6 @@ int importFile(const QString& path, QTextStream& out, QTextStream& err) {
                               "фотографий.\n")
                    .arg(QString::fromStdString(failure.what()));
     }
-    const interchange::ContactList list = readContactFile(bytes, path);
     store::DataFile base;
     try {
         openBase(base, true);
@@ -129,6 +112,12 @@ std::optional<int> runTransferCommand(const QStringList& arguments, QTextStream&
     }
     return arguments[0] == kImport ? importFile(arguments[1], out, err)
                                    : exportFile(arguments[1], out, err);
+}
+
+std::optional<QString> contactFileArgument(const QStringList& arguments) {
+    if (arguments.size() == 1 && interchange::isContactFileName(arguments[0]))
+        return arguments[0];
+    return std::nullopt;
 }
 
 std::optional<int> runTransferCommand(int argc, char** argv) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 #include <QTextStream>
 
@@ -17,6 +18,10 @@ namespace app {
 // the errors.
 std::optional<int> runTransferCommand(const QStringList& arguments, QTextStream& out,
                                       QTextStream& err);
+
+// The contact file of "kalmo FILE.vcf" (as "Open with" starts it), for the window to
+// import: the one argument, when it names a contact file.
+std::optional<QString> contactFileArgument(const QStringList& arguments);
 
 // The same for main(), before any window: the base folder is the current folder, and the
 // command runs with an application object of its own, printing to the terminal.

@@ -15,6 +15,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 using namespace skin::frame;
 using namespace skin::themes;
@@ -44,5 +45,11 @@ int main(int argc, char** argv) {
 
     form1.move(form1.screen()->availableGeometry().center() - form1.rect().center());
     form1.show();
+    // "Open with" hands over a contact file: it is imported once the window is up.
+    if (const std::optional<QString> contacts =
+            app::contactFileArgument(QCoreApplication::arguments().mid(1)))
+        QTimer::singleShot(0, &form1, [&form1, path = *contacts] {
+            form1.guarded([&form1, &path] { form1.importContactFile(path); });
+        });
     return app.exec();
 }

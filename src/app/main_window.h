@@ -104,6 +104,9 @@ public:
     void OpenDialog1CanClose(const QString& located);
     void N5Click();
     void N6Click();
+    // Adds the contacts of a vCard or CSV file to the base once the user agrees
+    // (app/contact_file_import.cpp).
+    void importContactFile(const QString& path);
 
     // The controls, by their names.
     struct Controls {

@@ -1,6 +1,6 @@
+#include "interchange/contact_file.h"
 #include "interchange/contact_import.h"
-#include "interchange/csv_mapping.h"
-#include "interchange/vcard_reader.h"
+#include "interchange/kept_record.h"
 #include "support/record_fixture.h"
 
 #include <gtest/gtest.h>
@@ -19,15 +19,6 @@ namespace {
 
 QString corpusFolder() {
     return QDir::cleanPath(QStringLiteral(KALMO_SOURCE_DIR "/../shared/corpus"));
-}
-
-ContactList readContactFile(const QString& path) {
-    const QByteArray bytes = readWholeFile(path);
-    if (path.endsWith(QStringLiteral(".csv"))) {
-        const interchange::CsvTable table = interchange::readCsv(bytes);
-        return interchange::csvContacts(table, interchange::CsvMapping::fromHeaders(table.headers));
-    }
-    return interchange::readVCards(bytes);
 }
 
 QStringList corpusFiles() {
@@ -50,7 +41,8 @@ protected:
     }
 
     static ContactList read(const char* relative) {
-        return readContactFile(corpusFolder() + QLatin1Char('/') + QString::fromUtf8(relative));
+        return interchange::readContactFile(corpusFolder() + QLatin1Char('/') +
+                                            QString::fromUtf8(relative));
     }
 };
 
@@ -71,7 +63,7 @@ TEST_F(CorpusTest, EveryFileImportsWithoutAnErrorOrAQuestionMarkItDidNotForce) {
     int total = 0;
     for (const QString& path : files) {
         SCOPED_TRACE(path.mid(corpusFolder().size() + 1).toStdString());
-        const ContactList list = readContactFile(path);
+        const ContactList list = interchange::readContactFile(path);
         for (const Contact& c : list.contacts) {
             // A byte the chosen encoding could not read would come in as U+FFFD and be
             // stored as a "?" the file never asked for.
