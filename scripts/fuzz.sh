@@ -23,7 +23,8 @@ for target in "$build"/fuzz/*; do
     else
         unset LSAN_OPTIONS ASAN_OPTIONS
     fi
-    "$target" -runs="$runs" -rss_limit_mb=2048 -malloc_limit_mb=64 -max_len=65536 -len_control=0 "$corpus"
+    # Crash and slow-input files go to the build folder, never into the source tree.
+    "$target" -artifact_prefix="$build/" -runs="$runs" -rss_limit_mb=2048 -malloc_limit_mb=64 -max_len=65536 -len_control=0 "$corpus"
     rm -rf "$corpus"
 done
 echo "fuzzing: every target ran $runs inputs without a finding"
