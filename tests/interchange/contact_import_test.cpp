@@ -3,6 +3,7 @@
 #include "store/data_file_error.h"
 #include "store/rollback_journal.h"
 #include "store/write_fault.h"
+#include "support/import_base.h"
 #include "support/jpeg_fixture.h"
 #include "support/record_fixture.h"
 
@@ -40,25 +41,11 @@ QByteArray png(const QSize& size) {
     return bytes;
 }
 
-class ContactImportTest : public ::testing::Test {
+class ContactImportTest : public ::testing::Test, protected ImportBase {
 protected:
-    void SetUp() override {
-        images = folder.filePath("images");
-        QDir().mkpath(images);
-    }
     void TearDown() override { store::failNthWrite(0, 0); }
 
-    void open(const QList<store::ContactRecord>& records) {
-        folder.writeBytes("Baza.dat", fileBytes(records));
-        file.bind(folder.filePath("Baza.dat"));
-        file.openExisting();
-    }
-
     QStringList imageFiles() const { return QDir(images).entryList(QDir::Files | QDir::Hidden); }
-
-    TestFolder folder;
-    QString images;
-    store::DataFile file;
 };
 
 TEST_F(ContactImportTest, ChosenRowsAreAppendedAndDuplicatesSkipped) {

@@ -1,7 +1,7 @@
 #include "interchange/contact_file.h"
 #include "interchange/contact_import.h"
 #include "interchange/kept_record.h"
-#include "support/record_fixture.h"
+#include "support/import_base.h"
 
 #include <gtest/gtest.h>
 
@@ -53,13 +53,8 @@ QStringList textsOf(const Contact& c) {
 TEST_F(CorpusTest, EveryFileImportsWithoutAnErrorOrAQuestionMarkItDidNotForce) {
     const QStringList files = corpusFiles();
     ASSERT_GT(files.size(), 200);
-    TestFolder base;
-    const QString images = base.filePath("images");
-    QDir().mkpath(images);
-    base.writeRecords("Baza.dat", {});
-    store::DataFile file;
-    file.bind(base.filePath("Baza.dat"));
-    file.openExisting();
+    ImportBase base;
+    base.open();
     int total = 0;
     for (const QString& path : files) {
         SCOPED_TRACE(path.mid(corpusFolder().size() + 1).toStdString());
@@ -70,12 +65,12 @@ TEST_F(CorpusTest, EveryFileImportsWithoutAnErrorOrAQuestionMarkItDidNotForce) {
             for (const QString& text : textsOf(c))
                 EXPECT_FALSE(text.contains(QChar::ReplacementCharacter)) << text.toStdString();
         }
-        QList<interchange::ImportRow> rows = interchange::prepareImport(file, list.contacts);
+        QList<interchange::ImportRow> rows = interchange::prepareImport(base.file, list.contacts);
         for (interchange::ImportRow& row : rows)
             row.chosen = true;
-        EXPECT_NO_THROW(total += interchange::importRows(file, images, rows).added);
+        EXPECT_NO_THROW(total += interchange::importRows(base.file, base.images, rows).added);
     }
-    EXPECT_EQ(file.count(), total);
+    EXPECT_EQ(base.file.count(), total);
 }
 
 TEST_F(CorpusTest, CyrillicFilesGiveTheirTexts) {
@@ -165,19 +160,15 @@ TEST_F(CorpusTest, EmbeddedPhotosOfEveryFormAreKeptAsJpeg) {
         "roundcube+roundcubemail/tests/src/apple.vcf",
         "mangstadt+ez-vcard/src/test/resources/ezvcard/io/text/John_Doe_IPHONE.vcf",
     };
-    TestFolder base;
-    const QString images = base.filePath("images");
-    QDir().mkpath(images);
-    base.writeRecords("Baza.dat", {});
-    store::DataFile file;
-    file.bind(base.filePath("Baza.dat"));
-    file.openExisting();
+    ImportBase base;
+    base.open();
     for (const char* name : withPhotos) {
         SCOPED_TRACE(name);
-        QList<interchange::ImportRow> rows = interchange::prepareImport(file, read(name).contacts);
+        QList<interchange::ImportRow> rows =
+            interchange::prepareImport(base.file, read(name).contacts);
         ASSERT_EQ(rows.size(), 1);
         rows[0].chosen = true;
-        interchange::importRows(file, images, rows);
+        interchange::importRows(base.file, base.images, rows);
         EXPECT_FALSE(rows[0].notes.photoDropped);
         const QByteArray stored =
             readWholeFile(rows[0].record.field(store::ContactField::PhotoPath));
