@@ -120,6 +120,40 @@ long russianScore(const QString& text) {
     return score;
 }
 
+bool isAsciiLetter(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// A letter of code page 1251 and KOI8-R alike (both keep their letters at 0xC0 and up).
+bool isHighLetter(unsigned char c) {
+    return c >= 0xC0;
+}
+
+// Russian words are written in Cyrillic only, while an 8-bit western file has its accented
+// letters inside words of Latin letters. True when most letters past ASCII sit in words that
+// also hold Latin letters.
+bool highLettersSitInLatinWords(const QByteArray& bytes) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    qsizetype inLatinWords = 0;
+    qsizetype inOtherWords = 0;
+    qsizetype i = 0;
+    while (i < n) {
+        if (!isAsciiLetter(p[i]) && !isHighLetter(p[i])) {
+            ++i;
+            continue;
+        }
+        qsizetype high = 0;
+        bool latin = false;
+        for (; i < n && (isAsciiLetter(p[i]) || isHighLetter(p[i])); ++i) {
+            high += isHighLetter(p[i]);
+            latin = latin || isAsciiLetter(p[i]);
+        }
+        (latin ? inLatinWords : inOtherWords) += high;
+    }
+    return inLatinWords > inOtherWords;
+}
+
 } // namespace
 
 QString encodingName(TextEncoding encoding) {
@@ -134,6 +168,8 @@ QString encodingName(TextEncoding encoding) {
         return QStringLiteral("windows-1251");
     case TextEncoding::Koi8R:
         return QStringLiteral("KOI8-R");
+    case TextEncoding::Latin1:
+        return QStringLiteral("ISO-8859-1");
     }
     return QString();
 }
@@ -164,6 +200,8 @@ TextEncoding detectEncoding(const QByteArray& bytes) {
         return TextEncoding::Utf8;
     // The first megabyte holds letters enough to tell.
     const QByteArray sample = bytes.left(1024 * 1024);
+    if (highLettersSitInLatinWords(sample))
+        return TextEncoding::Latin1;
     const long cp1251 = russianScore(decodeText(sample, TextEncoding::CodePage1251));
     const long koi8 = russianScore(decodeText(sample, TextEncoding::Koi8R));
     return koi8 > cp1251 ? TextEncoding::Koi8R : TextEncoding::CodePage1251;
@@ -182,6 +220,8 @@ QString decodeText(const QByteArray& bytes, TextEncoding encoding) {
         return store::decode1251(body);
     case TextEncoding::Koi8R:
         return QStringDecoder("KOI8-R")(body);
+    case TextEncoding::Latin1:
+        return QString::fromLatin1(body);
     }
     return QString();
 }

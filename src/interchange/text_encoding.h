@@ -6,14 +6,15 @@
 namespace interchange {
 
 // The text encodings a contact file is read in.
-enum class TextEncoding { Utf8, Utf16LE, Utf16BE, CodePage1251, Koi8R };
+enum class TextEncoding { Utf8, Utf16LE, Utf16BE, CodePage1251, Koi8R, Latin1 };
 
 // The name the user sees in the import window and the command line prints.
 QString encodingName(TextEncoding encoding);
 
 // Decides a file's encoding: a byte-order mark, then the zero bytes of UTF-16 without a
 // mark, then strict UTF-8 (plain ASCII included), else code page 1251 or KOI8-R by which
-// one makes Russian words of the letters.
+// one makes Russian words of the letters, or ISO 8859-1 when the letters past ASCII sit
+// mostly inside Latin words (a western name such as "Müller").
 TextEncoding detectEncoding(const QByteArray& bytes);
 
 // The length of the byte-order mark the bytes start with for the encoding, or 0.

@@ -133,6 +133,11 @@ TEST_F(CorpusTest, HardCasesOfOtherProgramsComeOutRight) {
     EXPECT_EQ(utf16.encoding, interchange::TextEncoding::Utf16BE);
     ASSERT_EQ(utf16.contacts.size(), 1);
     EXPECT_EQ(utf16.contacts[0].fullName, QStringLiteral("Ǽgean ĽdaMonté"));
+    // An 8-bit western name without CHARSET= is not read as Cyrillic.
+    const ContactList western = read("roundcube+roundcubemail/tests/src/thebat.vcf");
+    EXPECT_EQ(western.encoding, interchange::TextEncoding::Latin1);
+    ASSERT_EQ(western.contacts.size(), 1);
+    EXPECT_EQ(western.contacts[0].fullName, QStringLiteral("Piotr Iksiñski"));
     // A line folded inside a UTF-8 letter.
     const ContactList folded = read("KDE+kcontacts/autotests/data/vcard9.vcf");
     ASSERT_EQ(folded.contacts.size(), 1);

@@ -81,6 +81,23 @@ TEST(TextEncodingTest, CodePage1251AndKoi8AreToldApartByTheirLetters) {
     }
 }
 
+TEST(TextEncodingTest, WesternEightBitTextIsNotTakenForRussian) {
+    // Accented letters inside Latin words: read as Cyrillic they would make "Mцller".
+    for (const QString& text :
+         {QStringLiteral("Müller Jürgen, Straße 5"), QStringLiteral("FN:José Núñez\r\nORG:Café"),
+          QStringLiteral("Piotr Iksiñski")}) {
+        SCOPED_TRACE(text.toStdString());
+        const QByteArray bytes = text.toLatin1();
+        EXPECT_EQ(interchange::detectEncoding(bytes), TextEncoding::Latin1);
+        EXPECT_EQ(interchange::decodeText(bytes, TextEncoding::Latin1), text);
+    }
+    // Russian words beside Latin ones, and one word of both scripts, stay Russian.
+    const QString russian =
+        QStringLiteral("FN:Иванов Иван\r\nEMAIL:ivan@mail.ru\r\nORG:iPhoneсервис Москва");
+    EXPECT_EQ(interchange::detectEncoding(store::encode1251(russian)), TextEncoding::CodePage1251);
+    EXPECT_EQ(interchange::detectEncoding(koi8(russian)), TextEncoding::Koi8R);
+}
+
 TEST(TextEncodingTest, CharsetNamesAreDecodedOrReportedUnknown) {
     bool known = false;
     EXPECT_EQ(interchange::decodeCharset(store::encode1251(kRussian), "Windows-1251", &known),
