@@ -20,6 +20,66 @@ namespace {
 
 const QString kImport = QStringLiteral("--import");
 const QString kExport = QStringLiteral("--export");
+const QString kExportEach = QStringLiteral("--export-each");
+const QString kVCardVersion = QStringLiteral("--vcard");
+const QString kEncoding = QStringLiteral("--encoding");
+
+const QString kUsage =
+    QStringLiteral("Использование: kalmo --import ФАЙЛ.vcf|ФАЙЛ.csv\n"
+                   "               kalmo --export ФАЙЛ.vcf|ФАЙЛ.csv [--vcard 2.1|3.0|4.0] "
+                   "[--encoding UTF-8|windows-1251]\n"
+                   "               kalmo --export-each ПАПКА [--vcard 2.1|3.0|4.0] "
+                   "[--encoding UTF-8|windows-1251]\n");
+
+bool isCommand(const QString& argument) {
+    return argument == kImport || argument == kExport || argument == kExportEach;
+}
+
+// The export format the file name and the options after it ask for; an error text when
+// they ask for something no writer does.
+std::optional<interchange::ExportFormat> exportFormat(const QString& path, bool each,
+                                                      const QStringList& options, QString* error) {
+    interchange::ExportFormat format;
+    if (!each)
+        format = interchange::formatForFile(path);
+    const bool csv = format.kind == interchange::ExportFormat::Kind::Csv;
+    std::optional<bool> utf8;
+    if (options.size() % 2 != 0) {
+        *error = kUsage;
+        return std::nullopt;
+    }
+    for (qsizetype i = 0; i + 1 < options.size(); i += 2) {
+        const QString& value = options[i + 1];
+        if (options[i] == kVCardVersion && !csv && value == QLatin1String("2.1")) {
+            format.version = interchange::VCardVersion::V21;
+        } else if (options[i] == kVCardVersion && !csv && value == QLatin1String("3.0")) {
+            format.version = interchange::VCardVersion::V30;
+        } else if (options[i] == kVCardVersion && !csv && value == QLatin1String("4.0")) {
+            format.version = interchange::VCardVersion::V40;
+        } else if (options[i] == kEncoding &&
+                   value.compare(QLatin1String("UTF-8"), Qt::CaseInsensitive) == 0) {
+            utf8 = true;
+        } else if (options[i] == kEncoding &&
+                   value.compare(QLatin1String("windows-1251"), Qt::CaseInsensitive) == 0) {
+            utf8 = false;
+        } else {
+            *error = kUsage;
+            return std::nullopt;
+        }
+    }
+    if (csv) {
+        format.dialect = utf8.value_or(false) ? interchange::CsvDialect::Utf8
+                                              : interchange::CsvDialect::CodePage1251;
+    } else if (format.version == interchange::VCardVersion::V21) {
+        format.charset = utf8.value_or(true) ? interchange::Charset21::Utf8
+                                             : interchange::Charset21::CodePage1251;
+    } else if (utf8 == false) {
+        *error = QStringLiteral("vCard 3.0 и 4.0 пишутся только в UTF-8; windows-1251 "
+                                "возможна для vCard 2.1 (--vcard 2.1).\n");
+        return std::nullopt;
+    }
+    return format;
+}
 
 // The base in the base folder, opened; created empty for an import when there is none.
 void openBase(store::DataFile& base, bool create) {
@@ -83,12 +143,27 @@ int importFile(const QString& path, QTextStream& out, QTextStream& err) {
     return 0;
 }
 
-int exportFile(const QString& path, QTextStream& out, QTextStream& err) {
+int exportFile(const QString& path, bool each, const QStringList& options, QTextStream& out,
+               QTextStream& err) {
+    QString error;
+    const std::optional<interchange::ExportFormat> format =
+        exportFormat(path, each, options, &error);
+    if (!format) {
+        err << error;
+        return 2;
+    }
     store::DataFile base;
     try {
         openBase(base, false);
-        const int written = interchange::exportBase(base, path, interchange::formatForFile(path));
-        out << QStringLiteral("Записано контактов: %1, в файл «%2».\n").arg(written).arg(path);
+        if (each) {
+            const int written = interchange::exportBaseToFolder(base, path, *format);
+            out << QStringLiteral("Записано контактов: %1, каждый в свой файл в папке «%2».\n")
+                       .arg(written)
+                       .arg(path);
+        } else {
+            const int written = interchange::exportBase(base, path, *format);
+            out << QStringLiteral("Записано контактов: %1, в файл «%2».\n").arg(written).arg(path);
+        }
     } catch (const store::DataFileError& failure) {
         err << QStringLiteral("Контакты не выгружены: %1\n").arg(failure.text());
         return 1;
@@ -103,15 +178,15 @@ int exportFile(const QString& path, QTextStream& out, QTextStream& err) {
 
 std::optional<int> runTransferCommand(const QStringList& arguments, QTextStream& out,
                                       QTextStream& err) {
-    if (arguments.isEmpty() || (arguments[0] != kImport && arguments[0] != kExport))
+    if (arguments.isEmpty() || !isCommand(arguments[0]))
         return std::nullopt;
-    if (arguments.size() != 2) {
-        err << QStringLiteral("Использование: kalmo --import ФАЙЛ.vcf|ФАЙЛ.csv\n"
-                              "               kalmo --export ФАЙЛ.vcf|ФАЙЛ.csv\n");
+    if (arguments.size() < 2 || (arguments[0] == kImport && arguments.size() != 2)) {
+        err << kUsage;
         return 2;
     }
-    return arguments[0] == kImport ? importFile(arguments[1], out, err)
-                                   : exportFile(arguments[1], out, err);
+    if (arguments[0] == kImport)
+        return importFile(arguments[1], out, err);
+    return exportFile(arguments[1], arguments[0] == kExportEach, arguments.mid(2), out, err);
 }
 
 std::optional<QString> contactFileArgument(const QStringList& arguments) {
@@ -121,7 +196,7 @@ std::optional<QString> contactFileArgument(const QStringList& arguments) {
 }
 
 std::optional<int> runTransferCommand(int argc, char** argv) {
-    if (argc < 2 || (argv[1] != kImport && argv[1] != kExport))
+    if (argc < 2 || !isCommand(QString::fromLocal8Bit(argv[1])))
         return std::nullopt;
     // Pictures are converted without a display: no window is shown.
     QCoreApplication application(argc, argv);

@@ -10,8 +10,10 @@ namespace app {
 
 // The command line for scripts: "kalmo --import FILE" adds the contacts of a vCard or
 // CSV file to the base in the current folder, skipping the likely duplicates of its
-// records, and "kalmo --export FILE.vcf|FILE.csv" writes every record to the file. Both
-// run without a window and say in Russian what they did.
+// records; "kalmo --export FILE.vcf|FILE.csv" writes every record to the file and
+// "kalmo --export-each FOLDER" each record to a vCard file of its own, in the vCard
+// version and encoding "--vcard" and "--encoding" choose. They run without a window and
+// say in Russian what they did.
 
 // Runs the command the arguments (without the program's name) ask for and returns its
 // exit code; nothing when they ask for neither. `out` and `err` receive the report and

@@ -85,6 +85,45 @@ TEST_F(ContactTransferCommandTest, ExportWritesTheFormatTheNameAsksFor) {
     EXPECT_TRUE(base.readBytes("all.vcf").startsWith("BEGIN:VCARD\r\nVERSION:3.0\r\n"));
 }
 
+TEST_F(ContactTransferCommandTest, ExportOptionsChooseVersionEncodingAndOneFilePerContact) {
+    base.writeRecords("Baza.dat", {makeRecord(QStringLiteral("Орлов")), makeRecord("Two")});
+    EXPECT_EQ(
+        run({"--export", base.filePath("a.vcf"), "--vcard", "2.1", "--encoding", "windows-1251"}),
+        0);
+    const QByteArray v21 = base.readBytes("a.vcf");
+    EXPECT_TRUE(v21.startsWith("BEGIN:VCARD\r\nVERSION:2.1\r\n"));
+    EXPECT_TRUE(v21.contains("CHARSET=windows-1251"));
+    EXPECT_TRUE(v21.contains("FN;CHARSET=windows-1251;ENCODING=QUOTED-PRINTABLE:=CE=F0=EB=EE=E2"));
+    EXPECT_EQ(run({"--export", base.filePath("b.vcf"), "--vcard", "4.0"}), 0);
+    EXPECT_TRUE(base.readBytes("b.vcf").startsWith("BEGIN:VCARD\r\nVERSION:4.0\r\n"));
+    EXPECT_EQ(run({"--export", base.filePath("c.csv"), "--encoding", "utf-8"}), 0);
+    EXPECT_TRUE(base.readBytes("c.csv").contains(QStringLiteral("Орлов,,,,").toUtf8()));
+    EXPECT_EQ(run({"--export-each", base.filePath("each")}), 0);
+    EXPECT_EQ(QDir(base.filePath("each")).entryList(QDir::Files),
+              (QStringList{"Two.vcf", QStringLiteral("Орлов.vcf")}));
+    EXPECT_TRUE(output.startsWith(QStringLiteral("Записано контактов: 2, каждый в свой файл")));
+}
+
+TEST_F(ContactTransferCommandTest, ExportOptionsNoWriterHasWriteNothing) {
+    base.writeRecords("Baza.dat", {makeRecord("One")});
+    const QList<QStringList> wrong = {
+        {"--export", base.filePath("x.csv"), "--vcard", "2.1"},
+        {"--export", base.filePath("x.vcf"), "--vcard", "5.0"},
+        {"--export", base.filePath("x.vcf"), "--encoding"},
+        {"--export", base.filePath("x.vcf"), "--encoding", "koi8-r"},
+        {"--export", base.filePath("x.vcf"), "--encoding", "windows-1251"},
+        {"--export-each"},
+    };
+    for (const QStringList& arguments : wrong) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        EXPECT_EQ(run(arguments), 2);
+        EXPECT_FALSE(errors.isEmpty());
+    }
+    run({"--export", base.filePath("x.vcf"), "--encoding", "windows-1251"});
+    EXPECT_TRUE(errors.startsWith(QStringLiteral("vCard 3.0 и 4.0 пишутся только в UTF-8")));
+    EXPECT_EQ(QDir(base.path()).entryList(QDir::Files), QStringList{"Baza.dat"});
+}
+
 TEST_F(ContactTransferCommandTest, ExportWithoutABaseSaysSo) {
     EXPECT_EQ(run({"--export", base.filePath("all.vcf")}), 1);
     EXPECT_TRUE(errors.startsWith(QStringLiteral("Контакты не выгружены: в папке «")));
