@@ -27,4 +27,10 @@ bool isContactFileName(const QString& path);
 // throws ContactFileError.
 ContactList readContactFile(const QString& path);
 
+// Reads a vCard file a part of about `partBytes` at a time, each part whole cards, so
+// that a file of photos is never held whole beside the photos decoded from it: the same
+// contacts and encoding as readVCards of the whole file. readContactFile reads large
+// vCard files this way.
+ContactList readVCardFileInParts(const QString& path, qsizetype partBytes);
+
 } // namespace interchange

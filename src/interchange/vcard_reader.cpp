@@ -97,19 +97,6 @@ void forEachCard(const QByteArray& text, const std::function<void(const Card&)>&
     splitter.finish();
 }
 
-// The bytes of every text that has no CHARSET=, to tell the file's encoding by.
-QByteArray unlabelledText(const QByteArray& text) {
-    QByteArray sample;
-    forEachCard(text, [&sample](const Card& card) {
-        for (const Property& property : card.properties) {
-            if (!isBinaryProperty(property.line.name) &&
-                property.line.parameter("CHARSET").isEmpty())
-                sample.append(property.bytes).append('\n');
-        }
-    });
-    return sample;
-}
-
 class CardReader {
 public:
     CardReader(const Card& card, TextEncoding encoding) : m_card(card), m_encoding(encoding) {}
@@ -264,6 +251,20 @@ Contact CardReader::contact() const {
 
 } // namespace
 
+QByteArray encodingSample(const QByteArray& bytes) {
+    const int mark = byteOrderMarkLength(bytes, TextEncoding::Utf8);
+    const QByteArray text = mark > 0 ? bytes.mid(mark) : bytes;
+    QByteArray sample;
+    forEachCard(text, [&sample](const Card& card) {
+        for (const Property& property : card.properties) {
+            if (!isBinaryProperty(property.line.name) &&
+                property.line.parameter("CHARSET").isEmpty())
+                sample.append(property.bytes).append('\n');
+        }
+    });
+    return sample;
+}
+
 ContactList readVCards(const QByteArray& bytes, std::optional<TextEncoding> encoding) {
     ContactList list;
     const TextEncoding fileEncoding = encoding ? *encoding : detectEncoding(bytes);
@@ -279,7 +280,7 @@ ContactList readVCards(const QByteArray& bytes, std::optional<TextEncoding> enco
     // A file of ASCII lines with texts in quoted-printable shows its encoding only in
     // the decoded texts.
     if (!encoding && !utf16)
-        list.encoding = detectEncoding(unlabelledText(text));
+        list.encoding = detectEncoding(encodingSample(text));
     const TextEncoding valueEncoding = utf16 ? TextEncoding::Utf8 : list.encoding;
     forEachCard(text, [&list, valueEncoding](const Card& card) {
         Contact contact = CardReader(card, valueEncoding).contact();

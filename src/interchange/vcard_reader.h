@@ -20,4 +20,9 @@ namespace interchange {
 ContactList readVCards(const QByteArray& bytes,
                        std::optional<TextEncoding> encoding = std::nullopt);
 
+// The bytes of every text without a CHARSET= parameter in the cards: a file of ASCII
+// lines with its texts in quoted-printable shows its encoding only there. readVCards
+// decides the encoding of a file that is not UTF-16 by detectEncoding of this sample.
+QByteArray encodingSample(const QByteArray& bytes);
+
 } // namespace interchange

@@ -70,28 +70,40 @@ int RegularFile::release() {
 }
 
 QByteArray RegularFile::readAll(int64_t cap, std::error_code& error) const {
-    error.clear();
-    struct stat info {};
-    if (::fstat(m_fd, &info) != 0) {
-        error = lastError();
+    const int64_t length = size(error);
+    if (error)
         return {};
-    }
-    if (info.st_size > cap) {
+    if (length > cap) {
         error = std::make_error_code(std::errc::file_too_large);
         return {};
     }
-    // The file may grow while it is read: one byte more than the cap tells.
-    QByteArray bytes(qsizetype(info.st_size) + 1, Qt::Uninitialized);
-    qsizetype done = 0;
-    for (;;) {
-        if (done == bytes.size()) {
-            if (done > cap) {
-                error = std::make_error_code(std::errc::file_too_large);
-                return {};
-            }
-            bytes.resize(std::min<qsizetype>(qsizetype(cap) + 1, bytes.size() * 2 + 4096));
+    // The file may grow while it is read: one byte more than its size tells, and the rest
+    // is read up to one byte past the cap.
+    QByteArray bytes = readAt(0, qsizetype(length) + 1, error);
+    while (!error && bytes.size() > length) {
+        if (bytes.size() > cap) {
+            error = std::make_error_code(std::errc::file_too_large);
+            return {};
         }
-        const ssize_t got = ::pread(m_fd, bytes.data() + done, size_t(bytes.size() - done), done);
+        const qsizetype more =
+            std::min<qsizetype>(qsizetype(cap) + 1 - bytes.size(), bytes.size() + 4096);
+        const QByteArray next = readAt(bytes.size(), more, error);
+        if (next.isEmpty())
+            break;
+        bytes.append(next);
+    }
+    if (error)
+        return {};
+    return bytes;
+}
+
+QByteArray RegularFile::readAt(int64_t offset, qsizetype length, std::error_code& error) const {
+    error.clear();
+    QByteArray bytes(length, Qt::Uninitialized);
+    qsizetype done = 0;
+    while (done < length) {
+        const ssize_t got =
+            ::pread(m_fd, bytes.data() + done, size_t(length - done), off_t(offset + done));
         if (got < 0) {
             if (errno == EINTR)
                 continue;
@@ -104,6 +116,16 @@ QByteArray RegularFile::readAll(int64_t cap, std::error_code& error) const {
     }
     bytes.resize(done);
     return bytes;
+}
+
+int64_t RegularFile::size(std::error_code& error) const {
+    error.clear();
+    struct stat info {};
+    if (::fstat(m_fd, &info) != 0) {
+        error = lastError();
+        return 0;
+    }
+    return info.st_size;
 }
 
 } // namespace platform

@@ -33,6 +33,10 @@ public:
     // The whole content, at most `cap` bytes; a longer file is `std::errc::file_too_large`
     // and yields nothing.
     QByteArray readAll(int64_t cap, std::error_code& error) const;
+    // Up to `length` bytes from `offset` on; fewer at the end of the file.
+    QByteArray readAt(int64_t offset, qsizetype length, std::error_code& error) const;
+    // The file's size now.
+    int64_t size(std::error_code& error) const;
 
 private:
     int m_fd = -1;
