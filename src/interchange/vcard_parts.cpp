@@ -23,7 +23,6 @@ qsizetype wholeCardsLength(const QByteArray& bytes) {
     const qsizetype n = bytes.size();
     qsizetype whole = 0;
     int depth = 0;
-    bool softBreak = false;
     qsizetype start = 0;
     while (start < n) {
         qsizetype end = start;
@@ -34,16 +33,13 @@ qsizetype wholeCardsLength(const QByteArray& bytes) {
         const qsizetype next =
             bytes[end] == '\r' && end + 1 < n && bytes[end + 1] == '\n' ? end + 2 : end + 1;
         const QByteArrayView line = trimmedEnd(QByteArrayView(bytes).sliced(start, end - start));
-        if (!softBreak) {
-            if (line.compare("BEGIN:VCARD", Qt::CaseInsensitive) == 0) {
-                ++depth;
-            } else if (line.compare("END:VCARD", Qt::CaseInsensitive) == 0) {
-                depth = depth > 0 ? depth - 1 : 0;
-                if (depth == 0)
-                    whole = next;
-            }
+        if (line.compare("BEGIN:VCARD", Qt::CaseInsensitive) == 0) {
+            ++depth;
+        } else if (line.compare("END:VCARD", Qt::CaseInsensitive) == 0) {
+            depth = depth > 0 ? depth - 1 : 0;
+            if (depth == 0)
+                whole = next;
         }
-        softBreak = line.endsWith('=');
         start = next;
     }
     return whole;
