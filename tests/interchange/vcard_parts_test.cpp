@@ -2,6 +2,7 @@
 #include "interchange/vcard_parts.h"
 #include "interchange/vcard_reader.h"
 #include "store/codec1251.h"
+#include "support/contact_expect.h"
 #include "support/jpeg_fixture.h"
 #include "support/test_folder.h"
 
@@ -18,15 +19,7 @@ void expectSameContacts(const ContactList& parts, const ContactList& whole) {
     ASSERT_EQ(parts.contacts.size(), whole.contacts.size());
     for (qsizetype i = 0; i < whole.contacts.size(); ++i) {
         SCOPED_TRACE(i);
-        const Contact& a = parts.contacts[i];
-        const Contact& b = whole.contacts[i];
-        EXPECT_EQ(a.fullName, b.fullName);
-        EXPECT_EQ(a.address, b.address);
-        EXPECT_EQ(a.telephone, b.telephone);
-        EXPECT_EQ(a.workplace, b.workplace);
-        EXPECT_EQ(a.email, b.email);
-        EXPECT_EQ(a.photo, b.photo);
-        EXPECT_EQ(a.extraPhones, b.extraPhones);
+        expectSameContact(parts.contacts[i], whole.contacts[i]);
     }
 }
 

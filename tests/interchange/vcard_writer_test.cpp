@@ -2,6 +2,7 @@
 #include "interchange/vcard_reader.h"
 #include "interchange/vcard_writer.h"
 #include "store/codec1251.h"
+#include "support/contact_expect.h"
 #include "support/jpeg_fixture.h"
 #include "support/record_fixture.h"
 
@@ -118,13 +119,7 @@ TEST(VCardWriterTest, EveryVersionReadsBackTheSameContact) {
         const interchange::ContactList list =
             interchange::readVCards(interchange::writeVCard(c, "id", version, charset));
         ASSERT_EQ(list.contacts.size(), 1);
-        const Contact& back = list.contacts[0];
-        EXPECT_EQ(back.fullName, c.fullName);
-        EXPECT_EQ(back.address, c.address);
-        EXPECT_EQ(back.telephone, c.telephone);
-        EXPECT_EQ(back.workplace, c.workplace);
-        EXPECT_EQ(back.email, c.email);
-        EXPECT_EQ(back.photo, c.photo);
+        expectSameContact(list.contacts[0], c);
     }
 }
 
