@@ -51,14 +51,10 @@ TForm4::TForm4(QWidget* parent) : QDialog(parent) {
                                         {kWidth, kHeight}, {TsuiTitleBarBtnType::suiClose});
     skin::frame::centreOnScreenWhenShown(this);
 
-    ui.Label1 = label(ui.suiForm1, "Label1", QStringLiteral("Записная книжка v 2.1b"), 24, 40);
-    QFont bold = ui.Label1->font();
-    bold.setBold(true);
-    ui.Label1->setFont(bold);
-    ui.Label1->adjustSize();
+    ui.Label1 = boldLabel(ui.suiForm1, "Label1", QStringLiteral("Записная книжка v 2.1b"), 24, 40);
     ui.Bevel3 = bevel(ui.suiForm1, "Bevel3", 8, 64, 185, 2, QFrame::HLine);
     ui.Label2 = label(ui.suiForm1, "Label2", QStringLiteral("Автор"), 8, 72);
-    ui.Label3 = label(ui.suiForm1, "Label3", QStringLiteral("Разработчики Kalmo"), 8, 88);
+    ui.Label3 = label(ui.suiForm1, "Label3", QStringLiteral("Команда Kalmo"), 8, 88);
     ui.suiURLLabel2 = place(
         urlLabel(ui.suiForm1, QStringLiteral("Написать письмо"), app::programDocumentationUrl()),
         "suiURLLabel2", 8, 104, 90, 13);

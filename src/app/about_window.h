@@ -13,8 +13,9 @@ class TForm4 : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int kWidth = 213;
-    static constexpr int kHeight = 286;
+    // The skinned panel's size; the window gets the frame's border around it.
+    static constexpr int kWidth = 199;
+    static constexpr int kHeight = 253;
 
     explicit TForm4(QWidget* parent = nullptr);
 

@@ -36,8 +36,9 @@ class TForm1 : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr int kWidth = 494;
-    static constexpr int kHeight = 429;
+    // The skinned panel's size; the window gets the frame's border around it.
+    static constexpr int kWidth = 480;
+    static constexpr int kHeight = 396;
 
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;

@@ -214,6 +214,7 @@ void buildPhotoGroup(TForm1::Controls& ui) {
 
 void buildStatusBar(TForm1::Controls& ui) {
     ui.suiStatusBar1 = place(new TsuiStatusBar(ui.suiForm1), "suiStatusBar1", 0, 377, 480, 19);
+    ui.suiStatusBar1->alignToBottom();
     ui.suiStatusBar1->setUIStyle(TsuiUIStyle::WinXP);
     ui.suiStatusBar1->setPanelColor(TColor(14609391));
     ui.suiStatusBar1->addPanel(150);

@@ -16,8 +16,9 @@ class TForm3 : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int kWidth = 453;
-    static constexpr int kHeight = 152;
+    // The skinned panel's size; the window gets the frame's border around it.
+    static constexpr int kWidth = 439;
+    static constexpr int kHeight = 119;
 
     explicit TForm3(QWidget* parent = nullptr);
 

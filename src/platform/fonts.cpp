@@ -17,10 +17,21 @@ void registerInterfaceFonts() {
     }
 }
 
+QFont unsmoothed(QFont font) {
+    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoAntialias));
+    return font;
+}
+
 QFont interfaceFont() {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
-    return font;
+    return unsmoothed(font);
+}
+
+QFont menuFont() {
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(11);
+    return unsmoothed(font);
 }
 
 } // namespace platform

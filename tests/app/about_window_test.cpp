@@ -30,7 +30,7 @@ TEST(AboutWindow, ControlsSitWhereTheyBelong) {
     platform::registerInterfaceFonts(); // as the program does at start
     TForm4 form;
     EXPECT_EQ(form.windowTitle(), "О программе");
-    EXPECT_EQ(form.size(), QSize(213, 286));
+    EXPECT_EQ(form.size(), QSize(205, 257));
     EXPECT_EQ(form.minimumWidth(), 150);
     // The skinned frame's title bar, buttons and colours are tested with the frame.
 
@@ -56,7 +56,7 @@ TEST(AboutWindow, ControlsSitWhereTheyBelong) {
     const Expected captions[] = {
         {"Label1", {24, 40, 0, 0}, "Записная книжка v 2.1b"},
         {"Label2", {8, 72, 0, 0}, "Автор"},
-        {"Label3", {8, 88, 0, 0}, "Разработчики Kalmo"},
+        {"Label3", {8, 88, 0, 0}, "Команда Kalmo"},
         {"Label4", {8, 176, 0, 0}, "Дата компиляции"},
         {"Label5", {8, 192, 0, 0}, "19.01.2006"},
     };
@@ -73,6 +73,8 @@ TEST(AboutWindow, ControlsSitWhereTheyBelong) {
     }
     EXPECT_TRUE(form.ui.Label1->font().bold());
     EXPECT_FALSE(form.ui.Label3->font().bold());
+    // The author's name fits the 78 pixels its label has beside the photograph.
+    EXPECT_LE(form.ui.Label3->width(), 78);
     EXPECT_EQ(form.ui.Label3->palette().color(QPalette::WindowText), QColor(Qt::black));
 }
 

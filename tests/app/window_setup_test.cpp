@@ -44,12 +44,12 @@ TEST(WindowSetUp, EverySkinnedWindowIsSetUpAlike) {
     WindowFixture base;
     const TForm1& main = base.openWindow();
     expectSkinnedWindow(main, main.ui.suiForm1,
-                        {"Form1", QStringLiteral("Записная книжка v 2.1b"), {494, 429}});
+                        {"Form1", QStringLiteral("Записная книжка v 2.1b"), {486, 400}});
     const TForm4 about;
     expectSkinnedWindow(about, about.ui.suiForm1,
-                        {"Form4", QStringLiteral("О программе"), {213, 286}});
+                        {"Form4", QStringLiteral("О программе"), {205, 257}});
     const TForm3 images;
-    expectSkinnedWindow(images, images.ui.suiForm1, {"Form3", QStringLiteral("Путь"), {453, 152}});
+    expectSkinnedWindow(images, images.ui.suiForm1, {"Form3", QStringLiteral("Путь"), {445, 123}});
 }
 
 TEST(WindowSetUp, TheCaptionFontIsBoldElevenPixelTahomaInWhite) {

@@ -30,9 +30,9 @@ TEST(ImagesFolderDialog, ControlsSitWhereTheWindowPlacesThem) {
     ScopedSettingsFolder settings;
     TForm3 dialog;
     EXPECT_EQ(dialog.windowTitle(), "Путь");
-    EXPECT_EQ(dialog.size(), QSize(453, 152));
+    EXPECT_EQ(dialog.size(), QSize(445, 123));
     // The skinned form fills the frameless window inside its 3-pixel border strips.
-    EXPECT_EQ(dialog.ui.suiForm1->geometry(), QRect(3, 0, 447, 149));
+    EXPECT_EQ(dialog.ui.suiForm1->geometry(), QRect(3, 0, 439, 120));
     EXPECT_EQ(dialog.ui.Label1->text(), "Путь к папке с изображениями");
     EXPECT_EQ(dialog.ui.Label1->geometry(), QRect(8, 29, 160, 13));
     EXPECT_EQ(dialog.ui.Edit1->geometry(), QRect(8, 48, 393, 21));

@@ -104,8 +104,10 @@ TEST(SkinnedComboBox, ADisabledArrowIsGreyOverAWhiteShadow) {
     TsuiComboBox combo;
     combo.resize(200, 21);
     combo.setUIStyle(TsuiUIStyle::Protein);
+    const QRgb box = rgb(shot(combo), 10, 10);
     combo.setEnabled(false);
     const QImage image = shot(combo);
+    EXPECT_EQ(rgb(image, 10, 10), box); // the text area keeps its colour
     const QPoint arrow = arrowOrigin(combo.buttonRect());
     EXPECT_EQ(rgb(image, arrow.x() + 3, arrow.y() + 1), hex(0x808080));
     EXPECT_EQ(rgb(image, arrow.x() + 4, arrow.y() + 4), hex(0xFFFFFF));

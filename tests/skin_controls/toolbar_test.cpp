@@ -69,13 +69,21 @@ TEST_F(WinXPToolBar, APressedOrLatchedButtonWithoutTheMouseGetsTheHotLook) {
     EXPECT_EQ(rgb(shot(*button), 1, 1), hex(0xC6D3EF));
 }
 
-TEST_F(WinXPToolBar, IdleAndDisabledButtonsKeepTheToolkitsFlatDrawing) {
+TEST_F(WinXPToolBar, IdleAndDisabledButtonsAreFlatWithTheIconWhereHoverPutsIt) {
     const QImage idle = shot(*button);
     EXPECT_NE(rgb(idle, 1, 1), hex(0xC6D3EF));
     EXPECT_NE(rgb(idle, 0, 0), hex(0x3169C6));
+    // The icon covers (5, 3)-(20, 18) as in the hot and down looks: nothing moves on hover.
+    EXPECT_EQ(rgb(idle, 5, 3), hex(0x123456));
+    EXPECT_EQ(rgb(idle, 20, 18), hex(0x123456));
+    EXPECT_NE(rgb(idle, 4, 3), hex(0x123456));
+    EXPECT_NE(rgb(idle, 21, 18), hex(0x123456));
+    EXPECT_NE(rgb(idle, 5, 2), hex(0x123456));
     button->setEnabled(false);
     const QImage disabled = shot(*button);
-    EXPECT_NE(idle, disabled); // the icon is greyed
+    EXPECT_NE(idle, disabled);                           // the icon is greyed
+    EXPECT_NE(rgb(disabled, 5, 3), rgb(disabled, 4, 3)); // in the same place
+    EXPECT_EQ(rgb(disabled, 4, 3), rgb(idle, 4, 3));
     hover(*button);
     EXPECT_EQ(shot(*button), disabled);
 }

@@ -116,14 +116,30 @@ TEST(CaptionShortening, EndsEvenWhenNothingFits) {
     EXPECT_EQ(shortenCaption("", -1, charWidth), "...");
 }
 
-TEST(RoundRegion, TopCornersRoundBottomCornersSquare) {
-    const RoundRegionParts parts = roundRegionFor(QRect(0, 0, 494, 429), 13);
-    EXPECT_EQ(parts.rounded, QRect(0, 0, 495, 430));
-    EXPECT_EQ(parts.bottomLeft, QRect(0, 429 - 26, 26, 26));
-    EXPECT_EQ(parts.bottomRight, QRect(494 - 26, 429 - 26, 26, 26));
-    const RoundRegionParts plain = roundRegionFor(QRect(0, 0, 100, 50), 0);
-    EXPECT_EQ(plain.rounded, QRect(0, 0, 101, 51));
-    EXPECT_TRUE(plain.bottomLeft.isNull());
+TEST(RoundRegion, TopCornersAreCutAlikeAndBottomCornersStaySquare) {
+    EXPECT_EQ(roundCornerCuts(13), QList<int>({6, 4, 2, 2, 1, 1}));
+    EXPECT_TRUE(roundCornerCuts(0).isEmpty());
+    EXPECT_TRUE(roundCornerCuts(1).isEmpty());
+
+    const QSize size(486, 400);
+    const QRegion region = roundTopRegion(size, 13);
+    const QList<int> cuts = roundCornerCuts(13);
+    for (int y = 0; y < cuts.size(); ++y) {
+        // The first kept pixel of the row on each side, counted from its own edge.
+        int left = 0, right = 0;
+        while (!region.contains(QPoint(left, y)))
+            ++left;
+        while (!region.contains(QPoint(size.width() - 1 - right, y)))
+            ++right;
+        EXPECT_EQ(left, cuts[y]) << "row " << y;
+        EXPECT_EQ(right, cuts[y]) << "row " << y;
+    }
+    EXPECT_TRUE(region.contains(QPoint(0, cuts.size())));
+    EXPECT_TRUE(region.contains(QPoint(size.width() - 1, cuts.size())));
+    EXPECT_TRUE(region.contains(QPoint(0, size.height() - 1)));
+    EXPECT_TRUE(region.contains(QPoint(size.width() - 1, size.height() - 1)));
+    EXPECT_FALSE(region.contains(QPoint(size.width(), size.height() - 1)));
+    EXPECT_EQ(roundTopRegion(size, 0), QRegion(0, 0, 486, 400));
 }
 
 TEST(WindowDragging, ResizingKeepsTheOppositeEdgesAndTheMinimumSize) {

@@ -89,7 +89,7 @@ TEST_F(MainWindowFrame, TitleBarIs29PixelsOfTheTitlePictures) {
 TEST_F(MainWindowFrame, BorderStripsAreThreePixelsOfTheBorderColour) {
     const QImage image = shot();
     const int w = image.width(), h = image.height();
-    ASSERT_EQ(QSize(w, h), QSize(494, 429));
+    ASSERT_EQ(QSize(w, h), QSize(486, 400));
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(image.pixel(i, 200), kBorder);
         EXPECT_EQ(image.pixel(w - 1 - i, 200), kBorder);
@@ -102,9 +102,9 @@ TEST_F(MainWindowFrame, BorderStripsAreThreePixelsOfTheBorderColour) {
 
 TEST_F(MainWindowFrame, PanelIsTheFormColour) {
     const QImage image = shot();
-    // Between the photo group and the right border, and under the status bar.
+    // Between the photo group and the right border, and between the group boxes.
     EXPECT_EQ(image.pixel(3 + 477, 200), kPanel);
-    EXPECT_EQ(image.pixel(3 + 240, 3 + 400), kPanel);
+    EXPECT_EQ(image.pixel(3 + 240, 268), kPanel);
 }
 
 TEST_F(MainWindowFrame, HoveredCloseButtonShowsItsMouseOverPicture) {
@@ -148,11 +148,11 @@ TEST(SkinnedWindows, AboutAndImagesFolderWindowsCarryTheirSkinnedForm) {
     ASSERT_EQ(about.ui.suiForm1->TitleBar()->Buttons().size(), 1);
     EXPECT_EQ(about.ui.suiForm1->TitleBar()->Buttons()[0].ButtonType,
               TsuiTitleBarBtnType::suiClose);
-    EXPECT_EQ(about.size(), QSize(213, 286));
-    EXPECT_EQ(about.ui.suiForm1->geometry(), QRect(3, 0, 207, 283));
+    EXPECT_EQ(about.size(), QSize(205, 257));
+    EXPECT_EQ(about.ui.suiForm1->geometry(), QRect(3, 0, 199, 254));
     TForm3 images;
     ASSERT_NE(images.ui.suiForm1, nullptr);
     EXPECT_EQ(images.ui.suiForm1->Caption(), "Путь");
     EXPECT_EQ(images.ui.suiForm1->UIStyle(), TsuiUIStyle::WinXP);
-    EXPECT_EQ(images.size(), QSize(453, 152));
+    EXPECT_EQ(images.size(), QSize(445, 123));
 }

@@ -1,3 +1,4 @@
+#include "platform/fonts.h"
 #include "platform/message_box_recorder.h"
 #include "skin/controls/menu_main.h"
 #include "skin/controls/menu_popup.h"
@@ -395,7 +396,7 @@ TEST(skinnedForm, MenuBarFollowsTheMenusFont) {
     EXPECT_EQ(w.form->MenuBar()->Look().font.pixelSize(), 16);
     EXPECT_EQ(w.form->MenuBar()->Look().font.family(), "Tahoma");
     menu->setUseSystemFont(true);
-    EXPECT_EQ(w.form->MenuBar()->Look().font, QApplication::font("QMenu"));
+    EXPECT_EQ(w.form->MenuBar()->Look().font, platform::menuFont());
 }
 
 // A file theme that goes away leaves the frame, its title bar and its menu in DeepBlue

@@ -20,7 +20,8 @@ using namespace skin_pixels;
 
 namespace {
 
-// A window of 300 × 200 skinned with the given border and a status bar of 200 × 19.
+// A window of 300 × 200 skinned with the given border and a status bar of height 19, which
+// keeps to the bottom of the 294-pixel-wide panel whatever place it is first given.
 struct SkinnedWindow {
     explicit SkinnedWindow(FormBorderStyle border = FormBorderStyle::Sizeable) {
         window.resize(300, 200);
@@ -74,7 +75,7 @@ TEST(SkinnedStatusBar, TheGripIsTheSevenBySevenCornerOfAnElevenPixelPicture) {
     SkinnedWindow skinned;
     EXPECT_TRUE(skinned.bar->gripRect().isEmpty()); // until first drawn
     EXPECT_TRUE(showsGrip(*skinned.bar));
-    EXPECT_EQ(skinned.bar->gripRect(), QRect(200 - 7, 19 - 7, 7, 7));
+    EXPECT_EQ(skinned.bar->gripRect(), QRect(294 - 7, 19 - 7, 7, 7));
 }
 
 TEST(SkinnedStatusBar, NoGripOnADialogBorderOrAMaximisedWindow) {
@@ -103,8 +104,9 @@ TEST(SkinnedStatusBar, DraggingTheGripKeepsTheCornerFivePixelsBeyondThePointer) 
     EXPECT_EQ(bar.cursor().shape(), Qt::SizeFDiagCursor);
     QTest::mousePress(&bar, Qt::LeftButton, {}, onGrip);
     const QPoint target = onGrip + QPoint(40, 30);
-    QTest::mouseMove(&bar, target);
+    // Where the pointer is on the screen, taken before the bar moves with the window.
     const QPoint screen = bar.mapToGlobal(target);
+    QTest::mouseMove(&bar, target);
     EXPECT_EQ(skinned.window.geometry().right() + 1, screen.x() + 5);
     EXPECT_EQ(skinned.window.geometry().bottom() + 1, screen.y() + 5);
     QTest::mouseRelease(&bar, Qt::LeftButton, {}, target);
@@ -124,7 +126,9 @@ TEST(SkinnedStatusBar, TheMainWindowsBarCarriesThePhotoPanel) {
     platform::MessageBoxRecorder boxes;
     TForm1 form;
     TsuiStatusBar* bar = form.ui.suiStatusBar1;
-    EXPECT_EQ(bar->geometry(), QRect(0, 377, 480, 19));
+    // Stored at (0, 377) in the 396-pixel panel, it keeps to the bottom of the 397 pixels
+    // the panel gets inside the window's border.
+    EXPECT_EQ(bar->geometry(), QRect(0, 378, 480, 19));
     EXPECT_EQ(bar->UIStyle(), TsuiUIStyle::WinXP);
     EXPECT_EQ(bar->PanelColor(), TColor(14609391));
     ASSERT_EQ(bar->panelCount(), 1);

@@ -94,7 +94,7 @@ TEST(MenuDrawing, FramesFillsAndSeparatorsHitTheirPixels) {
     EXPECT_EQ(out.pixel(10, 6), kWhite);
 }
 
-TEST(MenuDrawing, PopupFrameHasFrameWhiteInnerLineAndShadow) {
+TEST(MenuDrawing, PopupFrameRunsOnTheLastPixelsWithAWhiteLineInside) {
     QImage out = canvas(20, 12);
     out.fill(Qt::gray);
     {
@@ -103,14 +103,16 @@ TEST(MenuDrawing, PopupFrameHasFrameWhiteInnerLineAndShadow) {
                            TColor::fromHex(0x00FF00));
     }
     const QRgb frame = qRgb(0, 0, 255), shadow = qRgb(0, 255, 0);
-    EXPECT_EQ(out.pixel(0, 5), frame);                  // left side of (0,1)-(19,11)
-    EXPECT_EQ(out.pixel(1, 5), kWhite);                 // the white line inside it
-    EXPECT_EQ(out.pixel(5, 11), shadow);                // bottom row
-    EXPECT_EQ(out.pixel(19, 5), shadow);                // right column
-    EXPECT_EQ(out.pixel(19, 0), shadow);                // top-right corner
-    EXPECT_EQ(out.pixel(5, 0), shadow);                 // back along the top
+    EXPECT_EQ(out.pixel(0, 5), frame);   // left side of (0,1)-(19,11)
+    EXPECT_EQ(out.pixel(1, 5), kWhite);  // the white line inside it
+    EXPECT_EQ(out.pixel(5, 11), frame);  // bottom row: the last one
+    EXPECT_EQ(out.pixel(19, 5), frame);  // right column: the last one
+    EXPECT_EQ(out.pixel(19, 11), frame); // bottom-right corner
+    EXPECT_EQ(out.pixel(5, 10), kWhite); // white only inside the frame
+    EXPECT_EQ(out.pixel(18, 5), kWhite);
+    EXPECT_EQ(out.pixel(19, 0), shadow); // top row
+    EXPECT_EQ(out.pixel(5, 0), shadow);
     EXPECT_EQ(out.pixel(0, 0), QColor(Qt::gray).rgb()); // the pen stops short
-    EXPECT_EQ(out.pixel(18, 5), frame);                 // right side of the frame
     EXPECT_EQ(out.pixel(5, 5), QColor(Qt::gray).rgb());
 }
 

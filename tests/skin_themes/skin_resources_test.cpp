@@ -170,7 +170,13 @@ TEST(SkinResources, KeyColourMarksOnlyWhatIsDrawnKeyed) {
     EXPECT_NE(left.pixel(0, 20) & 0xFFFFFF, 0xFF00FFu);
     EXPECT_FALSE(hasKey(loadSkinResource("WINXP_BUTTON")));
     EXPECT_FALSE(hasKey(loadSkinResource("WINXP_TITLE_CLIENT")));
-    EXPECT_FALSE(hasKey(loadSkinResource("MSGDLG")));
+    // The message icons stand on the key colour so that every look's background shows
+    // round them; the marks inside keep their colours.
+    const QImage icons = loadSkinResource("MSGDLG");
+    for (int frame = 0; frame < 4; ++frame) {
+        EXPECT_EQ(icons.pixel(frame * 42, 0) & 0xFFFFFF, 0xFF00FFu) << frame;
+        EXPECT_NE(icons.pixel(frame * 42 + 21, 21) & 0xFFFFFF, 0xFF00FFu) << frame;
+    }
 }
 
 TEST(SkinResources, WinXPCloseButtonIsRedAndTheOthersBlue) {

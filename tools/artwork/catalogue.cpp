@@ -112,7 +112,7 @@ QList<Artwork> drawAllArtwork() {
     add("WINXP_COMBOBOX_BUTTON", comboButton({16, 18}, xp), false, solid(xp.background));
     add("MACOS_COMBOBOX_BUTTON", comboButton({16, 17}, mac), false, solid(mac.background));
     add("STATUSBAR_HANDLE", sizeGrip({11, 11}), true, solid(xp.background));
-    add("MSGDLG", messageIcons({168, 42}), false, solid(xp.background));
+    add("MSGDLG", messageIcons({168, 42}), true, solid(xp.background));
     // The program icon keeps its alpha channel.
     out.append({skinFile(QStringLiteral("MAINICON")),
                 programIcon({32, 32}).convertToFormat(QImage::Format_ARGB32)});

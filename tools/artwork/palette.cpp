@@ -110,8 +110,9 @@ StylePalette deepBlue() {
 
 StylePalette protein() {
     StylePalette p;
-    p.titleTop = c(0x7C9CB4);
-    p.titleBottom = c(0x4E6E88);
+    // Dark enough for a white caption to read at 4.5:1 or better over the hexagons.
+    p.titleTop = c(0x4A6A84);
+    p.titleBottom = c(0x2C4A62);
     p.titleEdge = c(0x000000);
     p.titleShine = c(0xB8CCDA);
     p.glassTitle = false;
@@ -144,8 +145,9 @@ StylePalette protein() {
 
 StylePalette blueGlass() {
     StylePalette p;
-    p.titleTop = c(0x6FA8F0);
-    p.titleBottom = c(0x1E5BC0);
+    // Dark enough for a white caption to read at 4.5:1 or better under the glass.
+    p.titleTop = c(0x2A62B8);
+    p.titleBottom = c(0x0C3280);
     p.titleEdge = c(0x000000);
     p.titleShine = c(0xD8ECFF);
     p.glassTitle = true;

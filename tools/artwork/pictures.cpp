@@ -193,7 +193,7 @@ QImage captionColumn(int height, const StylePalette& p) {
     QPainter painter(&column);
     painter.fillRect(column.rect(), vertical(QRectF(0, 0, 1, height), p.titleTop, p.titleBottom));
     if (p.glassTitle) {
-        painter.fillRect(QRectF(0, 0, 1, height / 2.0), QColor(255, 255, 255, 70));
+        painter.fillRect(QRectF(0, 0, 1, height / 2.0), QColor(255, 255, 255, 40));
     }
     return column;
 }
@@ -310,13 +310,16 @@ QImage titleSection(QSize size, const StylePalette& p, TitleSection section) {
     smooth(painter);
     painter.setClipPath(shape);
     painter.drawImage(QRect(0, 0, w, h), captionColumn(h, p));
-    // Ornaments live in the left section and fade out before its right edge.
-    if (section == TitleSection::Left || p.ornament == TitleOrnament::Pinstripes) {
+    // Ornaments live in the left section and fade out before its right edge; pinstripes
+    // run the whole length of the caption, so they do not fade where the sections join.
+    const bool stripes = p.ornament == TitleOrnament::Pinstripes;
+    if (section == TitleSection::Left || stripes) {
         painter.save();
+        const bool fades = section == TitleSection::Left && !stripes;
         QLinearGradient fade(0, 0, w, 0);
         fade.setColorAt(0, QColor(255, 255, 255, 255));
-        fade.setColorAt(section == TitleSection::Left ? 0.75 : 1.0, QColor(255, 255, 255, 255));
-        fade.setColorAt(1, QColor(255, 255, 255, section == TitleSection::Left ? 0 : 255));
+        fade.setColorAt(fades ? 0.75 : 1.0, QColor(255, 255, 255, 255));
+        fade.setColorAt(1, QColor(255, 255, 255, fades ? 0 : 255));
         QImage layer = blank(size);
         QPainter lp(&layer);
         lp.setRenderHint(QPainter::Antialiasing);
@@ -331,15 +334,15 @@ QImage titleSection(QSize size, const StylePalette& p, TitleSection section) {
                 lp.drawLine(QPointF(x, h), QPointF(x + h, 0));
             break;
         case TitleOrnament::Hexagons:
-            lp.setPen(QPen(QColor(255, 255, 255, 110), 1));
-            lp.setBrush(QColor(255, 255, 255, 35));
+            lp.setPen(QPen(QColor(255, 255, 255, 60), 1));
+            lp.setBrush(QColor(255, 255, 255, 20));
             for (int col = 0; col * 10 < w + 10; ++col) {
                 for (int row = -1; row * 9 < h + 9; ++row)
                     hexagon(lp, QPointF(col * 10.5, row * 9.0 + (col % 2) * 4.5 + 2), 5);
             }
             break;
         case TitleOrnament::Arcs:
-            lp.setPen(QPen(QColor(255, 255, 255, 90), 2));
+            lp.setPen(QPen(QColor(255, 255, 255, 60), 2));
             for (int i = 0; i < 5; ++i)
                 lp.drawEllipse(QPointF(-10, h * 1.4), 40.0 + i * 26, 30.0 + i * 14);
             break;
@@ -359,8 +362,9 @@ QImage titleSection(QSize size, const StylePalette& p, TitleSection section) {
     painter.drawLine(QPointF(0, 1.5), QPointF(w, 1.5));
     QPainterPath outer;
     if (section == TitleSection::Left) {
+        // Straight up the pixel centres to where the corner's arc starts (or the corner).
         outer.moveTo(0.5, h);
-        outer.lineTo(0.5, r);
+        outer.lineTo(0.5, r + 0.5);
         if (r > 0)
             outer.arcTo(QRectF(0.5, 0.5, 2 * r, 2 * r), 180, -90);
         outer.lineTo(w, 0.5);

@@ -31,6 +31,12 @@ void drawArrow(QPainter& painter, int x, int y, TColor color) {
 
 TsuiCustomComboBox::TsuiCustomComboBox(QWidget* parent) : QComboBox(parent) {
     setAutoFillBackground(true);
+    // Disabled, the box keeps its colour and only its text greys, as the platform's
+    // boxes did; the toolkit would give it its own window colour.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Disabled, QPalette::Base,
+                     colours.color(QPalette::Active, QPalette::Base));
+    setPalette(colours);
     setEditable(true);
     setUIStyle(startStyleFor(parent));
 }

@@ -5,10 +5,7 @@
 #include "skin/themes/theme_elements.h"
 
 #include <QEvent>
-#include <QFontInfo>
 #include <QPainter>
-
-#include <cstdlib>
 
 using namespace skin::themes;
 
@@ -64,7 +61,10 @@ void TsuiCustomGroupBox::setFontColor(TColor color) {
 }
 
 int TsuiCustomGroupBox::captionHeight() const {
-    return std::abs(QFontInfo(font()).pixelSize());
+    // The font's stored height, not what the font file happens to measure: the line and
+    // the content area must not move with the installed fonts.
+    const QFont f = font();
+    return f.pixelSize() > 0 ? f.pixelSize() : qRound(f.pointSizeF() * 96 / 72.0);
 }
 
 void TsuiCustomGroupBox::updateAlignedArea() {

@@ -34,7 +34,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // The caption's height in pixels (the font's height without its leading).
+    // The caption's height in pixels: the font's stored height (points at 96 dpi).
     int captionHeight() const;
     // Children placed by a layout go inside the frame and below the caption.
     void updateAlignedArea();

@@ -1,5 +1,6 @@
 #include "skin/controls/menu_skin.h"
 
+#include "platform/fonts.h"
 #include "skin/controls/menu_accessible.h"
 #include "skin/controls/menu_item_style.h"
 #include "skin/paint/menu_drawing.h"
@@ -105,7 +106,7 @@ QFont TsuiMenu::itemFont() const {
     }
     QFont font(m_fontName);
     font.setPixelSize(qRound(m_fontSize * 96 / 72.0));
-    return font;
+    return platform::unsmoothed(font);
 }
 
 QColor TsuiMenu::itemFontColor() const {

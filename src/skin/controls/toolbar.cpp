@@ -155,7 +155,10 @@ bool TsuiToolBar::drawButton(QPainter& painter, const TsuiToolButton& button) co
         drawLook(painter, button, Look::Hot);
         return true;
     }
-    return false;
+    if (button.icon().isNull() || button.isDropDown())
+        return false;
+    drawContent(painter, button, Look::Idle);
+    return true;
 }
 
 void TsuiToolBar::drawLook(QPainter& painter, const TsuiToolButton& button, Look look) const {
@@ -164,20 +167,28 @@ void TsuiToolBar::drawLook(QPainter& painter, const TsuiToolButton& button, Look
     painter.setPen(m_buttonBorderColor.toQColor());
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(r.adjusted(0, 0, -1, -1));
+    drawContent(painter, button, look);
+}
 
+void TsuiToolBar::drawContent(QPainter& painter, const TsuiToolButton& button, Look look) const {
+    const QRect r = button.rect();
     const int right = r.x() + r.width() - (button.isDropDown() ? kDropDownWidth : 0);
     const QString caption = button.text();
     const QFontMetrics metrics(button.font());
     const int textWidth = metrics.horizontalAdvance(caption);
     painter.setFont(button.font());
-    painter.setPen(button.palette().color(QPalette::ButtonText));
+    painter.setPen(button.palette().color(
+        button.isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     auto writeCaption = [&painter, &caption](int x, int y) {
         painter.drawText(QRect(x, y, 1000, 1000), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
                          caption);
     };
     if (!button.icon().isNull()) {
         const QSize iconSize = button.iconSize();
-        const QPixmap image = button.icon().pixmap(iconSize, QIcon::Normal);
+        // Images of the hot and down looks are drawn in their enabled form.
+        const QIcon::Mode mode =
+            look != Look::Idle || button.isEnabled() ? QIcon::Normal : QIcon::Disabled;
+        const QPixmap image = button.icon().pixmap(iconSize, mode);
         QPoint at;
         if (m_list)
             at = {r.x() + 5, r.y() + 3};

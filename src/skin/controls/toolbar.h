@@ -53,8 +53,10 @@ public:
     // Appends another control (a combo box, say), which keeps its own size.
     void addControl(QWidget* control);
 
-    // Draws button in its hot, down or latched look; false when the button is idle or
-    // disabled and the toolkit draws it.
+    // Draws button in its hot, down or latched look. An idle or disabled button with an
+    // image gets only its image (greyed when disabled) and caption, at the place they have
+    // in the hot look, so nothing moves when the mouse comes over it; false for one
+    // without an image and for a drop-down one, which the toolkit draws.
     bool drawButton(QPainter& painter, const TsuiToolButton& button) const;
 
 protected:
@@ -62,8 +64,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    enum class Look { Hot, Down };
+    enum class Look { Idle, Hot, Down };
     void drawLook(QPainter& painter, const TsuiToolButton& button, Look look) const;
+    void drawContent(QPainter& painter, const TsuiToolButton& button, Look look) const;
     void relayout();
 
     TColor m_buttonColor, m_buttonBorderColor, m_buttonDownColor;

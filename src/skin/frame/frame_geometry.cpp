@@ -122,17 +122,29 @@ QString shortenCaption(const QString& caption, int available,
     return text + dots;
 }
 
-RoundRegionParts roundRegionFor(const QRect& client, int radius) {
-    RoundRegionParts parts;
-    parts.radius = radius;
-    parts.rounded = QRect(client.topLeft(), client.size() + QSize(1, 1));
-    if (radius > 0) {
-        const int l = client.left(), r = client.left() + client.width();
-        const int b = client.top() + client.height();
-        parts.bottomLeft = QRect(l, b - 2 * radius, 2 * radius, 2 * radius);
-        parts.bottomRight = QRect(r - 2 * radius, b - 2 * radius, 2 * radius, 2 * radius);
+QList<int> roundCornerCuts(int radius) {
+    QList<int> cuts;
+    const int square = radius / 2;
+    if (square <= 0)
+        return cuts;
+    const QRegion ellipse(QRect(0, 0, radius, radius), QRegion::Ellipse);
+    for (int y = 0; y < square; ++y) {
+        int cut = 0;
+        while (cut < square && !ellipse.contains(QPoint(cut, y)))
+            ++cut;
+        cuts.append(cut);
     }
-    return parts;
+    return cuts;
+}
+
+QRegion roundTopRegion(const QSize& size, int radius) {
+    QRegion region(QRect(QPoint(0, 0), size));
+    const QList<int> cuts = roundCornerCuts(radius);
+    for (int y = 0; y < cuts.size(); ++y) {
+        region -= QRegion(0, y, cuts[y], 1);
+        region -= QRegion(size.width() - cuts[y], y, cuts[y], 1);
+    }
+    return region;
 }
 
 } // namespace skin::frame

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPoint>
 #include <QRect>
+#include <QRegion>
 #include <QSize>
 #include <QString>
 
@@ -71,14 +72,12 @@ ButtonLayout layoutButtons(const QList<ButtonSlot>& buttons, int barWidth, int l
 QString shortenCaption(const QString& caption, int available,
                        const std::function<int(const QString&)>& textWidth);
 
-// The window outline with round top corners: a rounded rectangle over the client
-// rectangle (one pixel larger at the right and bottom) and two squares that square off
-// the bottom corners. radius 0 gives the plain rectangle alone.
-struct RoundRegionParts {
-    QRect rounded;
-    int radius = 0;
-    QRect bottomLeft, bottomRight;
-};
-RoundRegionParts roundRegionFor(const QRect& client, int radius);
+// The window outline with round top corners. The pixels cut from the edge in each top row
+// of a corner, for a corner of the given radius: the quarter of a radius x radius ellipse
+// in its corner square of radius / 2; rows after the list are not cut.
+QList<int> roundCornerCuts(int radius);
+// The window's rectangle with both top corners cut alike, the right one the mirror of the
+// left; the bottom corners stay square. radius 0 gives the plain rectangle.
+QRegion roundTopRegion(const QSize& size, int radius);
 
 } // namespace skin::frame

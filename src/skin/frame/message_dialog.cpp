@@ -4,6 +4,7 @@
 #include "skin/frame/geometry.h"
 #include "skin/frame/message_window.h"
 #include "skin/frame/sui_form.h"
+#include "skin/paint/keyed_blit.h"
 #include "skin/themes/cut_frame.h"
 #include "skin/themes/skin_metrics.h"
 #include "skin/themes/skin_resources.h"
@@ -14,6 +15,7 @@
 #include <QScreen>
 
 using namespace skin::frame;
+using namespace skin::paint;
 using namespace skin::themes;
 
 namespace {
@@ -72,7 +74,8 @@ std::unique_ptr<TfrmMsg> TsuiMessageDialog::buildWindow() const {
         text.move(kMessageTextOrigin);
         QImage icon;
         CutFrame(loadSkinResource("MSGDLG"), icon, kMessageIconFrames, int(m_iconType));
-        window->Image1->setPixmap(QPixmap::fromImage(icon));
+        // The icons stand on the key colour, so the window's own background shows round them.
+        window->Image1->setPixmap(QPixmap::fromImage(withoutKey(icon)));
         window->Image1->resize(icon.size());
     } else {
         text.move(kMessageIconOrigin);

@@ -22,6 +22,21 @@ TsuiStatusBar::TsuiStatusBar(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     StatusBarAccessible::install();
     setUIStyle(startStyleFor(parent));
+    if (parent) {
+        parent->installEventFilter(this);
+        alignToBottom();
+    }
+}
+
+void TsuiStatusBar::alignToBottom() {
+    if (QWidget* parent = parentWidget())
+        setGeometry(0, parent->height() - height(), parent->width(), height());
+}
+
+bool TsuiStatusBar::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parentWidget() && event->type() == QEvent::Resize)
+        alignToBottom();
+    return QWidget::eventFilter(watched, event);
 }
 
 void TsuiStatusBar::UIStyleChanged() {

@@ -9,6 +9,8 @@
 // PanelColor background, and, on a sizeable skinned window that is not maximised, a size
 // grip in the bottom-right corner whose drag keeps the window's bottom-right corner
 // 5 pixels beyond the pointer (the skinned frame has no native sizing border there).
+// It is aligned to its parent's bottom: it spans the parent's width on its bottom edge
+// and follows it whenever the parent is resized.
 class TsuiStatusBar : public QWidget, public SkinBinding {
     Q_OBJECT
     SKIN_BINDING_PROPERTIES
@@ -33,11 +35,15 @@ public:
     // Where panel index is drawn, in the status bar's coordinates.
     QRect panelRect(int index) const;
 
+    // Puts the bar on its parent's bottom edge, across its width, keeping its height.
+    void alignToBottom();
+
     // The area that reacts to the mouse as the grip; empty until the grip is first drawn.
     QRect gripRect() const { return m_gripRect; }
 
 protected:
     void UIStyleChanged() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -169,6 +169,7 @@ void TsuiForm::UIStyleChanged() {
     m_borderColor = source.color(ThemeElement::FormBorderColor);
     m_borderWidth = source.integer(ThemeElement::FormBorderWidthInt);
     m_color = source.color(ThemeElement::FormBackgroundColor);
+    passColorToChildren();
     m_menuBarColor = m_color;
     m_titleBar->setFileTheme(FileTheme());
     m_titleBar->setUIStyle(style);
@@ -217,7 +218,16 @@ void TsuiForm::setTitleBarVisible(bool visible) {
 
 void TsuiForm::setColor(TColor color) {
     m_color = color;
+    passColorToChildren();
     update();
+}
+
+void TsuiForm::passColorToChildren() {
+    // Controls that take their parent's colour (group boxes, toolbars, panels, the areas
+    // around buttons and labels) read it from the palette they inherit from the panel.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, m_color.toQColor());
+    setPalette(colours);
 }
 
 QString TsuiForm::Caption() const {

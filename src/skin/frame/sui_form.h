@@ -126,6 +126,7 @@ private:
     void formResized();
     void updateResizeCursor(skin::frame::HitZone zone);
     void applyMenuBarLook();
+    void passColorToChildren();
     void detachMenu();
     // Lays the panel out again and repaints the window's border strips.
     void relayoutAndRepaintForm();

@@ -28,19 +28,6 @@ using namespace skin::themes;
 
 namespace {
 
-// The picture with every pixel of key colour left out.
-QImage withoutKey(const QImage& picture, QRgb key) {
-    QImage out = picture.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < out.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x) {
-            if ((line[x] & 0xFFFFFF) == (key & 0xFFFFFF))
-                line[x] = 0;
-        }
-    }
-    return out;
-}
-
 QImage styleFrame(const StyleReader& source, int frame) {
     return source.image(ThemeElement::TitleBarButtonImage, frame, kTitleButtonFrames);
 }
@@ -541,24 +528,6 @@ void TsuiTitleBar::SetRoundRegion(int corner) {
     QWidget* window = form ? form->window() : nullptr;
     if (!window || window == form)
         return;
-    const RoundRegionParts parts = roundRegionFor(window->rect(), corner);
-    QRegion region(parts.rounded);
-    if (parts.radius > 0) {
-        // The rounded rectangle: its corners cut away and filled back with quarter ellipses.
-        const QRect& r = parts.rounded;
-        const int d = parts.radius, h = d / 2;
-        const QRect corners[] = {QRect(r.left(), r.top(), d, d),
-                                 QRect(r.right() - d + 1, r.top(), d, d),
-                                 QRect(r.left(), r.bottom() - d + 1, d, d),
-                                 QRect(r.right() - d + 1, r.bottom() - d + 1, d, d)};
-        for (const QRect& c : corners) {
-            const QRect square(c.x() + (c.x() == r.left() ? 0 : d - h),
-                               c.y() + (c.y() == r.top() ? 0 : d - h), h, h);
-            region -= QRegion(square);
-            region += QRegion(c, QRegion::Ellipse).intersected(square);
-        }
-        region += QRegion(parts.bottomLeft);
-        region += QRegion(parts.bottomRight);
-    }
+    const QRegion region = roundTopRegion(window->size(), corner);
     window->setMask(region);
 }

@@ -2,23 +2,54 @@
 
 #include "platform/fonts.h"
 #include "skin/controls/button.h"
+#include "skin/frame/sui_form.h"
 #include "skin/frame/window_skin.h"
 #include "skin/themes/skin_metrics.h"
 
 #include <QLabel>
+#include <QPainter>
 
 using namespace skin::themes;
+
+namespace {
+
+class DoubleStruckLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    QFont regularFont() const {
+        QFont regular = font();
+        regular.setBold(false);
+        return regular;
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setFont(regularFont());
+        painter.setPen(palette().color(foregroundRole()));
+        const int flags = int(alignment()) | Qt::TextSingleLine;
+        const QRect area = contentsRect().adjusted(0, 0, -1, 0);
+        painter.drawText(area, flags, text());
+        painter.drawText(area.translated(1, 0), flags, text());
+    }
+};
+
+} // namespace
 
 namespace skin::frame {
 
 TsuiForm* setUpSkinnedWindow(QWidget* window, const char* objectName, const QString& title,
-                             QSize size, const QList<TsuiTitleBarBtnType>& buttons) {
+                             QSize panelSize, const QList<TsuiTitleBarBtnType>& buttons) {
     window->setObjectName(QString::fromLatin1(objectName));
     window->setWindowTitle(title);
     window->setMinimumWidth(kWindowMinimumWidth);
-    window->resize(size);
     window->setFont(platform::interfaceFont());
-    return skinWindow(window, buttons);
+    TsuiForm* form = skinWindow(window, buttons);
+    // The window is sized around the panel by the skinned form's border.
+    form->setWidth(panelSize.width());
+    form->setHeight(panelSize.height());
+    return form;
 }
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, int left, int top) {
@@ -26,6 +57,19 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int left, 
     result->setObjectName(QString::fromLatin1(name));
     result->move(left, top);
     result->adjustSize();
+    return result;
+}
+
+QLabel* boldLabel(QWidget* parent, const char* name, const QString& text, int left, int top) {
+    auto* result = new DoubleStruckLabel(text, parent);
+    result->setObjectName(QString::fromLatin1(name));
+    QFont bold = result->font();
+    bold.setBold(true);
+    result->setFont(bold);
+    // Sized to the regular glyphs it draws and the one pixel they are moved by.
+    const QSize textSize =
+        QFontMetrics(result->regularFont()).size(Qt::TextSingleLine, text) + QSize(1, 0);
+    result->setGeometry(QRect(QPoint(left, top), textSize));
     return result;
 }
 

@@ -15,10 +15,11 @@ class TsuiForm;
 // controls it places at fixed positions by name.
 namespace skin::frame {
 
-// The window's common set-up: its object name, title, the 150-pixel minimum width, its
-// size and the interface font, then the skinned frame with these title-bar buttons.
+// The window's common set-up: its object name, title, the 150-pixel minimum width and the
+// interface font, then the skinned frame with these title-bar buttons, whose panel is given
+// panelSize (the window gets the frame's border around it).
 TsuiForm* setUpSkinnedWindow(QWidget* window, const char* objectName, const QString& title,
-                             QSize size, const QList<TsuiTitleBarBtnType>& buttons);
+                             QSize panelSize, const QList<TsuiTitleBarBtnType>& buttons);
 
 // Names widget and puts it at the given place.
 template <typename Widget>
@@ -30,6 +31,10 @@ Widget* place(Widget* widget, const char* name, int left, int top, int width, in
 
 // A caption at (left, top), sized to its text.
 QLabel* label(QWidget* parent, const char* name, const QString& text, int left, int top);
+
+// A bold caption at (left, top), sized to its text, emboldened as the platform did for
+// fonts without a bold face: the regular glyphs drawn twice, one pixel apart.
+QLabel* boldLabel(QWidget* parent, const char* name, const QString& text, int left, int top);
 
 // A sunken bevel: a line (QFrame::HLine) or a box.
 QFrame* bevel(QWidget* parent, const char* name, int left, int top, int width, int height,

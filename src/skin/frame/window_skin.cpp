@@ -1,5 +1,6 @@
 #include "skin/frame/window_skin.h"
 
+#include "platform/fonts.h"
 #include "skin/frame/sui_form.h"
 #include "skin/themes/skin_metrics.h"
 
@@ -11,7 +12,7 @@ QFont windowCaptionFont() {
     QFont caption(QString::fromLatin1(kCaptionFontFamily));
     caption.setPixelSize(kCaptionPixelSize);
     caption.setBold(true);
-    return caption;
+    return platform::unsmoothed(caption);
 }
 
 TsuiForm* skinWindow(QWidget* window, const QList<TsuiTitleBarBtnType>& buttons,

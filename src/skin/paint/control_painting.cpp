@@ -2,6 +2,7 @@
 
 #include "skin/paint/menu_drawing.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QWidget>
 
@@ -11,13 +12,19 @@ void PaintParentBackground(QPainter& painter, QWidget* control) {
     QWidget* parent = control ? control->parentWidget() : nullptr;
     if (!parent)
         return;
-    painter.save();
-    // The parent's coordinates land on the control: its origin sits at minus the control's
-    // position, and nothing outside the parent's client area is painted.
-    const QPoint origin = -control->pos();
-    painter.setClipRect(QRect(origin, parent->size()), Qt::IntersectClip);
-    parent->render(&painter, origin, QRegion(parent->rect()), QWidget::DrawWindowBackground);
-    painter.restore();
+    // The parent is rendered into an image of its own: rendering it straight through a
+    // painter that is already drawing on the same window leaves parts of it black.
+    QImage under(control->size(), QImage::Format_ARGB32_Premultiplied);
+    under.fill(parent->palette().color(parent->backgroundRole()));
+    // Only the part of the parent's client area under the control is drawn, at the place
+    // it has in the control.
+    const QRect source = QRect(control->pos(), control->size()) & parent->rect();
+    if (!source.isEmpty()) {
+        QPainter imagePainter(&under);
+        parent->render(&imagePainter, source.topLeft() - control->pos(), QRegion(source),
+                       QWidget::DrawWindowBackground);
+    }
+    painter.drawImage(0, 0, under);
 }
 
 void DrawControlBorder(QPainter& painter, const QWidget* control, TColor outer, TColor inner,

@@ -5,23 +5,6 @@
 
 namespace skin::paint {
 
-namespace {
-
-// A copy of the piece in which key-coloured pixels are fully transparent.
-QImage withKeyTransparent(const QImage& piece) {
-    QImage out = piece.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < out.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x) {
-            if ((line[x] & 0xFFFFFF) == kSkinKeyColor)
-                line[x] = 0;
-        }
-    }
-    return out;
-}
-
-} // namespace
-
 void stretchBlit(QPainter& painter, const QRect& target, const QImage& image, const QRect& source,
                  bool keyed) {
     if (target.isEmpty() || source.isEmpty())
@@ -30,9 +13,21 @@ void stretchBlit(QPainter& painter, const QRect& target, const QImage& image, co
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter.drawImage(target, keyed ? withKeyTransparent(piece)
-                                    : piece.convertToFormat(QImage::Format_RGB32));
+    painter.drawImage(target,
+                      keyed ? withoutKey(piece) : piece.convertToFormat(QImage::Format_RGB32));
     painter.restore();
+}
+
+QImage withoutKey(const QImage& picture, QRgb key) {
+    QImage out = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x) {
+            if ((line[x] & 0xFFFFFF) == (key & 0xFFFFFF))
+                line[x] = 0;
+        }
+    }
+    return out;
 }
 
 } // namespace skin::paint

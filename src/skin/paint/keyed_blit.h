@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <QRgb>
 
 class QImage;
 class QPainter;
@@ -14,5 +15,8 @@ inline constexpr unsigned kSkinKeyColor = 0xFF00FF;
 // smoothing; when keyed, pixels of exactly #FF00FF are left out.
 void stretchBlit(QPainter& painter, const QRect& target, const QImage& image, const QRect& source,
                  bool keyed);
+
+// The picture with every pixel of the key colour (alpha ignored) made transparent.
+QImage withoutKey(const QImage& picture, QRgb key = kSkinKeyColor);
 
 } // namespace skin::paint

@@ -1,5 +1,6 @@
 #include "skin/paint/menu_drawing.h"
 
+#include "platform/fonts.h"
 #include "skin/paint/keyed_blit.h"
 #include "skin/themes/skin_resources.h"
 
@@ -63,19 +64,17 @@ void DrawPopupMenuFrame(QPainter& painter, const QRect& window, TColor frameColo
                         TColor shadowColor) {
     const int l = window.x(), t = window.y();
     const int r = l + window.width(), b = t + window.height();
-    const QRect frame(l, t + 1, (r - 1) - l, (b - 1) - (t + 1));
+    // The frame's right and bottom edges are the window's last column and row, so no
+    // other colour shows outside them.
+    const QRect frame(l, t + 1, r - l, b - (t + 1));
     FrameRectColor(painter, frame, frameColor);
     FrameRectColor(painter, frame.adjusted(1, 1, -1, -1), TColor::fromHex(0xFFFFFF));
-    // The shadow runs as a pen would draw it, each segment without its end point: the
-    // bottom row, the right column up to the top, and the top row back to the left.
-    const QColor shadow = shadowColor.toQColor();
-    painter.fillRect(QRect(l, b - 1, (r - 1) - l, 1), shadow);
-    painter.fillRect(QRect(r - 1, t + 1, 1, b - 1 - t), shadow);
-    painter.fillRect(QRect(l + 1, t, r - l, 1), shadow);
+    // The top row joins the list to the bar it drops from; the pen leaves out its start.
+    painter.fillRect(QRect(l + 1, t, (r - 1) - l, 1), shadowColor.toQColor());
 }
 
 void GetMenuSystemFont(QFont& font, QColor& color) {
-    font = QApplication::font("QMenu");
+    font = platform::menuFont();
     color = QApplication::palette("QMenu").color(QPalette::Active, QPalette::WindowText);
 }
 

@@ -26,8 +26,8 @@ void DrawMacMenuBarTall(QPainter& painter, const QRect& rect);
 void DrawMacMenuSelection(QPainter& painter, const QRect& rect);
 
 // The frame of a popup menu, drawn on the popup itself: window is the popup's rectangle in
-// the painter's coordinates. Frame colour outside, white inside it, and a shadow line
-// along the bottom, the right edge and back along the top.
+// the painter's coordinates. Frame colour on the outermost pixels but the top row, white
+// inside it, and the top row in the shadow colour.
 void DrawPopupMenuFrame(QPainter& painter, const QRect& window, TColor frameColor,
                         TColor shadowColor);
 
