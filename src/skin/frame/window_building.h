@@ -35,7 +35,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, int left, 
 QFrame* bevel(QWidget* parent, const char* name, int left, int top, int width, int height,
               QFrame::Shape shape);
 
-// A WinXP skinned button.
+// A skinned button, in the style of its window.
 TsuiButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top,
                    int width, int height);
 
