@@ -71,6 +71,10 @@ void TsuiThemeManager::linkWindow(QWidget* window) {
 
 void TsuiThemeManager::pushToWindow(QWidget* window) {
     for (QObject* component : window->findChildren<QObject*>()) {
+        // A manager publishes the two properties too, but hands them out rather than
+        // drawing with them.
+        if (qobject_cast<TsuiThemeManager*>(component))
+            continue;
         if (qstrncmp(component->metaObject()->className(), "Tsui", 4) != 0 ||
             !HasProperty(component, property::UIStyle) ||
             !HasProperty(component, property::FileTheme))
