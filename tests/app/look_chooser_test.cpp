@@ -208,6 +208,8 @@ TEST_F(LookChooserTest, AThemeFileBuiltByTheToolIsUsedAndReadAgainWhenChosenAgai
     EXPECT_EQ(windowStyles(), QList<S>(4, S::FromThemeFile));
     EXPECT_EQ(borders(), QList<QRgb>(3, kThemeBorder));
     EXPECT_EQ(form1->ui.suiFileTheme1->ThemeFile(), file);
+    EXPECT_EQ(form1->ui.suiMessageDialog1->buildWindow()->suiForm1->FileTheme(),
+              form1->ui.suiFileTheme1);
     EXPECT_TRUE(chooser().themeFileItem()->isVisible());
     EXPECT_EQ(ticked(), QStringList{QStringLiteral("мой вид.theme")});
     EXPECT_EQ(app::loadLook(), (app::Look{S::FromThemeFile, file}));
