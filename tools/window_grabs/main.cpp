@@ -10,6 +10,7 @@
 #include "window_looks.h"
 
 #include "app/about_window.h"
+#include "app/look_chooser.h"
 #include "app/main_window.h"
 #include "app/report_grid_window.h"
 #include "photos/images_folder_dialog.h"
@@ -81,6 +82,10 @@ void grabMenus(WindowGrabber& grabber, TForm1& form) {
     file->setActiveAction(form.ui.N15);
     grabber.grabPopup(file, QStringLiteral("TForm1-menu-file-selected"));
     file->hide();
+    QMenu* look = form.lookChooser()->menu();
+    look->popup(kMenuPlace);
+    grabber.grabPopup(look, QStringLiteral("TForm1-menu-look"));
+    look->hide();
 
     // Where Alt+Space opens the window menu: under the title bar.
     TsuiTitleBar* bar = form.ui.suiForm1->TitleBar();
