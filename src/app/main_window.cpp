@@ -2,6 +2,7 @@
 
 #include "app/base_size_text.h"
 #include "app/control_enabling.h"
+#include "app/look_chooser.h"
 #include "app/notice.h"
 #include "photos/jpeg_loader.h"
 #include "photos/photo_view.h"
@@ -48,7 +49,16 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     ui.suiForm1 = skin::frame::setUpSkinnedWindow(
         this, "Form1", QStringLiteral("Записная книжка v 2.1b"), {kWidth, kHeight},
         {TsuiTitleBarBtnType::suiClose, TsuiTitleBarBtnType::suiMin});
+    ui.suiFileTheme1 = new TsuiFileTheme(this);
+    ui.suiFileTheme1->setObjectName("suiFileTheme1");
+    ui.suiThemeManager1 = new TsuiThemeManager(this);
+    ui.suiThemeManager1->setObjectName("suiThemeManager1");
+    ui.suiThemeManager1->setUIStyle(skin::themes::kProgramStyle);
+    ui.suiThemeManager1->setFileTheme(ui.suiFileTheme1);
+    // Linked before the controls are made, which start in the style of the window's frame.
+    ui.suiThemeManager1->linkWindow(this);
     buildControls();
+    m_lookChooser = new app::LookChooser(ui.suiMainMenu1, ui.suiThemeManager1, this);
     connectHandlers();
 
     // Start states: only what is usable before a record is on show.

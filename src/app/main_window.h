@@ -11,6 +11,7 @@
 #include "skin/frame/message_dialog.h"
 #include "skin/frame/status_bar.h"
 #include "skin/frame/sui_form.h"
+#include "skin/themes/theme_manager.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -28,6 +29,9 @@ class QMenu;
 class QPushButton;
 class QStringListModel;
 class TForm3;
+namespace app {
+class LookChooser;
+}
 
 // The main window: one contact on show, the toolbar of record operations, navigation,
 // the photo box and the base figures. It owns the record state that every operation
@@ -44,6 +48,8 @@ public:
     ~TForm1() override;
 
     RecordState& state() { return m_state; }
+    // The "Вид" menu, which chooses the look of every window.
+    app::LookChooser* lookChooser() const { return m_lookChooser; }
 
     // Opens Baza.dat in the base folder, or creates it empty, and shows record 1.
     void OpenDataFile();
@@ -63,7 +69,8 @@ public:
     // The folder the record photos are kept in: the images-folder dialog's current edit
     // text, read on every use; empty while none is set.
     QString imagesFolder() const;
-    // The images-folder dialog that holds the images folder; set once at start.
+    // The images-folder dialog that holds the images folder; set once at start, and
+    // linked to this window's theme manager.
     void setImagesFolderDialog(TForm3* dialog);
     // First showing: asks for the images folder when none is set.
     void FormShow();
@@ -133,6 +140,10 @@ public:
         TsuiButton *suiButton5 = nullptr, *suiButton3 = nullptr, *suiButton4 = nullptr;
         TsuiStatusBar* suiStatusBar1 = nullptr;
         TsuiMessageDialog* suiMessageDialog1 = nullptr;
+        // The look of every window: the theme file and the manager that hands it out with
+        // the style to this window and the ones linked to it.
+        TsuiFileTheme* suiFileTheme1 = nullptr;
+        TsuiThemeManager* suiThemeManager1 = nullptr;
         // The file dialog of the restore, made when first needed.
         QFileDialog* OpenDialog1 = nullptr;
     };
@@ -205,6 +216,7 @@ private:
     // The search box's list: "Поиск" replaces it whole, in one step.
     QStringListModel* m_searchList = nullptr;
     RecordState m_state;
+    app::LookChooser* m_lookChooser = nullptr;
     QPointer<TForm3> m_imagesFolderDialog;
     bool m_shownBefore = false;
     // The hint on show and the panel text it covers.
@@ -217,9 +229,9 @@ private:
     // Report, About window and e-mail (main_window_report.cpp, main_window_about.cpp).
 public:
     // The windows created after this one at start-up; without them, their handlers make
-    // their own.
-    void setReportGridWindow(class TForm2* form) { m_form2 = form; }
-    void setAboutWindow(class TForm4* form) { m_form4 = form; }
+    // their own. Each is linked to this window's theme manager and takes its look.
+    void setReportGridWindow(class TForm2* form);
+    void setAboutWindow(class TForm4* form);
     void printClick();
     void ToolButton5Click();
     void suiButton1Click();

@@ -7,9 +7,14 @@
 #include <QPushButton>
 #include <QToolButton>
 
+void TForm1::setAboutWindow(TForm4* form) {
+    m_form4 = form;
+    ui.suiThemeManager1->linkWindow(form);
+}
+
 TForm4* TForm1::aboutWindow() {
     if (!m_form4)
-        m_form4 = new TForm4(this);
+        setAboutWindow(new TForm4(this));
     return m_form4;
 }
 

@@ -41,7 +41,6 @@ QIcon icon(int index) {
 
 TsuiToolBar* toolBar(QWidget* parent, const char* name, int left, int top, int width, int height) {
     auto* bar = place(new TsuiToolBar(parent), name, left, top, width, height);
-    bar->setUIStyle(TsuiUIStyle::WinXP);
     bar->setList(true);
     bar->setButtonWidth(kToolButtonWidth);
     bar->setButtonHeight(kToolButtonHeight);
@@ -58,7 +57,6 @@ TsuiToolButton* toolButton(TsuiToolBar* bar, const char* name, int iconIndex, co
 TsuiGroupBox* groupBox(QWidget* parent, const char* name, const QString& caption, int left, int top,
                        int width, int height) {
     auto* box = place(new TsuiGroupBox(parent), name, left, top, width, height);
-    box->setUIStyle(TsuiUIStyle::WinXP);
     box->setCaption(caption);
     box->setBorderColor(kControlBorder);
     box->setFontColor(kGroupCaption);
@@ -67,7 +65,6 @@ TsuiGroupBox* groupBox(QWidget* parent, const char* name, const QString& caption
 
 TsuiEdit* edit(QWidget* parent, const char* name, int left, int top) {
     auto* result = place(new TsuiEdit(parent), name, left, top, 200, 19);
-    result->setUIStyle(TsuiUIStyle::WinXP);
     result->setBorderColor(kControlBorder);
     return result;
 }
@@ -112,7 +109,6 @@ QStringListModel* buildToolBars(TForm1::Controls& ui) {
 
     ui.suiToolBar2 = toolBar(ui.suiForm1, "suiToolBar2", 168, 54, 305, 24);
     ui.suiComboBox1 = place(new TsuiComboBox(ui.suiToolBar2), "suiComboBox1", 0, 0, 265, 21);
-    ui.suiComboBox1->setUIStyle(TsuiUIStyle::WinXP);
     ui.suiComboBox1->setBorderColor(kControlBorder);
     ui.suiComboBox1->setButtonColor(kComboButton);
     ui.suiComboBox1->setArrowColor(TColor(0));
@@ -215,7 +211,6 @@ void buildPhotoGroup(TForm1::Controls& ui) {
 void buildStatusBar(TForm1::Controls& ui) {
     ui.suiStatusBar1 = place(new TsuiStatusBar(ui.suiForm1), "suiStatusBar1", 0, 377, 480, 19);
     ui.suiStatusBar1->alignToBottom();
-    ui.suiStatusBar1->setUIStyle(TsuiUIStyle::WinXP);
     ui.suiStatusBar1->setPanelColor(TColor(14609391));
     ui.suiStatusBar1->addPanel(150);
 }
@@ -229,7 +224,6 @@ void buildMessageDialog(TForm1::Controls& ui, QWidget* window) {
     ui.suiMessageDialog1->setButtonCount(1);
     ui.suiMessageDialog1->setButton1Caption(QStringLiteral("OK"));
     ui.suiMessageDialog1->setIconType(TsuiMessageDialog::suiNone);
-    ui.suiMessageDialog1->setUIStyle(TsuiUIStyle::WinXP);
     ui.suiMessageDialog1->setPosition(TsuiDialog::poScreenCenter);
     ui.suiMessageDialog1->setButtonCursor(Qt::PointingHandCursor);
     ui.suiMessageDialog1->setFont(window->font());

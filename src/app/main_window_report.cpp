@@ -77,10 +77,16 @@ private:
 
 } // namespace
 
+void TForm1::setReportGridWindow(TForm2* form) {
+    m_form2 = form;
+    ui.suiThemeManager1->linkWindow(form);
+}
+
 TForm2* TForm1::reportGridWindow() {
     if (!m_form2) {
-        m_form2 = new TForm2(this);
-        m_form2->setWindowFlag(Qt::Window);
+        auto* form = new TForm2(this);
+        form->setWindowFlag(Qt::Window);
+        setReportGridWindow(form);
     }
     return m_form2;
 }

@@ -21,6 +21,7 @@
 
 void TForm1::setImagesFolderDialog(TForm3* dialog) {
     m_imagesFolderDialog = dialog;
+    ui.suiThemeManager1->linkWindow(dialog);
 }
 
 QString TForm1::imagesFolder() const {

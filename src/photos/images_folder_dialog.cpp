@@ -20,7 +20,6 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent) {
     ui.Label1 = place(new QLabel(QStringLiteral("Путь к папке с изображениями"), ui.suiForm1),
                       "Label1", 8, 29, 160, 13);
     ui.Edit1 = place(new TsuiEdit(ui.suiForm1), "Edit1", 8, 48, 393, 21);
-    ui.Edit1->setUIStyle(TsuiUIStyle::WinXP);
     ui.suiButton1 = button(ui.suiForm1, "suiButton1", QStringLiteral("..."), 408, 48, 25, 25);
     ui.suiButton3 = button(ui.suiForm1, "suiButton3", QStringLiteral("Применить"), 8, 80, 80, 27);
     ui.suiButton4 = button(ui.suiForm1, "suiButton4", QStringLiteral("Отмена"), 96, 80, 80, 27);

@@ -1,8 +1,6 @@
 #include "photos/images_folder_setting.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QSettings>
+#include "platform/user_settings.h"
 
 namespace photos {
 
@@ -10,16 +8,10 @@ namespace {
 
 const QString kValueName = QStringLiteral("ImagesPath");
 
-// The user's settings of the organisation "Kalmo", without an application part, so the
-// file is Kalmo.conf itself.
-QSettings userSettings() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Kalmo"));
-}
-
 } // namespace
 
 QString loadImagesFolder() {
-    const QSettings settings = userSettings();
+    const QSettings settings = platform::userSettings();
     const QVariant value = settings.value(kValueName);
     if (!value.isValid())
         return QString();
@@ -29,8 +21,8 @@ QString loadImagesFolder() {
 }
 
 void saveImagesFolder(const QString& folder) {
-    QSettings settings = userSettings();
-    if (!QDir().mkpath(QFileInfo(settings.fileName()).absolutePath()))
+    QSettings settings = platform::userSettings();
+    if (!platform::makeUserSettingsFolder(settings))
         throw SettingError(QStringLiteral("Failed to create key Software\\Kalmo"));
     settings.setValue(kValueName, folder);
     settings.sync();

@@ -40,7 +40,8 @@ TEST(ScreenReader, TheFileMenuListsItsItemsWithNamesAndStates) {
     QAccessibleInterface* bar = accessible(form.ui.suiForm1->findChild<QWidget*>("MenuBar"));
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->role(), QAccessible::MenuBar);
-    ASSERT_EQ(bar->childCount(), 1);
+    ASSERT_EQ(bar->childCount(), 2); // "Файл" and "Вид"
+    EXPECT_EQ(bar->child(1)->text(QAccessible::Name), "Вид");
     QAccessibleInterface* file = bar->child(0);
     EXPECT_EQ(file->role(), QAccessible::MenuItem);
     EXPECT_EQ(file->text(QAccessible::Name), "Файл");

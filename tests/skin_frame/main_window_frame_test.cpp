@@ -66,8 +66,11 @@ TEST_F(MainWindowFrame, CarriesTheWinXPFrameAsConfigured) {
     EXPECT_TRUE(caption.bold());
     EXPECT_EQ(caption.pixelSize(), 11);
     EXPECT_EQ(skin->Menu(), form.ui.suiMainMenu1);
-    ASSERT_EQ(skin->MenuBar()->Buttons().size(), 1);
+    // "Вид" chooses the look of the windows.
+    ASSERT_EQ(skin->MenuBar()->Buttons().size(), 2);
     EXPECT_EQ(skin->MenuBar()->Buttons()[0]->text(), "Файл");
+    EXPECT_EQ(skin->MenuBar()->Buttons()[1]->text(), "Вид");
+    EXPECT_EQ(skin->MenuBar()->Buttons()[1]->x(), skin->MenuBar()->Buttons()[0]->width());
     EXPECT_EQ(skin->MenuBar()->geometry(), QRect(0, 29, skin->width(), 22));
     EXPECT_EQ(form.findChild<QWidget*>("titleStrip"), nullptr);
 }

@@ -3,8 +3,8 @@
 #include "skin/themes/skin_errors.h"
 #include "skin/themes/skin_resources.h"
 #include "skin/themes/theme_elements.h"
+#include "support/theme_tool.h"
 #include "theme_file_bytes.h"
-#include "theme_tool.h"
 
 #include <QCoreApplication>
 #include <QDir>

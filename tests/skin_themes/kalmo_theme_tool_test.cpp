@@ -1,5 +1,5 @@
 #include "skin/themes/theme_file_reader.h"
-#include "theme_tool.h"
+#include "support/theme_tool.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "skin/themes/skin_errors.h"
 #include "skin/themes/skin_resources.h"
 #include "skin/themes/theme_file_reader.h"
+#include "support/theme_tool.h"
 #include "theme_file_bytes.h"
-#include "theme_tool.h"
 
 #include <QFile>
 #include <QImage>

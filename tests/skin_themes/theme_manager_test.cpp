@@ -3,7 +3,7 @@
 #include "skin/themes/style_inheritance.h"
 #include "skin/themes/style_reader.h"
 #include "skin/themes/theme_manager.h"
-#include "theme_tool.h"
+#include "support/theme_tool.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -147,6 +147,50 @@ TEST_F(ThemeManagerTest, RemovedComponentsLeaveTheListAndARemovedThemeResets) {
     EXPECT_EQ(manager.UIStyle(), S::DeepBlue);
     EXPECT_EQ(changed.count(), 0);
     EXPECT_EQ(edit->UIStyle(), S::BlueGlass); // no push either
+}
+
+TEST_F(ThemeManagerTest, LinkedWindowsTakeTheLookOfEveryPushAtEveryDepth) {
+    TsuiThemeManager manager(&form);
+    TsuiFileTheme theme(&form);
+    manager.setUIStyle(S::MacOS);
+    // Another window with a nested control, a plain one, and a manager of its own.
+    QWidget other;
+    QWidget box(&other);
+    auto* nested = new TsuiFakeControl(&box, QStringLiteral("suiEdit2"));
+    auto* plain = new PlainThemedControl(&other);
+    TsuiThemeManager otherManager(&other);
+    otherManager.setUIStyle(S::Protein);
+
+    manager.linkWindow(&other);
+    EXPECT_EQ(nested->UIStyle(), S::MacOS);
+    EXPECT_EQ(nested->order, QStringLiteral("TS")); // the theme first: one reading
+    EXPECT_EQ(plain->themeSets, 0);
+    EXPECT_EQ(otherManager.UIStyle(), S::Protein); // a manager is not restyled
+
+    manager.setFileTheme(&theme);
+    manager.setUIStyle(S::FromThemeFile);
+    EXPECT_EQ(nested->UIStyle(), S::FromThemeFile);
+    EXPECT_EQ(nested->FileTheme(), &theme);
+    // The owner form is not linked by owning the manager: only what is listed or linked.
+    EXPECT_EQ(unlisted->styleSets, 0);
+
+    // Linking twice pushes again but does not push twice afterwards.
+    manager.linkWindow(&other);
+    const int before = nested->styleSets;
+    manager.setUIStyle(S::BlueGlass);
+    EXPECT_EQ(nested->styleSets, before + 1);
+    manager.linkWindow(nullptr);
+}
+
+TEST_F(ThemeManagerTest, ADestroyedLinkedWindowIsLetGo) {
+    TsuiThemeManager manager(&form);
+    auto* other = new QWidget;
+    auto* control = new TsuiFakeControl(other);
+    manager.linkWindow(other);
+    EXPECT_EQ(control->UIStyle(), S::DeepBlue);
+    delete other;
+    manager.setUIStyle(S::WinXP); // would touch freed memory if the window were kept
+    EXPECT_EQ(manager.UIStyle(), S::WinXP);
 }
 
 } // namespace

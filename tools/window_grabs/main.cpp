@@ -1,11 +1,16 @@
 // kalmo-window-grabs OUTDIR: grabs every window of the program in every look, as PNG files
 // OUTDIR/LOOK-WINDOW.png, so a change meant to leave the screen alone can be checked pixel
 // for pixel against the grabs of the code before it (scripts/compare-grabs.py).
+// kalmo-window-grabs --gallery FILE.png: one picture of every window in every look the
+// "Вид" menu offers, to look at side by side.
+#include "gallery.h"
 #include "grab_folder.h"
+#include "program_windows.h"
 #include "window_grabber.h"
 #include "window_looks.h"
 
 #include "app/about_window.h"
+#include "app/look_chooser.h"
 #include "app/main_window.h"
 #include "app/report_grid_window.h"
 #include "photos/images_folder_dialog.h"
@@ -33,32 +38,6 @@ namespace {
 
 // Where the main menu's list is popped up; the grab does not depend on it.
 const QPoint kMenuPlace(60, 100);
-
-std::unique_ptr<TForm1> makeMainWindow() {
-    auto form = std::make_unique<TForm1>();
-    setMainForm(form.get());
-    return form;
-}
-
-// The windows the program makes at start, in its order and wired as it wires them.
-struct ProgramWindows {
-    std::unique_ptr<TForm1> form1 = makeMainWindow();
-    std::unique_ptr<TForm4> form4 = std::make_unique<TForm4>();
-    std::unique_ptr<TForm2> form2 = std::make_unique<TForm2>();
-    std::unique_ptr<TForm3> form3 = std::make_unique<TForm3>();
-
-    ProgramWindows() {
-        form1->setAboutWindow(form4.get());
-        form1->setReportGridWindow(form2.get());
-        form1->setImagesFolderDialog(form3.get());
-        form3->setRefreshButton(form1->ui.Button1);
-    }
-    void applyLook(const WindowLook& look, const QString& themeFile) {
-        for (QWidget* window :
-             std::initializer_list<QWidget*>{form1.get(), form4.get(), form2.get(), form3.get()})
-            ::applyLook(window, look, themeFile);
-    }
-};
 
 // Message dialogs with each icon and one to three buttons, owned by the main window and
 // written in the fonts of its own dialog, which has no icon.
@@ -103,6 +82,10 @@ void grabMenus(WindowGrabber& grabber, TForm1& form) {
     file->setActiveAction(form.ui.N15);
     grabber.grabPopup(file, QStringLiteral("TForm1-menu-file-selected"));
     file->hide();
+    QMenu* look = form.lookChooser()->menu();
+    look->popup(kMenuPlace);
+    grabber.grabPopup(look, QStringLiteral("TForm1-menu-look"));
+    look->hide();
 
     // Where Alt+Space opens the window menu: under the title bar.
     TsuiTitleBar* bar = form.ui.suiForm1->TitleBar();
@@ -148,17 +131,19 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments().mid(1);
-    if (args.size() != 1) {
-        std::fprintf(stderr, "usage: kalmo-window-grabs OUTDIR\n");
+    const bool gallery = args.size() == 2 && args[0] == QLatin1String("--gallery");
+    if (args.size() != 1 && !gallery) {
+        std::fprintf(stderr, "usage: kalmo-window-grabs OUTDIR\n"
+                             "       kalmo-window-grabs --gallery FILE.png\n");
         return 2;
     }
     const QString outDir = args[0];
-    if (!QDir().mkpath(outDir)) {
+    if (!gallery && !QDir().mkpath(outDir)) {
         std::fprintf(stderr, "kalmo-window-grabs: cannot make %s\n", qPrintable(outDir));
         return 1;
     }
     // Grabs left from another run would be compared as if this one had made them.
-    if (!QDir(outDir).entryList({QStringLiteral("*.png")}, QDir::Files).isEmpty()) {
+    if (!gallery && !QDir(outDir).entryList({QStringLiteral("*.png")}, QDir::Files).isEmpty()) {
         std::fprintf(stderr, "kalmo-window-grabs: %s already holds PNG files\n",
                      qPrintable(outDir));
         return 1;
@@ -175,11 +160,19 @@ int main(int argc, char** argv) {
     try {
         GrabFolder folder;
         WindowGrabber grabber(outDir);
-        for (const WindowLook& look : windowLooks())
-            grabLook(grabber, folder, look);
+        if (gallery) {
+            if (!writeGallery(grabber, folder, args[1])) {
+                std::fprintf(stderr, "kalmo-window-grabs: no gallery written to %s\n",
+                             qPrintable(args[1]));
+                return 1;
+            }
+        } else {
+            for (const WindowLook& look : windowLooks())
+                grabLook(grabber, folder, look);
+            std::printf("%d grabs written to %s\n", grabber.written(), qPrintable(outDir));
+        }
         for (const QString& problem : grabber.problems())
             std::fprintf(stderr, "kalmo-window-grabs: %s\n", qPrintable(problem));
-        std::printf("%d grabs written to %s\n", grabber.written(), qPrintable(outDir));
         return grabber.problems().isEmpty() ? 0 : 1;
     } catch (const std::exception& error) {
         std::fprintf(stderr, "kalmo-window-grabs: %s\n", error.what());

@@ -38,11 +38,16 @@ void WindowGrabber::waitFor(const QString& name, bool (*ready)(QWidget*), QWidge
 }
 
 void WindowGrabber::grabShown(QWidget* window, const QString& name) {
+    pictureOfShown(window, name);
+    save(window, name);
+}
+
+QImage WindowGrabber::pictureOfShown(QWidget* window, const QString& name) {
     window->move(kWindowPlace);
     window->show();
     window->activateWindow();
     waitFor(name, exposedAndActive, window);
-    save(window, name);
+    return window->grab().toImage();
 }
 
 void WindowGrabber::grabPopup(QMenu* menu, const QString& name) {

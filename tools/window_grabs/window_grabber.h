@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class QImage;
 class QMenu;
 class QWidget;
 
@@ -15,6 +16,8 @@ public:
     void setLook(const QString& look) { m_look = look; }
     // Shows the window (it stays shown) and grabs it.
     void grabShown(QWidget* window, const QString& name);
+    // Shows the window (it stays shown) and gives its picture instead of saving it.
+    QImage pictureOfShown(QWidget* window, const QString& name);
     // Grabs a menu that was just popped up.
     void grabPopup(QMenu* menu, const QString& name);
 

@@ -2,6 +2,7 @@
 
 #include "skin/themes/file_theme.h"
 #include "skin/themes/property_names.h"
+#include "skin/themes/theme_manager.h"
 
 #include <QVariant>
 #include <QWidget>
@@ -25,6 +26,9 @@ void applyLook(QWidget* window, const WindowLook& look, const QString& themeFile
         theme->setThemeFile(themeFile);
     }
     for (QObject* component : window->findChildren<QObject*>()) {
+        // A theme manager would hand its own file theme to the windows linked to it.
+        if (qobject_cast<TsuiThemeManager*>(component))
+            continue;
         if (!HasProperty(component, "UIStyle"))
             continue;
         if (HasProperty(component, "FileTheme"))

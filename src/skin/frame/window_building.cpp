@@ -84,7 +84,6 @@ QFrame* bevel(QWidget* parent, const char* name, int left, int top, int width, i
 TsuiButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top,
                    int width, int height) {
     auto* result = place(new TsuiButton(parent), name, left, top, width, height);
-    result->setUIStyle(TsuiUIStyle::WinXP);
     result->setCaption(caption);
     return result;
 }

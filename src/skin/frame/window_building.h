@@ -40,7 +40,7 @@ QLabel* boldLabel(QWidget* parent, const char* name, const QString& text, int le
 QFrame* bevel(QWidget* parent, const char* name, int left, int top, int width, int height,
               QFrame::Shape shape);
 
-// A WinXP skinned button.
+// A skinned button, in the style of its window.
 TsuiButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top,
                    int width, int height);
 

@@ -19,13 +19,13 @@ TsuiForm* skinWindow(QWidget* window, const QList<TsuiTitleBarBtnType>& buttons,
                      FormBorderStyle border) {
     auto* form = new TsuiForm(window, border);
     form->setTitleBarCustom(false);
-    form->setUIStyle(TsuiUIStyle::WinXP);
+    form->setUIStyle(kProgramStyle);
     form->setUIStyleAutoUpdateSub(false);
     QList<TsuiTitleBarButton> items;
     for (TsuiTitleBarBtnType type : buttons) {
         TsuiTitleBarButton button;
         button.ButtonType = type;
-        button.UIStyle = TsuiUIStyle::WinXP;
+        button.UIStyle = kProgramStyle;
         button.Top = 5;
         items.append(button);
     }

@@ -15,7 +15,8 @@ namespace skin::frame {
 QFont windowCaptionFont();
 inline constexpr TColor kWindowCaptionColor = TColor::fromHex(0xFFFFFF);
 
-// Puts the program's skinned frame on window: a WinXP skinned form named suiForm1 with
+// Puts the program's skinned frame on window: a skinned form named suiForm1, in the
+// program's style until a theme manager the window is linked to gives it another, with
 // the window's caption in bold white Tahoma, the given title-bar buttons (in this order),
 // top corners rounded with 13 and a 22-pixel menu bar for a menu attached later. border is
 // the border the window would have had; only a sizeable one resizes.

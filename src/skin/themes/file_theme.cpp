@@ -18,6 +18,22 @@ namespace {
 constexpr qint64 kMaxThemeBitmapPixels = 2048 * 2048;
 }
 
+bool skin::themes::readThemeBitmap(const QByteArray& data, QImage& target) {
+    // Skin bitmaps are small; a header that claims a huge picture is refused before the
+    // decoder allocates it.
+    QBuffer buffer;
+    buffer.setData(data);
+    QImageReader decoder(&buffer, "BMP");
+    const QSize size = decoder.size();
+    if (!size.isValid() || qint64(size.width()) * size.height() > kMaxThemeBitmapPixels)
+        return false;
+    QImage loaded;
+    if (!decoder.read(&loaded))
+        return false;
+    target = loaded.convertToFormat(QImage::Format_RGB32);
+    return true;
+}
+
 void TsuiFileThemeMgr::load(const QString& path) {
     m_reader = std::make_unique<TsuiThemeFileReader>(path);
 }
@@ -35,6 +51,14 @@ void TsuiFileTheme::setThemeFile(const QString& value) {
     }
     m_mgr.load(path);
     m_themeFile = path;
+    m_canUse = true;
+    refreshOwnerComponents();
+}
+
+void TsuiFileTheme::reload() {
+    if (m_themeFile.isEmpty())
+        return;
+    m_mgr.load(m_themeFile);
     m_canUse = true;
     refreshOwnerComponents();
 }
@@ -60,17 +84,7 @@ void TsuiFileTheme::GetBitmap(int element, QImage& target) const {
     const std::optional<QByteArray> data = reader->FindImage(QLatin1String(key));
     if (!data)
         return;
-    // Skin bitmaps are small; a header that claims a huge picture is refused before the
-    // decoder allocates it.
-    QBuffer buffer;
-    buffer.setData(*data);
-    QImageReader decoder(&buffer, "BMP");
-    const QSize size = decoder.size();
-    if (!size.isValid() || qint64(size.width()) * size.height() > kMaxThemeBitmapPixels)
-        return;
-    QImage loaded;
-    if (decoder.read(&loaded))
-        target = loaded.convertToFormat(QImage::Format_RGB32);
+    readThemeBitmap(*data, target);
 }
 
 void TsuiFileTheme::GetBitmap(int element, QImage& target, int frameIndex, int frameCount) const {

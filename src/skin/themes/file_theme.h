@@ -7,7 +7,14 @@
 #include <QString>
 #include <memory>
 
+class QByteArray;
 class QImage;
+
+namespace skin::themes {
+// Decodes an image entry of a theme file into target (32-bit RGB): false, leaving target
+// alone, for data that is no BMP file or a picture larger than 2048 x 2048 pixels.
+bool readThemeBitmap(const QByteArray& data, QImage& target);
+} // namespace skin::themes
 
 // Holds the reader of the loaded theme file, if any.
 class TsuiFileThemeMgr {
@@ -36,6 +43,11 @@ public:
     // leaves the previous theme in use. After a load, every skinned component of the
     // owner form that names this theme is given it again, so it re-reads its look.
     void setThemeFile(const QString& path);
+
+    // Reads the current theme file again, for a file that changed since it was loaded,
+    // and gives the owner form's components the theme again. Throws ThemeFileError as a
+    // new path does, keeping the previous theme; does nothing while no file is set.
+    void reload();
 
     bool CanUse() const { return m_canUse; }
     // Loads target from the image entry of the element's key. An absent entry, one that is

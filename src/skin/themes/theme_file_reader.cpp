@@ -107,3 +107,11 @@ std::optional<QByteArray> TsuiThemeFileReader::findString(const QString& key) co
         return QByteArray(data->constData(), data->size());
     return std::nullopt;
 }
+
+bool TsuiThemeFileReader::hasInteger(const QString& key) const {
+    return find(m_integers, key);
+}
+
+bool TsuiThemeFileReader::hasBoolean(const QString& key) const {
+    return find(m_booleans, key);
+}

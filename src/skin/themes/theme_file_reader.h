@@ -21,6 +21,9 @@ public:
     int FindInteger(const QString& key) const;
     // True when the low byte of the number stored under key is non-zero; false when absent.
     bool FindBoolean(const QString& key) const;
+    // Whether an integer or a Boolean entry of that key is there.
+    bool hasInteger(const QString& key) const;
+    bool hasBoolean(const QString& key) const;
     // The text stored under key; nothing when absent. Kept, though no element reads it.
     std::optional<QByteArray> findString(const QString& key) const;
 

@@ -56,6 +56,33 @@ void TsuiThemeManager::push() {
         component->setProperty(property::FileTheme, QVariant::fromValue(m_fileTheme.data()));
     });
     watchListedComponents();
+    m_windows.removeAll(nullptr);
+    for (const QPointer<QWidget>& window : std::as_const(m_windows))
+        pushToWindow(window);
+}
+
+void TsuiThemeManager::linkWindow(QWidget* window) {
+    if (!window)
+        return;
+    if (!m_windows.contains(window))
+        m_windows.append(window);
+    pushToWindow(window);
+}
+
+void TsuiThemeManager::pushToWindow(QWidget* window) {
+    for (QObject* component : window->findChildren<QObject*>()) {
+        // A manager publishes the two properties too, but hands them out rather than
+        // drawing with them.
+        if (qobject_cast<TsuiThemeManager*>(component))
+            continue;
+        if (qstrncmp(component->metaObject()->className(), "Tsui", 4) != 0 ||
+            !HasProperty(component, property::UIStyle) ||
+            !HasProperty(component, property::FileTheme))
+            continue;
+        // The theme first, so the component reads its look once, from the right source.
+        component->setProperty(property::FileTheme, QVariant::fromValue(m_fileTheme.data()));
+        component->setProperty(property::UIStyle, QVariant::fromValue(m_style));
+    }
 }
 
 // A listed component that goes away leaves the list, as its owner would tell us.

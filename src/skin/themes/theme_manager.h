@@ -7,9 +7,12 @@
 #include <QPointer>
 #include <QStringList>
 
+class QWidget;
+
 #include <functional>
 
-// Hands one style and one file theme to a list of named components of its owner form.
+// Hands one style and one file theme to a list of named components of its owner form, and
+// to every skinned component of the windows linked to it.
 class TsuiThemeManager : public QObject {
     Q_OBJECT
     Q_PROPERTY(TsuiStyles::TsuiUIStyle UIStyle READ UIStyle WRITE setUIStyle)
@@ -32,6 +35,11 @@ public:
     // Takes the names; nothing is pushed.
     void setCompList(const QStringList& names);
 
+    // Links a window: each of its skinned components (class name beginning with "Tsui",
+    // publishing "UIStyle" and "FileTheme") takes the file theme and the style now and
+    // on every later push. A window stays linked until it is destroyed.
+    void linkWindow(QWidget* window);
+
 signals:
     void OnUIStyleChanged(QObject* sender);
 
@@ -42,8 +50,10 @@ private:
     void forEachListedComponent(const std::function<void(QObject*)>& act);
     void componentDestroyed(QObject* component);
     void fileThemeDestroyed();
+    void pushToWindow(QWidget* window);
 
     TsuiUIStyle m_style = TsuiUIStyle::DeepBlue;
     QPointer<TsuiFileTheme> m_fileTheme;
     QStringList m_compList;
+    QList<QPointer<QWidget>> m_windows;
 };

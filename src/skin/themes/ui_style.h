@@ -19,6 +19,9 @@ inline constexpr TsuiUIStyle kBuiltInStyles[] = {TsuiUIStyle::MacOS, TsuiUIStyle
                                                  TsuiUIStyle::DeepBlue, TsuiUIStyle::Protein,
                                                  TsuiUIStyle::BlueGlass};
 
+// The look of the program's windows until a theme manager gives them another.
+inline constexpr TsuiUIStyle kProgramStyle = TsuiUIStyle::WinXP;
+
 // The style's name as stored ("WinXP"); empty for a value outside the enumeration.
 QString uiStyleName(TsuiUIStyle style);
 // The built-in style of that name (case-insensitive); false when there is none.

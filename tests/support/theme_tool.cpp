@@ -1,4 +1,4 @@
-#include "theme_tool.h"
+#include "support/theme_tool.h"
 
 #include <QCoreApplication>
 #include <QDir>
