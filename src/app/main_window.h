@@ -114,6 +114,8 @@ public:
         TsuiMainMenu* suiMainMenu1 = nullptr;
         QAction *N1 = nullptr, *N3 = nullptr, *N4 = nullptr, *N15 = nullptr, *N5 = nullptr,
                 *N6 = nullptr;
+        // "Импорт контактов…" and "Экспорт контактов…".
+        QAction *N16 = nullptr, *N17 = nullptr;
         TsuiToolBar* suiToolBar1 = nullptr;
         TsuiToolBar* suiToolBar2 = nullptr;
         TsuiToolButton *new_ = nullptr, *save = nullptr, *delete_ = nullptr, *search = nullptr,
