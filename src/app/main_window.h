@@ -107,6 +107,8 @@ public:
     // Adds the contacts of a vCard or CSV file to the base once the user agrees
     // (app/contact_file_import.cpp).
     void importContactFile(const QString& path);
+    // "Экспорт контактов…": the export window, modally (app/main_window_transfer.cpp).
+    void N17Click();
 
     // The controls, by their names.
     struct Controls {
