@@ -104,10 +104,11 @@ public:
     void OpenDialog1CanClose(const QString& located);
     void N5Click();
     void N6Click();
-    // Adds the contacts of a vCard or CSV file to the base once the user agrees
-    // (app/contact_file_import.cpp).
+    // The import window on a vCard or CSV file ("kalmo FILE.vcf"), and "Импорт
+    // контактов…", which opens it on no file; "Экспорт контактов…": the export window.
+    // All modal (app/main_window_transfer.cpp).
     void importContactFile(const QString& path);
-    // "Экспорт контактов…": the export window, modally (app/main_window_transfer.cpp).
+    void N16Click();
     void N17Click();
 
     // The controls, by their names.

@@ -12,18 +12,18 @@ namespace {
 // A contact file larger than this is no address book.
 constexpr int64_t kMaxContactFileBytes = int64_t(512) << 20;
 
-bool isCsv(const QString& path) {
+} // namespace
+
+bool isCsvFileName(const QString& path) {
     return path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
 }
 
-} // namespace
-
 bool isContactFileName(const QString& path) {
-    return isCsv(path) || path.endsWith(QStringLiteral(".vcf"), Qt::CaseInsensitive) ||
+    return isCsvFileName(path) || path.endsWith(QStringLiteral(".vcf"), Qt::CaseInsensitive) ||
            path.endsWith(QStringLiteral(".vcard"), Qt::CaseInsensitive);
 }
 
-ContactList readContactFile(const QString& path) {
+QByteArray readContactBytes(const QString& path) {
     const platform::RegularFile file(path, platform::RegularFile::Access::Read);
     std::error_code error = file.error();
     const QByteArray bytes =
@@ -31,7 +31,12 @@ ContactList readContactFile(const QString& path) {
     if (error)
         throw ContactFileError(QStringLiteral("Не удалось прочитать файл «%1»: %2")
                                    .arg(path, platform::systemErrorText(error)));
-    if (!isCsv(path))
+    return bytes;
+}
+
+ContactList readContactFile(const QString& path) {
+    const QByteArray bytes = readContactBytes(path);
+    if (!isCsvFileName(path))
         return readVCards(bytes);
     const CsvTable table = readCsv(bytes);
     return csvContacts(table, CsvMapping::fromHeaders(table.headers));
