@@ -9,6 +9,7 @@
 #include "skin/frame/window_building.h"
 #include "store/data_file.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -74,6 +75,7 @@ ExportWindow::ExportWindow(store::DataFile& base, QWidget* parent) : QDialog(par
     ui.pathLabel = label(ui.suiForm1, "pathLabel", QStringLiteral("Файл"), 8, 119);
     ui.pathEdit = place(new TsuiEdit(ui.suiForm1), "pathEdit", 8, 135, 393, 21);
     ui.pathEdit->setUIStyle(TsuiUIStyle::WinXP);
+    ui.pathEdit->setText(QDir::home().filePath(QStringLiteral("Контакты.vcf")));
     ui.chooseButton = button(ui.suiForm1, "chooseButton", QStringLiteral("..."), 408, 133, 25, 25);
     ui.exportButton =
         button(ui.suiForm1, "exportButton", QStringLiteral("Экспортировать"), 8, 170, 100, 27);

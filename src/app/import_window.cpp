@@ -48,7 +48,7 @@ const QStringList kPreviewHeaders = {QString(),
                                      QStringLiteral("Место работы"),
                                      QStringLiteral("E-mail"),
                                      QStringLiteral("Примечание")};
-constexpr int kPreviewColumnWidths[] = {24, 140, 120, 90, 110, 110, 200};
+constexpr int kPreviewColumnWidths[] = {24, 150, 130, 110, 110, 120, 240};
 
 constexpr store::ContactField kPreviewFields[] = {
     store::ContactField::FullName, store::ContactField::Address, store::ContactField::Telephone,
@@ -222,6 +222,15 @@ void ImportWindow::fillPreview() {
             ui.previewTable->setItem(
                 row, FullName + i, new QTableWidgetItem(importRow.record.field(kPreviewFields[i])));
         ui.previewTable->setItem(row, Note, new QTableWidgetItem(noteOf(importRow)));
+        // The note is the last column, often scrolled away: every cell of the row tells it,
+        // and a likely duplicate is greyed.
+        for (int column = 0; column < ColumnCount; ++column) {
+            QTableWidgetItem* item = ui.previewTable->item(row, column);
+            item->setToolTip(noteOf(importRow));
+            if (importRow.duplicate)
+                item->setForeground(
+                    ui.previewTable->palette().brush(QPalette::Disabled, QPalette::Text));
+        }
     }
     m_filling = false;
 }

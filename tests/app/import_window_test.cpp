@@ -105,6 +105,11 @@ TEST_F(ImportWindowTest, DuplicatesStartUntickedAndTheButtonFollowsTheTicks) {
     EXPECT_FALSE(ticked(0));
     EXPECT_TRUE(ticked(1));
     EXPECT_EQ(cell(0, ImportWindow::Note), QStringLiteral("возможно, уже есть в базе"));
+    // Told on the whole row and greyed, since the note may be scrolled away.
+    const QTableWidgetItem* name = window.ui.previewTable->item(0, ImportWindow::FullName);
+    EXPECT_EQ(name->toolTip(), QStringLiteral("возможно, уже есть в базе"));
+    EXPECT_NE(name->foreground().color(),
+              window.ui.previewTable->item(1, ImportWindow::FullName)->foreground().color());
     EXPECT_EQ(window.ui.summaryLabel->text(),
               QStringLiteral("Контактов: 2, отмечено: 1, похожих на имеющиеся в базе: 1."));
     tick(1, false);
@@ -188,9 +193,8 @@ TEST_F(ImportWindowTest, ALargeFileShowsTheImportsProgress) {
     ASSERT_TRUE(window.openFile(write("big.vcf", cards)));
     // The bar is up while the rows go by.
     int stepsShown = 0;
-    QObject::connect(window.ui.progressBar, &QProgressBar::valueChanged, [&] {
-        stepsShown += window.ui.progressBar->isHidden() ? 0 : 1;
-    });
+    QObject::connect(window.ui.progressBar, &QProgressBar::valueChanged,
+                     [&] { stepsShown += window.ui.progressBar->isHidden() ? 0 : 1; });
     window.ui.importButton->click();
     EXPECT_GT(stepsShown, ImportWindow::kProgressRows / 2);
     EXPECT_EQ(window.ui.progressBar->maximum(), ImportWindow::kProgressRows);
