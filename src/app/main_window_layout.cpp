@@ -79,20 +79,22 @@ void buildMenu(TForm1::Controls& ui, QWidget* window) {
     QMenu* file = ui.suiMainMenu1->addMenu(QStringLiteral("Файл"));
     ui.N1 = file->menuAction();
     ui.N1->setObjectName("N1");
-    auto item = [file](const char* name, const QIcon& image, const QString& text) {
-        QAction* action = file->addAction(image, text);
+    // The contact items have no picture of their own in the image list.
+    constexpr int kNoIcon = -1;
+    auto item = [file](const char* name, int iconIndex, const QString& text) {
+        QAction* action = file->addAction(iconIndex == kNoIcon ? QIcon() : icon(iconIndex), text);
         action->setObjectName(QString::fromLatin1(name));
         return action;
     };
-    ui.N3 = item("N3", icon(app::LoadBackup), QStringLiteral("Загрузить резервную копию"));
-    ui.N4 = item("N4", icon(app::CreateBackup), QStringLiteral("Создать резервную копию"));
+    ui.N3 = item("N3", app::LoadBackup, QStringLiteral("Загрузить резервную копию"));
+    ui.N4 = item("N4", app::CreateBackup, QStringLiteral("Создать резервную копию"));
     file->addSeparator()->setObjectName("N7");
-    ui.N15 = item("N15", icon(app::Folder), QStringLiteral("Изменить путь"));
-    ui.N5 = item("N5", icon(app::ClearBase), QStringLiteral("Очистить базу"));
-    ui.N16 = item("N16", QIcon(), QStringLiteral("Импорт контактов…"));
-    ui.N17 = item("N17", QIcon(), QStringLiteral("Экспорт контактов…"));
+    ui.N15 = item("N15", app::Folder, QStringLiteral("Изменить путь"));
+    ui.N5 = item("N5", app::ClearBase, QStringLiteral("Очистить базу"));
+    ui.N16 = item("N16", kNoIcon, QStringLiteral("Импорт контактов…"));
+    ui.N17 = item("N17", kNoIcon, QStringLiteral("Экспорт контактов…"));
     file->addSeparator()->setObjectName("N8");
-    ui.N6 = item("N6", icon(app::Exit), QStringLiteral("Выход"));
+    ui.N6 = item("N6", app::Exit, QStringLiteral("Выход"));
     ui.suiMainMenu1->Loaded();
 }
 
