@@ -24,6 +24,8 @@ void TForm1::connectHandlers() {
     connectGuarded(ui.N4, &QAction::triggered, &TForm1::N4Click);
     connectGuarded(ui.N5, &QAction::triggered, &TForm1::N5Click);
     connectGuarded(ui.N6, &QAction::triggered, &TForm1::N6Click);
+    connectGuarded(ui.N16, &QAction::triggered, &TForm1::N16Click);
+    connectGuarded(ui.N17, &QAction::triggered, &TForm1::N17Click);
 
     connectGuarded(ui.print, &QToolButton::clicked, &TForm1::printClick);
     connectGuarded(ui.ToolButton5, &QToolButton::clicked, &TForm1::ToolButton5Click);

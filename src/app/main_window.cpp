@@ -109,6 +109,9 @@ void TForm1::disableChangesUnlessWritable() {
                              ui.suiButton4, ui.suiButton5, ui.Button1},
                             false);
     ui.N5->setEnabled(false);
+    ui.N16->setEnabled(false);
+    if (!open)
+        ui.N17->setEnabled(false);
     // Without a base (it could not be opened or made), a restore is the way to get one.
     ui.N3->setEnabled(!open);
 }
@@ -152,6 +155,8 @@ void TForm1::setRecordNumberLabel(int number) {
 void TForm1::setRecordCountLabel(int count) {
     ui.Label7->setText(QStringLiteral("Всего записей: ") + QString::number(count));
     ui.Label7->adjustSize();
+    // An export of no records would only write an empty file.
+    ui.N17->setEnabled(count > 0);
 }
 
 void TForm1::ShowRecord() {

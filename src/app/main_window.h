@@ -112,9 +112,12 @@ public:
     void OpenDialog1CanClose(const QString& located);
     void N5Click();
     void N6Click();
-    // Adds the contacts of a vCard or CSV file to the base once the user agrees
-    // (app/contact_file_import.cpp).
+    // The import window on a vCard or CSV file ("kalmo FILE.vcf"), and "Импорт
+    // контактов…", which opens it on no file; "Экспорт контактов…": the export window.
+    // All modal (app/main_window_transfer.cpp).
     void importContactFile(const QString& path);
+    void N16Click();
+    void N17Click();
 
     // The controls, by their names.
     struct Controls {
@@ -122,6 +125,8 @@ public:
         TsuiMainMenu* suiMainMenu1 = nullptr;
         QAction *N1 = nullptr, *N3 = nullptr, *N4 = nullptr, *N15 = nullptr, *N5 = nullptr,
                 *N6 = nullptr;
+        // "Импорт контактов…" and "Экспорт контактов…".
+        QAction *N16 = nullptr, *N17 = nullptr;
         TsuiToolBar* suiToolBar1 = nullptr;
         TsuiToolBar* suiToolBar2 = nullptr;
         TsuiToolButton *new_ = nullptr, *save = nullptr, *delete_ = nullptr, *search = nullptr,

@@ -76,8 +76,10 @@ void buildMenu(TForm1::Controls& ui, QWidget* window) {
     QMenu* file = ui.suiMainMenu1->addMenu(QStringLiteral("Файл"));
     ui.N1 = file->menuAction();
     ui.N1->setObjectName("N1");
+    // The contact items have no picture of their own in the image list.
+    constexpr int kNoIcon = -1;
     auto item = [file](const char* name, int iconIndex, const QString& text) {
-        QAction* action = file->addAction(icon(iconIndex), text);
+        QAction* action = file->addAction(iconIndex == kNoIcon ? QIcon() : icon(iconIndex), text);
         action->setObjectName(QString::fromLatin1(name));
         return action;
     };
@@ -86,6 +88,8 @@ void buildMenu(TForm1::Controls& ui, QWidget* window) {
     file->addSeparator()->setObjectName("N7");
     ui.N15 = item("N15", app::Folder, QStringLiteral("Изменить путь"));
     ui.N5 = item("N5", app::ClearBase, QStringLiteral("Очистить базу"));
+    ui.N16 = item("N16", kNoIcon, QStringLiteral("Импорт контактов…"));
+    ui.N17 = item("N17", kNoIcon, QStringLiteral("Экспорт контактов…"));
     file->addSeparator()->setObjectName("N8");
     ui.N6 = item("N6", app::Exit, QStringLiteral("Выход"));
     ui.suiMainMenu1->Loaded();

@@ -77,14 +77,14 @@ ContactList readVCardParts(const platform::RegularFile& file, const QString& pat
     return list;
 }
 
-bool isCsv(const QString& path) {
+} // namespace
+
+bool isCsvFileName(const QString& path) {
     return path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive);
 }
 
-} // namespace
-
 bool isContactFileName(const QString& path) {
-    return isCsv(path) || path.endsWith(QStringLiteral(".vcf"), Qt::CaseInsensitive) ||
+    return isCsvFileName(path) || path.endsWith(QStringLiteral(".vcf"), Qt::CaseInsensitive) ||
            path.endsWith(QStringLiteral(".vcard"), Qt::CaseInsensitive);
 }
 
@@ -95,20 +95,27 @@ ContactList readVCardFileInParts(const QString& path, qsizetype partBytes) {
     return readVCardParts(file, path, partBytes);
 }
 
-ContactList readContactFile(const QString& path) {
+QByteArray readContactBytes(const QString& path) {
     const platform::RegularFile file(path, platform::RegularFile::Access::Read);
     std::error_code error = file.error();
     if (error)
         throw readError(path, error);
-    // A file of photos is not held whole beside the photos decoded from it.
-    if (!isCsv(path) && file.size(error) > 2 * kPartBytes && !error)
-        return readVCardParts(file, path, kPartBytes);
     const QByteArray bytes = file.readAll(kMaxContactFileBytes, error);
     if (error)
         throw readError(path, error);
-    if (!isCsv(path))
-        return readVCards(bytes);
-    const CsvTable table = readCsv(bytes);
+    return bytes;
+}
+
+ContactList readContactFile(const QString& path) {
+    if (!isCsvFileName(path)) {
+        // A file of photos is not held whole beside the photos decoded from it.
+        const platform::RegularFile file(path, platform::RegularFile::Access::Read);
+        std::error_code error = file.error();
+        if (!error && file.size(error) > 2 * kPartBytes && !error)
+            return readVCardParts(file, path, kPartBytes);
+        return readVCards(readContactBytes(path));
+    }
+    const CsvTable table = readCsv(readContactBytes(path));
     return csvContacts(table, CsvMapping::fromHeaders(table.headers));
 }
 

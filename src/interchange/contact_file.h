@@ -2,6 +2,7 @@
 
 #include "interchange/contact.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <stdexcept>
@@ -21,6 +22,13 @@ private:
 
 // Whether the file name is one of a contact file: ".vcf", ".vcard" or ".csv", any case.
 bool isContactFileName(const QString& path);
+
+// Whether the file is read as CSV: ".csv", any case.
+bool isCsvFileName(const QString& path);
+
+// The bytes of a contact file. Only a regular file of at most 512 MB is read; anything
+// else throws ContactFileError.
+QByteArray readContactBytes(const QString& path);
 
 // Reads the contacts of a file: CSV for ".csv" (its columns mapped by their headers),
 // vCard for anything else. Only a regular file of at most 512 MB is read; anything else

@@ -55,14 +55,17 @@ QList<ImportRow> prepareImport(store::DataFile& base, const QList<Contact>& cont
     return rows;
 }
 
-ImportResult importRows(store::DataFile& base, const QString& imagesFolder,
-                        QList<ImportRow>& rows) {
+ImportResult importRows(store::DataFile& base, const QString& imagesFolder, QList<ImportRow>& rows,
+                        const std::function<void(int handled)>& progress) {
     ImportResult result;
     QSet<QString> named;
     bool namesRead = false;
     QStringList written;
     std::vector<unsigned char> records;
+    int handled = 0;
     for (ImportRow& row : rows) {
+        if (progress)
+            progress(handled++);
         if (!row.chosen) {
             ++result.skipped;
             continue;
@@ -82,6 +85,8 @@ ImportResult importRows(store::DataFile& base, const QString& imagesFolder,
         ++result.added;
         result.cut += row.notes.exact() ? 0 : 1;
     }
+    if (progress)
+        progress(handled);
     if (records.empty())
         return result;
     try {

@@ -8,6 +8,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 namespace interchange {
 
 // One contact of a file on its way into the base: the record it gives, what the record
@@ -38,7 +40,10 @@ struct ImportResult {
 // JPEG named after the stored full name, numbered past the names other records hold; a
 // photo that cannot be stored there leaves its record without one (noted in the row).
 // When adding the records fails, the photos written for them are removed again and the
-// store's error is thrown.
-ImportResult importRows(store::DataFile& base, const QString& imagesFolder, QList<ImportRow>& rows);
+// store's error is thrown. `progress`, when given, is told before each row and once after
+// the last how many rows are done (the photos take the time; the records are written
+// at the end).
+ImportResult importRows(store::DataFile& base, const QString& imagesFolder, QList<ImportRow>& rows,
+                        const std::function<void(int handled)>& progress = {});
 
 } // namespace interchange

@@ -134,6 +134,7 @@ TEST_F(BackupRestoreTest, RestoreOfAnEmptyBackupEmptiesTheWindow) {
     EXPECT_EQ(w().ui.Label7->text(), "Всего записей: 0");
     EXPECT_TRUE(w().ui.fio->text().isEmpty());
     EXPECT_EQ(enabledOf(w(), kRecordButtons), QStringList({"new"}));
+    EXPECT_FALSE(w().ui.N17->isEnabled());
     EXPECT_EQ(base.boxes.texts(), QStringList({kRestored}));
 }
 

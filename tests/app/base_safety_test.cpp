@@ -94,7 +94,7 @@ protected:
     QStringList changeControlsEnabled(const TForm1& window) const {
         QStringList on = enabledOf(window, {"new", "save", "delete", "suiButton2", "suiButton3",
                                             "suiButton4", "suiButton5", "Button1"});
-        for (const QAction* action : {window.ui.N3, window.ui.N5})
+        for (const QAction* action : {window.ui.N3, window.ui.N5, window.ui.N16})
             if (action->isEnabled())
                 on << action->objectName();
         return on;
@@ -115,6 +115,8 @@ TEST_F(ReadOnlyBase, ShowsTheRecordsSaysSoOnceAndKeepsChangesOff) {
     EXPECT_EQ(changeControlsEnabled(window), QStringList());
     EXPECT_EQ(enabledOf(window, {"next", "last", "search"}),
               QStringList({"last", "next", "search"}));
+    // Reading the records out is no change.
+    EXPECT_TRUE(window.ui.N17->isEnabled());
 
     // Browsing and typing leave them off, and say nothing more.
     window.ui.next->click();
@@ -140,6 +142,8 @@ TEST(BaseSafety, WithoutABaseAndNoWayToMakeOneNothingOffersAChange) {
     QTest::keyClick(window.ui.fio, Qt::Key_X);
     EXPECT_FALSE(window.ui.suiButton2->isEnabled());
     EXPECT_FALSE(window.ui.N5->isEnabled());
+    EXPECT_FALSE(window.ui.N16->isEnabled());
+    EXPECT_FALSE(window.ui.N17->isEnabled());
     EXPECT_TRUE(window.ui.N3->isEnabled()); // a restore can still bring a base
 }
 

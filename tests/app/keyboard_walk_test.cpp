@@ -141,6 +141,17 @@ TEST_F(KeyboardWalk, EscapeClosesTheListAndTheFocusIsWhereItWas) {
     EXPECT_EQ(QApplication::focusWidget(), form->ui.tel);
 }
 
+TEST_F(KeyboardWalk, TheArrowsReachTheContactItems) {
+    press(Qt::Key_F10);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return listShows(form->ui.N3); }));
+    for (QAction* next :
+         {form->ui.N4, form->ui.N15, form->ui.N5, form->ui.N16, form->ui.N17, form->ui.N6}) {
+        press(Qt::Key_Down);
+        EXPECT_TRUE(listShows(next)) << next->objectName().toStdString();
+    }
+    press(Qt::Key_Escape);
+}
+
 TEST_F(KeyboardWalk, AltWithTheMenuLetterOpensItOnEitherLayout) {
     // The Latin layout: the key that carries Ф types "a".
     press(Qt::Key_A, Qt::AltModifier, QStringLiteral("a"));

@@ -269,7 +269,8 @@ TEST(MainWindowLayout, TheFileMenuListsItsItemsInOrder) {
     for (QAction* action : form.ui.N1->menu()->actions())
         captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
     EXPECT_EQ(captions, (QStringList{"Загрузить резервную копию", "Создать резервную копию", "-",
-                                     "Изменить путь", "Очистить базу", "-", "Выход"}));
+                                     "Изменить путь", "Очистить базу", "Импорт контактов…",
+                                     "Экспорт контактов…", "-", "Выход"}));
     EXPECT_EQ(form.ui.N1->text(), "Файл");
 }
 

@@ -53,9 +53,11 @@ TEST_F(RecordEditingTest, NewLeavesOnlySaveAndPlusAmongTheRecordButtons) {
 
 TEST_F(RecordEditingTest, SaveIntoAnEmptyFileStoresAnEmptyRecordAndShowsIt) {
     base.openWindow();
+    EXPECT_FALSE(w().ui.N17->isEnabled()); // nothing to export yet
     w().ui.new_->click();
     w().ui.save->click();
     EXPECT_EQ(base.dataBytes(), fileBytes({makeRecord("")}));
+    EXPECT_TRUE(w().ui.N17->isEnabled());
     EXPECT_EQ(w().ui.Label6->text(), "Запись № 1");
     EXPECT_EQ(w().ui.Label7->text(), "Всего записей: 1");
     // One record: no navigation, no search.

@@ -4,10 +4,12 @@
 
 #include "photos/images_folder_setting.h"
 #include "platform/base_folder.h"
+#include "store/codec1251.h"
 #include "store/contact_record.h"
 #include "store/data_file.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QSettings>
@@ -91,6 +93,33 @@ void GrabFolder::writeRecords() const {
 void GrabFolder::removeBase() const {
     for (const char* name : {"Baza.dat", "Baza1.dat"})
         QFile::remove(platform::BaseFolder::filePath(QString::fromLatin1(name)));
+}
+
+QString GrabFolder::vCardFile() const {
+    const QString path = QDir(m_path).filePath(QStringLiteral("contacts.vcf"));
+    const QString cards = QStringLiteral(
+        "BEGIN:VCARD\r\nVERSION:2.1\r\nFN:Петров Пётр Сергеевич\r\nTEL:8 22-33-44\r\n"
+        "END:VCARD\r\nBEGIN:VCARD\r\nVERSION:2.1\r\n"
+        "FN:Константинопольская-Черноморская Александра Владимировна\r\n"
+        "ADR;HOME:;;ул. Ленина, 1;Тверь;;;\r\nTEL;CELL:+7 900 111-22-33\r\n"
+        "TEL;HOME:22-33-55\r\nEND:VCARD\r\nBEGIN:VCARD\r\nVERSION:2.1\r\n"
+        "N:Орлов;Олег;;;\r\nORG:Завод\r\nEMAIL:orlov@example.org\r\nEND:VCARD\r\n");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(store::encode1251(cards)) < 0)
+        fail("cannot write the contact file");
+    return path;
+}
+
+QString GrabFolder::csvFile() const {
+    const QString path = QDir(m_path).filePath(QStringLiteral("contacts.csv"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(QStringLiteral("Фамилия;Имя;Мобильный телефон;Организация;Заметки\r\n"
+                                  "Орлов;Олег;+7 900 000-11-22;Завод;друг\r\n"
+                                  "Смирнова;Ольга;;Школа № 5;\r\n")
+                       .toUtf8()) < 0)
+        fail("cannot write the contact file");
+    return path;
 }
 
 QString GrabFolder::themeFile() const {

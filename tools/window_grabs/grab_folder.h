@@ -18,6 +18,10 @@ public:
     void writeRecords() const;
     // No Baza.dat at all: the main window starts on a new, empty base.
     void removeBase() const;
+    // Contact files for the import window: a vCard in code page 1251 without a charset
+    // (one contact already in the base, one too long to keep whole) and a CSV table.
+    QString vCardFile() const;
+    QString csvFile() const;
     // A theme file written from a built-in style, for the theme-file look.
     QString themeFile() const;
 

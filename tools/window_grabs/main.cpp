@@ -10,6 +10,8 @@
 #include "window_looks.h"
 
 #include "app/about_window.h"
+#include "app/export_window.h"
+#include "app/import_window.h"
 #include "app/look_chooser.h"
 #include "app/main_window.h"
 #include "app/report_grid_window.h"
@@ -95,6 +97,24 @@ void grabMenus(WindowGrabber& grabber, TForm1& form) {
     windowMenu->hide();
 }
 
+// The export window, and the import window on a vCard and on a CSV file.
+void grabTransferWindows(WindowGrabber& grabber, const GrabFolder& folder, const WindowLook& look,
+                         TForm1& form) {
+    app::ExportWindow exportWindow(form.state().file, &form);
+    applyLook(&exportWindow, look, folder.themeFile());
+    grabber.grabShown(&exportWindow, QStringLiteral("ExportWindow"));
+    exportWindow.hide();
+    const QList<std::pair<QString, QString>> files = {{folder.vCardFile(), "ImportWindow-vcard"},
+                                                      {folder.csvFile(), "ImportWindow-csv"}};
+    for (const auto& [file, name] : files) {
+        app::ImportWindow importWindow(form.state().file, form.imagesFolder(), &form);
+        importWindow.openFile(file);
+        applyLook(&importWindow, look, folder.themeFile());
+        grabber.grabShown(&importWindow, name);
+        importWindow.hide();
+    }
+}
+
 void grabLook(WindowGrabber& grabber, const GrabFolder& folder, const WindowLook& look) {
     grabber.setLook(look.name);
     folder.writeRecords();
@@ -113,6 +133,7 @@ void grabLook(WindowGrabber& grabber, const GrabFolder& folder, const WindowLook
         // The program never shows it and gives it no size: shown, it is 100 x 30 pixels.
         grabber.grabShown(windows.form2.get(), QStringLiteral("TForm2"));
         windows.form2->hide();
+        grabTransferWindows(grabber, folder, look, form1);
         grabMessage(grabber, *form1.ui.suiMessageDialog1, QStringLiteral("TfrmMsg-notice"));
         for (int i = 0; i < iconDialogs.size(); ++i)
             grabMessage(grabber, *iconDialogs[i],

@@ -2,6 +2,7 @@
 
 #include "platform/fonts.h"
 #include "skin/controls/button.h"
+#include "skin/controls/combo_box.h"
 #include "skin/frame/sui_form.h"
 #include "skin/frame/window_skin.h"
 #include "skin/themes/skin_metrics.h"
@@ -85,6 +86,15 @@ TsuiButton* button(QWidget* parent, const char* name, const QString& caption, in
                    int width, int height) {
     auto* result = place(new TsuiButton(parent), name, left, top, width, height);
     result->setCaption(caption);
+    return result;
+}
+
+TsuiComboBox* choiceList(QWidget* parent, const char* name, const QStringList& texts, int left,
+                         int top, int width, int height) {
+    auto* result = place(new TsuiComboBox(parent), name, left, top, width, height);
+    result->setUIStyle(TsuiUIStyle::WinXP);
+    result->setStyle(TsuiComboBox::csDropDownList);
+    result->addItems(texts);
     return result;
 }
 

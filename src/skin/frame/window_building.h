@@ -5,10 +5,12 @@
 #include <QFrame>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class QLabel;
 class QWidget;
 class TsuiButton;
+class TsuiComboBox;
 class TsuiForm;
 
 // What every window of the program is built from: the skinned window itself and the
@@ -43,5 +45,9 @@ QFrame* bevel(QWidget* parent, const char* name, int left, int top, int width, i
 // A skinned button, in the style of its window.
 TsuiButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top,
                    int width, int height);
+
+// A WinXP skinned list to choose one of the texts from (no typing).
+TsuiComboBox* choiceList(QWidget* parent, const char* name, const QStringList& texts, int left,
+                         int top, int width, int height);
 
 } // namespace skin::frame
