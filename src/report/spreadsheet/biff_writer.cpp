@@ -84,14 +84,20 @@ public:
         for (const Sheet& sheet : workbook.sheets) {
             for (int c = 0; c < kMaxColumns; ++c)
                 xfIndex(sheet.column(c).format);
+            // The sheet numbers its formats: each number is looked up once.
+            constexpr uint16_t kUnknown = 0xFFFF;
+            std::vector<uint16_t>& xf = m_sheetXf.emplace_back(sheet.formats().size(), kUnknown);
             for (int r = 0; r < sheet.rowExtent(); ++r) {
-                for (const auto& cell : sheet.row(r)) {
-                    if (cell)
-                        xfIndex(cell->format);
+                for (const CellSlot& slot : sheet.row(r)) {
+                    if (slot.present() && xf[slot.format] == kUnknown)
+                        xf[slot.format] = xfIndex(sheet.formats()[slot.format]);
                 }
             }
         }
     }
+
+    // The cell format index of each of the sheet's format numbers in use.
+    const std::vector<uint16_t>& sheetXf(std::size_t sheet) const { return m_sheetXf[sheet]; }
 
     uint16_t xfIndex(const CellFormat& format) {
         if (format == CellFormat{})
@@ -129,6 +135,7 @@ private:
     std::vector<CellFormat> m_formats;
     std::vector<std::pair<bool, bool>> m_fonts;
     std::size_t m_last = 0;
+    std::vector<std::vector<uint16_t>> m_sheetXf;
 };
 
 QByteArray fontRecord(bool bold, bool italic) {
@@ -169,7 +176,8 @@ QByteArray xfRecord(uint16_t font, const CellFormat& format, bool style, bool ow
 // Every text cell looks its string up here, so the table is a flat open-addressing one:
 // each slot holds the string's hash (high half) and its number + 1 (low half, 0 = free).
 // The table refers to the cells' own texts, which stay unchanged while the stream is
-// written; a text longer than a cell may hold is cut when it is written.
+// written, and compares them as the sheet stores them; a text longer than a cell may hold
+// is cut when it is written.
 class SharedStrings {
 public:
     // Every text cell is looked up once, so the number of cells bounds the number of
@@ -182,22 +190,24 @@ public:
         m_strings.reserve(m_capacity);
     }
 
-    uint32_t index(const QString& text) {
+    // The cells looked up from now on are the sheet's.
+    void beginSheet(const Sheet& sheet) { m_sheets.push_back({m_strings.size(), &sheet}); }
+
+    uint32_t index(const CellSlot& cell) {
         ++m_total;
+        const automation::TextView text = m_sheets.back().second->text(cell);
         const uint32_t hash = static_cast<uint32_t>(qHash(text));
         const std::size_t mask = m_slots.size() - 1;
         for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
             const uint64_t slot = m_slots[i];
             if (slot == 0) {
                 Q_ASSERT(m_strings.size() < m_capacity);
-                m_strings.push_back(&text);
-                m_oneByte.push_back(
-                    ByteWriter::fitsOneByte(QStringView(text).left(kMaxStringLength)));
+                m_strings.push_back(&cell);
                 m_slots[i] = uint64_t(hash) << 32 | m_strings.size();
                 return static_cast<uint32_t>(m_strings.size() - 1);
             }
             const uint32_t number = static_cast<uint32_t>(slot) - 1;
-            if ((slot >> 32) == hash && *m_strings[number] == text)
+            if ((slot >> 32) == hash && this->text(number) == text)
                 return number;
         }
     }
@@ -231,9 +241,11 @@ public:
         };
         put([&] { record.u32(m_total); }, 4);
         put([&] { record.u32(static_cast<uint32_t>(m_strings.size())); }, 4);
+        std::vector<char16_t> piece(kMaxRecordData);
         for (std::size_t i = 0; i < m_strings.size(); ++i) {
-            const QStringView text = QStringView(*m_strings[i]).left(kMaxStringLength);
-            const bool oneByte = m_oneByte[i];
+            automation::TextView text = this->text(i);
+            text.size = std::min<qsizetype>(text.size, kMaxStringLength);
+            const bool oneByte = text.fitsLatin1();
             const int charSize = oneByte ? 1 : 2;
             if (recordSize + 3 + (text.isEmpty() ? 0 : charSize) > kMaxRecordData)
                 flush();
@@ -243,18 +255,23 @@ public:
                 buckets.u16(static_cast<uint16_t>(inRecord));
                 buckets.u16(0);
             }
-            put([&] { record.u16(static_cast<uint16_t>(text.size())); }, 2);
+            put([&] { record.u16(static_cast<uint16_t>(text.size)); }, 2);
             put([&] { record.u8(oneByte ? 0 : 1); }, 1);
             qsizetype done = 0;
-            while (done < text.size()) {
+            while (done < text.size) {
                 const qsizetype room = (kMaxRecordData - recordSize) / charSize;
                 if (room == 0) {
                     flush();
                     put([&] { record.u8(oneByte ? 0 : 1); }, 1);
                     continue;
                 }
-                const qsizetype n = std::min(room, text.size() - done);
-                put([&] { record.characters(text.mid(done, n), oneByte); }, n * charSize);
+                const qsizetype n = std::min(room, text.size - done);
+                put(
+                    [&] {
+                        text.copyTo(piece.data(), done, n);
+                        record.characters(QStringView(piece.data(), n), oneByte);
+                    },
+                    n * charSize);
                 done += n;
             }
         }
@@ -263,10 +280,18 @@ public:
     }
 
 private:
+    automation::TextView text(std::size_t number) const {
+        // The last sheet whose first string number is not above `number`.
+        auto sheet = std::upper_bound(m_sheets.begin(), m_sheets.end(), number,
+                                      [](std::size_t n, const auto& s) { return n < s.first; });
+        return std::prev(sheet)->second->text(*m_strings[number]);
+    }
+
     std::vector<uint64_t> m_slots;
     std::size_t m_capacity;
-    std::vector<const QString*> m_strings;
-    std::vector<bool> m_oneByte;
+    std::vector<const CellSlot*> m_strings;
+    // Each sheet with the number of its first string.
+    std::vector<std::pair<std::size_t, const Sheet*>> m_sheets;
     uint32_t m_total = 0;
 };
 
@@ -340,18 +365,19 @@ void writeColumns(QByteArray& stream, const Sheet& sheet, FormatTable& formats) 
     }
 }
 
-// Calls `onCell(column, xf, text)` for each cell record of a row, in column order; `text`
-// is null for an empty cell that is there for its format alone.
+// Calls `onCell(column, xf, cell)` for each cell record of a row, in column order; `cell`
+// is null for an empty cell that is there for its format alone. `xf` gives the cell
+// format index of each of the sheet's format numbers.
 template <typename OnCell>
-void rowCells(const Sheet& sheet, int row, FormatTable& formats, OnCell onCell) {
+void rowCells(const Sheet& sheet, int row, const std::vector<uint16_t>& xf, OnCell onCell) {
     const auto& cells = sheet.row(row);
     for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
-        if (!cells[c])
+        const CellSlot& cell = cells[c];
+        if (!cell.present())
             continue;
-        const uint16_t xf = formats.xfIndex(cells[c]->format);
-        const bool blank = cells[c]->text.isEmpty();
-        if (!blank || xf != kDefaultCellXf)
-            onCell(c, xf, blank ? nullptr : &cells[c]->text);
+        const uint16_t index = xf[cell.format];
+        if (cell.hasText() || index != kDefaultCellXf)
+            onCell(c, index, cell.hasText() ? &cell : nullptr);
     }
 }
 
@@ -365,7 +391,9 @@ constexpr qsizetype kBlankSize = 4 + 6;
 // record or from the previous row's first cell.
 class RowBlocks {
 public:
-    RowBlocks(const Sheet& sheet, FormatTable& formats, SharedStrings& strings) : m_sheet(sheet) {
+    RowBlocks(const Sheet& sheet, const std::vector<uint16_t>& xf, SharedStrings& strings)
+        : m_sheet(sheet), m_xf(xf) {
+        strings.beginSheet(sheet);
         qsizetype at = 0;
         for (int start = 0; start < sheet.rowExtent(); start += kRowBlock) {
             const int end = std::min(start + kRowBlock, sheet.rowExtent());
@@ -382,7 +410,7 @@ public:
                     continue;
                 dbCell.u16(static_cast<uint16_t>(at - previous));
                 previous = at;
-                rowCells(sheet, r, formats, [&](int, uint16_t, const QString* text) {
+                rowCells(sheet, r, xf, [&](int, uint16_t, const CellSlot* text) {
                     at += text ? kLabelSize : kBlankSize;
                     if (text)
                         m_strings.push_back(strings.index(*text));
@@ -400,7 +428,7 @@ public:
     // Where each DBCELL record lies, from the start of the first block.
     const std::vector<qsizetype>& dbCellsAt() const { return m_dbCellsAt; }
 
-    void write(StreamOut& out, FormatTable& formats) const {
+    void write(StreamOut& out) const {
         const uint16_t height = rowHeightTwips(m_sheet);
         auto string = m_strings.begin();
         auto dbCell = m_dbCells.begin();
@@ -424,7 +452,7 @@ public:
             if (!any)
                 continue;
             for (int r = start; r < end; ++r) {
-                rowCells(m_sheet, r, formats, [&](int c, uint16_t xf, const QString* text) {
+                rowCells(m_sheet, r, m_xf, [&](int c, uint16_t xf, const CellSlot* text) {
                     // The most frequent records by far: made in place, without a body buffer.
                     char record[kLabelSize];
                     qToLittleEndian<quint16>(text ? kLabelSst : kBlank, record);
@@ -443,6 +471,7 @@ public:
 
 private:
     const Sheet& m_sheet;
+    const std::vector<uint16_t>& m_xf;
     std::vector<uint32_t> m_strings; // of every text cell, in the order they are written
     std::vector<QByteArray> m_dbCells;
     std::vector<qsizetype> m_dbCellsAt;
@@ -535,8 +564,10 @@ void writeMerges(QByteArray& stream, const Sheet& sheet) {
 // after them.
 class SheetSubstream {
 public:
-    SheetSubstream(const Sheet& sheet, bool first, FormatTable& formats, SharedStrings& strings)
-        : m_used(usedArea(sheet)), m_rows(sheet, formats, strings) {
+    SheetSubstream(const Sheet& sheet, std::size_t index, FormatTable& formats,
+                   SharedStrings& strings)
+        : m_used(usedArea(sheet)), m_rows(sheet, formats.sheetXf(index), strings) {
+        const bool first = index == 0;
         ByteWriter rowHeight;
         const uint16_t height = rowHeightTwips(sheet);
         rowHeight.u16(height == kDefaultRowHeightTwips ? 0 : 1); // 1: set apart from the font
@@ -567,7 +598,7 @@ public:
     qsizetype size() const { return headSize() + m_front.size() + m_rows.size() + m_back.size(); }
 
     // The substream, for a start at `offset` in the workbook stream.
-    void write(StreamOut& out, qsizetype offset, FormatTable& formats) const {
+    void write(StreamOut& out, qsizetype offset) const {
         const qsizetype front = offset + headSize();
         const qsizetype rows = front + m_front.size();
         out.record(kBof, bof(kWorksheetSubstream));
@@ -580,7 +611,7 @@ public:
             index.u32(static_cast<uint32_t>(rows + at));
         out.record(kIndex, index.bytes);
         out.bytes(m_front);
-        m_rows.write(out, formats);
+        m_rows.write(out);
         out.bytes(m_back);
     }
 
@@ -641,7 +672,7 @@ void writeWorkbookStream(const Workbook& workbook, const StreamSink& sink) {
     std::vector<SheetSubstream> sheets;
     sheets.reserve(workbook.sheets.size());
     for (std::size_t i = 0; i < workbook.sheets.size(); ++i)
-        sheets.emplace_back(workbook.sheets[i], i == 0, formats, strings);
+        sheets.emplace_back(workbook.sheets[i], i, formats, strings);
 
     QByteArray head = globalsHead(formats);
     // The sheet list records where each sheet's substream starts, so the sizes of the
@@ -674,7 +705,7 @@ void writeWorkbookStream(const Workbook& workbook, const StreamSink& sink) {
     strings.write(out, 0);
     out.record(kEof, {});
     for (std::size_t i = 0; i < sheets.size(); ++i)
-        sheets[i].write(out, sheetOffsets[i], formats);
+        sheets[i].write(out, sheetOffsets[i]);
 }
 
 QByteArray writeWorkbookStream(const Workbook& workbook) {
