@@ -3,6 +3,7 @@
 // workbook written from shared texts reads back the same from the file.
 #include "report/automation/variant.h"
 #include "report/report_workbook.h"
+#include "report/spreadsheet/sheet.h"
 #include "report/spreadsheet/workbook_file.h"
 #include "report/string_grid.h"
 #include "store/codec1251.h"
@@ -162,6 +163,32 @@ TEST(TextTable, AWorkbookOfSharedTextsReadsBackFromTheFileExactly) {
             EXPECT_EQ(cell ? cell->text : QString(), grid.Cells(c, r)) << r << "," << c;
         }
     }
+}
+
+TEST(TextTable, ASheetKeepsItsTextsPastTheNumberOfTablesItCanReferTo) {
+    // Every array assigned to a sheet adds a table its cells refer to; past what a cell
+    // can number, the texts still in use move into the sheet's own table.
+    spreadsheet::Sheet sheet;
+    constexpr int kAssignments = 70000;
+    for (int i = 0; i < kAssignments; ++i) {
+        TextTable texts(1, 2);
+        texts.setText(0, 0, QStringLiteral("№") + QString::number(i));
+        texts.setText(0, 1, QStringLiteral("ячейка ") + QString::number(i));
+        const int table = sheet.shareTexts(texts);
+        sheet.setSharedText(i % 50, 0, table, 0);
+        sheet.setSharedText(i % 50, 1, table, 1);
+    }
+    for (int r = 0; r < 50; ++r) {
+        const int last = kAssignments - 50 + r;
+        ASSERT_EQ(sheet.cell(r, 0)->text, QStringLiteral("№") + QString::number(last)) << r;
+        ASSERT_EQ(sheet.cell(r, 1)->text, QStringLiteral("ячейка ") + QString::number(last));
+    }
+    // Formatting a whole column changes the cells' formats and leaves their texts.
+    sheet.formatArea(spreadsheet::CellArea::columns(1, 1),
+                     [](spreadsheet::CellFormat& f) { f.bold = true; });
+    EXPECT_TRUE(sheet.cell(7, 1)->format.bold);
+    EXPECT_FALSE(sheet.cell(7, 0)->format.bold);
+    EXPECT_EQ(sheet.cell(7, 1)->text, QStringLiteral("ячейка ") + QString::number(69957));
 }
 
 } // namespace

@@ -95,6 +95,10 @@ void TextTable::setText(int row, int column, QStringView text) {
     const bool wide =
         !std::all_of(text.begin(), text.end(), [](QChar c) { return narrowable(c.unicode()); });
     const size_t offset = d.bytes.size();
+    const size_t needed = offset + (wide ? 2 : 1) * size_t(text.size());
+    // Growing by half rather than doubling: a large table wastes less room.
+    if (needed > d.bytes.capacity())
+        d.bytes.reserve(std::max(needed, d.bytes.capacity() + d.bytes.capacity() / 2));
     if (wide) {
         d.bytes.resize(offset + 2 * size_t(text.size()));
         std::memcpy(d.bytes.data() + offset, text.utf16(), 2 * size_t(text.size()));
@@ -130,11 +134,18 @@ void TextTable::setRowCount(int rows) {
 }
 
 void TextTable::clear() {
-    auto fresh = std::make_shared<Data>();
-    fresh->rows = m_d->rows;
-    fresh->columns = m_d->columns;
-    fresh->entries.resize(m_d->entries.size());
-    m_d = std::move(fresh);
+    if (m_d.use_count() > 1) {
+        auto fresh = std::make_shared<Data>();
+        fresh->rows = m_d->rows;
+        fresh->columns = m_d->columns;
+        fresh->entries.resize(m_d->entries.size());
+        m_d = std::move(fresh);
+        return;
+    }
+    // The texts that come next are likely as many as before: their room is kept.
+    std::fill(m_d->entries.begin(), m_d->entries.end(), Entry());
+    m_d->bytes.clear();
+    m_d->unused = 0;
 }
 
 void TextTable::detach() {

@@ -193,23 +193,18 @@ public:
     // The cells looked up from now on are the sheet's.
     void beginSheet(const Sheet& sheet) { m_sheets.push_back({m_strings.size(), &sheet}); }
 
-    uint32_t index(const CellSlot& cell) {
-        ++m_total;
-        const automation::TextView text = m_sheets.back().second->text(cell);
-        const uint32_t hash = static_cast<uint32_t>(qHash(text));
+    // The numbers of the cells' texts, in order, numbering each new text as it comes. The
+    // table is far larger than the processor's caches: every cell's place in it is asked
+    // for ahead of its look-up, so that the look-ups of a run of cells wait together.
+    void index(const std::vector<const CellSlot*>& cells, std::vector<uint32_t>& numbers) {
         const std::size_t mask = m_slots.size() - 1;
-        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-            const uint64_t slot = m_slots[i];
-            if (slot == 0) {
-                Q_ASSERT(m_strings.size() < m_capacity);
-                m_strings.push_back(&cell);
-                m_slots[i] = uint64_t(hash) << 32 | m_strings.size();
-                return static_cast<uint32_t>(m_strings.size() - 1);
-            }
-            const uint32_t number = static_cast<uint32_t>(slot) - 1;
-            if ((slot >> 32) == hash && this->text(number) == text)
-                return number;
+        m_hashes.resize(cells.size());
+        for (std::size_t k = 0; k < cells.size(); ++k) {
+            m_hashes[k] = static_cast<uint32_t>(qHash(m_sheets.back().second->text(*cells[k])));
+            __builtin_prefetch(&m_slots[m_hashes[k] & mask]);
         }
+        for (std::size_t k = 0; k < cells.size(); ++k)
+            numbers.push_back(index(*cells[k], m_hashes[k]));
     }
 
     // Writes SST and its CONTINUE records, then EXTSST: for every bucket of strings, where
@@ -280,6 +275,24 @@ public:
     }
 
 private:
+    uint32_t index(const CellSlot& cell, uint32_t hash) {
+        ++m_total;
+        const automation::TextView text = m_sheets.back().second->text(cell);
+        const std::size_t mask = m_slots.size() - 1;
+        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+            const uint64_t slot = m_slots[i];
+            if (slot == 0) {
+                Q_ASSERT(m_strings.size() < m_capacity);
+                m_strings.push_back(&cell);
+                m_slots[i] = uint64_t(hash) << 32 | m_strings.size();
+                return static_cast<uint32_t>(m_strings.size() - 1);
+            }
+            const uint32_t number = static_cast<uint32_t>(slot) - 1;
+            if ((slot >> 32) == hash && this->text(number) == text)
+                return number;
+        }
+    }
+
     automation::TextView text(std::size_t number) const {
         // The last sheet whose first string number is not above `number`.
         auto sheet = std::upper_bound(m_sheets.begin(), m_sheets.end(), number,
@@ -290,6 +303,7 @@ private:
     std::vector<uint64_t> m_slots;
     std::size_t m_capacity;
     std::vector<const CellSlot*> m_strings;
+    std::vector<uint32_t> m_hashes; // of the run of cells being looked up
     // Each sheet with the number of its first string.
     std::vector<std::pair<std::size_t, const Sheet*>> m_sheets;
     uint32_t m_total = 0;
@@ -394,6 +408,7 @@ public:
     RowBlocks(const Sheet& sheet, const std::vector<uint16_t>& xf, SharedStrings& strings)
         : m_sheet(sheet), m_xf(xf) {
         strings.beginSheet(sheet);
+        std::vector<const CellSlot*> texts; // the text cells of a block
         qsizetype at = 0;
         for (int start = 0; start < sheet.rowExtent(); start += kRowBlock) {
             const int end = std::min(start + kRowBlock, sheet.rowExtent());
@@ -405,6 +420,7 @@ public:
             ByteWriter dbCell;
             dbCell.u32(0); // distance back to the first ROW record, known at the end
             qsizetype previous = firstRow + kRowRecordSize;
+            texts.clear();
             for (int r = start; r < end; ++r) {
                 if (sheet.row(r).empty())
                     continue;
@@ -413,9 +429,10 @@ public:
                 rowCells(sheet, r, xf, [&](int, uint16_t, const CellSlot* text) {
                     at += text ? kLabelSize : kBlankSize;
                     if (text)
-                        m_strings.push_back(strings.index(*text));
+                        texts.push_back(text);
                 });
             }
+            strings.index(texts, m_strings);
             qToLittleEndian<quint32>(static_cast<uint32_t>(at - firstRow), dbCell.bytes.data());
             m_dbCellsAt.push_back(at);
             m_dbCells.push_back(dbCell.bytes);

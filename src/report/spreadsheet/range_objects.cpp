@@ -216,7 +216,10 @@ private:
         if (const automation::TextTable* texts = array->texts()) {
             // An array of texts only: the cells refer to its table, nothing is copied.
             const int table = sheet.shareTexts(*texts);
+            // The last row first: the sheet makes room for all the rows at once.
+            sheet.reserveCells(a.lastRow, a.lastColumn + 1);
             for (int r = 0; r < array->rows(); ++r) {
+                sheet.reserveCells(a.firstRow + r, a.lastColumn + 1);
                 for (int c = 0; c < array->columns(); ++c)
                     sheet.setSharedText(a.firstRow + r, a.firstColumn + c, table,
                                         qsizetype(r) * array->columns() + c);

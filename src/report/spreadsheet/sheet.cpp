@@ -1,7 +1,5 @@
 #include "report/spreadsheet/sheet.h"
 
-#include "report/automation/automation_error.h"
-
 #include <algorithm>
 
 namespace spreadsheet {
@@ -9,7 +7,6 @@ namespace spreadsheet {
 namespace {
 
 constexpr std::size_t kMaxTextTables = CellSlot::kNoText;
-constexpr std::size_t kMaxFormats = CellSlot::kAbsent;
 
 } // namespace
 
@@ -48,35 +45,21 @@ CellSlot& Sheet::slotAt(int row, int column) {
     return slot;
 }
 
+// Each format is listed once, and a format has far fewer possible values (a palette
+// colour or none, two font flags, four alignments, five borders) than a cell can number.
 uint16_t Sheet::formatNumber(const CellFormat& format) {
     const auto found = std::find(m_formats.begin(), m_formats.end(), format);
     if (found != m_formats.end())
         return static_cast<uint16_t>(found - m_formats.begin());
-    if (m_formats.size() >= kMaxFormats)
-        dropUnusedFormats();
-    if (m_formats.size() >= kMaxFormats)
-        throw AutomationError("Too many different cell formats.");
+    Q_ASSERT(m_formats.size() < CellSlot::kAbsent);
     m_formats.push_back(format);
     return static_cast<uint16_t>(m_formats.size() - 1);
 }
 
-// Formats only replaced cells used pile up as the sheet is formatted again and again.
-void Sheet::dropUnusedFormats() {
-    std::vector<uint16_t> renumbered(m_formats.size(), CellSlot::kAbsent);
-    std::vector<CellFormat> used{CellFormat{}};
-    renumbered[0] = 0;
-    for (auto& cells : m_rows) {
-        for (CellSlot& slot : cells) {
-            if (!slot.present())
-                continue;
-            if (renumbered[slot.format] == CellSlot::kAbsent) {
-                renumbered[slot.format] = static_cast<uint16_t>(used.size());
-                used.push_back(m_formats[slot.format]);
-            }
-            slot.format = renumbered[slot.format];
-        }
-    }
-    m_formats = std::move(used);
+void Sheet::reserveCells(int row, int columns) {
+    if (row >= rowExtent())
+        m_rows.resize(row + 1);
+    m_rows[row].reserve(columns);
 }
 
 void Sheet::setText(int row, int column, const QString& text) {
@@ -132,10 +115,6 @@ void Sheet::formatArea(const CellArea& area, const std::function<void(CellFormat
             change(m_columns[c].format);
     }
     // Each format in use changes once: cells sharing a format before share one after.
-    // With at most half the numbers taken, the changed formats find numbers without
-    // renumbering the cells.
-    if (m_formats.size() > kMaxFormats / 2)
-        dropUnusedFormats();
     std::vector<uint16_t> changed(m_formats.size(), CellSlot::kAbsent);
     auto changeSlot = [&](CellSlot& slot) {
         // A cell made just now may bring its column's format.

@@ -68,6 +68,10 @@ public:
     // The text at place `cell` (row * columns + column) of the shared table `table`.
     void setSharedText(int row, int column, int table, qsizetype cell);
 
+    // Makes room for the first `columns` cells of the row at once, so filling it cell by
+    // cell does not move it again and again.
+    void reserveCells(int row, int columns);
+
     int rowExtent() const { return static_cast<int>(m_rows.size()); }
     const std::vector<CellSlot>& row(int row) const { return m_rows[row]; }
     automation::TextView text(const CellSlot& slot) const;
@@ -88,7 +92,6 @@ public:
 private:
     CellSlot& slotAt(int row, int column);
     uint16_t formatNumber(const CellFormat& format);
-    void dropUnusedFormats();
 
     std::vector<std::vector<CellSlot>> m_rows;
     std::vector<CellFormat> m_formats{CellFormat{}};
