@@ -124,10 +124,18 @@ void TextTable::setRowCount(int rows) {
     const size_t cells = size_t(rows) * m_d->columns;
     for (size_t i = cells; i < m_d->entries.size(); ++i)
         m_d->unused += viewAt(qsizetype(i)).byteSize();
-    // reserve() takes exactly what is asked; resize() alone may take twice as much.
-    m_d->entries.reserve(cells);
-    m_d->entries.resize(cells);
-    m_d->entries.shrink_to_fit();
+    std::vector<Entry>& entries = m_d->entries;
+    if (cells > entries.capacity()) {
+        // Sized at once, a table takes exactly its cells; grown a row at a time, it grows
+        // by half so that adding rows costs no copy of all the others each time.
+        const size_t room = entries.capacity();
+        entries.reserve(std::max(cells, room > 0 && cells - entries.size() <= size_t(m_d->columns)
+                                            ? room + room / 2
+                                            : cells));
+    }
+    entries.resize(cells);
+    if (rows < m_d->rows)
+        entries.shrink_to_fit();
     m_d->rows = rows;
     if (m_d->unused > qsizetype(m_d->bytes.size()) / 2)
         compact();

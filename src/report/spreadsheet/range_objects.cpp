@@ -197,10 +197,13 @@ private:
         const CellArea& a = range.area;
         Sheet& sheet = range.sheet();
         if (v.type() != Variant::Type::Array) {
-            const QString text = v.toString();
+            // The text is kept once, however many cells show it.
+            automation::TextTable one(1, 1);
+            one.setText(0, 0, v.toString());
+            const int table = sheet.shareTexts(one);
             for (int r = a.firstRow; r <= a.lastRow; ++r) {
                 for (int c = a.firstColumn; c <= a.lastColumn; ++c)
-                    sheet.setText(r, c, text);
+                    sheet.setSharedText(r, c, table, 0);
             }
             return;
         }
