@@ -9,7 +9,6 @@ namespace automation {
 namespace {
 
 constexpr char16_t kCyrillicFirst = 0x0400;
-constexpr uint32_t kWideBit = 0x80000000u;
 
 bool narrowable(char16_t c) {
     return c < 0x80 || (c >= kCyrillicFirst && c < kCyrillicFirst + 0x80);
@@ -77,12 +76,6 @@ TextView TextTable::view(int row, int column) const {
     if (!contains(row, column))
         return {};
     return viewAt(qsizetype(row) * m_d->columns + column);
-}
-
-TextView TextTable::viewAt(qsizetype cell) const {
-    const Entry& entry = m_d->entries[size_t(cell)];
-    return {m_d->bytes.data() + entry.offset, qsizetype(entry.sizeAndWide & ~kWideBit),
-            (entry.sizeAndWide & kWideBit) != 0};
 }
 
 void TextTable::setText(int row, int column, QStringView text) {

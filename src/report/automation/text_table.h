@@ -47,7 +47,11 @@ public:
     QString text(int row, int column) const;
     TextView view(int row, int column) const;
     // A cell by its position row * columns + column.
-    TextView viewAt(qsizetype cell) const;
+    TextView viewAt(qsizetype cell) const {
+        const Entry& entry = m_d->entries[size_t(cell)];
+        return {m_d->bytes.data() + entry.offset, qsizetype(entry.sizeAndWide & ~kWideBit),
+                (entry.sizeAndWide & kWideBit) != 0};
+    }
     // Ignored outside the table.
     void setText(int row, int column, QStringView text);
     // Rows are added empty or dropped at the end; a negative count is ignored.
@@ -58,6 +62,8 @@ public:
     bool sharesTextsWith(const TextTable& other) const { return m_d == other.m_d; }
 
 private:
+    static constexpr uint32_t kWideBit = 0x80000000u;
+
     struct Entry {
         uint32_t offset = 0;
         uint32_t sizeAndWide = 0; // characters; the top bit marks a wide text

@@ -263,6 +263,11 @@ public:
                 const qsizetype n = std::min(room, text.size - done);
                 put(
                     [&] {
+                        if (oneByte && !text.wide) {
+                            // ASCII as the table keeps it is what the file wants.
+                            record.bytes.append(text.data + done, n);
+                            return;
+                        }
                         text.copyTo(piece.data(), done, n);
                         record.characters(QStringView(piece.data(), n), oneByte);
                     },
