@@ -196,15 +196,20 @@ public:
     // The numbers of the cells' texts, in order, numbering each new text as it comes. The
     // table is far larger than the processor's caches: every cell's place in it is asked
     // for ahead of its look-up, so that the look-ups of a run of cells wait together.
-    void index(const std::vector<const CellSlot*>& cells, std::vector<uint32_t>& numbers) {
+    // A cell is given by its place in the current sheet, row * 256 + column.
+    void index(const std::vector<uint32_t>& cells, std::vector<uint32_t>& numbers) {
         const std::size_t mask = m_slots.size() - 1;
         m_hashes.resize(cells.size());
         for (std::size_t k = 0; k < cells.size(); ++k) {
-            m_hashes[k] = static_cast<uint32_t>(qHash(m_sheets.back().second->text(*cells[k])));
+            m_hashes[k] = static_cast<uint32_t>(qHash(textAt(*m_sheets.back().second, cells[k])));
             __builtin_prefetch(&m_slots[m_hashes[k] & mask]);
         }
         for (std::size_t k = 0; k < cells.size(); ++k)
-            numbers.push_back(index(*cells[k], m_hashes[k]));
+            numbers.push_back(index(cells[k], m_hashes[k]));
+    }
+
+    static uint32_t placeOf(int row, int column) {
+        return static_cast<uint32_t>(row) * kMaxColumns + static_cast<uint32_t>(column);
     }
 
     // Writes SST and its CONTINUE records, then EXTSST: for every bucket of strings, where
@@ -280,15 +285,19 @@ public:
     }
 
 private:
-    uint32_t index(const CellSlot& cell, uint32_t hash) {
+    static automation::TextView textAt(const Sheet& sheet, uint32_t place) {
+        return sheet.text(sheet.row(int(place / kMaxColumns))[place % kMaxColumns]);
+    }
+
+    uint32_t index(uint32_t cell, uint32_t hash) {
         ++m_total;
-        const automation::TextView text = m_sheets.back().second->text(cell);
+        const automation::TextView text = textAt(*m_sheets.back().second, cell);
         const std::size_t mask = m_slots.size() - 1;
         for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
             const uint64_t slot = m_slots[i];
             if (slot == 0) {
                 Q_ASSERT(m_strings.size() < m_capacity);
-                m_strings.push_back(&cell);
+                m_strings.push_back(cell);
                 m_slots[i] = uint64_t(hash) << 32 | m_strings.size();
                 return static_cast<uint32_t>(m_strings.size() - 1);
             }
@@ -302,13 +311,13 @@ private:
         // The last sheet whose first string number is not above `number`.
         auto sheet = std::upper_bound(m_sheets.begin(), m_sheets.end(), number,
                                       [](std::size_t n, const auto& s) { return n < s.first; });
-        return std::prev(sheet)->second->text(*m_strings[number]);
+        return textAt(*std::prev(sheet)->second, m_strings[number]);
     }
 
     std::vector<uint64_t> m_slots;
     std::size_t m_capacity;
-    std::vector<const CellSlot*> m_strings;
-    std::vector<uint32_t> m_hashes; // of the run of cells being looked up
+    std::vector<uint32_t> m_strings; // where each string's first cell lies
+    std::vector<uint32_t> m_hashes;  // of the run of cells being looked up
     // Each sheet with the number of its first string.
     std::vector<std::pair<std::size_t, const Sheet*>> m_sheets;
     uint32_t m_total = 0;
@@ -413,7 +422,7 @@ public:
     RowBlocks(const Sheet& sheet, const std::vector<uint16_t>& xf, SharedStrings& strings)
         : m_sheet(sheet), m_xf(xf) {
         strings.beginSheet(sheet);
-        std::vector<const CellSlot*> texts; // the text cells of a block
+        std::vector<uint32_t> texts; // the text cells of a block
         qsizetype at = 0;
         for (int start = 0; start < sheet.rowExtent(); start += kRowBlock) {
             const int end = std::min(start + kRowBlock, sheet.rowExtent());
@@ -431,10 +440,10 @@ public:
                     continue;
                 dbCell.u16(static_cast<uint16_t>(at - previous));
                 previous = at;
-                rowCells(sheet, r, xf, [&](int, uint16_t, const CellSlot* text) {
+                rowCells(sheet, r, xf, [&](int c, uint16_t, const CellSlot* text) {
                     at += text ? kLabelSize : kBlankSize;
                     if (text)
-                        texts.push_back(text);
+                        texts.push_back(SharedStrings::placeOf(r, c));
                 });
             }
             strings.index(texts, m_strings);
