@@ -117,7 +117,7 @@ void TextTable::setRowCount(int rows) {
     const size_t cells = size_t(rows) * m_d->columns;
     for (size_t i = cells; i < m_d->entries.size(); ++i)
         m_d->unused += viewAt(qsizetype(i)).byteSize();
-    std::vector<Entry>& entries = m_d->entries;
+    auto& entries = m_d->entries;
     if (cells > entries.capacity()) {
         // Sized at once, a table takes exactly its cells; grown a row at a time, it grows
         // by half so that adding rows costs no copy of all the others each time.
@@ -156,7 +156,7 @@ void TextTable::detach() {
 
 // Keeps only the texts the cells still show.
 void TextTable::compact() {
-    std::vector<char> kept;
+    std::vector<char, LargeAllocator<char>> kept;
     kept.reserve(m_d->bytes.size() - size_t(m_d->unused));
     for (Entry& entry : m_d->entries) {
         const qsizetype bytes = (entry.sizeAndWide & kWideBit)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/automation/large_allocator.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -71,8 +73,8 @@ private:
     struct Data {
         int rows = 0;
         int columns = 0;
-        std::vector<Entry> entries;
-        std::vector<char> bytes;
+        std::vector<Entry, LargeAllocator<Entry>> entries;
+        std::vector<char, LargeAllocator<char>> bytes;
         qsizetype unused = 0; // bytes of texts since replaced
     };
 

@@ -1,5 +1,7 @@
 #include "report/spreadsheet/biff_writer.h"
 
+#include "report/automation/large_allocator.h"
+
 #include "report/spreadsheet/biff_bytes.h"
 #include "report/spreadsheet/biff_records.h"
 #include "report/spreadsheet/column_width.h"
@@ -15,6 +17,9 @@
 
 namespace spreadsheet {
 namespace {
+
+// The writer's per-cell and per-string tables.
+using LargeArray = std::vector<uint32_t, automation::LargeAllocator<uint32_t>>;
 
 // Record identifier and data size, little-endian.
 std::array<char, 4> recordHeader(uint16_t id, qsizetype size) {
@@ -197,7 +202,7 @@ public:
     // table is far larger than the processor's caches: every cell's place in it is asked
     // for ahead of its look-up, so that the look-ups of a run of cells wait together.
     // A cell is given by its place in the current sheet, row * 256 + column.
-    void index(const std::vector<uint32_t>& cells, std::vector<uint32_t>& numbers) {
+    void index(const std::vector<uint32_t>& cells, LargeArray& numbers) {
         const std::size_t mask = m_slots.size() - 1;
         m_hashes.resize(cells.size());
         for (std::size_t k = 0; k < cells.size(); ++k) {
@@ -314,10 +319,10 @@ private:
         return textAt(*std::prev(sheet)->second, m_strings[number]);
     }
 
-    std::vector<uint64_t> m_slots;
+    std::vector<uint64_t, automation::LargeAllocator<uint64_t>> m_slots;
     std::size_t m_capacity;
-    std::vector<uint32_t> m_strings; // where each string's first cell lies
-    std::vector<uint32_t> m_hashes;  // of the run of cells being looked up
+    LargeArray m_strings;           // where each string's first cell lies
+    std::vector<uint32_t> m_hashes; // of the run of cells being looked up
     // Each sheet with the number of its first string.
     std::vector<std::pair<std::size_t, const Sheet*>> m_sheets;
     uint32_t m_total = 0;
@@ -503,7 +508,7 @@ public:
 private:
     const Sheet& m_sheet;
     const std::vector<uint16_t>& m_xf;
-    std::vector<uint32_t> m_strings; // of every text cell, in the order they are written
+    LargeArray m_strings; // of every text cell, in the order they are written
     std::vector<QByteArray> m_dbCells;
     std::vector<qsizetype> m_dbCellsAt;
     qsizetype m_size = 0;

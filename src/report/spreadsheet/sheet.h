@@ -93,7 +93,7 @@ private:
     CellSlot& slotAt(int row, int column);
     uint16_t formatNumber(const CellFormat& format);
 
-    std::vector<std::vector<CellSlot>> m_rows;
+    std::vector<std::vector<CellSlot>, automation::LargeAllocator<std::vector<CellSlot>>> m_rows;
     std::vector<CellFormat> m_formats{CellFormat{}};
     // Table 0 holds the texts set one by one; the others are shared.
     std::vector<automation::TextTable> m_texts{automation::TextTable(0, 1)};
