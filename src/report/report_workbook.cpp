@@ -62,12 +62,9 @@ QString CellName(int column, int row) {
 bool SaveGridAsWorkbook(const TStringGrid& grid, const QString& sheetName, const QString& path) {
     const int rows = grid.rowCount();
     const int columns = grid.columnCount();
-    auto values = std::make_shared<VariantArray>(rows, columns);
-    for (int r = 0; r < rows; ++r) {
-        // The array shares each cell's text with the grid rather than copying it.
-        for (int c = 0; c < columns; ++c)
-            values->at(r + 1, c + 1) = Variant(grid.Cells(c, r));
-    }
+    // Element [r + 1, c + 1] is the cell at column c, row r: the array shares the grid's
+    // texts rather than copying them.
+    auto values = std::make_shared<VariantArray>(grid.texts());
 
     bool saved = false;
     const ObjectPtr a = startServer();

@@ -5,7 +5,7 @@
 #include <QTableView>
 
 // A table of plain texts addressed column first, as in a classic string grid. The cells
-// live in a StringGridModel, so a large grid costs little more than its strings.
+// live in a StringGridModel, so a large grid costs little more than its characters.
 class TStringGrid : public QTableView {
     Q_OBJECT
 
@@ -18,10 +18,12 @@ public:
     void setRowCount(int rows) { m_cells->setRowCount(rows); }
 
     // An empty string outside the grid; writes outside it are ignored.
-    const QString& Cells(int column, int row) const { return m_cells->text(row, column); }
+    QString Cells(int column, int row) const { return m_cells->text(row, column); }
     void setCells(int column, int row, const QString& text) { m_cells->setText(row, column, text); }
     // Empties every cell, keeping the size.
     void clearContents() { m_cells->clear(); }
+    // Every cell, shared rather than copied until the grid or the copy changes.
+    const automation::TextTable& texts() const { return m_cells->texts(); }
 
     // While one exists, cell writes do not update the view one by one; the view is told of
     // them all when the last one ends, so filling a large grid costs no signal per cell.

@@ -1,18 +1,16 @@
 #include "report/string_grid_model.h"
 
-#include <algorithm>
-
 namespace report {
 
 StringGridModel::StringGridModel(int columns, QObject* parent)
-    : QAbstractTableModel(parent), m_columns(std::max(columns, 0)) {}
+    : QAbstractTableModel(parent), m_cells(0, columns) {}
 
 int StringGridModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : m_rows;
+    return parent.isValid() ? 0 : m_cells.rows();
 }
 
 int StringGridModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : m_columns;
+    return parent.isValid() ? 0 : m_cells.columns();
 }
 
 QVariant StringGridModel::data(const QModelIndex& index, int role) const {
@@ -21,42 +19,32 @@ QVariant StringGridModel::data(const QModelIndex& index, int role) const {
     return text(index.row(), index.column());
 }
 
-const QString& StringGridModel::text(int row, int column) const {
-    static const QString empty;
-    return contains(row, column) ? m_cells[size_t(row) * m_columns + column] : empty;
-}
-
 void StringGridModel::setText(int row, int column, const QString& text) {
     if (!contains(row, column))
         return;
-    m_cells[size_t(row) * m_columns + column] = text;
+    m_cells.setText(row, column, text);
     cellsChanged(index(row, column), index(row, column));
 }
 
 void StringGridModel::setRowCount(int rows) {
-    if (rows < 0 || rows == m_rows)
+    const int now = m_cells.rows();
+    if (rows < 0 || rows == now)
         return;
-    const size_t cells = size_t(rows) * m_columns;
-    if (rows > m_rows) {
-        beginInsertRows(QModelIndex(), m_rows, rows - 1);
-        // reserve() takes exactly what is asked; resize() alone may take twice as much.
-        m_cells.reserve(cells);
-        m_cells.resize(cells);
-        m_rows = rows;
+    if (rows > now) {
+        beginInsertRows(QModelIndex(), now, rows - 1);
+        m_cells.setRowCount(rows);
         endInsertRows();
     } else {
-        beginRemoveRows(QModelIndex(), rows, m_rows - 1);
-        m_cells.resize(cells);
-        m_cells.shrink_to_fit();
-        m_rows = rows;
+        beginRemoveRows(QModelIndex(), rows, now - 1);
+        m_cells.setRowCount(rows);
         endRemoveRows();
     }
 }
 
 void StringGridModel::clear() {
-    std::fill(m_cells.begin(), m_cells.end(), QString());
-    if (!m_cells.empty())
-        cellsChanged(index(0, 0), index(m_rows - 1, m_columns - 1));
+    m_cells.clear();
+    if (m_cells.rows() > 0 && m_cells.columns() > 0)
+        cellsChanged(index(0, 0), index(m_cells.rows() - 1, m_cells.columns() - 1));
 }
 
 void StringGridModel::holdCellSignals() {
@@ -68,12 +56,12 @@ void StringGridModel::releaseCellSignals() {
         return;
     m_heldChange = false;
     // The rows written to may have been dropped meanwhile.
-    if (!m_cells.empty())
-        emit dataChanged(index(0, 0), index(m_rows - 1, m_columns - 1));
+    if (m_cells.rows() > 0 && m_cells.columns() > 0)
+        emit dataChanged(index(0, 0), index(m_cells.rows() - 1, m_cells.columns() - 1));
 }
 
 bool StringGridModel::contains(int row, int column) const {
-    return row >= 0 && row < m_rows && column >= 0 && column < m_columns;
+    return row >= 0 && row < m_cells.rows() && column >= 0 && column < m_cells.columns();
 }
 
 void StringGridModel::cellsChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight) {

@@ -1,14 +1,15 @@
 #pragma once
 
+#include "report/automation/text_table.h"
+
 #include <QAbstractTableModel>
 #include <QString>
 
-#include <vector>
-
 namespace report {
 
-// The cells of a string grid: one row-major vector of strings, an empty string being an
-// empty cell, so a cell costs one QString and nothing more. The column count is fixed.
+// The cells of a string grid, an empty string being an empty cell, held in one table of
+// texts: a large grid costs little more than its characters, and hands its texts on
+// without copying them. The column count is fixed.
 class StringGridModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -20,8 +21,10 @@ public:
     // The cell's text for the display and edit roles.
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
-    // An empty string outside the grid. The reference holds until the row count changes.
-    const QString& text(int row, int column) const;
+    // An empty string outside the grid.
+    QString text(int row, int column) const { return m_cells.text(row, column); }
+    // Every cell; copies share the texts with the grid until either changes.
+    const automation::TextTable& texts() const { return m_cells; }
     // Ignored outside the grid.
     void setText(int row, int column, const QString& text);
     // Rows are added empty or dropped at the end; the others keep their cells. A negative
@@ -39,9 +42,7 @@ private:
     bool contains(int row, int column) const;
     void cellsChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight);
 
-    const int m_columns;
-    int m_rows = 0;
-    std::vector<QString> m_cells;
+    automation::TextTable m_cells;
     int m_holds = 0;
     bool m_heldChange = false;
 };

@@ -117,8 +117,8 @@ TEST(AutomationLayer, RangesStayInsideOneSheet) {
 TEST(AutomationLayer, ValueTakesAnArrayOfTheRangesShape) {
     ObjectPtr app = newApplicationWithSheet();
     auto values = std::make_shared<VariantArray>(2, 3);
-    values->at(1, 1) = Variant("x");
-    values->at(2, 3) = Variant("Ж");
+    values->set(1, 1, Variant("x"));
+    values->set(2, 3, Variant("Ж"));
     EXPECT_NE(errorOf([&] {
                   app->object("Range", {"A1", "B2"})->put("Value", values);
               }),

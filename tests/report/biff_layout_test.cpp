@@ -24,8 +24,8 @@ Workbook reportLikeWorkbook() {
     Workbook book;
     Sheet& sheet = book.sheets.emplace_back();
     sheet.name = "Данные базы";
-    sheet.cellAt(0, 0).text = "Title";
-    sheet.cellAt(1, 0).text = "ФИО";
+    sheet.setText(0, 0, "Title");
+    sheet.setText(1, 0, "ФИО");
     sheet.formatArea({1, 1, 0, 4}, [](CellFormat& f) {
         f.bold = true;
         f.fill = 0xC0C0C0;
@@ -136,11 +136,12 @@ TEST(BiffLayout, SharedStringsContinueAcrossRecords) {
     // 600 Cyrillic strings of 30 characters overflow the first record several times, with
     // strings cut in the middle; a Latin-1 string and a 40,000-character one as well.
     for (int r = 0; r < 600; ++r)
-        sheet.cellAt(r, 0).text =
-            QString(27, QChar(0x0410 + r % 32)) + QString::number(r).rightJustified(3, QChar(0x30));
-    sheet.cellAt(0, 1).text = QString(5000, 'x');
-    sheet.cellAt(0, 2).text = QString(40000, QChar(0x0416));
-    sheet.cellAt(1, 1).text = sheet.cell(0, 0)->text; // repeated
+        sheet.setText(r, 0,
+                      QString(27, QChar(0x0410 + r % 32)) +
+                          QString::number(r).rightJustified(3, QChar(0x30)));
+    sheet.setText(0, 1, QString(5000, 'x'));
+    sheet.setText(0, 2, QString(40000, QChar(0x0416)));
+    sheet.setText(1, 1, sheet.cell(0, 0)->text); // repeated
 
     const QByteArray stream = writeWorkbookStream(book);
     const auto all = biffRecords(stream);
@@ -197,9 +198,9 @@ TEST(BiffLayout, FileRoundTripKeepsEverything) {
     EXPECT_EQ(b.rowExtent(), a.rowExtent());
     for (int r = 0; r < a.rowExtent(); ++r) {
         for (int c = 0; c < 6; ++c) {
-            const Cell* x = a.cell(r, c);
-            const Cell* y = b.cell(r, c);
-            ASSERT_EQ(x == nullptr, y == nullptr) << r << "," << c;
+            const auto x = a.cell(r, c);
+            const auto y = b.cell(r, c);
+            ASSERT_EQ(x.has_value(), y.has_value()) << r << "," << c;
             if (x) {
                 EXPECT_EQ(x->text, y->text);
                 EXPECT_TRUE(x->format == y->format) << r << "," << c;
@@ -224,7 +225,7 @@ TEST(BiffLayout, LargeWorkbookIsStoredAsWrittenInMemory) {
         Sheet& sheet = book.sheets.emplace_back();
         sheet.name = name;
         for (int r = 0; r < 3000; ++r)
-            sheet.cellAt(r, r % 3).text = QString(name) + QString::number(r);
+            sheet.setText(r, r % 3, QString(name) + QString::number(r));
     }
     QTemporaryDir dir;
     saveWorkbook(book, dir.filePath("big.xls"));
@@ -281,7 +282,7 @@ TEST(BiffLayout, ManySheetsReachingTheLastRowAreRefused) {
     Workbook book;
     Sheet& sheet = book.sheets.emplace_back();
     sheet.name = "S";
-    sheet.cellAt(65535, 0).text = "last";
+    sheet.setText(65535, 0, "last");
     const QByteArray one = writeWorkbookStream(book);
     const auto all = biffRecords(one);
     const BiffRecord entry = withId(all, 0x0085).at(0);

@@ -39,12 +39,12 @@ std::vector<QStringList> threeRecords() {
 }
 
 QString text(const Sheet& sheet, int row, int column) {
-    const Cell* cell = sheet.cell(row, column);
+    const auto cell = sheet.cell(row, column);
     return cell ? cell->text : QString();
 }
 
 CellFormat format(const Sheet& sheet, int row, int column) {
-    const Cell* cell = sheet.cell(row, column);
+    const auto cell = sheet.cell(row, column);
     return cell ? cell->format : sheet.column(column).format;
 }
 

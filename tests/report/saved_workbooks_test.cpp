@@ -73,7 +73,7 @@ TEST(SavedWorkbooks, AChangedOrReplacedFileIsReadFromTheFile) {
         Saved s;
         spreadsheet::Workbook other;
         other.sheets.emplace_back().name = "Other";
-        other.sheets[0].cellAt(0, 0).text = "other";
+        other.sheets[0].setText(0, 0, QStringLiteral("other"));
         spreadsheet::saveWorkbook(other, s.path + ".new");
         ASSERT_TRUE(QFile::remove(s.path));
         ASSERT_TRUE(QFile::rename(s.path + ".new", s.path));

@@ -204,15 +204,19 @@ TEST(StringGrid, TheWorkbookArraySharesTheGridsTexts) {
     ASSERT_EQ(array->columns(), 5);
     for (int r = 0; r < 3; ++r) {
         for (int c = 0; c < 5; ++c) {
-            const Variant& value = array->at(r + 1, c + 1);
+            const Variant value = array->at(r + 1, c + 1);
             ASSERT_EQ(value.type(), Variant::Type::String) << c << "," << r;
-            const QString text = value.toString();
-            EXPECT_EQ(text, grid.Cells(c, r)) << c << "," << r;
-            if (!text.isEmpty()) {
-                EXPECT_EQ(text.constData(), grid.Cells(c, r).constData()) << c << "," << r;
-            }
+            EXPECT_EQ(value.toString(), grid.Cells(c, r)) << c << "," << r;
         }
     }
+    // The array holds the grid's own table, not a copy of it ...
+    ASSERT_NE(array->texts(), nullptr);
+    EXPECT_TRUE(array->texts()->sharesTextsWith(grid.texts()));
+    // ... and keeps what it was given when the grid changes afterwards.
+    grid.setCells(0, 0, "changed");
+    EXPECT_FALSE(array->texts()->sharesTextsWith(grid.texts()));
+    EXPECT_EQ(array->at(1, 1).toString(), label(0, 0));
+    EXPECT_EQ(grid.Cells(0, 0), "changed");
 }
 
 } // namespace

@@ -32,7 +32,7 @@ Sheet sheetWithGaps() {
         if (r > 40 && r < 96)
             continue;
         for (int c = 0; c <= r % 5; ++c)
-            sheet.cellAt(r, c).text = QStringLiteral("%1/%2").arg(r).arg(c);
+            sheet.setText(r, c, QStringLiteral("%1/%2").arg(r).arg(c));
     }
     // A formatted empty cell gives a blank record, which the index counts like any cell.
     sheet.formatArea({5, 5, 7, 7}, [](CellFormat& f) { f.bold = true; });

@@ -83,11 +83,36 @@ std::shared_ptr<AutomationObject> Variant::toObject() const {
     return std::get<std::shared_ptr<AutomationObject>>(m_value);
 }
 
-VariantArray::VariantArray(int rows, int columns)
-    : m_rows(rows), m_columns(columns),
-      m_items(static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns)) {
+VariantArray::VariantArray(int rows, int columns) : m_rows(rows), m_columns(columns) {
     if (rows < 0 || columns < 0)
         throw AutomationError("Subscript out of range.");
+    m_items.resize(static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns));
+}
+
+VariantArray::VariantArray(TextTable texts)
+    : m_rows(texts.rows()), m_columns(texts.columns()), m_texts(std::move(texts)) {}
+
+Variant VariantArray::at(int row, int column) const {
+    const std::size_t i = index(row, column);
+    return m_items.empty() ? Variant(m_texts.text(row - 1, column - 1)) : m_items[i];
+}
+
+void VariantArray::set(int row, int column, const Variant& value) {
+    const std::size_t i = index(row, column);
+    if (m_items.empty() && value.type() == Variant::Type::String) {
+        m_texts.setText(row - 1, column - 1, value.toString());
+        return;
+    }
+    if (m_items.empty()) {
+        // Anything but a string: the elements are held one by one from now on.
+        m_items.reserve(static_cast<std::size_t>(m_rows) * static_cast<std::size_t>(m_columns));
+        for (int r = 0; r < m_rows; ++r) {
+            for (int c = 0; c < m_columns; ++c)
+                m_items.emplace_back(m_texts.text(r, c));
+        }
+        m_texts = TextTable();
+    }
+    m_items[i] = value;
 }
 
 std::size_t VariantArray::index(int row, int column) const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/automation/text_table.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -47,22 +49,34 @@ private:
         m_value;
 };
 
-// A two-dimensional array of variants; both dimensions start at 1, rows first.
+// A two-dimensional array of variants; both dimensions start at 1, rows first. An array
+// of nothing but strings may be made from a table of texts, which it then shares instead
+// of holding a string per element.
 class VariantArray {
 public:
+    // Every element empty.
     VariantArray(int rows, int columns);
+    // Element [r + 1, c + 1] is the string of the table's cell at row r, column c.
+    explicit VariantArray(TextTable texts);
 
     int rows() const { return m_rows; }
     int columns() const { return m_columns; }
-    Variant& at(int row, int column) { return m_items[index(row, column)]; }
-    const Variant& at(int row, int column) const { return m_items[index(row, column)]; }
+    Variant at(int row, int column) const;
+    void set(int row, int column, const Variant& value);
+
+    // The table the elements come from while the array holds nothing but its strings;
+    // null otherwise.
+    const TextTable* texts() const {
+        return m_items.empty() && m_rows * m_columns > 0 ? &m_texts : nullptr;
+    }
 
 private:
     std::size_t index(int row, int column) const;
 
     int m_rows;
     int m_columns;
-    std::vector<Variant> m_items;
+    TextTable m_texts;
+    std::vector<Variant> m_items; // used unless the elements come from m_texts
 };
 
 using Arguments = std::vector<Variant>;

@@ -139,7 +139,8 @@ struct Globals {
     std::vector<std::pair<bool, bool>> fonts; // bold, italic
     std::vector<CellFormat> formats;
     std::vector<SheetEntry> sheets;
-    std::vector<QString> strings;
+    // The shared strings, one a row, which every sheet's cells refer to.
+    automation::TextTable strings{0, 1};
 };
 
 void expectBof(RecordCursor& cursor, uint16_t substream) {
@@ -204,7 +205,10 @@ Globals readGlobals(const QByteArray& stream) {
             std::vector<RecordView> pieces{record};
             for (const RecordView& piece : cursor.continuations())
                 pieces.push_back(piece);
-            globals.strings = StringTableReader(std::move(pieces)).read();
+            const std::vector<QString> strings = StringTableReader(std::move(pieces)).read();
+            globals.strings = automation::TextTable(static_cast<int>(strings.size()), 1);
+            for (std::size_t i = 0; i < strings.size(); ++i)
+                globals.strings.setText(static_cast<int>(i), 0, strings[i]);
             break;
         }
         default:
@@ -226,7 +230,8 @@ int checkedColumn(uint16_t column) {
     return column;
 }
 
-void readCellRecord(const RecordView& record, const Globals& globals, Sheet& sheet) {
+// `strings` is the number the sheet knows the shared strings by.
+void readCellRecord(const RecordView& record, const Globals& globals, int strings, Sheet& sheet) {
     ByteReader in = record.reader();
     const int row = in.u16();
     const int column = checkedColumn(in.u16());
@@ -236,20 +241,19 @@ void readCellRecord(const RecordView& record, const Globals& globals, Sheet& she
             throw WorkbookFormatError("bad blank cell run");
         const qsizetype count = (in.remaining() - 2) / 2;
         for (qsizetype i = 0; i < count; ++i)
-            sheet.cellAt(row, checkedColumn(column + i)).format = formatAt(globals, in.u16());
+            sheet.setFormat(row, checkedColumn(column + i), formatAt(globals, in.u16()));
         return;
     }
     const uint16_t xf = in.u16();
-    Cell& cell = sheet.cellAt(row, column);
-    cell.format = formatAt(globals, xf);
+    sheet.setFormat(row, column, formatAt(globals, xf));
     if (record.id == kLabelSst) {
         const uint32_t index = in.u32();
-        if (index >= globals.strings.size())
+        if (index >= uint32_t(globals.strings.rows()))
             throw WorkbookFormatError("shared string index out of range");
-        cell.text = globals.strings[index];
+        sheet.setSharedText(row, column, strings, index);
     } else if (record.id == kLabel) {
         const uint16_t length = in.u16();
-        cell.text = in.characters(length, in.u8() & 1);
+        sheet.setText(row, column, in.characters(length, in.u8() & 1));
     }
 }
 
@@ -341,6 +345,7 @@ Sheet readSheet(const QByteArray& stream, const Globals& globals, const SheetEnt
     expectBof(cursor, kWorksheetSubstream);
     Sheet sheet;
     sheet.name = entry.name;
+    const int strings = sheet.shareTexts(globals.strings);
     RecordView record;
     RowIndexCheck rowIndex;
     qsizetype at = cursor.position();
@@ -353,7 +358,7 @@ Sheet readSheet(const QByteArray& stream, const Globals& globals, const SheetEnt
         case kLabel:
         case kBlank:
         case kMulBlank:
-            readCellRecord(record, globals, sheet);
+            readCellRecord(record, globals, strings, sheet);
             break;
         case kColInfo:
             readColumns(in, globals, sheet);

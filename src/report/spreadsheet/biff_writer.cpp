@@ -1,5 +1,7 @@
 #include "report/spreadsheet/biff_writer.h"
 
+#include "report/automation/large_allocator.h"
+
 #include "report/spreadsheet/biff_bytes.h"
 #include "report/spreadsheet/biff_records.h"
 #include "report/spreadsheet/column_width.h"
@@ -15,6 +17,9 @@
 
 namespace spreadsheet {
 namespace {
+
+// The writer's per-cell and per-string tables.
+using LargeArray = std::vector<uint32_t, automation::LargeAllocator<uint32_t>>;
 
 // Record identifier and data size, little-endian.
 std::array<char, 4> recordHeader(uint16_t id, qsizetype size) {
@@ -84,14 +89,20 @@ public:
         for (const Sheet& sheet : workbook.sheets) {
             for (int c = 0; c < kMaxColumns; ++c)
                 xfIndex(sheet.column(c).format);
+            // The sheet numbers its formats: each number is looked up once.
+            constexpr uint16_t kUnknown = 0xFFFF;
+            std::vector<uint16_t>& xf = m_sheetXf.emplace_back(sheet.formats().size(), kUnknown);
             for (int r = 0; r < sheet.rowExtent(); ++r) {
-                for (const auto& cell : sheet.row(r)) {
-                    if (cell)
-                        xfIndex(cell->format);
+                for (const CellSlot& slot : sheet.row(r)) {
+                    if (slot.present() && xf[slot.format] == kUnknown)
+                        xf[slot.format] = xfIndex(sheet.formats()[slot.format]);
                 }
             }
         }
     }
+
+    // The cell format index of each of the sheet's format numbers in use.
+    const std::vector<uint16_t>& sheetXf(std::size_t sheet) const { return m_sheetXf[sheet]; }
 
     uint16_t xfIndex(const CellFormat& format) {
         if (format == CellFormat{})
@@ -129,6 +140,7 @@ private:
     std::vector<CellFormat> m_formats;
     std::vector<std::pair<bool, bool>> m_fonts;
     std::size_t m_last = 0;
+    std::vector<std::vector<uint16_t>> m_sheetXf;
 };
 
 QByteArray fontRecord(bool bold, bool italic) {
@@ -169,7 +181,8 @@ QByteArray xfRecord(uint16_t font, const CellFormat& format, bool style, bool ow
 // Every text cell looks its string up here, so the table is a flat open-addressing one:
 // each slot holds the string's hash (high half) and its number + 1 (low half, 0 = free).
 // The table refers to the cells' own texts, which stay unchanged while the stream is
-// written; a text longer than a cell may hold is cut when it is written.
+// written, and compares them as the sheet stores them; a text longer than a cell may hold
+// is cut when it is written.
 class SharedStrings {
 public:
     // Every text cell is looked up once, so the number of cells bounds the number of
@@ -182,24 +195,26 @@ public:
         m_strings.reserve(m_capacity);
     }
 
-    uint32_t index(const QString& text) {
-        ++m_total;
-        const uint32_t hash = static_cast<uint32_t>(qHash(text));
+    // The cells looked up from now on are the sheet's.
+    void beginSheet(const Sheet& sheet) { m_sheets.push_back({m_strings.size(), &sheet}); }
+
+    // The numbers of the cells' texts, in order, numbering each new text as it comes. The
+    // table is far larger than the processor's caches: every cell's place in it is asked
+    // for ahead of its look-up, so that the look-ups of a run of cells wait together.
+    // A cell is given by its place in the current sheet, row * 256 + column.
+    void index(const std::vector<uint32_t>& cells, LargeArray& numbers) {
         const std::size_t mask = m_slots.size() - 1;
-        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-            const uint64_t slot = m_slots[i];
-            if (slot == 0) {
-                Q_ASSERT(m_strings.size() < m_capacity);
-                m_strings.push_back(&text);
-                m_oneByte.push_back(
-                    ByteWriter::fitsOneByte(QStringView(text).left(kMaxStringLength)));
-                m_slots[i] = uint64_t(hash) << 32 | m_strings.size();
-                return static_cast<uint32_t>(m_strings.size() - 1);
-            }
-            const uint32_t number = static_cast<uint32_t>(slot) - 1;
-            if ((slot >> 32) == hash && *m_strings[number] == text)
-                return number;
+        m_hashes.resize(cells.size());
+        for (std::size_t k = 0; k < cells.size(); ++k) {
+            m_hashes[k] = static_cast<uint32_t>(qHash(textAt(*m_sheets.back().second, cells[k])));
+            __builtin_prefetch(&m_slots[m_hashes[k] & mask]);
         }
+        for (std::size_t k = 0; k < cells.size(); ++k)
+            numbers.push_back(index(cells[k], m_hashes[k]));
+    }
+
+    static uint32_t placeOf(int row, int column) {
+        return static_cast<uint32_t>(row) * kMaxColumns + static_cast<uint32_t>(column);
     }
 
     // Writes SST and its CONTINUE records, then EXTSST: for every bucket of strings, where
@@ -231,9 +246,11 @@ public:
         };
         put([&] { record.u32(m_total); }, 4);
         put([&] { record.u32(static_cast<uint32_t>(m_strings.size())); }, 4);
+        std::vector<char16_t> piece(kMaxRecordData);
         for (std::size_t i = 0; i < m_strings.size(); ++i) {
-            const QStringView text = QStringView(*m_strings[i]).left(kMaxStringLength);
-            const bool oneByte = m_oneByte[i];
+            automation::TextView text = this->text(i);
+            text.size = std::min<qsizetype>(text.size, kMaxStringLength);
+            const bool oneByte = text.fitsLatin1();
             const int charSize = oneByte ? 1 : 2;
             if (recordSize + 3 + (text.isEmpty() ? 0 : charSize) > kMaxRecordData)
                 flush();
@@ -243,18 +260,28 @@ public:
                 buckets.u16(static_cast<uint16_t>(inRecord));
                 buckets.u16(0);
             }
-            put([&] { record.u16(static_cast<uint16_t>(text.size())); }, 2);
+            put([&] { record.u16(static_cast<uint16_t>(text.size)); }, 2);
             put([&] { record.u8(oneByte ? 0 : 1); }, 1);
             qsizetype done = 0;
-            while (done < text.size()) {
+            while (done < text.size) {
                 const qsizetype room = (kMaxRecordData - recordSize) / charSize;
                 if (room == 0) {
                     flush();
                     put([&] { record.u8(oneByte ? 0 : 1); }, 1);
                     continue;
                 }
-                const qsizetype n = std::min(room, text.size() - done);
-                put([&] { record.characters(text.mid(done, n), oneByte); }, n * charSize);
+                const qsizetype n = std::min(room, text.size - done);
+                put(
+                    [&] {
+                        if (oneByte && !text.wide) {
+                            // ASCII as the table keeps it is what the file wants.
+                            record.bytes.append(text.data + done, n);
+                            return;
+                        }
+                        text.copyTo(piece.data(), done, n);
+                        record.characters(QStringView(piece.data(), n), oneByte);
+                    },
+                    n * charSize);
                 done += n;
             }
         }
@@ -263,10 +290,41 @@ public:
     }
 
 private:
-    std::vector<uint64_t> m_slots;
+    static automation::TextView textAt(const Sheet& sheet, uint32_t place) {
+        return sheet.text(sheet.row(int(place / kMaxColumns))[place % kMaxColumns]);
+    }
+
+    uint32_t index(uint32_t cell, uint32_t hash) {
+        ++m_total;
+        const automation::TextView text = textAt(*m_sheets.back().second, cell);
+        const std::size_t mask = m_slots.size() - 1;
+        for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+            const uint64_t slot = m_slots[i];
+            if (slot == 0) {
+                Q_ASSERT(m_strings.size() < m_capacity);
+                m_strings.push_back(cell);
+                m_slots[i] = uint64_t(hash) << 32 | m_strings.size();
+                return static_cast<uint32_t>(m_strings.size() - 1);
+            }
+            const uint32_t number = static_cast<uint32_t>(slot) - 1;
+            if ((slot >> 32) == hash && this->text(number) == text)
+                return number;
+        }
+    }
+
+    automation::TextView text(std::size_t number) const {
+        // The last sheet whose first string number is not above `number`.
+        auto sheet = std::upper_bound(m_sheets.begin(), m_sheets.end(), number,
+                                      [](std::size_t n, const auto& s) { return n < s.first; });
+        return textAt(*std::prev(sheet)->second, m_strings[number]);
+    }
+
+    std::vector<uint64_t, automation::LargeAllocator<uint64_t>> m_slots;
     std::size_t m_capacity;
-    std::vector<const QString*> m_strings;
-    std::vector<bool> m_oneByte;
+    LargeArray m_strings;           // where each string's first cell lies
+    std::vector<uint32_t> m_hashes; // of the run of cells being looked up
+    // Each sheet with the number of its first string.
+    std::vector<std::pair<std::size_t, const Sheet*>> m_sheets;
     uint32_t m_total = 0;
 };
 
@@ -340,18 +398,19 @@ void writeColumns(QByteArray& stream, const Sheet& sheet, FormatTable& formats) 
     }
 }
 
-// Calls `onCell(column, xf, text)` for each cell record of a row, in column order; `text`
-// is null for an empty cell that is there for its format alone.
+// Calls `onCell(column, xf, cell)` for each cell record of a row, in column order; `cell`
+// is null for an empty cell that is there for its format alone. `xf` gives the cell
+// format index of each of the sheet's format numbers.
 template <typename OnCell>
-void rowCells(const Sheet& sheet, int row, FormatTable& formats, OnCell onCell) {
+void rowCells(const Sheet& sheet, int row, const std::vector<uint16_t>& xf, OnCell onCell) {
     const auto& cells = sheet.row(row);
     for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
-        if (!cells[c])
+        const CellSlot& cell = cells[c];
+        if (!cell.present())
             continue;
-        const uint16_t xf = formats.xfIndex(cells[c]->format);
-        const bool blank = cells[c]->text.isEmpty();
-        if (!blank || xf != kDefaultCellXf)
-            onCell(c, xf, blank ? nullptr : &cells[c]->text);
+        const uint16_t index = xf[cell.format];
+        if (cell.hasText() || index != kDefaultCellXf)
+            onCell(c, index, cell.hasText() ? &cell : nullptr);
     }
 }
 
@@ -365,7 +424,10 @@ constexpr qsizetype kBlankSize = 4 + 6;
 // record or from the previous row's first cell.
 class RowBlocks {
 public:
-    RowBlocks(const Sheet& sheet, FormatTable& formats, SharedStrings& strings) : m_sheet(sheet) {
+    RowBlocks(const Sheet& sheet, const std::vector<uint16_t>& xf, SharedStrings& strings)
+        : m_sheet(sheet), m_xf(xf) {
+        strings.beginSheet(sheet);
+        std::vector<uint32_t> texts; // the text cells of a block
         qsizetype at = 0;
         for (int start = 0; start < sheet.rowExtent(); start += kRowBlock) {
             const int end = std::min(start + kRowBlock, sheet.rowExtent());
@@ -377,17 +439,19 @@ public:
             ByteWriter dbCell;
             dbCell.u32(0); // distance back to the first ROW record, known at the end
             qsizetype previous = firstRow + kRowRecordSize;
+            texts.clear();
             for (int r = start; r < end; ++r) {
                 if (sheet.row(r).empty())
                     continue;
                 dbCell.u16(static_cast<uint16_t>(at - previous));
                 previous = at;
-                rowCells(sheet, r, formats, [&](int, uint16_t, const QString* text) {
+                rowCells(sheet, r, xf, [&](int c, uint16_t, const CellSlot* text) {
                     at += text ? kLabelSize : kBlankSize;
                     if (text)
-                        m_strings.push_back(strings.index(*text));
+                        texts.push_back(SharedStrings::placeOf(r, c));
                 });
             }
+            strings.index(texts, m_strings);
             qToLittleEndian<quint32>(static_cast<uint32_t>(at - firstRow), dbCell.bytes.data());
             m_dbCellsAt.push_back(at);
             m_dbCells.push_back(dbCell.bytes);
@@ -400,7 +464,7 @@ public:
     // Where each DBCELL record lies, from the start of the first block.
     const std::vector<qsizetype>& dbCellsAt() const { return m_dbCellsAt; }
 
-    void write(StreamOut& out, FormatTable& formats) const {
+    void write(StreamOut& out) const {
         const uint16_t height = rowHeightTwips(m_sheet);
         auto string = m_strings.begin();
         auto dbCell = m_dbCells.begin();
@@ -424,7 +488,7 @@ public:
             if (!any)
                 continue;
             for (int r = start; r < end; ++r) {
-                rowCells(m_sheet, r, formats, [&](int c, uint16_t xf, const QString* text) {
+                rowCells(m_sheet, r, m_xf, [&](int c, uint16_t xf, const CellSlot* text) {
                     // The most frequent records by far: made in place, without a body buffer.
                     char record[kLabelSize];
                     qToLittleEndian<quint16>(text ? kLabelSst : kBlank, record);
@@ -443,7 +507,8 @@ public:
 
 private:
     const Sheet& m_sheet;
-    std::vector<uint32_t> m_strings; // of every text cell, in the order they are written
+    const std::vector<uint16_t>& m_xf;
+    LargeArray m_strings; // of every text cell, in the order they are written
     std::vector<QByteArray> m_dbCells;
     std::vector<qsizetype> m_dbCellsAt;
     qsizetype m_size = 0;
@@ -535,8 +600,10 @@ void writeMerges(QByteArray& stream, const Sheet& sheet) {
 // after them.
 class SheetSubstream {
 public:
-    SheetSubstream(const Sheet& sheet, bool first, FormatTable& formats, SharedStrings& strings)
-        : m_used(usedArea(sheet)), m_rows(sheet, formats, strings) {
+    SheetSubstream(const Sheet& sheet, std::size_t index, FormatTable& formats,
+                   SharedStrings& strings)
+        : m_used(usedArea(sheet)), m_rows(sheet, formats.sheetXf(index), strings) {
+        const bool first = index == 0;
         ByteWriter rowHeight;
         const uint16_t height = rowHeightTwips(sheet);
         rowHeight.u16(height == kDefaultRowHeightTwips ? 0 : 1); // 1: set apart from the font
@@ -567,7 +634,7 @@ public:
     qsizetype size() const { return headSize() + m_front.size() + m_rows.size() + m_back.size(); }
 
     // The substream, for a start at `offset` in the workbook stream.
-    void write(StreamOut& out, qsizetype offset, FormatTable& formats) const {
+    void write(StreamOut& out, qsizetype offset) const {
         const qsizetype front = offset + headSize();
         const qsizetype rows = front + m_front.size();
         out.record(kBof, bof(kWorksheetSubstream));
@@ -580,7 +647,7 @@ public:
             index.u32(static_cast<uint32_t>(rows + at));
         out.record(kIndex, index.bytes);
         out.bytes(m_front);
-        m_rows.write(out, formats);
+        m_rows.write(out);
         out.bytes(m_back);
     }
 
@@ -641,7 +708,7 @@ void writeWorkbookStream(const Workbook& workbook, const StreamSink& sink) {
     std::vector<SheetSubstream> sheets;
     sheets.reserve(workbook.sheets.size());
     for (std::size_t i = 0; i < workbook.sheets.size(); ++i)
-        sheets.emplace_back(workbook.sheets[i], i == 0, formats, strings);
+        sheets.emplace_back(workbook.sheets[i], i, formats, strings);
 
     QByteArray head = globalsHead(formats);
     // The sheet list records where each sheet's substream starts, so the sizes of the
@@ -674,7 +741,7 @@ void writeWorkbookStream(const Workbook& workbook, const StreamSink& sink) {
     strings.write(out, 0);
     out.record(kEof, {});
     for (std::size_t i = 0; i < sheets.size(); ++i)
-        sheets[i].write(out, sheetOffsets[i], formats);
+        sheets[i].write(out, sheetOffsets[i]);
 }
 
 QByteArray writeWorkbookStream(const Workbook& workbook) {

@@ -51,7 +51,7 @@ struct RangeRef {
 
     Sheet& sheet() const { return document->workbook().sheets.at(index); }
     CellFormat firstFormat() const {
-        const Cell* cell = sheet().cell(area.firstRow, area.firstColumn);
+        const auto cell = sheet().cell(area.firstRow, area.firstColumn);
         return cell ? cell->format : sheet().column(area.firstColumn).format;
     }
     void format(const std::function<void(CellFormat&)>& change) const {
@@ -123,7 +123,7 @@ public:
 };
 
 Variant cellValue(const Sheet& sheet, int row, int column) {
-    const Cell* cell = sheet.cell(row, column);
+    const auto cell = sheet.cell(row, column);
     return cell ? Variant(cell->text) : Variant();
 }
 
@@ -185,8 +185,8 @@ private:
         auto array = std::make_shared<VariantArray>(a.rowCount(), a.columnCount());
         for (int r = 1; r <= a.rowCount(); ++r) {
             for (int c = 1; c <= a.columnCount(); ++c)
-                array->at(r, c) =
-                    cellValue(range.sheet(), a.firstRow + r - 1, a.firstColumn + c - 1);
+                array->set(r, c,
+                           cellValue(range.sheet(), a.firstRow + r - 1, a.firstColumn + c - 1));
         }
         return Variant(array);
     }
@@ -197,10 +197,13 @@ private:
         const CellArea& a = range.area;
         Sheet& sheet = range.sheet();
         if (v.type() != Variant::Type::Array) {
-            const QString text = v.toString();
+            // The text is kept once, however many cells show it.
+            automation::TextTable one(1, 1);
+            one.setText(0, 0, v.toString());
+            const int table = sheet.shareTexts(one);
             for (int r = a.firstRow; r <= a.lastRow; ++r) {
                 for (int c = a.firstColumn; c <= a.lastColumn; ++c)
-                    sheet.cellAt(r, c).text = text;
+                    sheet.setSharedText(r, c, table, 0);
             }
             return;
         }
@@ -213,10 +216,23 @@ private:
                     .arg(array->columns())
                     .arg(a.rowCount())
                     .arg(a.columnCount()));
+        if (const automation::TextTable* texts = array->texts()) {
+            // An array of texts only: the cells refer to its table, nothing is copied.
+            const int table = sheet.shareTexts(*texts);
+            // The last row first: the sheet makes room for all the rows at once.
+            sheet.reserveCells(a.lastRow, a.lastColumn + 1);
+            for (int r = 0; r < array->rows(); ++r) {
+                sheet.reserveCells(a.firstRow + r, a.lastColumn + 1);
+                for (int c = 0; c < array->columns(); ++c)
+                    sheet.setSharedText(a.firstRow + r, a.firstColumn + c, table,
+                                        qsizetype(r) * array->columns() + c);
+            }
+            return;
+        }
         for (int r = 1; r <= array->rows(); ++r) {
             for (int c = 1; c <= array->columns(); ++c)
-                sheet.cellAt(a.firstRow + r - 1, a.firstColumn + c - 1).text =
-                    array->at(r, c).toString();
+                sheet.setText(a.firstRow + r - 1, a.firstColumn + c - 1,
+                              array->at(r, c).toString());
         }
     }
 };

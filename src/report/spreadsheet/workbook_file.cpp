@@ -7,6 +7,8 @@
 #include "report/spreadsheet/compound_file.h"
 #include "report/spreadsheet/property_sets.h"
 
+#include <malloc.h>
+
 namespace spreadsheet {
 
 namespace {
@@ -28,6 +30,9 @@ void saveWorkbook(const Workbook& workbook, const QString& path) {
                           [&](const StreamSink& sink) { writeWorkbookStream(workbook, sink); },
                           {{kSummaryStreamName, summaryInformation(workbook.properties)},
                            {kDocumentSummaryStreamName, documentSummaryInformation()}});
+    // Writing a large workbook takes tables of many megabytes for a moment; the heap would
+    // keep their room after they are freed, so the process would stay that large.
+    malloc_trim(0);
 }
 
 Workbook readWorkbook(const QByteArray& fileBytes) {
