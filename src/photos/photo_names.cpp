@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSet>
 
 #include <algorithm>
@@ -14,16 +13,31 @@ namespace photos {
 
 namespace {
 
+// The text after the last separator, as the file name of a photo path.
+QStringView fileNameOf(const QString& path) {
+    return QStringView(path).mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
 // The number in the file name when it is one of the names of a photo of `fullName`
-// ("name.jpg" is 1, "name (k).jpg" is k), else 0.
-int numberInFileName(const QString& fileName, const QString& fullName) {
-    if (fileName == photoFileName(fullName, 1))
-        return 1;
-    static const QRegularExpression numbered(QStringLiteral("^ \\((\\d{1,6})\\)\\.jpg$"));
+// ("name.jpg" is 1, "name (k).jpg" with k of 2 and up in one to six digits is k), else 0.
+// Read by hand: a refresh asks it of every record.
+int numberInFileName(QStringView fileName, const QString& fullName) {
     if (!fileName.startsWith(fullName))
         return 0;
-    const QRegularExpressionMatch match = numbered.match(fileName.mid(fullName.size()));
-    const int number = match.hasMatch() ? match.captured(1).toInt() : 0;
+    const QStringView rest = fileName.mid(fullName.size());
+    if (rest == u".jpg")
+        return 1;
+    if (!rest.startsWith(u" (") || !rest.endsWith(u").jpg"))
+        return 0;
+    const QStringView digits = rest.mid(2, rest.size() - 7);
+    if (digits.isEmpty() || digits.size() > 6)
+        return 0;
+    int number = 0;
+    for (const QChar digit : digits) {
+        if (digit < QLatin1Char('0') || digit > QLatin1Char('9'))
+            return 0;
+        number = number * 10 + (digit.unicode() - '0');
+    }
     return number >= 2 ? number : 0;
 }
 
@@ -58,7 +72,7 @@ int photoNumberFor(store::DataFile& file, const QString& imagesFolder, const QSt
     const QSet<QString> named = photoPathsInBase(file, self);
     const bool inFolder = QDir::cleanPath(QFileInfo(current).absolutePath()) ==
                           QDir::cleanPath(QFileInfo(imagesFolder).absoluteFilePath());
-    const int own = inFolder ? numberInFileName(QFileInfo(current).fileName(), fullName) : 0;
+    const int own = inFolder ? numberInFileName(fileNameOf(current), fullName) : 0;
     if (own > 0 && !named.contains(cleanedPhotoPath(current)))
         return own;
     int number = 1;
@@ -72,7 +86,7 @@ QString movedPhotoPath(const QString& imagesFolder, const store::ContactRecord& 
     if (!isPhotoName(name))
         return QString();
     const QString current = record.field(store::ContactField::PhotoPath);
-    const int number = std::max(1, numberInFileName(QFileInfo(current).fileName(), name));
+    const int number = std::max(1, numberInFileName(fileNameOf(current), name));
     return photoPath(imagesFolder, name, number);
 }
 

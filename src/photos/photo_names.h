@@ -29,7 +29,7 @@ QSet<QString> photoPathsInBase(store::DataFile& file, int32_t except = -1);
 // counting record `except` (-1: count every record).
 bool isNamedInBase(store::DataFile& file, const QString& photoPath, int32_t except = -1);
 
-// The number of the photo file for a record named `fullName` (see photoFileName):
+// The number of the photo file for a record named `fullName` (see photoPath):
 // `current`, the record's own photo path, when it is one of its names and no other
 // record names it; else the first that no record but `self` (-1 for a record not yet
 // stored) names.

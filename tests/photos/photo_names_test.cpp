@@ -56,6 +56,22 @@ TEST_F(PhotoNames, AMovedPhotoKeepsItsFileNameWhenItIsOneOfTheRecordsNames) {
     EXPECT_EQ(photos::movedPhotoPath("/new", named("Иванов")), "/new/Иванов.jpg");
     for (const QString& refused : {QString(), QString("a/b"), QString(".."), QString(".")})
         EXPECT_EQ(photos::movedPhotoPath("/new", named(refused, "/old/x.jpg")), QString());
+    // The number is one to six ASCII digits, 2 or more, after exactly the record's name.
+    const QList<std::pair<QString, QString>> numbers = {
+        {"/old/Иванов (123456).jpg", "/new/Иванов (123456).jpg"},
+        {"/old/Иванов (02).jpg", "/new/Иванов (2).jpg"},
+        {"Иванов (3).jpg", "/new/Иванов (3).jpg"},
+        {"/old/Иванов (1234567).jpg", "/new/Иванов.jpg"},
+        {"/old/Иванов (1).jpg", "/new/Иванов.jpg"},
+        {"/old/Иванов ().jpg", "/new/Иванов.jpg"},
+        {"/old/Иванов (2).jpeg", "/new/Иванов.jpg"},
+        {"/old/Ивановы (2).jpg", "/new/Иванов.jpg"},
+        {"/old/Иванов (2).jpg/", "/new/Иванов.jpg"},
+    };
+    for (const auto& [current, moved] : numbers) {
+        EXPECT_EQ(photos::movedPhotoPath("/new", named("Иванов", current)), moved)
+            << current.toStdString();
+    }
     // No images folder: the path starts at the root, as it always did.
     EXPECT_EQ(photos::movedPhotoPath(QString(), named("Иванов")), "/Иванов.jpg");
 }
