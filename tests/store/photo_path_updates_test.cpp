@@ -1,13 +1,13 @@
 #include "store/data_file_error.h"
+#include "store/file_changes.h"
+#include "store/file_copy.h"
 #include "store/photo_path_updates.h"
 #include "store/record_order.h"
-#include "store/rollback_journal.h"
-#include "store/write_fault.h"
 #include "support/record_fixture.h"
 
 #include <gtest/gtest.h>
 
-#include <QFile>
+#include <QDir>
 
 #include <cerrno>
 
@@ -100,9 +100,10 @@ TEST(PhotoPathRefresh, RefusesAnIndexOutsideTheFile) {
     EXPECT_EQ(file.count(), 2);
 }
 
-// A full disk at any write of the refresh leaves the base exactly as it was, however
-// large, and the journal gone: nothing is written twice.
-TEST(PhotoPathRefresh, AFailedWriteAtAnyPointLeavesTheBaseAsItWas) {
+// A full disk at any file change of the refresh leaves the base exactly as it was, however
+// large, and nothing beside it: nothing is written twice. Only the flush of the folder
+// comes after the rename, with the change made.
+TEST(PhotoPathRefresh, AFailureAtAnyFileChangeLeavesTheBaseAsItWas) {
     TestFolder folder;
     const QList<store::ContactRecord> records = storedRecords(5000); // several mebibytes
     const QByteArray before = fileBytes(records);
@@ -112,22 +113,33 @@ TEST(PhotoPathRefresh, AFailedWriteAtAnyPointLeavesTheBaseAsItWas) {
         store::DataFile file;
         file.bind(folder.filePath("big.dat"));
         file.openExisting();
-        store::failNthWrite(n, ENOSPC);
+        int seen = 0;
+        bool renamed = false;
+        store::setFileChangeHook([&](const store::FileChange& change) {
+            if (++seen == n)
+                return ENOSPC;
+            renamed = renamed || change.kind == store::FileChangeKind::Rename;
+            return 0;
+        });
         try {
             store::applyPhotoPathUpdates(file, 1, records[1], pathFor);
         } catch (const store::DataFileError& error) {
+            store::setFileChangeHook({});
             EXPECT_EQ(error.text(), "Disk full");
-            EXPECT_TRUE(folder.readBytes("big.dat") == before) << "write " << n;
-            EXPECT_FALSE(QFile::exists(store::journalPath(file.path()))) << "write " << n;
+            EXPECT_EQ(folder.readBytes("big.dat") == before, !renamed) << "change " << n;
+            const QStringList beside = QDir(folder.path())
+                                           .entryList({store::kTemporaryPrefix + '*', "*-journal"},
+                                                      QDir::AllEntries | QDir::Hidden);
+            EXPECT_TRUE(beside.isEmpty()) << "change " << n;
             ++failures;
             continue;
         }
-        store::failNthWrite(0, 0);
+        store::setFileChangeHook({});
         EXPECT_EQ(namesIn(folder.readBytes("big.dat")).size(), 5000);
         break;
     }
-    // Three blocks and the header of the journal, the new bytes and the cut of the file.
-    EXPECT_EQ(failures, 6);
+    // The new file created, written and flushed, renamed, the folder flushed.
+    EXPECT_EQ(failures, 5);
 }
 
 // The update copies the texts byte for byte: it must give what storing each text as read
