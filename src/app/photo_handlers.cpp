@@ -141,23 +141,22 @@ void TForm1::Button1Click() {
         cancelNewEntry();
     if (!hasRecordOnShow())
         return;
-    const QString folder = imagesFolder();
     // Each record keeps its photo's file name in the new folder; a name that cannot name a
     // file there gets no photo path.
-    const auto pathFor = [&folder](const store::ContactRecord& record) {
-        return photos::movedPhotoPath(folder, record);
+    const photos::PhotoPathMover mover(imagesFolder());
+    const auto update = [&mover](store::ContactRecord& record) {
+        mover.move(record);
     };
     // The record on show, with the texts in the window.
-    const auto shownPath = [&] {
-        return pathFor(recordFromWindow(m_state.buffer.field(store::ContactField::PhotoPath)));
-    };
+    store::ContactRecord shown =
+        recordFromWindow(m_state.buffer.field(store::ContactField::PhotoPath));
+    mover.move(shown);
     // Every update in one change of the file, as the updates one by one would leave it.
     const int32_t count = m_state.file.count();
     const int32_t i = m_state.index;
     QString lastPhoto;
     try {
-        lastPhoto =
-            store::applyPhotoPathUpdates(m_state.file, i, recordFromWindow(shownPath()), pathFor);
+        lastPhoto = store::applyPhotoPathUpdates(m_state.file, i, shown, update);
     } catch (const store::DataFileError&) {
         keepIndexIfStillOnShow(i);
         throw;

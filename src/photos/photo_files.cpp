@@ -44,13 +44,21 @@ std::error_code lastError() {
 
 } // namespace
 
-QString photoFileName(const QString& fullName, int number) {
-    return number <= 1 ? fullName + QStringLiteral(".jpg")
-                       : QStringLiteral("%1 (%2).jpg").arg(fullName).arg(number);
-}
-
 QString photoPath(const QString& imagesFolder, const QString& fullName, int number) {
-    return imagesFolder + QLatin1Char('/') + photoFileName(fullName, number);
+    // One allocation: a refresh builds a path for every record.
+    const QString suffix = number <= 1 ? QString() : QString::number(number);
+    QString path;
+    path.reserve(imagesFolder.size() + fullName.size() + suffix.size() + 8);
+    path += imagesFolder;
+    path += QLatin1Char('/');
+    path += fullName;
+    if (number > 1) {
+        path += QLatin1String(" (");
+        path += suffix;
+        path += QLatin1Char(')');
+    }
+    path += QLatin1String(".jpg");
+    return path;
 }
 
 bool isPhotoName(const QString& fullName) {

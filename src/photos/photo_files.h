@@ -9,12 +9,10 @@ namespace photos {
 // Where photos are kept and which of them the program may touch. Every photo is a copy
 // in the images folder named after the record's full name.
 
-// The file name of a record's photo: full name + ".jpg", or for number n >= 2, the
-// photo of the n-th record of that name, full name + " (n).jpg".
-QString photoFileName(const QString& fullName, int number = 1);
-
 // The photo path of a record: images folder + "/" + its photo file name, nothing
-// validated or replaced (an empty folder gives "/" + name + ".jpg").
+// validated or replaced (an empty folder gives "/" + name + ".jpg"). The file name is
+// full name + ".jpg", or for number n >= 2, the photo of the n-th record of that name,
+// full name + " (n).jpg".
 QString photoPath(const QString& imagesFolder, const QString& fullName, int number = 1);
 
 // Whether a photo may be named after this full name: a name with a path separator or

@@ -3,6 +3,7 @@
 #include "store/contact_record.h"
 #include "store/data_file.h"
 
+#include <QByteArray>
 #include <QSet>
 #include <QString>
 
@@ -29,16 +30,26 @@ QSet<QString> photoPathsInBase(store::DataFile& file, int32_t except = -1);
 // counting record `except` (-1: count every record).
 bool isNamedInBase(store::DataFile& file, const QString& photoPath, int32_t except = -1);
 
-// The number of the photo file for a record named `fullName` (see photoFileName):
+// The number of the photo file for a record named `fullName` (see photoPath):
 // `current`, the record's own photo path, when it is one of its names and no other
 // record names it; else the first that no record but `self` (-1 for a record not yet
 // stored) names.
 int photoNumberFor(store::DataFile& file, const QString& imagesFolder, const QString& fullName,
                    int32_t self, const QString& current);
 
-// The path a record's photo takes in the images folder when it changes: the same file
-// name when its current path has one of the names for its full name, else the first;
-// empty for a name no photo can have (see isPhotoName).
-QString movedPhotoPath(const QString& imagesFolder, const store::ContactRecord& record);
+// Moves records' photos to an images folder, as "Применить" does for every record: a
+// photo keeps its file name in the new folder when its current path has one of the names
+// for the record's full name, else takes the first; a record whose name no photo can have
+// (see isPhotoName) is left without a photo path. It works on the record's code-page
+// bytes with the folder encoded once, so a pass over a large base costs little per record.
+class PhotoPathMover {
+public:
+    explicit PhotoPathMover(const QString& imagesFolder);
+    // Sets the record's photo path as storing the new path would, with zeros after it.
+    void move(store::ContactRecord& record) const;
+
+private:
+    QByteArray m_folder; // with the separator after it
+};
 
 } // namespace photos

@@ -48,26 +48,32 @@ bool inCodePage1251(QChar character) {
     return character == QLatin1Char('?') || toByte(character.unicode()) != '?';
 }
 
-QByteArray encode1251(const QString& text) {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    qsizetype length = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t unit = text[i].unicode();
+int encode1251(QStringView text, char* out, int capacity) {
+    // Raw pointers: the loop runs over every text of every record in whole-base passes.
+    const char16_t* unit = text.utf16();
+    const char16_t* const end = unit + text.size();
+    int length = 0;
+    for (; unit != end && length < capacity; ++unit) {
         // A surrogate pair is one character, outside the code page like a lone surrogate:
         // one '?' either way.
-        if (QChar::isHighSurrogate(unit) && i + 1 < text.size() &&
-            QChar::isLowSurrogate(text[i + 1].unicode()))
-            ++i;
-        bytes[length++] = toByte(unit);
+        if (QChar::isHighSurrogate(*unit) && unit + 1 != end && QChar::isLowSurrogate(unit[1]))
+            ++unit;
+        out[length++] = toByte(*unit);
     }
-    bytes.truncate(length);
+    return length;
+}
+
+QByteArray encode1251(const QString& text) {
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    bytes.truncate(encode1251(text, bytes.data(), int(text.size())));
     return bytes;
 }
 
 QString decode1251(const char* bytes, int length) {
     QString text(length, Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
     for (int i = 0; i < length; ++i)
-        text[i] = QChar(toUnicode(static_cast<unsigned char>(bytes[i])));
+        out[i] = toUnicode(static_cast<unsigned char>(bytes[i]));
     return text;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 namespace store {
 
@@ -9,6 +10,9 @@ namespace store {
 // which the data file stores every text. Characters outside the code page become '?'.
 
 QByteArray encode1251(const QString& text);
+// Encodes into `out` as many characters as `capacity` bytes hold; returns the bytes
+// written. Nothing is allocated, for the passes over every record.
+int encode1251(QStringView text, char* out, int capacity);
 // True when the data file can keep the character as it is (not as '?').
 bool inCodePage1251(QChar character);
 QString decode1251(const char* bytes, int length);

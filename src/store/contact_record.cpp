@@ -3,7 +3,6 @@
 #include "store/codec1251.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace store {
 
@@ -22,11 +21,12 @@ QString ContactRecord::field(ContactField field) const {
 }
 
 void ContactRecord::store(ContactField field, const QString& text) {
-    const QByteArray encoded = encode1251(text);
-    const int length = std::min<int>({int(encoded.size()), 255, capacity(field)});
+    // One byte per character, so the cut to 255 characters and then to the capacity is
+    // the first `capacity` bytes of the encoding (capacity <= 255).
     const int at = offset(field);
+    const int length =
+        encode1251(text, reinterpret_cast<char*>(m_bytes.data()) + at + 1, capacity(field));
     m_bytes[at] = static_cast<unsigned char>(length);
-    std::memcpy(m_bytes.data() + at + 1, encoded.constData(), length);
 }
 
 } // namespace store

@@ -3,6 +3,7 @@
 #include "store/data_file_error.h"
 #include "store/data_file_texts.h"
 #include "store/file_changes.h"
+#include "store/file_copy.h"
 #include "store/rollback_journal.h"
 
 #include "platform/regular_file.h"
@@ -275,6 +276,57 @@ void DataFile::replaceFrom(int32_t first,
         throw;
     }
     m_position = int32_t(end / kRecordSize);
+}
+
+bool DataFile::isReplaceableByRename() const {
+    struct stat open {};
+    struct stat named {};
+    if (::fstat(m_fd, &open) != 0 || ::lstat(m_path.toLocal8Bit().constData(), &named) != 0)
+        throw DataFileError::fromErrno(errno);
+    // A new file under the name would part the base from its other names, replace a link
+    // by a file, or change the owner.
+    return S_ISREG(named.st_mode) && open.st_nlink == 1 && open.st_uid == ::geteuid();
+}
+
+void DataFile::replaceWhole(std::span<const unsigned char> bytes) {
+    requireWritable();
+    requireCountable(off_t(bytes.size()));
+    if (!isReplaceableByRename()) {
+        replaceFrom(0, {bytes});
+        return;
+    }
+    // A journal still here belongs to the old file; undone now, it cannot touch the new.
+    rollBackJournal(m_fd, m_path);
+    struct stat info {};
+    if (::fstat(m_fd, &info) != 0)
+        throw DataFileError::fromErrno(errno);
+    QString temporary;
+    std::error_code error;
+    const int fd = createTemporaryBeside(m_path, temporary, error);
+    if (fd < 0)
+        throw DataFileError::fromErrno(error.value());
+    if (::fchmod(fd, info.st_mode & 07777) != 0)
+        error = {errno, std::generic_category()};
+    if (!error)
+        error = store::writeAt(fd, temporary, 0, bytes);
+    if (!error)
+        error = syncFile(fd, temporary);
+    if (!error)
+        error = renameFile(temporary, m_path);
+    if (error) {
+        ::close(fd);
+        ::unlink(temporary.toLocal8Bit().constData());
+        throw DataFileError::fromErrno(error.value());
+    }
+    // The base is the new file from the rename on, whatever happens next.
+    ::close(m_fd);
+    m_fd = fd;
+    m_unsynced = false;
+    m_position = int32_t(off_t(bytes.size()) / kRecordSize);
+    ++m_modifications;
+    rememberIdentity();
+    if (const std::error_code synced = syncFolder(folderOf(m_path)))
+        throw DataFileError::fromErrno(synced.value());
 }
 
 void DataFile::cut() {

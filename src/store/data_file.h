@@ -68,6 +68,16 @@ public:
     void replaceFrom(int32_t first, std::initializer_list<std::span<const unsigned char>> parts,
                      std::span<const unsigned char> read = {});
 
+    // Replaces the whole file by `bytes`, all or nothing, without a copy of the old bytes:
+    // they go into a new file beside the base, which reaches the disk and then takes the
+    // base's name in one rename, made durable by flushing the folder; the data file is
+    // that new file afterwards. A failure before the rename leaves the file as it was and
+    // throws; a failed flush of the folder after it is only reported (thrown). A base that
+    // a rename would change more than the content of (a file of more than one name, a
+    // link, another owner's file) is replaced through the journal (replaceFrom) instead.
+    // The position ends at the end.
+    void replaceWhole(std::span<const unsigned char> bytes);
+
     // Pushes the writes made since the last sync to the disk (fsync).
     void sync();
     // Grows with every open, create, write and cut; lets callers notice that the file
@@ -81,6 +91,7 @@ private:
     // Throws when a file of size bytes would hold more records than a count can name.
     void requireCountable(off_t size) const;
     void rememberIdentity();
+    bool isReplaceableByRename() const;
     void writeAt(off_t offset, const unsigned char* bytes, size_t size);
 
     QString m_path;

@@ -32,8 +32,35 @@ struct Descriptor {
     }
 };
 
+// Copies inside the kernel, without the bytes passing through the program. False when the
+// file system cannot (nothing was copied then); the copy goes on as a plain one.
+bool copyInKernel(int from, int to, std::error_code& error) {
+    bool started = false;
+    for (;;) {
+        const ssize_t copied = ::copy_file_range(from, nullptr, to, nullptr, size_t(1) << 30, 0);
+        if (copied > 0) {
+            started = true;
+            continue;
+        }
+        if (copied == 0)
+            return true;
+        if (errno == EINTR)
+            continue;
+        if (!started &&
+            (errno == EXDEV || errno == ENOSYS || errno == EOPNOTSUPP || errno == EINVAL))
+            return false;
+        error = lastError();
+        return true;
+    }
+}
+
 // A scratch copy is no change of the base's files: it passes by the change hook.
 std::error_code copyContents(int from, int to, const QString& toPath, CopyDurability durability) {
+    if (durability == CopyDurability::Scratch) {
+        std::error_code error;
+        if (copyInKernel(from, to, error))
+            return error;
+    }
     std::vector<unsigned char> block(1 << 20);
     for (int64_t done = 0;;) {
         const ssize_t got = ::read(from, block.data(), block.size());
@@ -65,6 +92,21 @@ std::error_code copyContents(int from, int to, const QString& toPath, CopyDurabi
 
 } // namespace
 
+int createTemporaryBeside(const QString& path, QString& temporary, std::error_code& error,
+                          CopyDurability durability) {
+    QByteArray pattern = (folderOf(path) + '/' + kTemporaryPrefix + "copy-XXXXXX").toLocal8Bit();
+    if (durability == CopyDurability::Durable) {
+        if (const int injected = beforeFileChange({FileChangeKind::Create, QString(pattern)})) {
+            error = {injected, std::generic_category()};
+            return -1;
+        }
+    }
+    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+    error = fd < 0 ? lastError() : std::error_code();
+    temporary = QString::fromLocal8Bit(pattern);
+    return fd;
+}
+
 std::error_code replaceWithCopy(const QString& source, const QString& target,
                                 CopyDurability durability) {
     platform::RegularFile opened(source, platform::RegularFile::Access::Read);
@@ -72,17 +114,13 @@ std::error_code replaceWithCopy(const QString& source, const QString& target,
         return opened.error();
     Descriptor in{opened.release()};
 
-    const QString folder = folderOf(target);
-    QByteArray pattern = (folder + '/' + kTemporaryPrefix + "copy-XXXXXX").toLocal8Bit();
-    if (durability == CopyDurability::Durable) {
-        if (const int injected = beforeFileChange({FileChangeKind::Create, QString(pattern)}))
-            return {injected, std::generic_category()};
-    }
-    Descriptor out{::mkostemp(pattern.data(), O_CLOEXEC)};
+    QString temporary;
+    std::error_code error;
+    Descriptor out{createTemporaryBeside(target, temporary, error, durability)};
     if (out.fd < 0)
-        return lastError();
-    const QString temporary = QString::fromLocal8Bit(pattern);
-    std::error_code error = copyContents(in.fd, out.fd, temporary, durability);
+        return error;
+    const QByteArray pattern = temporary.toLocal8Bit();
+    error = copyContents(in.fd, out.fd, temporary, durability);
     if (!error && ::fchmod(out.fd, 0644) != 0)
         error = lastError();
     if (durability == CopyDurability::Scratch) {
@@ -100,7 +138,7 @@ std::error_code replaceWithCopy(const QString& source, const QString& target,
         ::unlink(pattern.constData());
         return error;
     }
-    return syncFolder(folder);
+    return syncFolder(folderOf(target));
 }
 
 void removeStaleTemporariesIn(const QString& folder) {

@@ -21,6 +21,13 @@ std::error_code replaceWithCopy(const QString& source, const QString& target,
 // Temporary files of the program start with this; a kill can leave them behind.
 inline const QString kTemporaryPrefix = QStringLiteral(".kalmo-");
 
+// Creates a new empty file beside `path` (in its folder), exclusively, named with
+// kTemporaryPrefix, and sets `temporary` to its path. Returns its descriptor, or -1 with
+// `error` set. A durable one is a change of the base's files (store/file_changes.h); a
+// scratch one passes by the change hook.
+int createTemporaryBeside(const QString& path, QString& temporary, std::error_code& error,
+                          CopyDurability durability = CopyDurability::Durable);
+
 // Removes the files left by interrupted copies and reports in `folder`: plain files and
 // links whose names start with kTemporaryPrefix. Nothing else is touched.
 void removeStaleTemporariesIn(const QString& folder);

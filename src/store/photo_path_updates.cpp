@@ -5,60 +5,49 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <vector>
+#include <memory>
 
 namespace store {
 
 namespace {
 
-ContactRecord recordAt(const std::vector<unsigned char>& bytes, int32_t index) {
-    ContactRecord record;
-    std::memcpy(record.bytes().data(), bytes.data() + size_t(index) * ContactRecord::kSize,
-                ContactRecord::kSize);
-    return record;
-}
-
-void put(std::vector<unsigned char>& bytes, int32_t index, const ContactRecord& record) {
-    std::memcpy(bytes.data() + size_t(index) * ContactRecord::kSize, record.bytes().data(),
-                ContactRecord::kSize);
+// Every text cut to its field with zeros after it, as storing the text read from the
+// record leaves a fresh record: every byte decodes and encodes back to itself.
+void cutTexts(ContactRecord& record) {
+    for (ContactField field : kTextFields) {
+        unsigned char* text = record.bytes().data() + ContactRecord::offset(field);
+        text[0] = std::min<unsigned char>(text[0], ContactRecord::kTextCapacity);
+        std::fill(text + 1 + text[0], text + 1 + ContactRecord::kTextCapacity, 0);
+    }
 }
 
 } // namespace
 
-ContactRecord withPhotoPath(const ContactRecord& record, const QString& photoPath) {
-    // Every byte decodes and encodes back to itself, so storing a text read from the
-    // record copies its length (cut to the capacity) and its bytes.
-    ContactRecord result;
-    for (ContactField field : kTextFields) {
-        const int at = ContactRecord::offset(field);
-        const int length = std::min<int>(record.bytes()[at], ContactRecord::capacity(field));
-        std::copy_n(record.bytes().begin() + at, 1 + length, result.bytes().begin() + at);
-        result.bytes()[at] = static_cast<unsigned char>(length);
-    }
-    result.store(ContactField::PhotoPath, photoPath);
-    return result;
-}
-
 QString applyPhotoPathUpdates(DataFile& file, int32_t onShow, const ContactRecord& shown,
-                              const std::function<QString(const ContactRecord&)>& pathFor) {
+                              const std::function<void(ContactRecord&)>& update) {
     const int32_t count = file.count();
     if (onShow < 0 || onShow >= count)
         throw DataFileError::fromErrno(EINVAL);
-    std::vector<unsigned char> old(size_t(count) * ContactRecord::kSize);
-    file.readBlock(0, old);
-    std::vector<unsigned char> updated(old.size());
-    put(updated, 0, shown);
-    ContactRecord last = shown;
-    int32_t next = 1;
-    for (int32_t k = 0; k < count; ++k) {
-        if (k == onShow)
-            continue;
-        const ContactRecord record = recordAt(old, k);
-        last = withPhotoPath(record, pathFor(record));
-        put(updated, next++, last);
+    // One buffer, changed in place; left uninitialised, as the read fills every byte.
+    const size_t size = size_t(count) * ContactRecord::kSize;
+    const std::unique_ptr<unsigned char[]> bytes(new unsigned char[size]);
+    file.readBlock(0, {bytes.get(), size});
+    // The records before the one on show move up one place to make room for it.
+    std::memmove(bytes.get() + ContactRecord::kSize, bytes.get(),
+                 size_t(onShow) * ContactRecord::kSize);
+    std::memcpy(bytes.get(), shown.bytes().data(), ContactRecord::kSize);
+    ContactRecord record;
+    for (int32_t k = 1; k < count; ++k) {
+        unsigned char* at = bytes.get() + size_t(k) * ContactRecord::kSize;
+        std::copy_n(at, ContactRecord::kSize, record.bytes().begin());
+        cutTexts(record);
+        update(record);
+        std::copy_n(record.bytes().begin(), ContactRecord::kSize, at);
     }
-    file.replaceFrom(0, {updated}, old);
-    return last.field(ContactField::PhotoPath);
+    file.replaceWhole({bytes.get(), size});
+    std::copy_n(bytes.get() + size - ContactRecord::kSize, ContactRecord::kSize,
+                record.bytes().begin());
+    return record.field(ContactField::PhotoPath);
 }
 
 } // namespace store

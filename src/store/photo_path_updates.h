@@ -15,13 +15,10 @@ namespace store {
 // to the end of the file and shows the first one. Done literally, that moves the whole
 // file n times and passes through n - 1 states that are neither before nor after. This
 // makes the result in one change of the file: the record on show first, as `shown`, then
-// the others in their order, each with the path `pathFor` gives it. Returns the photo
-// path of the last record, the one the last update stored.
+// the others in their order, each with its five texts as storing them again leaves them
+// (cut to their fields, zeros after each) and the photo path `update` sets (its whole
+// field). Returns the photo path of the last record, the one the last update stored.
 QString applyPhotoPathUpdates(DataFile& file, int32_t onShow, const ContactRecord& shown,
-                              const std::function<QString(const ContactRecord&)>& pathFor);
-
-// The record with its five texts and the given photo path, zeros after each text, as an
-// update writes it.
-ContactRecord withPhotoPath(const ContactRecord& record, const QString& photoPath);
+                              const std::function<void(ContactRecord&)>& update);
 
 } // namespace store

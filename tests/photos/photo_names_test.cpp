@@ -3,12 +3,24 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 using photos::photoNumberFor;
 
 store::ContactRecord named(const QString& name, const QString& photo = QString()) {
     return makeRecord(name, QString(), QString(), QString(), QString(), photo);
+}
+
+// The photo path the record takes when its photo moves to `folder`, checked to fill the
+// whole field.
+QString moved(const QString& folder, store::ContactRecord record) {
+    photos::PhotoPathMover(folder).move(record);
+    const int at = store::ContactRecord::offset(store::ContactField::PhotoPath);
+    const auto tail = record.bytes().begin() + at + 1 + record.bytes()[at];
+    EXPECT_TRUE(std::all_of(tail, record.bytes().end(), [](unsigned char b) { return b == 0; }));
+    return record.field(store::ContactField::PhotoPath);
 }
 
 class PhotoNames : public ::testing::Test {
@@ -45,19 +57,33 @@ TEST_F(PhotoNames, TheFirstNumberNoOtherRecordNamesAndARecordKeepsItsOwn) {
 }
 
 TEST_F(PhotoNames, AMovedPhotoKeepsItsFileNameWhenItIsOneOfTheRecordsNames) {
-    EXPECT_EQ(photos::movedPhotoPath("/new", named("Иванов", "/old/Иванов (2).jpg")),
-              "/new/Иванов (2).jpg");
-    EXPECT_EQ(photos::movedPhotoPath("/new", named("Иванов", "/old/Иванов.jpg")),
-              "/new/Иванов.jpg");
-    EXPECT_EQ(photos::movedPhotoPath("/new", named("Иванов", "/old/Петров (2).jpg")),
-              "/new/Иванов.jpg");
-    EXPECT_EQ(photos::movedPhotoPath("/new", named("Иванов", "/old/Иванов (x).jpg")),
-              "/new/Иванов.jpg");
-    EXPECT_EQ(photos::movedPhotoPath("/new", named("Иванов")), "/new/Иванов.jpg");
+    EXPECT_EQ(moved("/new", named("Иванов", "/old/Иванов (2).jpg")), "/new/Иванов (2).jpg");
+    EXPECT_EQ(moved("/new", named("Иванов", "/old/Иванов.jpg")), "/new/Иванов.jpg");
+    EXPECT_EQ(moved("/new", named("Иванов", "/old/Петров (2).jpg")), "/new/Иванов.jpg");
+    EXPECT_EQ(moved("/new", named("Иванов", "/old/Иванов (x).jpg")), "/new/Иванов.jpg");
+    EXPECT_EQ(moved("/new", named("Иванов")), "/new/Иванов.jpg");
     for (const QString& refused : {QString(), QString("a/b"), QString(".."), QString(".")})
-        EXPECT_EQ(photos::movedPhotoPath("/new", named(refused, "/old/x.jpg")), QString());
+        EXPECT_EQ(moved("/new", named(refused, "/old/x.jpg")), QString());
+    // The number is one to six ASCII digits, 2 or more, after exactly the record's name.
+    const QList<std::pair<QString, QString>> numbers = {
+        {"/old/Иванов (123456).jpg", "/new/Иванов (123456).jpg"},
+        {"/old/Иванов (02).jpg", "/new/Иванов (2).jpg"},
+        {"Иванов (3).jpg", "/new/Иванов (3).jpg"},
+        {"/old/Иванов (1234567).jpg", "/new/Иванов.jpg"},
+        {"/old/Иванов (1).jpg", "/new/Иванов.jpg"},
+        {"/old/Иванов ().jpg", "/new/Иванов.jpg"},
+        {"/old/Иванов (2).jpeg", "/new/Иванов.jpg"},
+        {"/old/Ивановы (2).jpg", "/new/Иванов.jpg"},
+        {"/old/Иванов (2).jpg/", "/new/Иванов.jpg"},
+    };
+    for (const auto& [current, expected] : numbers) {
+        EXPECT_EQ(moved("/new", named("Иванов", current)), expected) << current.toStdString();
+    }
     // No images folder: the path starts at the root, as it always did.
-    EXPECT_EQ(photos::movedPhotoPath(QString(), named("Иванов")), "/Иванов.jpg");
+    EXPECT_EQ(moved(QString(), named("Иванов")), "/Иванов.jpg");
+    // The path is stored as any text is: cut to the field, '?' for what the code page lacks.
+    EXPECT_EQ(moved(QString(250, 'a'), named("Иванов")), QString(250, 'a') + "/Иван");
+    EXPECT_EQ(moved(QString::fromUtf8("/фото/中"), named("Иванов")), "/фото/?/Иванов.jpg");
 }
 
 TEST(PhotoNamesStored, TheNameIsCutAsTheRecordStoresIt) {

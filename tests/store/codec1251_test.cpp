@@ -30,3 +30,16 @@ TEST(Codec1251, UpperCaseTouchesOnlyLatinAndCyrillicLowerCase) {
     EXPECT_EQ(store::upperCase1251Byte(0xE0), 0xC0);
     EXPECT_EQ(store::upperCase1251Byte('{'), '{');
 }
+
+TEST(Codec1251, EncodingIntoABufferStopsAtItsCapacity) {
+    char out[6];
+    std::fill(std::begin(out), std::end(out), 'Z');
+    // The emoji is two UTF-16 units and one character: one byte.
+    EXPECT_EQ(store::encode1251(QStringLiteral("a😀бвгдеж"), out, 5), 5);
+    EXPECT_EQ(QByteArray(out, 6), QByteArray("a?\xE1\xE2\xE3Z"));
+    EXPECT_EQ(store::encode1251(QStringLiteral("аб"), out, 5), 2);
+    EXPECT_EQ(store::encode1251(QString(), out, 5), 0);
+    // A high surrogate at the very end is one character of its own.
+    EXPECT_EQ(store::encode1251(QString(QChar(0xD83D)), out, 5), 1);
+    EXPECT_EQ(out[0], '?');
+}

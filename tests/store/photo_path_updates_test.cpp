@@ -1,13 +1,13 @@
 #include "store/data_file_error.h"
+#include "store/file_changes.h"
+#include "store/file_copy.h"
 #include "store/photo_path_updates.h"
 #include "store/record_order.h"
-#include "store/rollback_journal.h"
-#include "store/write_fault.h"
 #include "support/record_fixture.h"
 
 #include <gtest/gtest.h>
 
-#include <QFile>
+#include <QDir>
 
 #include <cerrno>
 
@@ -17,6 +17,23 @@ namespace {
 
 QString pathFor(const store::ContactRecord& record) {
     return "/img/" + record.field(store::ContactField::FullName) + ".jpg";
+}
+
+// The record a literal update stores: its texts as read, stored into a fresh record, and
+// the photo path.
+store::ContactRecord storedAgain(const store::ContactRecord& record, const QString& photoPath) {
+    store::ContactRecord fresh;
+    for (store::ContactField field : store::kTextFields)
+        fresh.store(field, record.field(field));
+    fresh.store(store::ContactField::PhotoPath, photoPath);
+    return fresh;
+}
+
+// Sets the whole photo-path field, as the update of a refresh must.
+void setPath(store::ContactRecord& record) {
+    const int at = store::ContactRecord::offset(store::ContactField::PhotoPath);
+    std::fill(record.bytes().begin() + at, record.bytes().end(), 0);
+    record.store(store::ContactField::PhotoPath, pathFor(record));
 }
 
 // Records whose bytes after each text are not zero, as a file written by other means
@@ -45,7 +62,7 @@ QByteArray afterRefresh(const TestFolder& folder, const QList<store::ContactReco
     file.openExisting();
     store::ContactRecord shown = records[onShow];
     shown.store(store::ContactField::Telephone, "typed"); // unsaved text in the window
-    shown = store::withPhotoPath(shown, pathFor(shown));
+    shown = storedAgain(shown, pathFor(shown));
     const int count = file.count();
     if (literally) {
         store::ContactRecord top;
@@ -53,10 +70,10 @@ QByteArray afterRefresh(const TestFolder& folder, const QList<store::ContactReco
         for (int k = 1; k < count; ++k) {
             file.seek(0);
             file.read(top);
-            store::moveChangedRecordToEnd(file, 0, store::withPhotoPath(top, pathFor(top)));
+            store::moveChangedRecordToEnd(file, 0, storedAgain(top, pathFor(top)));
         }
     } else {
-        store::applyPhotoPathUpdates(file, onShow, shown, pathFor);
+        store::applyPhotoPathUpdates(file, onShow, shown, setPath);
     }
     file.close();
     return folder.readBytes("refresh.dat");
@@ -93,16 +110,17 @@ TEST(PhotoPathRefresh, RefusesAnIndexOutsideTheFile) {
     store::DataFile file;
     file.bind(folder.filePath("b.dat"));
     file.openExisting();
-    EXPECT_THROW(store::applyPhotoPathUpdates(file, 2, store::ContactRecord(), pathFor),
+    EXPECT_THROW(store::applyPhotoPathUpdates(file, 2, store::ContactRecord(), setPath),
                  store::DataFileError);
-    EXPECT_THROW(store::applyPhotoPathUpdates(file, -1, store::ContactRecord(), pathFor),
+    EXPECT_THROW(store::applyPhotoPathUpdates(file, -1, store::ContactRecord(), setPath),
                  store::DataFileError);
     EXPECT_EQ(file.count(), 2);
 }
 
-// A full disk at any write of the refresh leaves the base exactly as it was, however
-// large, and the journal gone: nothing is written twice.
-TEST(PhotoPathRefresh, AFailedWriteAtAnyPointLeavesTheBaseAsItWas) {
+// A full disk at any file change of the refresh leaves the base exactly as it was, however
+// large, and nothing beside it: nothing is written twice. Only the flush of the folder
+// comes after the rename, with the change made.
+TEST(PhotoPathRefresh, AFailureAtAnyFileChangeLeavesTheBaseAsItWas) {
     TestFolder folder;
     const QList<store::ContactRecord> records = storedRecords(5000); // several mebibytes
     const QByteArray before = fileBytes(records);
@@ -112,40 +130,60 @@ TEST(PhotoPathRefresh, AFailedWriteAtAnyPointLeavesTheBaseAsItWas) {
         store::DataFile file;
         file.bind(folder.filePath("big.dat"));
         file.openExisting();
-        store::failNthWrite(n, ENOSPC);
+        int seen = 0;
+        bool renamed = false;
+        store::setFileChangeHook([&](const store::FileChange& change) {
+            if (++seen == n)
+                return ENOSPC;
+            renamed = renamed || change.kind == store::FileChangeKind::Rename;
+            return 0;
+        });
         try {
-            store::applyPhotoPathUpdates(file, 1, records[1], pathFor);
+            store::applyPhotoPathUpdates(file, 1, records[1], setPath);
         } catch (const store::DataFileError& error) {
+            store::setFileChangeHook({});
             EXPECT_EQ(error.text(), "Disk full");
-            EXPECT_TRUE(folder.readBytes("big.dat") == before) << "write " << n;
-            EXPECT_FALSE(QFile::exists(store::journalPath(file.path()))) << "write " << n;
+            EXPECT_EQ(folder.readBytes("big.dat") == before, !renamed) << "change " << n;
+            const QStringList beside = QDir(folder.path())
+                                           .entryList({store::kTemporaryPrefix + '*', "*-journal"},
+                                                      QDir::AllEntries | QDir::Hidden);
+            EXPECT_TRUE(beside.isEmpty()) << "change " << n;
             ++failures;
             continue;
         }
-        store::failNthWrite(0, 0);
+        store::setFileChangeHook({});
         EXPECT_EQ(namesIn(folder.readBytes("big.dat")).size(), 5000);
         break;
     }
-    // Three blocks and the header of the journal, the new bytes and the cut of the file.
-    EXPECT_EQ(failures, 6);
+    // The new file created, written and flushed, renamed, the folder flushed.
+    EXPECT_EQ(failures, 5);
 }
 
 // The update copies the texts byte for byte: it must give what storing each text as read
 // gives, for every byte value and for length bytes past a field's capacity.
 TEST(PhotoPathRefresh, UpdatedRecordsHoldTheirTextsAsReadAndStored) {
+    QList<store::ContactRecord> damaged;
     for (int seed = 0; seed < 64; ++seed) {
-        store::ContactRecord damaged;
+        store::ContactRecord record;
         for (std::size_t i = 0; i < store::ContactRecord::kSize; ++i)
-            damaged.bytes()[i] = static_cast<unsigned char>((i * 37 + seed * 101) % 256);
-        damaged.bytes()[store::ContactRecord::offset(store::ContactField::Address)] =
-            200; // past 50
-        damaged.bytes()[store::ContactRecord::offset(store::ContactField::Email)] =
+            record.bytes()[i] = static_cast<unsigned char>((i * 37 + seed * 101) % 256);
+        record.bytes()[store::ContactRecord::offset(store::ContactField::Address)] = 200; // past 50
+        record.bytes()[store::ContactRecord::offset(store::ContactField::Email)] =
             static_cast<unsigned char>(seed);
-        store::ContactRecord expected;
-        for (store::ContactField field : store::kTextFields)
-            expected.store(field, damaged.field(field));
-        expected.store(store::ContactField::PhotoPath, "/img/новый.jpg");
-        EXPECT_TRUE(store::withPhotoPath(damaged, "/img/новый.jpg").bytes() == expected.bytes())
-            << seed;
+        damaged << record;
     }
+    TestFolder folder;
+    folder.writeBytes("d.dat", fileBytes(damaged));
+    store::DataFile file;
+    file.bind(folder.filePath("d.dat"));
+    file.openExisting();
+    const QString last = store::applyPhotoPathUpdates(file, 0, damaged[0], setPath);
+    file.close();
+    const QByteArray bytes = folder.readBytes("d.dat");
+    ASSERT_EQ(bytes.size(), 64 * qsizetype(store::ContactRecord::kSize));
+    for (int k = 1; k < 64; ++k) {
+        const store::ContactRecord expected = storedAgain(damaged[k], pathFor(damaged[k]));
+        EXPECT_EQ(bytes.mid(k * 511, 511), fileBytes({expected})) << k;
+    }
+    EXPECT_EQ(last, pathFor(damaged[63]));
 }
