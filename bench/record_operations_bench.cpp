@@ -124,7 +124,8 @@ void BM_PhotoRemoveRecordOne(benchmark::State& state) {
 BENCHMARK(BM_PhotoRemoveRecordOne)->Arg(1000)->Arg(65000)->Unit(benchmark::kMillisecond);
 
 // "Заменить" on record 1: the picture is copied into the images folder, then the record
-// changes. The picture chooser is answered as soon as it opens.
+// changes. The picture chooser is answered as soon as it opens; the time runs from the
+// user's choice, as building the chooser is the toolkit's.
 void BM_PhotoReplaceRecordOne(benchmark::State& state) {
     Base base(int(state.range(0)));
     TForm1& w = *base.window;
@@ -133,15 +134,23 @@ void BM_PhotoReplaceRecordOne(benchmark::State& state) {
     image.fill(Qt::darkGreen);
     image.save(picture, "JPG");
     QTimer answer;
+    bool timing = true;
     QObject::connect(&answer, &QTimer::timeout, [&] {
         if (auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
             chooser->selectFile(picture);
+            if (!timing) {
+                state.ResumeTiming();
+                timing = true;
+            }
             QMetaObject::invokeMethod(chooser, "accept", Qt::QueuedConnection);
         }
     });
     answer.start(0);
-    for (auto _ : state)
+    for (auto _ : state) {
+        state.PauseTiming();
+        timing = false;
         w.ui.suiButton3->click();
+    }
 }
 BENCHMARK(BM_PhotoReplaceRecordOne)->Arg(1000)->Arg(65000)->Unit(benchmark::kMillisecond);
 

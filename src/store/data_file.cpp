@@ -10,12 +10,14 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <limits>
 #include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace store {
 
@@ -25,6 +27,8 @@ constexpr off_t kRecordSize = ContactRecord::kSize;
 
 // The most records a record number (signed 32-bit) can count.
 constexpr off_t kMaxRecords = std::numeric_limits<int32_t>::max();
+// The bytes kept before a change are copied into a new file in blocks of whole records.
+constexpr off_t kKeptBlockBytes = 2048 * kRecordSize;
 
 bool isWriteRefusal(int error) {
     return error == EACCES || error == EPERM || error == EROFS;
@@ -248,9 +252,18 @@ void DataFile::replaceFrom(int32_t first,
     for (const std::span<const unsigned char> part : parts)
         total += off_t(part.size());
     requireCountable(total);
+    const off_t from = off_t(first) * kRecordSize;
+    // A change from near the start would copy more old bytes into the journal than a new
+    // file copies from before the change: such a change writes the new file instead.
+    struct stat info {};
+    if (::fstat(m_fd, &info) != 0)
+        throw DataFileError::fromErrno(errno);
+    if (from < info.st_size - from && isReplaceableByRename()) {
+        replaceByRename(from, parts);
+        return;
+    }
     // A journal still here (its rollback failed earlier) is undone before a new change.
     rollBackJournal(m_fd, m_path);
-    const off_t from = off_t(first) * kRecordSize;
     writeJournal(m_fd, m_path, from, read);
     ++m_modifications;
     off_t end = from;
@@ -295,6 +308,11 @@ void DataFile::replaceWhole(std::span<const unsigned char> bytes) {
         replaceFrom(0, {bytes});
         return;
     }
+    replaceByRename(0, {bytes});
+}
+
+void DataFile::replaceByRename(off_t keep,
+                               std::initializer_list<std::span<const unsigned char>> parts) {
     // A journal still here belongs to the old file; undone now, it cannot touch the new.
     rollBackJournal(m_fd, m_path);
     struct stat info {};
@@ -307,8 +325,28 @@ void DataFile::replaceWhole(std::span<const unsigned char> bytes) {
         throw DataFileError::fromErrno(error.value());
     if (::fchmod(fd, info.st_mode & 07777) != 0)
         error = {errno, std::generic_category()};
-    if (!error)
-        error = store::writeAt(fd, temporary, 0, bytes);
+    off_t end = 0;
+    // The bytes before the change are copied a block at a time.
+    std::vector<unsigned char> block(size_t(std::min<off_t>(keep, kKeptBlockBytes)));
+    while (!error && end < keep) {
+        const std::span<unsigned char> next(
+            block.data(), size_t(std::min<off_t>(keep - end, off_t(block.size()))));
+        try {
+            readBlock(int32_t(end / kRecordSize), next);
+        } catch (const DataFileError&) {
+            ::close(fd);
+            ::unlink(temporary.toLocal8Bit().constData());
+            throw;
+        }
+        error = store::writeAt(fd, temporary, end, next);
+        end += off_t(next.size());
+    }
+    for (const std::span<const unsigned char> part : parts) {
+        if (error)
+            break;
+        error = store::writeAt(fd, temporary, end, part);
+        end += off_t(part.size());
+    }
     if (!error)
         error = syncFile(fd, temporary);
     if (!error)
@@ -322,7 +360,7 @@ void DataFile::replaceWhole(std::span<const unsigned char> bytes) {
     ::close(m_fd);
     m_fd = fd;
     m_unsynced = false;
-    m_position = int32_t(off_t(bytes.size()) / kRecordSize);
+    m_position = int32_t(end / kRecordSize);
     ++m_modifications;
     rememberIdentity();
     if (const std::error_code synced = syncFolder(folderOf(m_path)))

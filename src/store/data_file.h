@@ -63,6 +63,8 @@ public:
     // Replaces every byte from record `first` on by `parts`, one after another, all or
     // nothing: the bytes about to be overwritten or cut away go first into the rollback
     // journal (store/rollback_journal.h), and the change is on the disk when this returns.
+    // When more bytes follow `first` than precede it, and the base can be replaced by a
+    // rename (see replaceWhole), a new file is written and renamed over it instead.
     // A failure puts the file back as it was and throws. The position ends at the end.
     // `read` holds the records from `first` on when the caller has read them already.
     void replaceFrom(int32_t first, std::initializer_list<std::span<const unsigned char>> parts,
@@ -92,6 +94,9 @@ private:
     void requireCountable(off_t size) const;
     void rememberIdentity();
     bool isReplaceableByRename() const;
+    // Writes the first `keep` bytes of the file and then `parts` into a new file beside
+    // it, which reaches the disk and takes the base's name (see replaceWhole).
+    void replaceByRename(off_t keep, std::initializer_list<std::span<const unsigned char>> parts);
     void writeAt(off_t offset, const unsigned char* bytes, size_t size);
 
     QString m_path;

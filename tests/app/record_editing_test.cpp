@@ -164,7 +164,7 @@ TEST_F(RecordEditingTest, ChangeWithNothingOnShowWritesNothing) {
 }
 
 TEST_F(RecordEditingTest, AChangeCutShortByAFullDiskLeavesTheBaseExactlyAsItWas) {
-    // 5,000 records: the journal takes several blocks before the file is touched.
+    // 5,000 records: the change is written in several parts before it counts.
     QList<store::ContactRecord> records;
     for (int k = 0; k < 5000; ++k)
         records << makeRecord(QString("Запись %1").arg(k));
@@ -173,18 +173,22 @@ TEST_F(RecordEditingTest, AChangeCutShortByAFullDiskLeavesTheBaseExactlyAsItWas)
     base.openWindow();
     w().ui.next->click();
     type(w().ui.fio, "Изменённая");
-    for (int n = 1; n <= 6; ++n) {
+    int failures = 0;
+    for (int n = 1;; ++n) {
         base.boxes.boxes.clear();
         store::failNthWrite(n, ENOSPC);
         w().ui.suiButton2->click();
         store::failNthWrite(0, 0);
+        // Once no write is left to fail, the same change goes through.
+        if (base.boxes.texts(ShownBox::Error).isEmpty())
+            break;
         ASSERT_EQ(base.boxes.texts(ShownBox::Error), QStringList({"Disk full"})) << n;
         EXPECT_TRUE(base.dataBytes() == before) << "write " << n;
         EXPECT_EQ(w().state().index, 1); // still the record on show
         w().ui.suiButton2->setEnabled(true);
+        ++failures;
     }
-    // Once the disk has room the same change goes through.
-    w().ui.suiButton2->click();
+    EXPECT_GE(failures, 2);
     EXPECT_EQ(base.names().size(), 5000);
     EXPECT_EQ(base.names().at(1), "Запись 2");
     EXPECT_EQ(base.names().last(), "Изменённая");

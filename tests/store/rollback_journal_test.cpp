@@ -153,7 +153,9 @@ TEST_F(RollbackJournalTest, ANewBaseRemovesAJournalLeftWithoutItsFile) {
 // before the file is written, the file reaches the disk before the journal goes, and the
 // removal is flushed before the change counts as done.
 TEST_F(RollbackJournalTest, AChangeFlushesTheJournalBeforeTheFileAndTheFileBeforeTheCommit) {
-    folder.writeBytes("Baza.dat", fileBytes({makeRecord("А"), makeRecord("Б"), makeRecord("В")}));
+    // A change in the second half of the file: the journal holds less than a new file would.
+    folder.writeBytes("Baza.dat", fileBytes({makeRecord("А"), makeRecord("Б"), makeRecord("В"),
+                                             makeRecord("Г")}));
     store::DataFile file;
     file.bind(path);
     file.openExisting();
@@ -168,19 +170,57 @@ TEST_F(RollbackJournalTest, AChangeFlushesTheJournalBeforeTheFileAndTheFileBefor
         steps << QString("%1 %2").arg(kNames[int(change.kind)], who);
         return 0;
     });
-    store::RemoveRecordAt(file, 1);
+    store::RemoveRecordAt(file, 2);
     store::setFileChangeHook({});
     EXPECT_EQ(steps,
               QStringList({"create journal", "write journal", "write journal", "sync journal",
                            "sync-folder folder", "write base", "truncate base", "sync base",
                            "remove journal", "sync-folder folder"}));
-    EXPECT_EQ(namesIn(folder.readBytes("Baza.dat")), QStringList({"А", "В"}));
+    EXPECT_EQ(namesIn(folder.readBytes("Baza.dat")), QStringList({"А", "Б", "Г"}));
+}
+
+// A change in the first half of the file copies less into a new file than the journal
+// would hold: the new file reaches the disk, takes the base's name, and the name is flushed.
+TEST_F(RollbackJournalTest, AChangeNearTheStartWritesANewFileAndRenamesIt) {
+    folder.writeBytes("Baza.dat", fileBytes({makeRecord("А"), makeRecord("Б"), makeRecord("В"),
+                                             makeRecord("Г")}));
+    store::DataFile file;
+    file.bind(path);
+    file.openExisting();
+    QStringList steps;
+    store::setFileChangeHook([&](const store::FileChange& change) {
+        const bool temporary =
+            change.path != path && change.path != journal() && change.path != folder.path();
+        const QString who = change.path == path            ? "base"
+                            : change.path == journal()     ? "journal"
+                            : change.path == folder.path() ? "folder"
+                            : temporary                    ? "new"
+                                                           : change.path;
+        static const char* kNames[] = {"create", "write",  "truncate",   "sync",
+                                       "rename", "remove", "sync-folder"};
+        steps << QString("%1 %2").arg(kNames[int(change.kind)], who);
+        if (change.kind == store::FileChangeKind::Rename) {
+            EXPECT_EQ(change.target, path);
+        }
+        return 0;
+    });
+    store::RemoveRecordAt(file, 1);
+    store::setFileChangeHook({});
+    EXPECT_EQ(steps, QStringList({"create new", "write new", "write new", "sync new", "rename new",
+                                  "sync-folder folder"}));
+    EXPECT_EQ(namesIn(folder.readBytes("Baza.dat")), QStringList({"А", "В", "Г"}));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"Baza.dat"}));
+    // The file the base is now is the one the program holds.
+    EXPECT_NO_THROW(file.verifyIdentity());
+    store::appendRecord(file, makeRecord("Д"));
+    EXPECT_EQ(namesIn(folder.readBytes("Baza.dat")), QStringList({"А", "В", "Г", "Д"}));
 }
 
 // An error at any step of a change (the journal, the file, the flushes) leaves the file
 // exactly as it was, reports the error, and lets the next change go through.
 TEST_F(RollbackJournalTest, AFailureAtAnyStepLeavesTheFileAsItWas) {
-    const QByteArray base = fileBytes({makeRecord("А"), makeRecord("Б"), makeRecord("В")});
+    const QByteArray base =
+        fileBytes({makeRecord("А"), makeRecord("Б"), makeRecord("В"), makeRecord("Г")});
     int failures = 0;
     for (int step = 1;; ++step) {
         folder.writeBytes("Baza.dat", base);
@@ -198,7 +238,7 @@ TEST_F(RollbackJournalTest, AFailureAtAnyStepLeavesTheFileAsItWas) {
         });
         bool failed = false;
         try {
-            store::moveChangedRecordToEnd(file, 0, makeRecord("А2"));
+            store::moveChangedRecordToEnd(file, 2, makeRecord("В2"));
         } catch (const store::DataFileError& error) {
             failed = true;
             EXPECT_EQ(error.text(), "I/O error 5");
@@ -211,12 +251,12 @@ TEST_F(RollbackJournalTest, AFailureAtAnyStepLeavesTheFileAsItWas) {
         EXPECT_FALSE(QFile::exists(journal())) << "step " << step;
         if (lastStep) {
             // The flush after the commit: the change is made, but said to be uncertain.
-            EXPECT_EQ(namesIn(folder.readBytes("Baza.dat")), QStringList({"Б", "В", "А2"}));
+            EXPECT_EQ(namesIn(folder.readBytes("Baza.dat")), QStringList({"А", "Б", "Г", "В2"}));
             continue;
         }
         EXPECT_TRUE(folder.readBytes("Baza.dat") == base) << "step " << step;
-        store::appendRecord(file, makeRecord("Г"));
-        EXPECT_EQ(namesIn(folder.readBytes("Baza.dat")), QStringList({"А", "Б", "В", "Г"}));
+        store::appendRecord(file, makeRecord("Д"));
+        EXPECT_EQ(namesIn(folder.readBytes("Baza.dat")), QStringList({"А", "Б", "В", "Г", "Д"}));
     }
     EXPECT_EQ(failures, 11); // every step of the change, see the test above
 }
