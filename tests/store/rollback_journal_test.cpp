@@ -35,6 +35,33 @@ protected:
     QString journal() const { return store::journalPath(path); }
     QByteArray journalBytes() const { return readWholeFile(journal()); }
 
+    // Opens the base of records А, Б, В, Г as `file`, removes record `index` and lists
+    // every file change of it as "<kind> <base|journal|folder|new>", "new" being a new file
+    // beside the base. A rename must be onto the base.
+    QStringList stepsOfRemovingRecord(store::DataFile& file, int index) {
+        folder.writeBytes("Baza.dat", fileBytes({makeRecord("А"), makeRecord("Б"), makeRecord("В"),
+                                                 makeRecord("Г")}));
+        file.bind(path);
+        file.openExisting();
+        QStringList steps;
+        store::setFileChangeHook([this, &steps](const store::FileChange& change) {
+            const QString who = change.path == path            ? "base"
+                                : change.path == journal()     ? "journal"
+                                : change.path == folder.path() ? "folder"
+                                                               : "new";
+            static const char* kNames[] = {"create", "write",  "truncate",   "sync",
+                                           "rename", "remove", "sync-folder"};
+            steps << QString("%1 %2").arg(kNames[int(change.kind)], who);
+            if (change.kind == store::FileChangeKind::Rename) {
+                EXPECT_EQ(change.target, path);
+            }
+            return 0;
+        });
+        store::RemoveRecordAt(file, index);
+        store::setFileChangeHook({});
+        return steps;
+    }
+
     // Writes a journal for the file as it is, saving the bytes from `from` on.
     void journalFrom(int64_t from) {
         const int fd = ::open(path.toLocal8Bit().constData(), O_RDWR);
@@ -154,24 +181,8 @@ TEST_F(RollbackJournalTest, ANewBaseRemovesAJournalLeftWithoutItsFile) {
 // removal is flushed before the change counts as done.
 TEST_F(RollbackJournalTest, AChangeFlushesTheJournalBeforeTheFileAndTheFileBeforeTheCommit) {
     // A change in the second half of the file: the journal holds less than a new file would.
-    folder.writeBytes("Baza.dat", fileBytes({makeRecord("А"), makeRecord("Б"), makeRecord("В"),
-                                             makeRecord("Г")}));
     store::DataFile file;
-    file.bind(path);
-    file.openExisting();
-    QStringList steps;
-    store::setFileChangeHook([&](const store::FileChange& change) {
-        const QString who = change.path == path            ? "base"
-                            : change.path == journal()     ? "journal"
-                            : change.path == folder.path() ? "folder"
-                                                           : change.path;
-        static const char* kNames[] = {"create", "write",  "truncate",   "sync",
-                                       "rename", "remove", "sync-folder"};
-        steps << QString("%1 %2").arg(kNames[int(change.kind)], who);
-        return 0;
-    });
-    store::RemoveRecordAt(file, 2);
-    store::setFileChangeHook({});
+    const QStringList steps = stepsOfRemovingRecord(file, 2);
     EXPECT_EQ(steps,
               QStringList({"create journal", "write journal", "write journal", "sync journal",
                            "sync-folder folder", "write base", "truncate base", "sync base",
@@ -182,30 +193,8 @@ TEST_F(RollbackJournalTest, AChangeFlushesTheJournalBeforeTheFileAndTheFileBefor
 // A change in the first half of the file copies less into a new file than the journal
 // would hold: the new file reaches the disk, takes the base's name, and the name is flushed.
 TEST_F(RollbackJournalTest, AChangeNearTheStartWritesANewFileAndRenamesIt) {
-    folder.writeBytes("Baza.dat", fileBytes({makeRecord("А"), makeRecord("Б"), makeRecord("В"),
-                                             makeRecord("Г")}));
     store::DataFile file;
-    file.bind(path);
-    file.openExisting();
-    QStringList steps;
-    store::setFileChangeHook([&](const store::FileChange& change) {
-        const bool temporary =
-            change.path != path && change.path != journal() && change.path != folder.path();
-        const QString who = change.path == path            ? "base"
-                            : change.path == journal()     ? "journal"
-                            : change.path == folder.path() ? "folder"
-                            : temporary                    ? "new"
-                                                           : change.path;
-        static const char* kNames[] = {"create", "write",  "truncate",   "sync",
-                                       "rename", "remove", "sync-folder"};
-        steps << QString("%1 %2").arg(kNames[int(change.kind)], who);
-        if (change.kind == store::FileChangeKind::Rename) {
-            EXPECT_EQ(change.target, path);
-        }
-        return 0;
-    });
-    store::RemoveRecordAt(file, 1);
-    store::setFileChangeHook({});
+    const QStringList steps = stepsOfRemovingRecord(file, 1);
     EXPECT_EQ(steps, QStringList({"create new", "write new", "write new", "sync new", "rename new",
                                   "sync-folder folder"}));
     EXPECT_EQ(namesIn(folder.readBytes("Baza.dat")), QStringList({"А", "В", "Г"}));
