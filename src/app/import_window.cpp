@@ -20,6 +20,7 @@
 #include <QTableWidget>
 
 #include <algorithm>
+#include <iterator>
 
 using namespace skin::frame;
 using interchange::ColumnRole;
@@ -30,9 +31,15 @@ namespace app {
 namespace {
 
 // In the order of interchange::TextEncoding.
-constexpr TextEncoding kEncodings[] = {TextEncoding::Utf8, TextEncoding::Utf16LE,
+constexpr TextEncoding kEncodings[] = {TextEncoding::Utf8,    TextEncoding::Utf16LE,
                                        TextEncoding::Utf16BE, TextEncoding::CodePage1251,
-                                       TextEncoding::Koi8R};
+                                       TextEncoding::Koi8R,   TextEncoding::Latin1};
+
+// The place of the encoding in the encoding list.
+int encodingIndex(TextEncoding encoding) {
+    return int(std::find(std::begin(kEncodings), std::end(kEncodings), encoding) -
+               std::begin(kEncodings));
+}
 
 // In the order of interchange::ColumnRole.
 const QStringList kRoleNames = {QStringLiteral("—"),         QStringLiteral("ФИО"),
@@ -144,11 +151,14 @@ bool ImportWindow::openFile(const QString& path) {
     m_csv = interchange::isCsvFileName(path);
     ui.pathEdit->setText(path);
     placePreview();
-    const TextEncoding detected = interchange::detectEncoding(m_bytes);
+    // The encoding the reader would choose: for a vCard, the texts' own (quoted-printable
+    // texts of an ASCII file show theirs only when decoded).
+    const TextEncoding detected =
+        m_csv ? interchange::detectEncoding(m_bytes) : interchange::vcardEncoding(m_bytes);
     {
         // The reading below is the one for the detected encoding, made once.
         const QSignalBlocker quiet(ui.encodingBox);
-        ui.encodingBox->setCurrentIndex(int(detected));
+        ui.encodingBox->setCurrentIndex(encodingIndex(detected));
     }
     ui.encodingBox->setEnabled(true);
     reread();

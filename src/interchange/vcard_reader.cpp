@@ -265,11 +265,23 @@ QByteArray encodingSample(const QByteArray& bytes) {
     return sample;
 }
 
+namespace {
+
+bool isUtf16(TextEncoding encoding) {
+    return encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE;
+}
+
+} // namespace
+
+TextEncoding vcardEncoding(const QByteArray& bytes) {
+    const TextEncoding fileEncoding = detectEncoding(bytes);
+    return isUtf16(fileEncoding) ? fileEncoding : detectEncoding(encodingSample(bytes));
+}
+
 ContactList readVCards(const QByteArray& bytes, std::optional<TextEncoding> encoding) {
     ContactList list;
     const TextEncoding fileEncoding = encoding ? *encoding : detectEncoding(bytes);
-    const bool utf16 =
-        fileEncoding == TextEncoding::Utf16LE || fileEncoding == TextEncoding::Utf16BE;
+    const bool utf16 = isUtf16(fileEncoding);
     // UTF-16 files are read as the same text in UTF-8; folds fall between whole units.
     const int mark = byteOrderMarkLength(bytes, TextEncoding::Utf8);
     // Shared with the caller's bytes, not copied, unless there is something to take off.

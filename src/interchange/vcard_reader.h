@@ -25,4 +25,8 @@ ContactList readVCards(const QByteArray& bytes,
 // decides the encoding of a file that is not UTF-16 by detectEncoding of this sample.
 QByteArray encodingSample(const QByteArray& bytes);
 
+// The encoding readVCards reads the file's texts in when none is given: UTF-16 by its mark
+// or zero bytes, else detectEncoding of the encoding sample.
+TextEncoding vcardEncoding(const QByteArray& bytes);
+
 } // namespace interchange

@@ -97,6 +97,30 @@ TEST_F(ImportWindowTest, ACodePage1251CardShowsWhatTheRecordKeepsAndTheEncodingS
     EXPECT_EQ(boxes.boxes.size(), 0);
 }
 
+TEST_F(ImportWindowTest, TheEncodingShownIsTheOneTheTextsOfTheFileAsk) {
+    base.open();
+    // An ASCII file whose texts are quoted-printable code page 1251: only the decoded
+    // texts tell, as the reader of the command line finds.
+    const QString quoted =
+        write("quoted.vcf", card("FN;ENCODING=QUOTED-PRINTABLE:" +
+                                 encoded("windows-1251", QStringLiteral("Пётр Ёлкин"))
+                                     .toPercentEncoding()
+                                     .replace('%', '=') +
+                                 "\r\n"));
+    ASSERT_TRUE(window.openFile(quoted));
+    EXPECT_EQ(window.ui.encodingBox->currentText(),
+              interchange::encodingName(interchange::TextEncoding::CodePage1251));
+    EXPECT_EQ(cell(0, ImportWindow::FullName), QStringLiteral("Пётр Ёлкин"));
+    // A western 8-bit file is offered as such, and can be switched like any other.
+    const QString western =
+        write("western.vcf", card("FN:" + QStringLiteral("José Müller").toLatin1() + "\r\n"));
+    ASSERT_TRUE(window.openFile(western));
+    EXPECT_EQ(window.ui.encodingBox->currentText(),
+              interchange::encodingName(interchange::TextEncoding::Latin1));
+    EXPECT_EQ(cell(0, ImportWindow::FullName), QStringLiteral("Jos? M?ller"));
+    EXPECT_EQ(boxes.boxes.size(), 0);
+}
+
 TEST_F(ImportWindowTest, DuplicatesStartUntickedAndTheButtonFollowsTheTicks) {
     base.open({makeRecord(QStringLiteral("Старый"), "", "8 900 111-22-33")});
     const QString path =
