@@ -23,6 +23,21 @@ ContactFileError readError(const QString& path, std::error_code error) {
                                 .arg(path, platform::systemErrorText(error)));
 }
 
+// The file opened for reading, or the error of opening it thrown.
+void requireOpen(const platform::RegularFile& file, const QString& path) {
+    if (!file.isOpen())
+        throw readError(path, file.error());
+}
+
+// The whole content of the opened file.
+QByteArray wholeFile(const platform::RegularFile& file, const QString& path) {
+    std::error_code error;
+    const QByteArray bytes = file.readAll(kMaxContactFileBytes, error);
+    if (error)
+        throw readError(path, error);
+    return bytes;
+}
+
 // Calls `visit` with the file's bytes in parts of whole cards, each about `partBytes`
 // long or the length of its longest card.
 void forEachPart(const platform::RegularFile& file, const QString& path, qsizetype partBytes,
@@ -58,12 +73,8 @@ ContactList readVCardParts(const platform::RegularFile& file, const QString& pat
     const TextEncoding head = detectEncoding(file.readAt(0, partBytes, error));
     if (error)
         throw readError(path, error);
-    if (head == TextEncoding::Utf16LE || head == TextEncoding::Utf16BE) {
-        const QByteArray bytes = file.readAll(kMaxContactFileBytes, error);
-        if (error)
-            throw readError(path, error);
-        return readVCards(bytes);
-    }
+    if (head == TextEncoding::Utf16LE || head == TextEncoding::Utf16BE)
+        return readVCards(wholeFile(file, path));
     // The texts of every part decide the encoding, as for the whole file.
     QByteArray sample;
     forEachPart(file, path, partBytes,
@@ -90,32 +101,27 @@ bool isContactFileName(const QString& path) {
 
 ContactList readVCardFileInParts(const QString& path, qsizetype partBytes) {
     const platform::RegularFile file(path, platform::RegularFile::Access::Read);
-    if (!file.isOpen())
-        throw readError(path, file.error());
+    requireOpen(file, path);
     return readVCardParts(file, path, partBytes);
 }
 
 QByteArray readContactBytes(const QString& path) {
     const platform::RegularFile file(path, platform::RegularFile::Access::Read);
-    std::error_code error = file.error();
-    if (error)
-        throw readError(path, error);
-    const QByteArray bytes = file.readAll(kMaxContactFileBytes, error);
-    if (error)
-        throw readError(path, error);
-    return bytes;
+    requireOpen(file, path);
+    return wholeFile(file, path);
 }
 
 ContactList readContactFile(const QString& path) {
+    const platform::RegularFile file(path, platform::RegularFile::Access::Read);
+    requireOpen(file, path);
     if (!isCsvFileName(path)) {
         // A file of photos is not held whole beside the photos decoded from it.
-        const platform::RegularFile file(path, platform::RegularFile::Access::Read);
-        std::error_code error = file.error();
-        if (!error && file.size(error) > 2 * kPartBytes && !error)
+        std::error_code error;
+        if (file.size(error) > 2 * kPartBytes && !error)
             return readVCardParts(file, path, kPartBytes);
-        return readVCards(readContactBytes(path));
+        return readVCards(wholeFile(file, path));
     }
-    const CsvTable table = readCsv(readContactBytes(path));
+    const CsvTable table = readCsv(wholeFile(file, path));
     return csvContacts(table, CsvMapping::fromHeaders(table.headers));
 }
 
