@@ -11,46 +11,47 @@ namespace interchange {
 
 namespace {
 
-bool hasAny(const QString& header, std::initializer_list<const char*> words) {
-    return std::any_of(words.begin(), words.end(), [&header](const char* word) {
-        return header.contains(QString::fromUtf8(word));
-    });
+// The words are compared where they stand, with nothing converted or allocated: a file
+// may have thousands of columns.
+bool hasAny(const QString& header, std::initializer_list<QStringView> words) {
+    return std::any_of(words.begin(), words.end(),
+                       [&header](QStringView word) { return header.contains(word); });
 }
 
-bool isAny(const QString& header, std::initializer_list<const char*> words) {
+bool isAny(const QString& header, std::initializer_list<QStringView> words) {
     return std::any_of(words.begin(), words.end(),
-                       [&header](const char* word) { return header == QString::fromUtf8(word); });
+                       [&header](QStringView word) { return header == word; });
 }
 
 // Home first, then an address of no kind, then work, then any other.
 int addressRank(const QString& header) {
-    if (hasAny(header, {"formatted"}))
+    if (hasAny(header, {u"formatted"}))
         return -1; // one column that holds the whole address already
-    if (hasAny(header, {"home", "домашн", "личн"}))
+    if (hasAny(header, {u"home", u"домашн", u"личн"}))
         return 0;
-    if (hasAny(header, {"business", "work", "рабоч", "служеб"}))
+    if (hasAny(header, {u"business", u"work", u"рабоч", u"служеб"}))
         return 2;
-    if (hasAny(header, {"other", "друг"}))
+    if (hasAny(header, {u"other", u"друг"}))
         return 3;
     return 1;
 }
 
 int phoneRank(const QString& header) {
-    if (hasAny(header, {"mobile", "cell", "мобильн", "сотов"}))
+    if (hasAny(header, {u"mobile", u"cell", u"мобильн", u"сотов"}))
         return 0;
-    if (hasAny(header, {"primary", "основн"}))
+    if (hasAny(header, {u"primary", u"основн"}))
         return 1;
-    if (hasAny(header, {"home", "домашн"}))
+    if (hasAny(header, {u"home", u"домашн"}))
         return 3;
-    if (hasAny(header, {"business", "work", "рабоч", "служеб"}))
+    if (hasAny(header, {u"business", u"work", u"рабоч", u"служеб"}))
         return 4;
-    if (hasAny(header, {"other", "друг", "car", "pager", "пейджер", "assistant"}))
+    if (hasAny(header, {u"other", u"друг", u"car", u"pager", u"пейджер", u"assistant"}))
         return 5;
     return 2;
 }
 
 int emailRank(const QString& header) {
-    if (hasAny(header, {"2", "3", "secondary", "other", "друг", "дополн"}))
+    if (hasAny(header, {u"2", u"3", u"secondary", u"other", u"друг", u"дополн"}))
         return 1;
     return 0;
 }
@@ -63,39 +64,39 @@ ColumnMapping mapped(ColumnRole role, int rank = 0) {
 
 ColumnMapping columnFor(const QString& rawHeader) {
     const QString header = rawHeader.trimmed().toLower();
-    if (header.isEmpty() || hasAny(header, {"type", "тип", "yomi"}))
+    if (header.isEmpty() || hasAny(header, {u"type", u"тип", u"yomi"}))
         return {};
-    if (isAny(header, {"фио", "ф.и.о.", "полное имя", "name", "full name", "display name",
-                       "отображаемое имя", "выводимое имя", "имя и фамилия", "fn"}))
+    if (isAny(header, {u"фио", u"ф.и.о.", u"полное имя", u"name", u"full name", u"display name",
+                       u"отображаемое имя", u"выводимое имя", u"имя и фамилия", u"fn"}))
         return mapped(ColumnRole::FullName);
-    if (isAny(header, {"фамилия", "last name", "family name", "surname", "n"}))
+    if (isAny(header, {u"фамилия", u"last name", u"family name", u"surname", u"n"}))
         return mapped(ColumnRole::LastName);
-    if (isAny(header, {"имя", "first name", "given name"}))
+    if (isAny(header, {u"имя", u"first name", u"given name"}))
         return mapped(ColumnRole::FirstName);
-    if (isAny(header, {"отчество", "middle name", "additional name", "второе имя"}))
+    if (isAny(header, {u"отчество", u"middle name", u"additional name", u"второе имя"}))
         return mapped(ColumnRole::MiddleName);
-    if (hasAny(header, {"e-mail", "email", "эл. почт", "электронн", "почта"})) {
-        if (hasAny(header, {"display", "отображаем"}))
+    if (hasAny(header, {u"e-mail", u"email", u"эл. почт", u"электронн", u"почта"})) {
+        if (hasAny(header, {u"display", u"отображаем"}))
             return {};
         return mapped(ColumnRole::Email, emailRank(header));
     }
-    if (hasAny(header, {"fax", "факс"}))
+    if (hasAny(header, {u"fax", u"факс"}))
         return {};
-    if (hasAny(header, {"phone", "телефон", "mobile", "мобильн", "сотов"}) ||
+    if (hasAny(header, {u"phone", u"телефон", u"mobile", u"мобильн", u"сотов"}) ||
         header.startsWith(QStringLiteral("tel")))
         return mapped(ColumnRole::Telephone, phoneRank(header));
-    if (isAny(header, {"организация", "компания", "company", "organization", "organisation",
-                       "место работы", "organization 1 - name", "org"}))
+    if (isAny(header, {u"организация", u"компания", u"company", u"organization", u"organisation",
+                       u"место работы", u"organization 1 - name", u"org"}))
         return mapped(ColumnRole::Workplace);
-    if (isAny(header, {"должность", "job title", "organization 1 - title"}))
+    if (isAny(header, {u"должность", u"job title", u"organization 1 - title"}))
         return mapped(ColumnRole::JobTitle);
-    if (hasAny(header, {"web", "sip", "voip", "ip-", "url", "сайт", "label"}))
+    if (hasAny(header, {u"web", u"sip", u"voip", u"ip-", u"url", u"сайт", u"label"}))
         return {};
     if (header.startsWith(QStringLiteral("adr")))
         return {ColumnRole::Address, addressRank(header), true};
-    if (hasAny(header,
-               {"адрес", "address", "street", "city", "state", "zip", "postal", "country", "region",
-                "улица", "город", "индекс", "страна", "область", "p.o.box", "po box"}))
+    if (hasAny(header, {u"адрес", u"address", u"street", u"city", u"state", u"zip", u"postal",
+                        u"country", u"region", u"улица", u"город", u"индекс", u"страна", u"область",
+                        u"p.o.box", u"po box"}))
         return mapped(ColumnRole::Address, addressRank(header));
     return {};
 }
@@ -113,10 +114,12 @@ Contact CsvMapping::contact(const QStringList& row) const {
     // Rank to the parts of that address, and rank to the phones (e-mails) of that rank.
     QMap<int, QStringList> addresses, phones, emails;
     for (qsizetype k = 0; k < columns.size() && k < row.size(); ++k) {
+        const ColumnMapping& column = columns[k];
+        if (column.role == ColumnRole::Ignored)
+            continue;
         const QString value = singleLine(row[k]);
         if (value.isEmpty())
             continue;
-        const ColumnMapping& column = columns[k];
         switch (column.role) {
         case ColumnRole::Ignored:
             break;
