@@ -63,24 +63,24 @@ QString suffixOf(const ExportFormat& format) {
 
 ExportWindow::ExportWindow(store::DataFile& base, QWidget* parent) : QDialog(parent), m_base(base) {
     ui.suiForm1 = setUpSkinnedWindow(this, "ExportWindow", QStringLiteral("Экспорт контактов"),
-                                     {kWidth, kHeight}, {TsuiTitleBarBtnType::suiClose});
+                                     {kWidth, kContentHeight}, {TsuiTitleBarBtnType::suiClose});
+    QWidget* panel = contentPanel(ui.suiForm1, kContentHeight);
     centreOnScreenWhenShown(this);
-    ui.formatLabel = label(ui.suiForm1, "formatLabel", QStringLiteral("Формат"), 8, 29);
-    ui.formatBox = choiceList(ui.suiForm1, "formatBox", formatTexts(), 8, 45, 425, 21);
-    ui.targetLabel = label(ui.suiForm1, "targetLabel", QStringLiteral("Записать"), 8, 74);
-    ui.targetBox = choiceList(ui.suiForm1, "targetBox",
+    ui.formatLabel = label(panel, "formatLabel", QStringLiteral("Формат"), 8, 8);
+    ui.formatBox = choiceList(panel, "formatBox", formatTexts(), 8, 24, 425, 21);
+    ui.targetLabel = label(panel, "targetLabel", QStringLiteral("Записать"), 8, 53);
+    ui.targetBox = choiceList(panel, "targetBox",
                               {QStringLiteral("Все контакты в один файл"),
                                QStringLiteral("Каждый контакт в свой файл (в папку)")},
-                              8, 90, 425, 21);
-    ui.pathLabel = label(ui.suiForm1, "pathLabel", QStringLiteral("Файл"), 8, 119);
-    ui.pathEdit = place(new TsuiEdit(ui.suiForm1), "pathEdit", 8, 135, 393, 21);
+                              8, 69, 425, 21);
+    ui.pathLabel = label(panel, "pathLabel", QStringLiteral("Файл"), 8, 98);
+    ui.pathEdit = place(new TsuiEdit(panel), "pathEdit", 8, 114, 393, 21);
     ui.pathEdit->setUIStyle(TsuiUIStyle::WinXP);
     ui.pathEdit->setText(QDir::home().filePath(QStringLiteral("Контакты.vcf")));
-    ui.chooseButton = button(ui.suiForm1, "chooseButton", QStringLiteral("..."), 408, 133, 25, 25);
+    ui.chooseButton = button(panel, "chooseButton", QStringLiteral("..."), 408, 112, 25, 25);
     ui.exportButton =
-        button(ui.suiForm1, "exportButton", QStringLiteral("Экспортировать"), 8, 170, 100, 27);
-    ui.cancelButton =
-        button(ui.suiForm1, "cancelButton", QStringLiteral("Отмена"), 116, 170, 80, 27);
+        button(panel, "exportButton", QStringLiteral("Экспортировать"), 8, 149, 100, 27);
+    ui.cancelButton = button(panel, "cancelButton", QStringLiteral("Отмена"), 116, 149, 80, 27);
     // For screen readers: each label names the control under it; "..." says nothing itself.
     ui.formatLabel->setBuddy(ui.formatBox);
     ui.targetLabel->setBuddy(ui.targetBox);

@@ -25,7 +25,8 @@ class ExportWindow : public QDialog {
 
 public:
     static constexpr int kWidth = 453;
-    static constexpr int kHeight = 224;
+    // Height of the area under the title bar; the window adds its look's title bar.
+    static constexpr int kContentHeight = 203;
 
     // The formats offered, in the order of the format list.
     enum Choice { VCard30, VCard21Utf8, VCard21CodePage1251, VCard40, CsvExcel, CsvUtf8 };

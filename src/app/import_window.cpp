@@ -62,9 +62,9 @@ constexpr store::ContactField kPreviewFields[] = {
     store::ContactField::Workplace, store::ContactField::Email};
 
 // Where the preview starts without and with the CSV column mapping above it.
-constexpr int kPreviewTop = 119;
-constexpr int kPreviewTopUnderMapping = 199;
-constexpr int kPreviewBottom = 410;
+constexpr int kPreviewTop = 98;
+constexpr int kPreviewTopUnderMapping = 178;
+constexpr int kPreviewBottom = 389;
 
 QStringList encodingNames() {
     QStringList names;
@@ -94,23 +94,24 @@ QString noteOf(const interchange::ImportRow& row) {
 ImportWindow::ImportWindow(store::DataFile& base, const QString& imagesFolder, QWidget* parent)
     : QDialog(parent), m_base(base), m_imagesFolder(imagesFolder) {
     ui.suiForm1 = setUpSkinnedWindow(this, "ImportWindow", QStringLiteral("Импорт контактов"),
-                                     {kWidth, kHeight}, {TsuiTitleBarBtnType::suiClose});
+                                     {kWidth, kContentHeight}, {TsuiTitleBarBtnType::suiClose});
+    QWidget* panel = contentPanel(ui.suiForm1, kContentHeight);
     centreOnScreenWhenShown(this);
-    ui.fileLabel = label(ui.suiForm1, "fileLabel", QStringLiteral("Файл (vCard или CSV)"), 8, 29);
-    ui.pathEdit = place(new TsuiEdit(ui.suiForm1), "pathEdit", 8, 45, 577, 21);
+    ui.fileLabel = label(panel, "fileLabel", QStringLiteral("Файл (vCard или CSV)"), 8, 8);
+    ui.pathEdit = place(new TsuiEdit(panel), "pathEdit", 8, 24, 577, 21);
     ui.pathEdit->setUIStyle(TsuiUIStyle::WinXP);
     ui.pathEdit->setReadOnly(true);
-    ui.chooseButton = button(ui.suiForm1, "chooseButton", QStringLiteral("..."), 592, 43, 25, 25);
-    ui.encodingLabel = label(ui.suiForm1, "encodingLabel", QStringLiteral("Кодировка"), 8, 74);
-    ui.encodingBox = choiceList(ui.suiForm1, "encodingBox", encodingNames(), 8, 90, 150, 21);
+    ui.chooseButton = button(panel, "chooseButton", QStringLiteral("..."), 592, 22, 25, 25);
+    ui.encodingLabel = label(panel, "encodingLabel", QStringLiteral("Кодировка"), 8, 53);
+    ui.encodingBox = choiceList(panel, "encodingBox", encodingNames(), 8, 69, 150, 21);
     ui.encodingBox->setEnabled(false);
-    ui.summaryLabel = label(ui.suiForm1, "summaryLabel", QString(), 168, 93);
+    ui.summaryLabel = label(panel, "summaryLabel", QString(), 168, 72);
     ui.mappingLabel =
-        label(ui.suiForm1, "mappingLabel", QStringLiteral("Столбцы файла и поля записи"), 8, 119);
-    ui.mappingTable = table(ui.suiForm1, "mappingTable", 8, 135, 609, 56);
+        label(panel, "mappingLabel", QStringLiteral("Столбцы файла и поля записи"), 8, 98);
+    ui.mappingTable = table(panel, "mappingTable", 8, 114, 609, 56);
     ui.mappingTable->setRowCount(1);
     ui.mappingTable->verticalHeader()->hide();
-    ui.previewTable = table(ui.suiForm1, "previewTable", 8, kPreviewTop, 609, 0);
+    ui.previewTable = table(panel, "previewTable", 8, kPreviewTop, 609, 0);
     ui.previewTable->setColumnCount(ColumnCount);
     ui.previewTable->setHorizontalHeaderLabels(kPreviewHeaders);
     for (int column = 0; column < ColumnCount; ++column)
@@ -118,10 +119,9 @@ ImportWindow::ImportWindow(store::DataFile& base, const QString& imagesFolder, Q
     ui.previewTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ui.previewTable->setAccessibleName(QStringLiteral("Контакты файла"));
     ui.importButton =
-        button(ui.suiForm1, "importButton", QStringLiteral("Импортировать"), 8, 418, 100, 27);
-    ui.cancelButton =
-        button(ui.suiForm1, "cancelButton", QStringLiteral("Отмена"), 116, 418, 80, 27);
-    ui.progressBar = place(new QProgressBar(ui.suiForm1), "progressBar", 208, 422, 409, 19);
+        button(panel, "importButton", QStringLiteral("Импортировать"), 8, 397, 100, 27);
+    ui.cancelButton = button(panel, "cancelButton", QStringLiteral("Отмена"), 116, 397, 80, 27);
+    ui.progressBar = place(new QProgressBar(panel), "progressBar", 208, 401, 409, 19);
     ui.progressBar->hide();
     ui.importButton->setEnabled(false);
     // For screen readers: each label names the control beside it; "..." says nothing itself.

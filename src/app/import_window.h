@@ -32,7 +32,8 @@ class ImportWindow : public QDialog {
 
 public:
     static constexpr int kWidth = 633;
-    static constexpr int kHeight = 460;
+    // Height of the area under the title bar; the window adds its look's title bar.
+    static constexpr int kContentHeight = 439;
     // Files with at least this many contacts show the import's progress.
     static constexpr int kProgressRows = 2000;
 

@@ -3,6 +3,8 @@
 // black patches, the group-box line and readable captions.
 
 #include "app/about_window.h"
+#include "app/export_window.h"
+#include "app/import_window.h"
 #include "app/main_window.h"
 #include "photos/images_folder_dialog.h"
 #include "platform/fonts.h"
@@ -13,6 +15,7 @@
 #include "skin/frame/title_bar.h"
 #include "skin/themes/style_reader.h"
 #include "skin/themes/theme_elements.h"
+#include "support/import_base.h"
 #include "support/photo_fixture.h"
 #include "support/test_folder.h"
 #include "window_looks.h"
@@ -123,6 +126,40 @@ TEST_P(WindowLooks, WindowsHaveTheirStoredPanelSizesAndTheStatusBarIsInTheCorner
     EXPECT_EQ(bar->geometry(), QRect(0, panel->height() - 19, panel->width(), 19));
     EXPECT_EQ(bar->mapTo(&w.form1, bar->rect().bottomRight()),
               QPoint(w.form1.width() - 1 - border, w.form1.height() - 1 - border));
+}
+
+TEST_P(WindowLooks, ImportAndExportKeepTheirControlsClearOfTheTitleBar) {
+    ImportBase base;
+    base.open();
+    app::ImportWindow import(base.file, base.images);
+    app::ExportWindow exportWindow(base.file);
+    for (QDialog* window : {static_cast<QDialog*>(&import), static_cast<QDialog*>(&exportWindow)}) {
+        applyLook(window, look(), QString());
+        window->show();
+        QApplication::processEvents();
+        const std::string name = window->objectName().toStdString();
+        auto* form = window->findChild<TsuiForm*>();
+        TsuiTitleBar* bar = form->TitleBar();
+        // Every control starts under the title bar and ends inside the panel: the window
+        // is as much taller as its look's title bar.
+        const QRect inside(bar->mapTo(window, bar->rect().bottomLeft() + QPoint(0, 1)),
+                           form->mapTo(window, form->rect().bottomRight()));
+        for (QWidget* control :
+             form->FormPanel()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (control->isHidden())
+                continue;
+            const QRect place(control->mapTo(window, QPoint(0, 0)), control->size());
+            EXPECT_TRUE(inside.contains(place))
+                << name << " " << control->objectName().toStdString() << " at " << place.y();
+        }
+        EXPECT_EQ(form->FormPanel()->geometry().top(), bar->height()) << name;
+        // The panel under the bar is the content's height; the frame's border rounding
+        // may give it one more row.
+        const int content = window == &import ? app::ImportWindow::kContentHeight
+                                              : app::ExportWindow::kContentHeight;
+        EXPECT_GE(form->FormPanel()->height(), content) << name;
+        EXPECT_LE(form->FormPanel()->height(), content + 1) << name;
+    }
 }
 
 // The toolkit's window colour replaced by one no look uses, for as long as it lives, so

@@ -4,9 +4,11 @@
 #include "skin/controls/button.h"
 #include "skin/controls/combo_box.h"
 #include "skin/frame/sui_form.h"
+#include "skin/frame/title_bar.h"
 #include "skin/frame/window_skin.h"
 #include "skin/themes/skin_metrics.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 
@@ -36,6 +38,32 @@ protected:
     }
 };
 
+// The form's panel for the controls; it keeps the form's height at its title bar's height
+// and its own.
+class ContentPanel : public QWidget {
+public:
+    ContentPanel(TsuiForm* form, int contentHeight)
+        : QWidget(form), m_form(form), m_contentHeight(contentHeight) {
+        setObjectName(QStringLiteral("contentPanel"));
+        form->setFormPanel(this);
+        form->TitleBar()->installEventFilter(this);
+        fitForm();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize)
+            fitForm();
+        return QWidget::eventFilter(watched, event);
+    }
+
+private:
+    void fitForm() { m_form->setHeight(m_form->TitleBar()->height() + m_contentHeight); }
+
+    TsuiForm* m_form;
+    int m_contentHeight;
+};
+
 } // namespace
 
 namespace skin::frame {
@@ -51,6 +79,10 @@ TsuiForm* setUpSkinnedWindow(QWidget* window, const char* objectName, const QStr
     form->setWidth(panelSize.width());
     form->setHeight(panelSize.height());
     return form;
+}
+
+QWidget* contentPanel(TsuiForm* form, int contentHeight) {
+    return new ContentPanel(form, contentHeight);
 }
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, int left, int top) {

@@ -23,6 +23,11 @@ namespace skin::frame {
 TsuiForm* setUpSkinnedWindow(QWidget* window, const char* objectName, const QString& title,
                              QSize panelSize, const QList<TsuiTitleBarBtnType>& buttons);
 
+// The panel under the title bar that holds the window's controls, contentHeight high.
+// Looks differ in the height of their title bars: the window grows or shrinks with its
+// title bar, so no look covers the top controls or cuts off the bottom ones.
+QWidget* contentPanel(TsuiForm* form, int contentHeight);
+
 // Names widget and puts it at the given place.
 template <typename Widget>
 Widget* place(Widget* widget, const char* name, int left, int top, int width, int height) {
