@@ -80,6 +80,13 @@ QTableWidget* table(QWidget* parent, const char* name, int left, int top, int wi
     return result;
 }
 
+// A column given a field by hand. Back on the field its header names, it takes its rank
+// among the others of that field again; otherwise it comes first among them.
+interchange::ColumnMapping chosenColumn(const QString& header, ColumnRole role) {
+    const interchange::ColumnMapping byHeader = interchange::columnFor(header);
+    return byHeader.role == role ? byHeader : interchange::ColumnMapping{role, 0, false};
+}
+
 QString noteOf(const interchange::ImportRow& row) {
     QStringList parts;
     if (row.duplicate)
@@ -149,6 +156,7 @@ bool ImportWindow::openFile(const QString& path) {
     }
     m_bytes = bytes;
     m_csv = interchange::isCsvFileName(path);
+    m_chosenRoles.clear();
     ui.pathEdit->setText(path);
     placePreview();
     // The encoding the reader would choose: for a vCard, the texts' own (quoted-printable
@@ -184,6 +192,12 @@ void ImportWindow::reread() {
     }
     m_table = interchange::readCsv(m_bytes, encoding);
     m_mapping = interchange::CsvMapping::fromHeaders(m_table.headers);
+    // Fields the user gave columns by hand outlast a change of encoding; the others follow
+    // the headers as now read.
+    for (auto chosen = m_chosenRoles.cbegin(); chosen != m_chosenRoles.cend(); ++chosen) {
+        if (chosen.key() < m_mapping.columns.size())
+            m_mapping.columns[chosen.key()] = chosenColumn(m_table.headers[chosen.key()], *chosen);
+    }
     fillMapping();
     showContacts(interchange::csvContacts(m_table, m_mapping).contacts);
 }
@@ -205,11 +219,8 @@ void ImportWindow::fillMapping() {
 
 void ImportWindow::columnRoleChanged(int column, int roleIndex) {
     const auto role = ColumnRole(roleIndex);
-    // Back on the field its header names, the column takes its rank among the others of
-    // that field again; otherwise it comes first among them.
-    const interchange::ColumnMapping byHeader = interchange::columnFor(m_table.headers[column]);
-    m_mapping.columns[column] =
-        byHeader.role == role ? byHeader : interchange::ColumnMapping{role, 0, false};
+    m_chosenRoles[column] = role;
+    m_mapping.columns[column] = chosenColumn(m_table.headers[column], role);
     showContacts(interchange::csvContacts(m_table, m_mapping).contacts);
 }
 

@@ -5,6 +5,7 @@
 #include "interchange/csv_reader.h"
 
 #include <QDialog>
+#include <QMap>
 
 class QFileDialog;
 class QLabel;
@@ -88,6 +89,8 @@ private:
     bool m_csv = false;
     interchange::CsvTable m_table;
     interchange::CsvMapping m_mapping;
+    // The fields the user chose for columns of this file, by column.
+    QMap<int, interchange::ColumnRole> m_chosenRoles;
     QList<interchange::ImportRow> m_rows;
     interchange::ImportResult m_result;
     // Set while the preview is filled, so its ticks are not taken for the user's.

@@ -179,6 +179,40 @@ TEST_F(ImportWindowTest, ACsvColumnGivenAnotherFieldMovesInThePreview) {
     EXPECT_LT(window.ui.previewTable->y(), window.ui.mappingTable->y());
 }
 
+TEST_F(ImportWindowTest, FieldsChosenByHandOutlastAChangeOfEncoding) {
+    base.open();
+    const QString path =
+        write("old.csv",
+              encoded("windows-1251", QStringLiteral("Имя;Телефон;Заметки\r\nАнна;111;Тверь\r\n")));
+    ASSERT_TRUE(window.openFile(path));
+    ASSERT_EQ(window.ui.encodingBox->currentIndex(), int(interchange::TextEncoding::CodePage1251));
+    // The lists of the mapping now shown (those replaced are deleted later).
+    auto list = [this](int column) {
+        return qobject_cast<QComboBox*>(window.ui.mappingTable->cellWidget(0, column));
+    };
+    auto role = [&list](int column) {
+        return list(column)->currentIndex();
+    };
+    list(2)->setCurrentIndex(int(interchange::ColumnRole::Address));
+
+    // Read as KOI8-R the headers say nothing known: only the column set by hand keeps a field.
+    window.ui.encodingBox->setCurrentIndex(int(interchange::TextEncoding::Koi8R));
+    EXPECT_EQ(role(0), int(interchange::ColumnRole::Ignored));
+    EXPECT_EQ(role(1), int(interchange::ColumnRole::Ignored));
+    EXPECT_EQ(role(2), int(interchange::ColumnRole::Address));
+    // Back in the right encoding the headers map again, and the hand-set field stays.
+    window.ui.encodingBox->setCurrentIndex(int(interchange::TextEncoding::CodePage1251));
+    EXPECT_EQ(role(0), int(interchange::ColumnRole::FirstName));
+    EXPECT_EQ(role(1), int(interchange::ColumnRole::Telephone));
+    EXPECT_EQ(role(2), int(interchange::ColumnRole::Address));
+    EXPECT_EQ(cell(0, ImportWindow::Address), QStringLiteral("Тверь"));
+    EXPECT_EQ(cell(0, ImportWindow::Telephone), "111");
+
+    // Another file starts from its own headers.
+    ASSERT_TRUE(window.openFile(path));
+    EXPECT_EQ(role(2), int(interchange::ColumnRole::Ignored));
+}
+
 TEST_F(ImportWindowTest, AFailedWriteLeavesTheBaseAndTheWindowAsTheyWere) {
     base.open({makeRecord("A")});
     ASSERT_TRUE(window.openFile(write("in.vcf", card("FN:B\r\n") + card("FN:C\r\n"))));
