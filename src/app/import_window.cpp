@@ -77,6 +77,8 @@ QTableWidget* table(QWidget* parent, const char* name, int left, int top, int wi
     auto* result = place(new QTableWidget(parent), name, left, top, width, height);
     result->verticalHeader()->setDefaultSectionSize(20);
     result->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Tab leaves the table for the next control; the arrows move between its cells.
+    result->setTabKeyNavigation(false);
     return result;
 }
 
@@ -170,6 +172,11 @@ bool ImportWindow::openFile(const QString& path) {
     }
     ui.encodingBox->setEnabled(true);
     reread();
+    // The keyboard goes on in the preview, on the first row's tick (Space changes it).
+    if (!m_rows.isEmpty()) {
+        ui.previewTable->setCurrentCell(0, Tick);
+        ui.previewTable->setFocus();
+    }
     return true;
 }
 
@@ -293,7 +300,10 @@ QFileDialog* ImportWindow::openDialog() {
 
 void ImportWindow::chooseClick() {
     QFileDialog* dialog = openDialog();
-    if (dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty())
+    const bool chosen = dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty();
+    // Back from the chooser the window takes the keyboard again, whatever had it last.
+    activateWindow();
+    if (chosen)
         openFile(dialog->selectedFiles().constFirst());
 }
 

@@ -11,10 +11,12 @@
 #include "support/modal_script.h"
 #include "support/record_fixture.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QStringEncoder>
 #include <QTableWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -211,6 +213,37 @@ TEST_F(ImportWindowTest, FieldsChosenByHandOutlastAChangeOfEncoding) {
     // Another file starts from its own headers.
     ASSERT_TRUE(window.openFile(path));
     EXPECT_EQ(role(2), int(interchange::ColumnRole::Ignored));
+}
+
+TEST_F(ImportWindowTest, TheKeyboardGoesFromTheChosenFileToItsTicksAndOnToTheButtons) {
+    base.open();
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(window.openFile(write("two.vcf", card("FN:A\r\n") + card("FN:B\r\n"))));
+    QTableWidget* preview = window.ui.previewTable;
+    EXPECT_EQ(QApplication::focusWidget(), preview);
+    EXPECT_EQ(preview->currentRow(), 0);
+    EXPECT_EQ(preview->currentColumn(), ImportWindow::Tick);
+
+    // Space unticks the row, Down and Space the next one.
+    QTest::keyClick(preview, Qt::Key_Space);
+    EXPECT_FALSE(ticked(0));
+    QTest::keyClick(preview, Qt::Key_Down);
+    QTest::keyClick(preview, Qt::Key_Space);
+    EXPECT_FALSE(ticked(1));
+    EXPECT_FALSE(window.ui.importButton->isEnabled());
+    QTest::keyClick(preview, Qt::Key_Space);
+    EXPECT_TRUE(window.ui.importButton->isEnabled());
+
+    // Tab leaves the table rather than walking its cells.
+    QTest::keyClick(preview, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window.ui.importButton);
+    QTest::keyClick(window.ui.importButton, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window.ui.cancelButton);
+    QTest::keyClick(window.ui.cancelButton, Qt::Key_Tab, Qt::ShiftModifier);
+    QTest::keyClick(window.ui.importButton, Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), preview);
 }
 
 TEST_F(ImportWindowTest, AFailedWriteLeavesTheBaseAndTheWindowAsTheyWere) {
