@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
+#include <QtEndian>
 
 namespace interchange {
 
@@ -18,6 +19,27 @@ bool isJpeg(const QByteArray& picture) {
     return picture.startsWith("\xFF\xD8\xFF");
 }
 
+// The PNG decoder sets aside as much memory as a chunk's header claims before it reads the
+// chunk, so a few hundred bytes claiming a 150 MB comment would cost 150 MB. A chunk that
+// runs past the end of the picture means the file is broken anyway.
+bool isPngWithChunksPastItsEnd(const QByteArray& picture) {
+    static constexpr char kSignature[] = "\x89PNG\r\n\x1A\n";
+    constexpr qsizetype kSignatureSize = sizeof(kSignature) - 1;
+    constexpr qsizetype kChunkFrame = 12; // length, type and check sum around the data
+    if (!picture.startsWith(QByteArrayView(kSignature, kSignatureSize)))
+        return false;
+    qsizetype at = kSignatureSize;
+    while (picture.size() - at >= kChunkFrame) {
+        const quint32 length = qFromBigEndian<quint32>(picture.constData() + at);
+        if (length > quint64(picture.size() - at - kChunkFrame))
+            return true;
+        if (QByteArrayView(picture).sliced(at + 4, 4) == "IEND")
+            return false;
+        at += kChunkFrame + qsizetype(length);
+    }
+    return false;
+}
+
 } // namespace
 
 QByteArray jpegPhoto(const QByteArray& picture) {
@@ -30,6 +52,8 @@ QByteArray jpegPhoto(const QByteArray& picture) {
         reader.setFormat("jpeg");
         return reader.size().isValid() ? picture : QByteArray();
     }
+    if (isPngWithChunksPastItsEnd(picture))
+        return QByteArray();
     // A vector drawing is no photo, and rendering one from a file is work without end.
     const QByteArray format = reader.format();
     if (format.isEmpty() || format.startsWith("svg"))
