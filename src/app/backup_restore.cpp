@@ -5,6 +5,7 @@
 #include "app/control_enabling.h"
 #include "app/notice.h"
 #include "platform/base_folder.h"
+#include "platform/file_chooser.h"
 #include "platform/message_boxes.h"
 #include "platform/system_error_text.h"
 #include "store/backup_files.h"
@@ -47,9 +48,9 @@ void TForm1::N3Click() {
     const QString base = platform::BaseFolder::path();
     if (!QFileInfo::exists(store::backupFilePath(base))) {
         platform::showMessage(QStringLiteral("Не могу найти файл, укажите его расположение"));
-        QFileDialog* dialog = openDialog1();
-        if (dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty())
-            OpenDialog1CanClose(dialog->selectedFiles().constFirst());
+        const QString located = platform::chosenPath(openDialog1());
+        if (!located.isEmpty())
+            OpenDialog1CanClose(located);
         return;
     }
     if (m_state.file.isOpen())

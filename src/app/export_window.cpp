@@ -1,5 +1,6 @@
 #include "app/export_window.h"
 
+#include "platform/file_chooser.h"
 #include "platform/message_boxes.h"
 #include "skin/controls/button.h"
 #include "skin/controls/combo_box.h"
@@ -150,8 +151,9 @@ void ExportWindow::chooseClick() {
         dialog->setDefaultSuffix(suffixOf(format()));
         dialog->setWindowTitle(QStringLiteral("Файл для контактов"));
     }
-    if (dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty())
-        ui.pathEdit->setText(dialog->selectedFiles().constFirst());
+    const QString chosen = platform::chosenPath(dialog);
+    if (!chosen.isEmpty())
+        ui.pathEdit->setText(chosen);
 }
 
 void ExportWindow::exportClick() {

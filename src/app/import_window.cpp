@@ -2,6 +2,7 @@
 
 #include "interchange/contact_file.h"
 #include "interchange/vcard_reader.h"
+#include "platform/file_chooser.h"
 #include "platform/message_boxes.h"
 #include "skin/controls/button.h"
 #include "skin/controls/combo_box.h"
@@ -299,12 +300,11 @@ QFileDialog* ImportWindow::openDialog() {
 }
 
 void ImportWindow::chooseClick() {
-    QFileDialog* dialog = openDialog();
-    const bool chosen = dialog->exec() == QDialog::Accepted && !dialog->selectedFiles().isEmpty();
+    const QString chosen = platform::chosenPath(openDialog());
     // Back from the chooser the window takes the keyboard again, whatever had it last.
     activateWindow();
-    if (chosen)
-        openFile(dialog->selectedFiles().constFirst());
+    if (!chosen.isEmpty())
+        openFile(chosen);
 }
 
 void ImportWindow::importClick() {

@@ -11,8 +11,12 @@
 #include "support/modal_script.h"
 #include "support/record_fixture.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QCompleter>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QStringEncoder>
 #include <QTableWidget>
@@ -34,6 +38,13 @@ QByteArray encoded(const char* encoding, const QString& text) {
 
 QByteArray card(const QByteArray& body) {
     return "BEGIN:VCARD\r\nVERSION:2.1\r\n" + body + "END:VCARD\r\n";
+}
+
+QWidget* visiblePopup() {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->windowType() == Qt::Popup)
+            return window;
+    return nullptr;
 }
 
 class ImportWindowTest : public ::testing::Test {
@@ -244,6 +255,34 @@ TEST_F(ImportWindowTest, TheKeyboardGoesFromTheChosenFileToItsTicksAndOnToTheBut
     QTest::keyClick(window.ui.cancelButton, Qt::Key_Tab, Qt::ShiftModifier);
     QTest::keyClick(window.ui.importButton, Qt::Key_Tab, Qt::ShiftModifier);
     EXPECT_EQ(QApplication::focusWidget(), preview);
+}
+
+// The chooser accepted while the list completing the typed name is open: the list goes
+// with the chooser instead of staying over the window and holding the keyboard.
+TEST_F(ImportWindowTest, TheChoosersCompletionListGoesWithTheChooser) {
+    base.open();
+    const QString path = write("old.vcf", card("FN:A\r\n"));
+    window.show();
+    ModalScript script;
+    script.then([&](QWidget* modal) {
+        auto* chooser = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(chooser, nullptr);
+        auto* name = chooser->findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(name, nullptr);
+        QCompleter* completion = name->completer();
+        ASSERT_NE(completion, nullptr);
+        name->setText(path);
+        completion->popup()->show(); // the list completing the typed name is open
+        EXPECT_NE(visiblePopup(), nullptr);
+        static_cast<QDialog*>(chooser)->accept(); // and Enter accepts the chooser
+    });
+    window.ui.chooseButton->click();
+    EXPECT_EQ(script.seen.size(), 1);
+    EXPECT_EQ(window.ui.pathEdit->text(), path);
+    EXPECT_EQ(visiblePopup(), nullptr);
+    // And it stays closed once the events the chooser left have run.
+    QTest::qWait(200);
+    EXPECT_EQ(visiblePopup(), nullptr);
 }
 
 TEST_F(ImportWindowTest, AFailedWriteLeavesTheBaseAndTheWindowAsTheyWere) {
