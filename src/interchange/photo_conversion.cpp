@@ -25,17 +25,18 @@ bool isJpeg(const QByteArray& picture) {
 bool isPngWithChunksPastItsEnd(const QByteArray& picture) {
     static constexpr char kSignature[] = "\x89PNG\r\n\x1A\n";
     constexpr qsizetype kSignatureSize = sizeof(kSignature) - 1;
-    constexpr qsizetype kChunkFrame = 12; // length, type and check sum around the data
+    constexpr qsizetype kChunkHead = 8;   // length and type: all the decoder needs to set aside
+    constexpr qsizetype kChunkFrame = 12; // and the check sum after the data
     if (!picture.startsWith(QByteArrayView(kSignature, kSignatureSize)))
         return false;
     qsizetype at = kSignatureSize;
-    while (picture.size() - at >= kChunkFrame) {
-        const quint32 length = qFromBigEndian<quint32>(picture.constData() + at);
-        if (length > quint64(picture.size() - at - kChunkFrame))
+    while (picture.size() - at >= kChunkHead) {
+        const qint64 length = qFromBigEndian<quint32>(picture.constData() + at);
+        if (length > picture.size() - at - kChunkFrame)
             return true;
         if (QByteArrayView(picture).sliced(at + 4, 4) == "IEND")
             return false;
-        at += kChunkFrame + qsizetype(length);
+        at += kChunkFrame + length;
     }
     return false;
 }

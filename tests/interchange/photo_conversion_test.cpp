@@ -86,6 +86,8 @@ TEST(PhotoConversion, APngWhoseChunkClaimsMoreThanItHoldsIsRefused) {
     // One byte more than the rest of the file is already too much.
     qToBigEndian<quint32>(quint32(honest.size() - lengthAt - 12 + 1), lying.data() + lengthAt);
     EXPECT_TRUE(jpegPhoto(lying).isEmpty());
+    // Cut right after the lying chunk's length and type, the least the decoder reads.
+    EXPECT_TRUE(jpegPhoto(lying.first(lengthAt + 8)).isEmpty());
     // Cut short inside the picture's data.
     EXPECT_TRUE(jpegPhoto(honest.first(honest.indexOf("IDAT") + 8)).isEmpty());
 }
