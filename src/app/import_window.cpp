@@ -63,6 +63,9 @@ constexpr store::ContactField kPreviewFields[] = {
     store::ContactField::Workplace, store::ContactField::Email};
 
 // Where the preview starts without and with the CSV column mapping above it.
+// The summary beside the encoding list reaches the tables' right edge (8 + 609).
+constexpr int kSummaryLeft = 168;
+constexpr int kSummaryWidth = 617 - kSummaryLeft;
 constexpr int kPreviewTop = 98;
 constexpr int kPreviewTopUnderMapping = 178;
 constexpr int kPreviewBottom = 389;
@@ -115,7 +118,9 @@ ImportWindow::ImportWindow(store::DataFile& base, const QString& imagesFolder, Q
     ui.encodingLabel = label(panel, "encodingLabel", QStringLiteral("Кодировка"), 8, 53);
     ui.encodingBox = choiceList(panel, "encodingBox", encodingNames(), 8, 69, 150, 21);
     ui.encodingBox->setEnabled(false);
-    ui.summaryLabel = label(panel, "summaryLabel", QString(), 168, 72);
+    ui.summaryLabel = label(panel, "summaryLabel", QString(), kSummaryLeft, 72);
+    // Sized once: an empty label sizes itself to no sensible width.
+    ui.summaryLabel->setFixedSize(kSummaryWidth, ui.summaryLabel->fontMetrics().height());
     ui.mappingLabel =
         label(panel, "mappingLabel", QStringLiteral("Столбцы файла и поля записи"), 8, 98);
     ui.mappingTable = table(panel, "mappingTable", 8, 114, 609, 56);
@@ -284,7 +289,6 @@ void ImportWindow::updateSummary() {
                   .arg(m_rows.size())
                   .arg(chosen)
                   .arg(count([](const interchange::ImportRow& row) { return row.duplicate; })));
-    ui.summaryLabel->adjustSize();
 }
 
 QFileDialog* ImportWindow::openDialog() {
