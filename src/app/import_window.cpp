@@ -62,10 +62,13 @@ constexpr store::ContactField kPreviewFields[] = {
     store::ContactField::FullName, store::ContactField::Address, store::ContactField::Telephone,
     store::ContactField::Workplace, store::ContactField::Email};
 
-// Where the preview starts without and with the CSV column mapping above it.
-// The summary beside the encoding list reaches the tables' right edge (8 + 609).
+// The tables span the window between 8-pixel margins; the summary beside the encoding
+// list reaches their right edge.
+constexpr int kTableLeft = 8;
+constexpr int kTableWidth = 609;
 constexpr int kSummaryLeft = 168;
-constexpr int kSummaryWidth = 617 - kSummaryLeft;
+constexpr int kSummaryWidth = kTableLeft + kTableWidth - kSummaryLeft;
+// Where the preview starts without and with the CSV column mapping above it.
 constexpr int kPreviewTop = 98;
 constexpr int kPreviewTopUnderMapping = 178;
 constexpr int kPreviewBottom = 389;
@@ -123,10 +126,10 @@ ImportWindow::ImportWindow(store::DataFile& base, const QString& imagesFolder, Q
     ui.summaryLabel->setFixedSize(kSummaryWidth, ui.summaryLabel->fontMetrics().height());
     ui.mappingLabel =
         label(panel, "mappingLabel", QStringLiteral("Столбцы файла и поля записи"), 8, 98);
-    ui.mappingTable = table(panel, "mappingTable", 8, 114, 609, 56);
+    ui.mappingTable = table(panel, "mappingTable", kTableLeft, 114, kTableWidth, 56);
     ui.mappingTable->setRowCount(1);
     ui.mappingTable->verticalHeader()->hide();
-    ui.previewTable = table(panel, "previewTable", 8, kPreviewTop, 609, 0);
+    ui.previewTable = table(panel, "previewTable", kTableLeft, kPreviewTop, kTableWidth, 0);
     ui.previewTable->setColumnCount(ColumnCount);
     ui.previewTable->setHorizontalHeaderLabels(kPreviewHeaders);
     for (int column = 0; column < ColumnCount; ++column)
@@ -190,7 +193,7 @@ void ImportWindow::placePreview() {
     ui.mappingLabel->setVisible(m_csv);
     ui.mappingTable->setVisible(m_csv);
     const int top = m_csv ? kPreviewTopUnderMapping : kPreviewTop;
-    ui.previewTable->setGeometry(8, top, 609, kPreviewBottom - top);
+    ui.previewTable->setGeometry(kTableLeft, top, kTableWidth, kPreviewBottom - top);
 }
 
 void ImportWindow::encodingChanged() {

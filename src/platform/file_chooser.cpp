@@ -10,8 +10,8 @@ QString chosenPath(QFileDialog* chooser) {
     const bool accepted = chooser->exec() == QDialog::Accepted;
     // Enter can accept the chooser while the list completing the typed name is open. That
     // list is a window of its own: it would stay over the window beneath, holding the
-    // keyboard, until the chooser is next used.
-    // Without a prefix, a reading of the folder that ends later does not reopen it.
+    // keyboard, until the chooser is next used. Without a prefix, a reading of the folder
+    // that ends later does not reopen it.
     for (QCompleter* completion : chooser->findChildren<QCompleter*>()) {
         completion->setCompletionPrefix(QString());
         completion->popup()->hide();
